@@ -1,0 +1,32 @@
+# One helper registers every test executable with CTest.
+#
+# quillmark_add_test(NAME SOURCES <files...> LIBS <targets...> [QT])
+#   QT: a Qt Test program (its own main); otherwise GoogleTest with gtest_main.
+function(quillmark_add_test name)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    if(ARG_QT)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+    else()
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+    endif()
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+endfunction()
+
+# Every <Name>Test.cpp in the calling folder becomes the test <prefix>_<Name>.
+function(quillmark_add_folder_tests prefix)
+    cmake_parse_arguments(ARG "QT" "" "LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
+    foreach(source ${sources})
+        get_filename_component(stem ${source} NAME_WE)
+        string(REGEX REPLACE "Test$" "" stem ${stem})
+        if(ARG_QT)
+            quillmark_add_test(${prefix}_${stem} SOURCES ${source} LIBS ${ARG_LIBS} QT)
+        else()
+            quillmark_add_test(${prefix}_${stem} SOURCES ${source} LIBS ${ARG_LIBS})
+        endif()
+    endforeach()
+endfunction()

@@ -1,0 +1,32 @@
+# Shared by scripts/run and scripts/test: installs missing Debian packages and configures a build.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+JOBS="$(nproc 2>/dev/null || echo 2)"
+
+# ensure_packages PKG...: installs the packages that are not installed yet.
+ensure_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing Debian packages: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-liberation2)
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libzxing-dev)
+
+# configure_and_build DIR [CMAKE ARGS...]
+configure_and_build() {
+    local dir="$1"
+    shift
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir" -j "$JOBS"
+}
