@@ -1,0 +1,2 @@
+// Filled by the AI catalogue.
+#include "ai/AIList.h"

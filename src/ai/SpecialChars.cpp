@@ -1,0 +1,2 @@
+// Filled by the special characters.
+#include "ai/SpecialChars.h"

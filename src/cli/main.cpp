@@ -1,0 +1,2 @@
+// Placeholder until the renderer lands.
+int main() { return 0; }
