@@ -6,7 +6,9 @@
 
 namespace quillmark {
 
-// "ISBN 978-G-P-T-C" from 13 digits; C is "e" for a group the table does not accept.
+// "ISBN 978-G-P-T-C" from the first 13 characters of digits (positions 1-3 are not examined, the
+// check digit is copied unverified); C is "e" for an unassigned group. Returns an empty string
+// when digits holds fewer than 13 characters or a non-digit among its first 13.
 std::string FormatISBN13(std::string_view digits);
 
 }  // namespace quillmark
