@@ -18,7 +18,7 @@ struct TAIEntry {
 inline constexpr int kAICount = 91;
 extern const std::array<TAIEntry, kAICount> AITable;
 
-// "(" + AI + ") - " + Name, the text of the row's list item.
+// "(" + AI + ") - " + Name, the text of the row's list item; empty for a row outside 0..90.
 std::string AIListItem(int row);
 
 }  // namespace quillmark

@@ -1,2 +1,32 @@
-// Filled by the special characters.
+// The special characters of the UCC/EAN-128 text and the 8-bit codes that stand for them.
 #include "ai/SpecialChars.h"
+
+namespace quillmark {
+
+namespace {
+constexpr int kFunctionCount = 4;
+constexpr int kFunctionBase = 224;  // FNC1..FNC4 -> 224..227
+constexpr int kControlBase = 192;   // NUL..US (ASCII 0..31) -> 192..223
+}  // namespace
+
+const std::array<std::string_view, kSpecialCharCount> SpecialCharNames = {
+    "FNC1", "FNC2", "FNC3", "FNC4",  //
+    "NUL",  "SOH",  "STX",  "ETX",  "EOT", "ENQ", "ACK", "BEL", "BS",  "HT",  "LF",
+    "VT",   "FF",   "CR",   "SO",   "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
+    "SYN",  "ETB",  "CAN",  "EM",   "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
+
+std::optional<unsigned char> SpecialCharCode(int index) {
+    if (index < 0 || index >= kSpecialCharCount) return std::nullopt;
+    // Items after the four function characters are the control characters in ASCII order.
+    const int code =
+        index < kFunctionCount ? kFunctionBase + index : kControlBase + (index - kFunctionCount);
+    return static_cast<unsigned char>(code);
+}
+
+std::optional<int> SpecialCharIndex(std::string_view name) {
+    for (int i = 0; i < kSpecialCharCount; ++i)
+        if (SpecialCharNames[static_cast<std::size_t>(i)] == name) return i;
+    return std::nullopt;
+}
+
+}  // namespace quillmark
