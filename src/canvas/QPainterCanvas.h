@@ -5,6 +5,10 @@
 #include <QFont>
 #include <QPainter>
 #include <QPoint>
+#include <QString>
+
+#include <string>
+#include <string_view>
 
 #include "encoders/Canvas.h"
 
@@ -12,6 +16,16 @@ namespace quillmark {
 
 QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
+
+// The pixel size a font height stands for. A positive height is the character cell: the largest
+// pixel size whose ascent + descent does not exceed it. A negative height is the character height,
+// taken as the pixel size |height|. 0 means no visible text (also when even the smallest size
+// does not fit the cell). Results are cached per name and height.
+int FontPixelSize(std::string_view fontName, int height);
+
+// The font the canvas draws with for that name and height; its pixel size is FontPixelSize, or 1
+// when that is 0 (the canvas then draws no glyphs).
+QFont CanvasFont(std::string_view fontName, int height);
 
 class QPainterCanvas : public TCanvas {
 public:
@@ -39,6 +53,10 @@ public:
 
 private:
     QFont CurrentFont() const;
+    bool TextVisible() const;
+    void FillPixels(long long left, long long top, long long right, long long bottom, TColor color);
+    void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1);
+    void DrawGlyphs(long long x, long long y, const QString& text, const QFont& font);
 
     QPainter& painter_;
     TColor pen_ = 0x000000;

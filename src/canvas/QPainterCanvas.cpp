@@ -1,0 +1,278 @@
+// TCanvas over a QPainter with pixel-exact fills and lines and cell-height font sizing.
+#include "canvas/QPainterCanvas.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QRect>
+#include <QString>
+#include <QTransform>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <mutex>
+#include <utility>
+
+namespace quillmark {
+
+namespace {
+
+// No device is this large; clamping keeps hostile coordinates away from Qt's fixed-point
+// rasteriser and from integer overflow in widths.
+constexpr long long kCoordinateLimit = 1LL << 22;
+
+// Glyphs beyond this size would only exhaust memory; no symbol text needs them.
+constexpr int kMaxPixelSize = 8192;
+
+constexpr int kVisibleMargin = static_cast<int>(kCoordinateLimit);
+
+long long Clamp(long long v) {
+    return std::clamp(v, -kCoordinateLimit, kCoordinateLimit);
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Bars and fills must be crisp whatever hints the owner of the painter set.
+class AntialiasingOff {
+public:
+    explicit AntialiasingOff(QPainter& painter)
+        : painter_(painter), was_(painter.testRenderHint(QPainter::Antialiasing)) {
+        if (was_) painter_.setRenderHint(QPainter::Antialiasing, false);
+    }
+    ~AntialiasingOff() {
+        if (was_) painter_.setRenderHint(QPainter::Antialiasing, true);
+    }
+    AntialiasingOff(const AntialiasingOff&) = delete;
+    AntialiasingOff& operator=(const AntialiasingOff&) = delete;
+
+private:
+    QPainter& painter_;
+    bool was_;
+};
+
+int CellHeight(const QString& family, int pixelSize) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    const QFontMetrics metrics(font);
+    return metrics.ascent() + metrics.descent();
+}
+
+// The largest pixel size whose cell fits the height. The search range allows fonts whose cell is
+// smaller than their pixel size.
+int LargestFittingPixelSize(const QString& family, int height) {
+    const int top = static_cast<int>(std::min<long long>(2LL * height + 8, kMaxPixelSize));
+    if (CellHeight(family, 1) > height) return 0;
+    int fits = 1;
+    int tooBig = top + 1;
+    while (tooBig - fits > 1) {
+        const int mid = fits + (tooBig - fits) / 2;
+        if (CellHeight(family, mid) <= height)
+            fits = mid;
+        else
+            tooBig = mid;
+    }
+    // Rounded metrics can make the cell height step unevenly; settle on a local maximum.
+    while (fits < top && CellHeight(family, fits + 1) <= height) ++fits;
+    return fits;
+}
+
+int ComputePixelSize(const QString& family, int height) {
+    if (height == 0) return 0;
+    if (height < 0)
+        return static_cast<int>(
+            std::min<long long>(-static_cast<long long>(height), kMaxPixelSize));
+    return LargestFittingPixelSize(family, height);
+}
+
+}  // namespace
+
+QColor ToQColor(TColor color) {
+    return QColor(static_cast<int>((color >> 16) & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>(color & 0xFF));
+}
+
+TColor FromQColor(const QColor& color) {
+    return static_cast<TColor>(color.rgb()) & 0xFFFFFF;
+}
+
+int FontPixelSize(std::string_view fontName, int height) {
+    if (height == 0) return 0;
+    static std::mutex mutex;
+    static std::map<std::pair<std::string, int>, int> cache;
+    std::pair<std::string, int> key{std::string(fontName), height};
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (const auto found = cache.find(key); found != cache.end()) return found->second;
+    }
+    const int size = ComputePixelSize(ToQString(fontName), height);
+    const std::lock_guard<std::mutex> lock(mutex);
+    cache.emplace(std::move(key), size);
+    return size;
+}
+
+QFont CanvasFont(std::string_view fontName, int height) {
+    QFont font(ToQString(fontName));
+    font.setPixelSize(std::max(1, FontPixelSize(fontName, height)));
+    return font;
+}
+
+QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {}
+
+TColor QPainterCanvas::PenColor() const {
+    return pen_;
+}
+void QPainterCanvas::SetPenColor(TColor color) {
+    pen_ = color & 0xFFFFFF;
+}
+TColor QPainterCanvas::BrushColor() const {
+    return brush_;
+}
+void QPainterCanvas::SetBrushColor(TColor color) {
+    brush_ = color & 0xFFFFFF;
+}
+TColor QPainterCanvas::FontColor() const {
+    return fontColor_;
+}
+void QPainterCanvas::SetFontColor(TColor color) {
+    fontColor_ = color & 0xFFFFFF;
+}
+std::string QPainterCanvas::FontName() const {
+    return fontName_;
+}
+void QPainterCanvas::SetFontName(std::string_view name) {
+    fontName_ = name;
+}
+int QPainterCanvas::FontHeight() const {
+    return fontHeight_;
+}
+void QPainterCanvas::SetFontHeight(int height) {
+    fontHeight_ = height;
+}
+
+QFont QPainterCanvas::CurrentFont() const {
+    return CanvasFont(fontName_, fontHeight_);
+}
+
+bool QPainterCanvas::TextVisible() const {
+    return FontPixelSize(fontName_, fontHeight_) > 0;
+}
+
+void QPainterCanvas::FillPixels(long long left, long long top, long long right, long long bottom,
+                                TColor color) {
+    left = Clamp(left);
+    top = Clamp(top);
+    right = Clamp(right);
+    bottom = Clamp(bottom);
+    if (right <= left || bottom <= top) return;
+    const AntialiasingOff crisp(painter_);
+    painter_.fillRect(QRect(static_cast<int>(left), static_cast<int>(top),
+                            static_cast<int>(right - left), static_cast<int>(bottom - top)),
+                      ToQColor(color));
+}
+
+void QPainterCanvas::FillRect(const TRect& rect) {
+    FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
+}
+
+void QPainterCanvas::MoveTo(int x, int y) {
+    penPos_ = QPoint(x, y);
+}
+
+void QPainterCanvas::LineTo(int x, int y) {
+    const long long x0 = penPos_.x();
+    const long long y0 = penPos_.y();
+    penPos_ = QPoint(x, y);
+    // Axis-aligned runs are filled directly: the start pixel is painted, the end pixel is not,
+    // in whichever direction the line runs.
+    if (y0 == y) {
+        if (x > x0) FillPixels(x0, y0, x, y0 + 1, pen_);
+        if (x < x0) FillPixels(x + 1LL, y0, x0 + 1, y0 + 1, pen_);
+        return;
+    }
+    if (x0 == x) {
+        if (y > y0) FillPixels(x0, y0, x0 + 1, y, pen_);
+        if (y < y0) FillPixels(x0, y + 1LL, x0 + 1, y0 + 1, pen_);
+        return;
+    }
+    DrawSlantedLine(x0, y0, x, y);
+}
+
+// Bresenham's walk: one pixel per step along the major axis, the end point left out. Only the
+// pixels that can reach the device are painted, so a hostile length costs loop steps only.
+void QPainterCanvas::DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) {
+    x0 = Clamp(x0);
+    y0 = Clamp(y0);
+    x1 = Clamp(x1);
+    y1 = Clamp(y1);
+    QRect visible(-kVisibleMargin, -kVisibleMargin, kVisibleMargin * 2, kVisibleMargin * 2);
+    if (const QPaintDevice* device = painter_.device()) {
+        bool invertible = false;
+        const QTransform toCanvas = painter_.combinedTransform().inverted(&invertible);
+        if (invertible)
+            visible = toCanvas.mapRect(QRect(0, 0, device->width(), device->height()))
+                          .adjusted(-1, -1, 1, 1);
+    }
+    const long long dx = std::llabs(x1 - x0);
+    const long long dy = -std::llabs(y1 - y0);
+    const long long sx = x0 < x1 ? 1 : -1;
+    const long long sy = y0 < y1 ? 1 : -1;
+    long long error = dx + dy;
+    const AntialiasingOff crisp(painter_);
+    const QColor color = ToQColor(pen_);
+    while (x0 != x1 || y0 != y1) {
+        if (visible.contains(static_cast<int>(x0), static_cast<int>(y0)))
+            painter_.fillRect(QRect(static_cast<int>(x0), static_cast<int>(y0), 1, 1), color);
+        const long long twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x0 += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y0 += sy;
+        }
+    }
+}
+
+int QPainterCanvas::TextWidth(std::string_view text) {
+    if (!TextVisible()) return 0;
+    return QFontMetrics(CurrentFont()).horizontalAdvance(ToQString(text));
+}
+
+void QPainterCanvas::DrawGlyphs(long long x, long long y, const QString& text, const QFont& font) {
+    const QFontMetrics metrics(font);
+    painter_.setFont(font);
+    painter_.setPen(ToQColor(fontColor_));
+    painter_.drawText(
+        QPoint(static_cast<int>(Clamp(x)), static_cast<int>(Clamp(y + metrics.ascent()))), text);
+}
+
+void QPainterCanvas::TextOut(int x, int y, std::string_view text) {
+    if (!TextVisible()) return;
+    const QString qtext = ToQString(text);
+    const QFont font = CurrentFont();
+    const QFontMetrics metrics(font);
+    FillPixels(x, y, static_cast<long long>(x) + metrics.horizontalAdvance(qtext),
+               static_cast<long long>(y) + metrics.ascent() + metrics.descent(), brush_);
+    painter_.save();
+    DrawGlyphs(x, y, qtext, font);
+    painter_.restore();
+}
+
+void QPainterCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
+    FillRect(rect);
+    if (!TextVisible() || rect.Right <= rect.Left || rect.Bottom <= rect.Top) return;
+    const long long left = Clamp(rect.Left);
+    const long long top = Clamp(rect.Top);
+    const QRect clip(static_cast<int>(left), static_cast<int>(top),
+                     static_cast<int>(Clamp(rect.Right) - left),
+                     static_cast<int>(Clamp(rect.Bottom) - top));
+    painter_.save();
+    painter_.setClipRect(clip, Qt::IntersectClip);
+    DrawGlyphs(x, y, ToQString(text), CurrentFont());
+    painter_.restore();
+}
+
+}  // namespace quillmark
