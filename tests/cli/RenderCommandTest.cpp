@@ -1,0 +1,397 @@
+// quillmark-render end to end through its entry function: dumps, pictures and refused inputs.
+#include "cli/RenderCommand.h"
+
+#include <ZXing/ReadBarcode.h>
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/QtApp.h"
+#include "encoders/EANUPC.h"
+#include "encoders/ITF14.h"
+#include "encoders/UCCEAN128.h"
+
+namespace quillmark {
+namespace {
+
+using Args = std::vector<std::string>;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCli(const Args& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun run;
+    run.status = RunRenderCommand(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+Args With(Args args, const Args& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+const std::string kEAN13Modules =
+    "1010001101010011101011110111101000100101100110101010000101000010100001011101001000010110011010"
+    "1";
+
+struct DumpCase {
+    const char* name;
+    Args args;
+    std::string expected;
+};
+
+TEST(RenderCommand, DumpsModulesOfEveryType) {
+    const DumpCase cases[] = {
+        {"EAN-13", {"--type", "EAN-13", "--data", "4006381333931"}, "main " + kEAN13Modules + "\n"},
+        {"EAN-13 with 2-digit add-on",
+         {"--type", "EAN-13", "--data", "4006381333931", "--addon", "12"},
+         "main " + kEAN13Modules + "\naddon 10110011001010010011\n"},
+        {"EAN-13 with 5-digit add-on",
+         {"--type", "EAN-13", "--data=4006381333931", "--addon=52495"},
+         "main " + kEAN13Modules + "\naddon 10110111001010010011010011101010001011010110001\n"},
+        {"EAN-8",
+         {"--type", "EAN-8", "--data", "96385074"},
+         "main 1010001011010111101111010110111010101001110111001010001001011100101\n"},
+        {"UPC-E",
+         {"--type", "UPC-E", "--data", "04252614"},
+         "main 101001110100100110111001001101101011110011001010101\n"},
+        {"UPC-A with add-on 53",
+         {"--addon", "53", "--type", "UPC-A", "--data", "036000291452"},
+         "main " + EANUPCModules("EAN-13", "0036000291452") + "\naddon 10110110001010100001\n"},
+        {"ISBN-13",
+         {"--type", "ISBN-13", "--data", "9780306406157"},
+         "main " + EANUPCModules("EAN-13", "9780306406157") + "\nisbn ISBN 978-0-306-40615-7\n"},
+        {"ITF-14",
+         {"--type", "ITF-14", "--data", "12345678901231", "--size", "25", "--no-full-border"},
+         "elements " + ITF14Elements("12345678901231") + "\n"},
+        // Start C, FNC1, pairs 01 12 34 56 78 90 12 31, check (2134 mod 103).
+        {"UCC/EAN-128 GTIN",
+         {"--type", "UCC/EAN-128", "--data", "(01)12345678901231"},
+         "codes 105 102 1 12 34 56 78 90 12 31 74\ntext (01)12345678901231\n"},
+        // The braces notation reaches the encoder as FNC1; then CODE B for "ABC", check 23.
+        {"UCC/EAN-128 braces",
+         {"--type", "UCC/EAN-128", "--data", "(01)12345678901231{FNC1}(10)ABC", "--gsize", "407",
+          "--vsize", "400"},
+         "codes 105 102 1 12 34 56 78 90 12 31 102 10 100 33 34 35 23\n"
+         "text (01)12345678901231(10)ABC\n"},
+    };
+    for (const DumpCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = RunCli(With(c.args, {"--dump"}));
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, c.expected);
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(RenderCommand, EAN13WithLeadingZeroMatchesUPCA) {
+    const CliRun ean = RunCli({"--type", "EAN-13", "--data", "0036000291452", "--dump"});
+    const CliRun upc = RunCli({"--type", "UPC-A", "--data", "036000291452", "--dump"});
+    EXPECT_EQ(ean.status, 0);
+    EXPECT_EQ(ean.out, upc.out);
+}
+
+TEST(RenderCommand, HelpPrintsUsage) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Usage: quillmark-render"), std::string::npos);
+    EXPECT_NE(run.out.find("{FNC1}"), std::string::npos);
+    EXPECT_EQ(run.err, "");
+}
+
+// --- pictures ---------------------------------------------------------------------------------
+
+std::string ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
+}
+
+void WriteAll(const QString& path, const std::string& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content.data(), static_cast<qint64>(content.size()));
+}
+
+std::string Decode(const QImage& picture, ZXing::BarcodeFormat format) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const ZXing::ImageView view(rgb.constBits(), rgb.width(), rgb.height(),
+                                ZXing::ImageFormat::BGRX, static_cast<int>(rgb.bytesPerLine()));
+    ZXing::DecodeHints hints;
+    hints.setFormats(format);
+    hints.setTryHarder(true);
+    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
+    return ZXing::ReadBarcode(view, hints).text();
+}
+
+struct PictureCase {
+    const char* name;
+    Args args;
+    std::function<TRect()> measure;  // the renderer's own extent at offset 0
+    ZXing::BarcodeFormat format;
+    std::string decoded;
+};
+
+TRect Measured(const std::function<void(TRect&)>& render) {
+    TRect bounds;
+    render(bounds);
+    return bounds;
+}
+
+TEST(RenderCommand, WritesPictureOfMeasuredSizeThatScans) {
+    const PictureCase cases[] = {
+        {"EAN-13 5-digit add-on, default scale",
+         {"--type", "EAN-13", "--data", "4006381333931", "--addon", "52495", "-o", "p.png"},
+         [] {
+             return Measured([](TRect& b) {
+                 DrawEANUPC("EAN-13", "5-Digit", "400638133393152495", nullptr, 0, 0, 100, 12, 12,
+                            b);
+             });
+         },
+         ZXing::BarcodeFormat::EAN13,
+         "4006381333931 52495"},
+        {"UPC-A, fractional scale, BMP",
+         {"--type", "UPC-A", "--data", "036000291452", "--scale", "11.811", "--size", "80", "-o",
+          "p.bmp"},
+         [] {
+             return Measured([](TRect& b) {
+                 DrawEANUPC("UPC-A", "None", "036000291452", nullptr, 0, 0, 80, 11.811, 11.811, b);
+             });
+         },
+         ZXing::BarcodeFormat::UPCA,
+         "036000291452"},
+        {"EAN-8 at 200 %",
+         {"--type", "EAN-8", "--data", "96385074", "--size", "200", "--scale", "6", "-o", "p.png"},
+         [] {
+             return Measured([](TRect& b) {
+                 DrawEANUPC("EAN-8", "None", "96385074", nullptr, 0, 0, 200, 6, 6, b);
+             });
+         },
+         ZXing::BarcodeFormat::EAN8,
+         "96385074"},
+        {"UPC-E",
+         {"--type", "UPC-E", "--data", "04252614", "-o", "p.png"},
+         [] {
+             return Measured([](TRect& b) {
+                 DrawEANUPC("UPC-E", "None", "04252614", nullptr, 0, 0, 100, 12, 12, b);
+             });
+         },
+         ZXing::BarcodeFormat::UPCE,
+         "04252614"},
+        {"ISBN-13",
+         {"--type", "ISBN-13", "--data", "9780306406157", "-o", "p.png"},
+         [] {
+             return Measured([](TRect& b) {
+                 DrawEANUPC("ISBN-13", "None", "9780306406157", nullptr, 0, 0, 100, 12, 12, b);
+             });
+         },
+         ZXing::BarcodeFormat::EAN13,
+         "9780306406157"},
+        {"ITF-14 top and bottom bearers",
+         {"--type", "ITF-14", "--data", "12345678901231", "--no-full-border", "--scale", "8", "-o",
+          "p.png"},
+         [] {
+             return Measured(
+                 [](TRect& b) { DrawITF14("12345678901231", nullptr, 100, 0, 0, 8, 8, false, b); });
+         },
+         ZXing::BarcodeFormat::ITF,
+         "12345678901231"},
+        {"UCC/EAN-128 with FNC1 between fields",
+         {"--type", "UCC/EAN-128", "--data", "(01)12345678901231{FNC1}(10)ABC", "--gsize", "150",
+          "-o", "p.png"},
+         [] {
+             return Measured([](TRect& b) {
+                 Code128Codes codes{};
+                 std::string hr;
+                 EncodeUCCEAN128("(01)12345678901231\xE0(10)ABC", codes, hr);
+                 DrawUCCEAN128(codes, hr, nullptr, 0, 0, 150, 100, 12, 12, b);
+             });
+         },
+         ZXing::BarcodeFormat::Code128,
+         "0112345678901231\x1D"
+         "10ABC"},
+    };
+    for (const PictureCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        Args args = c.args;
+        args.back() = dir.filePath(QString::fromStdString(args.back())).toStdString();
+        const CliRun run = RunCli(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out + run.err, "");
+
+        const QImage picture(QString::fromStdString(args.back()));
+        ASSERT_FALSE(picture.isNull());
+        const TRect extent = c.measure();
+        EXPECT_EQ(picture.width(), extent.Right);
+        EXPECT_EQ(picture.height(), extent.Bottom);
+        // Black on white: no colour anywhere (text edges may be grey), and the row through the
+        // bars holds pure black and pure white only.
+        int colouredPixels = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y);
+                colouredPixels += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+            }
+        EXPECT_EQ(colouredPixels, 0);
+        const int barRow = picture.height() / 2;
+        int black = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, barRow) & 0xFFFFFF;
+            EXPECT_TRUE(p == 0 || p == 0xFFFFFF) << "x " << x;
+            black += p == 0;
+        }
+        EXPECT_GT(black, 0);
+        EXPECT_EQ(Decode(picture, c.format), c.decoded);
+    }
+}
+
+// --- refused inputs ---------------------------------------------------------------------------
+
+struct BadCase {
+    const char* name;
+    Args args;
+    const char* messagePart;
+};
+
+const Args kEAN13 = {"--type", "EAN-13", "--data", "4006381333931"};
+const Args kITF14 = {"--type", "ITF-14", "--data", "12345678901231"};
+const Args kUCC = {"--type", "UCC/EAN-128", "--data", "(01)12345678901231"};
+
+TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
+    const BadCase cases[] = {
+        {"no type", {"--data", "4006381333931"}, "missing --type"},
+        {"unknown type", {"--type", "EAN13", "--data", "4006381333931"}, "unknown type \"EAN13\""},
+        {"no data", {"--type", "EAN-13"}, "missing --data"},
+        {"short EAN-13",
+         {"--type", "EAN-13", "--data", "400638133393"},
+         "has 12 digits; expected 13"},
+        {"long EAN-8", {"--type", "EAN-8", "--data", "963850740"}, "has 9 digits; expected 8"},
+        {"short UPC-A", {"--type", "UPC-A", "--data", "03600029145"}, "expected 12"},
+        {"short UPC-E", {"--type", "UPC-E", "--data", "0425261"}, "expected 8"},
+        {"short ITF-14", {"--type", "ITF-14", "--data", "1234567890123"}, "expected 14"},
+        {"non-digit", {"--type", "EAN-13", "--data", "40063813339x1"}, "\"x\" at position 12"},
+        {"spaced digits", {"--type", "EAN-8", "--data", "9638 5074"}, "\" \" at position 5"},
+        {"wrong check digit", {"--type", "EAN-13", "--data", "4006381333932"}, "should be 1"},
+        {"wrong ITF-14 check", {"--type", "ITF-14", "--data", "12345678901230"}, "should be 1"},
+        {"ISBN not 978", {"--type", "ISBN-13", "--data", "9790306406156"}, "must begin with 978"},
+        {"UPC-E system 1", {"--type", "UPC-E", "--data", "14252614"}, "number system 0"},
+        {"add-on of 3", With(kEAN13, {"--addon", "123"}), "must have 2 or 5 digits"},
+        {"add-on empty", With(kEAN13, {"--addon", ""}), "must have 2 or 5 digits"},
+        {"add-on letter", With(kEAN13, {"--addon", "1a"}), "\"a\" at position 2"},
+        {"EAN-8 add-on", {"--type", "EAN-8", "--data", "96385074", "--addon", "12"}, "EAN-8"},
+        {"unknown option", With(kEAN13, {"--colour", "red"}), "unknown option \"--colour\""},
+        {"stray argument", With(kEAN13, {"extra"}), "unexpected argument \"extra\""},
+        {"missing value", With(kEAN13, {"--scale"}), "--scale needs a value"},
+        {"given twice", With(kEAN13, {"--size", "100", "--size", "120"}), "given twice"},
+        {"flag with value", With(kEAN13, {"--dump=yes"}), "takes no value"},
+        {"scale word", With(kEAN13, {"--scale", "twelve"}), "--scale \"twelve\""},
+        {"scale empty", With(kEAN13, {"--scale", ""}), "--scale \"\""},
+        {"scale suffix", With(kEAN13, {"--scale", "12px"}), "--scale \"12px\""},
+        {"scale NaN", With(kEAN13, {"--scale", "nan"}), "not a finite number"},
+        {"scale inf", With(kEAN13, {"--scale", "inf"}), "not a finite number"},
+        {"scale overflow", With(kEAN13, {"--scale", "1e400"}), "not a finite number"},
+        {"scale zero", With(kEAN13, {"--scale", "0"}), "greater than 0"},
+        {"scale negative", With(kEAN13, {"--scale", "-12"}), "greater than 0"},
+        {"size low", With(kEAN13, {"--size", "79"}), "outside 80 to 200"},
+        {"size high", With(kEAN13, {"--size", "201"}), "outside 80 to 200"},
+        {"size huge", With(kEAN13, {"--size", "99999999999"}), "outside 80 to 200"},
+        {"size fraction", With(kEAN13, {"--size", "100.5"}), "not a whole number"},
+        {"size NaN", With(kEAN13, {"--size", "nan"}), "not a whole number"},
+        {"ITF size low", With(kITF14, {"--size", "20"}), "outside 25 to 100"},
+        {"ITF size high", With(kITF14, {"--size", "105"}), "outside 25 to 100"},
+        {"gsize high", With(kUCC, {"--gsize", "408"}), "outside 100 to 407"},
+        {"vsize high", With(kUCC, {"--vsize", "401"}), "outside 100 to 400"},
+        {"vsize low", With(kUCC, {"--vsize", "99"}), "outside 100 to 400"},
+        {"gsize for EAN", With(kEAN13, {"--gsize", "150"}), "--gsize does not apply to EAN-13"},
+        {"size for UCC", With(kUCC, {"--size", "100"}), "--size does not apply"},
+        {"border for EAN", With(kEAN13, {"--no-full-border"}), "--no-full-border does not apply"},
+        {"addon for ITF", With(kITF14, {"--addon", "12"}), "--addon does not apply"},
+        {"unknown brace name", {"--type", "UCC/EAN-128", "--data", "(10)A{FNC5}"}, "\"{FNC5}\""},
+        {"open brace", {"--type", "UCC/EAN-128", "--data", "(10)A{"}, "not closed"},
+        {"non-ASCII", {"--type", "UCC/EAN-128", "--data", "(10)\xD0\x96"}, "U+0416"},
+        {"nothing to encode", {"--type", "UCC/EAN-128", "--data", "( ) "}, "nothing to encode"},
+        {"empty text", {"--type", "UCC/EAN-128", "--data", ""}, "nothing to encode"},
+        {"too long", {"--type", "UCC/EAN-128", "--data", std::string(300, 'A')}, "too long"},
+        {"wrong extension", With(kEAN13, {"-o", "out.jpg"}), "must end in .png or .bmp"},
+        {"dump and output", With(kEAN13, {"--dump"}), "exclude each other"},
+        {"no output", kEAN13, "give -o"},
+        {"too wide", With(kEAN13, {"--scale", "1000"}), "at most 32767 pixels a side"},
+        {"too many pixels", With(kEAN13, {"--scale", "330"}), "at most 100000000 pixels"},
+        {"no pixels", With(kEAN13, {"--scale", "0.01"}), "cannot be laid out"},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fresh = dir.filePath("fresh.png");
+    const QString existing = dir.filePath("existing.png");
+    const std::string keep = "not a picture, must stay";
+    WriteAll(existing, keep);
+    for (const BadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool hasOutput = std::find(c.args.begin(), c.args.end(), "-o") != c.args.end();
+        const bool needsNoOutput = c.args == kEAN13;
+        for (const QString& target : {fresh, existing}) {
+            // In front, so that a case missing an option's value at the end stays so.
+            const Args args =
+                hasOutput || needsNoOutput ? c.args : With({"-o", target.toStdString()}, c.args);
+            const CliRun run = RunCli(args);
+            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.out, "");
+            EXPECT_NE(run.err.find(c.messagePart), std::string::npos) << run.err;
+            EXPECT_TRUE(run.err.starts_with("quillmark-render: ")) << run.err;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_FALSE(QFile::exists(fresh));
+            EXPECT_EQ(ReadAll(existing), keep);
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST(RenderCommand, UnwritableOutputNamesFileAndReason) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string missingFolder = dir.filePath("no/such/folder/out.png").toStdString();
+    const std::string folder = dir.filePath("folder.png").toStdString();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.png"));
+    for (const std::string& target : {missingFolder, folder}) {
+        SCOPED_TRACE(target);
+        const CliRun run = RunCli(With(kEAN13, {"-o", target}));
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("cannot write \"" + target + "\": "), std::string::npos) << run.err;
+        EXPECT_GT(run.err.size(), ("quillmark-render: cannot write \"" + target + "\": \n").size());
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(folder)).isDir());
+    EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::NoDotAndDotDot).size(), 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+TEST(RenderCommand, ReplacesAnExistingPictureWhole) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("out.png");
+    WriteAll(path, std::string(10'000'000, 'x'));  // longer than the picture
+    const CliRun run = RunCli(With(kEAN13, {"-o", path.toStdString()}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QImage picture(path);
+    EXPECT_FALSE(picture.isNull());
+    EXPECT_LT(QFileInfo(path).size(), 1'000'000);
+}
+
+}  // namespace
+}  // namespace quillmark
