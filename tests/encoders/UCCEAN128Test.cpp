@@ -52,42 +52,43 @@ int ExpectedCheck(const std::vector<int>& withoutCheck) {
 // notation (FNC1..FNC4 as 224..227, control characters as 192..223), so a text's meaning can be
 // compared with its encoding without restating the encoder.
 std::string DecodeData(const std::vector<int>& seq) {
-    enum { A, B, C } set = seq[0] == 103 ? A : seq[0] == 104 ? B : C;
+    enum Set { A, B, C };
+    Set set = seq[0] == 103 ? A : seq[0] == 104 ? B : C;
     std::string data;
     bool shifted = false;
     for (std::size_t i = 2; i + 1 < seq.size(); ++i) {
         const int v = seq[i];
-        const auto inSet = shifted ? (set == A ? B : A) : set;
+        const Set in = shifted ? (set == A ? B : A) : set;
         shifted = false;
         auto put = [&data](int c) { data += static_cast<char>(c); };
-        if (v == 102) {
-            put(224);
+        if (in == C && v < 100) {
+            put('0' + v / 10);
+            put('0' + v % 10);
             continue;
         }
-        if (inSet == C) {
-            if (v < 100) {
-                put('0' + v / 10);
-                put('0' + v % 10);
-            } else
-                set = v == 100 ? B : A;
-            continue;
+        switch (v) {
+            case 102:
+                put(224);
+                continue;
+            case 101:
+                in == A ? put(227) : void(set = A);
+                continue;
+            case 100:
+                in == B ? put(227) : void(set = B);
+                continue;
+            case 99:
+                set = C;
+                continue;
+            default:
+                break;
         }
-        if (v == 96)
-            put(226);
-        else if (v == 97)
-            put(225);
-        else if (v == 98)
+        if (v == 98) {
             shifted = true;
-        else if (v == 99)
-            set = C;
-        else if (v == 100)
-            inSet == B ? put(227) : void(set = B);
-        else if (v == 101)
-            inSet == A ? put(227) : void(set = A);
-        else if (inSet == A && v >= 64)
-            put(192 + v - 64);
-        else
-            put(32 + v);
+        } else if (v == 97 || v == 96) {
+            put(v == 97 ? 225 : 226);
+        } else {
+            put(in == A && v >= 64 ? 192 + v - 64 : 32 + v);
+        }
     }
     return data;
 }
@@ -521,6 +522,9 @@ TEST(DrawUCCEAN128, LineShrinksToFitAndStopsAtHeightOne) {
         {100000, {}},
         {700, {0, 0, 100, 400, 10, 40}},
         {5000, {0, 0, 400, 400, 30, 30}},
+        // Long lines that fit well above height 1: 52 (estimate 51) and a width equal to the limit.
+        {299, {0, 0, 400, 100, 108, 10}},
+        {324, {0, 0, 400, 100, 108, 10}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chars);
