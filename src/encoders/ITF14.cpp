@@ -1,0 +1,207 @@
+// ITF-14: the Interleaved 2 of 5 element string and the bearer-framed renderer.
+#include "encoders/ITF14.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace quillmark {
+
+const std::array<std::string_view, 10> ITFDigitPatterns = {
+    "00110",  // 0: N N W W N
+    "10001",  // 1: W N N N W
+    "01001",  // 2: N W N N W
+    "11000",  // 3: W W N N N
+    "00101",  // 4: N N W N W
+    "10100",  // 5: W N W N N
+    "01100",  // 6: N W W N N
+    "00011",  // 7: N N N W W
+    "10010",  // 8: W N N W N
+    "01010",  // 9: N W N W N
+};
+
+namespace {
+
+constexpr std::size_t kDigitCount = 14;
+
+// Millimetres at 100 %; every length scales with the magnification.
+constexpr double kNarrowMm = 1.016;
+constexpr double kWideRatio = 2.5;  // wide element = 2.5 narrow
+constexpr double kBarHeightMm = 32.0;
+constexpr double kBearerMm = 4.8;
+// The text band below the bottom bearer. The gap and the font cell add up to 5.808 mm, so the
+// digit cells reach 0.088 mm below the extent; kept so that the extent stays what callers centre.
+constexpr double kTextBandMm = 5.72;
+constexpr double kFontCellMm = 5.3;
+
+// Pixel coordinates beyond this are refused: the bearer loops add row and column counts to the
+// extent's edges in int arithmetic, which must not overflow.
+constexpr double kMaxCoordinate = 1 << 30;
+
+bool IsFourteenDigits(std::string_view digits) {
+    if (digits.size() != kDigitCount) return false;
+    for (const char ch : digits)
+        if (ch < '0' || ch > '9') return false;
+    return true;
+}
+
+bool IsBar(char element) {
+    return element == '1' || element == '3';
+}
+bool IsWide(char element) {
+    return element == '3' || element == '2';
+}
+
+// Everything the drawing steps need, in pixels per millimetre and millimetres.
+struct Geometry {
+    double sx, sy, ox, oy;
+    double m;  // magnification factor
+    double x;  // narrow element
+    double n;  // wide-to-narrow ratio
+    double h;  // bar height
+    double t;  // bearer thickness
+    TRect extent;
+    int bearerRows;    // thickness of the top and bottom bearers
+    int bottomBearer;  // first row of the bottom bearer; the bars end just above it
+};
+
+void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
+    // A narrow element of no pixel column would leave the wide bars alone, which read as other
+    // data or not at all; draw no bars, as when a module rounds to nothing elsewhere.
+    if (Px(g.sx * g.x) == 0) return;
+    // The bars fill the rows between the bearers: rounding their ends on their own could leave
+    // a light row between a bearer and the bars.
+    const int top = g.extent.Top + g.bearerRows;
+    const int bottom = g.bottomBearer;
+    double e = 0;  // module position of the element's left edge
+    for (const char element : elements) {
+        if (IsBar(element)) {
+            // Width from the bar alone, left edge from the exact module position: the spaces
+            // take up whatever the rounding of their neighbours leaves. The edge is rounded
+            // once and the columns counted from it; rounding each column on its own would, on
+            // an edge that falls on a half pixel, send pairs of columns to the same even pixel
+            // and comb the bar.
+            const double width = IsWide(element) ? g.n * g.x : g.x;
+            const int columns = Px(g.sx * width);
+            const int edge = Px(g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x + g.sx * e * g.x);
+            for (int c = 0; c < columns; ++c) {
+                canvas.MoveTo(edge + c, top);
+                canvas.LineTo(edge + c, bottom);
+            }
+        }
+        e += IsWide(element) ? g.n : 1;
+    }
+}
+
+void DrawBearers(TCanvas& canvas, bool fullBorder, const Geometry& g) {
+    const TRect& r = g.extent;
+    // Every band is counted from one rounded edge (see DrawBars): solid, of its own thickness.
+    for (int c = 0; c < g.bearerRows; ++c) {
+        canvas.MoveTo(r.Left, r.Top + c);
+        canvas.LineTo(r.Right, r.Top + c);
+        canvas.MoveTo(r.Left, g.bottomBearer + c);
+        canvas.LineTo(r.Right, g.bottomBearer + c);
+    }
+    if (!fullBorder) return;
+    // The side bearers run from the top edge down to the first row of the bottom bearer. The
+    // right one ends on the extent's last column, so it never paints outside the extent.
+    const int columns = Px(g.sx * g.t);
+    const int rightBearer = r.Right - columns;
+    for (int c = 0; c < columns; ++c) {
+        canvas.MoveTo(r.Left + c, r.Top);
+        canvas.LineTo(r.Left + c, g.bottomBearer);
+        canvas.MoveTo(rightBearer + c, r.Top);
+        canvas.LineTo(rightBearer + c, g.bottomBearer);
+    }
+}
+
+double ModuleCount(std::string_view elements) {
+    double e = 0;
+    for (const char element : elements) e += IsWide(element) ? kWideRatio : 1;
+    return e;
+}
+
+// One text-out per digit on an even pitch, so a narrow glyph never shifts the digits after it.
+// The first digit starts one module right of the start pattern; the last ends at the stop
+// pattern's right edge when it is as wide as "9".
+void DrawDigits(TCanvas& canvas, std::string_view digits, double modules, const Geometry& g) {
+    canvas.SetFontHeight(Px(kFontCellMm * g.sy * g.m));
+    const int w9 = canvas.TextWidth("9");
+    const double pitch = (g.sx * modules * g.x - w9 - g.sx * g.x) / 13;
+    // The gap above the text is half a module, which rounding can swallow; the opaque text
+    // background must not then wipe out the bottom bearer's last row.
+    const int y = std::max(Px(g.sy * g.oy + 2 * g.sy * g.t + g.sy * g.h + 0.5 * g.sy * g.x),
+                           g.bottomBearer + g.bearerRows);
+    for (int j = 0; j < static_cast<int>(digits.size()); ++j) {
+        const int x = Px(g.sx * g.ox + g.sx * g.t + 11 * g.sx * g.x + j * pitch);
+        canvas.TextOut(x, y, digits.substr(static_cast<std::size_t>(j), 1));
+    }
+}
+
+bool IsUsableScale(double scale) {
+    return std::isfinite(scale) && scale > 0;
+}
+
+bool IsAddressable(double coordinate) {
+    return std::isfinite(coordinate) && std::fabs(coordinate) <= kMaxCoordinate;
+}
+
+}  // namespace
+
+std::string ITF14Elements(std::string_view digits) {
+    if (!IsFourteenDigits(digits)) return {};
+    std::string elements = "1010";  // start: narrow bar, narrow space, narrow bar, narrow space
+    for (std::size_t i = 0; i < kDigitCount; i += 2) {
+        // The first digit of a pair is carried by the bars, the second by the spaces.
+        const std::string_view bars = ITFDigitPatterns[static_cast<std::size_t>(digits[i] - '0')];
+        const std::string_view spaces =
+            ITFDigitPatterns[static_cast<std::size_t>(digits[i + 1] - '0')];
+        for (std::size_t k = 0; k < 5; ++k) {
+            elements += bars[k] == '1' ? '3' : '1';
+            elements += spaces[k] == '1' ? '2' : '0';
+        }
+    }
+    elements += "301";  // stop: wide bar, narrow space, narrow bar
+    return elements;
+}
+
+void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePercent, double offsetX,
+               double offsetY, double scaleX, double scaleY, bool fullBorder, TRect& bounds) {
+    bounds = {};
+    if (!IsUsableScale(scaleX) || !IsUsableScale(scaleY) || sizePercent == 0) return;
+
+    Geometry g{};
+    g.sx = scaleX;
+    g.sy = scaleY;
+    g.ox = offsetX;
+    g.oy = offsetY;
+    g.m = sizePercent / 100.0;
+    g.x = kNarrowMm * g.m;
+    g.n = kWideRatio;
+    g.h = kBarHeightMm * g.m;
+    g.t = kBearerMm * g.m;
+
+    // The width keeps a bearer band on both sides whether the side bearers are drawn or not.
+    const double left = g.sx * g.ox;
+    const double top = g.sy * g.oy;
+    const double right = g.sx * g.ox + g.sx * (120.5 * g.x + 20 * g.x) + 2 * g.sx * g.t;
+    const double bottom = g.sy * g.oy + g.sy * g.h + 2 * g.sy * g.t + kTextBandMm * g.m * g.sy;
+    if (!IsAddressable(left) || !IsAddressable(top) || !IsAddressable(right) ||
+        !IsAddressable(bottom))
+        return;
+    g.extent = {Px(left), Px(top), Px(right), Px(bottom)};
+    g.bearerRows = Px(g.sy * g.t);
+    g.bottomBearer = Px(g.sy * g.t + g.extent.Top + g.sy * g.h);
+
+    if (canvas != nullptr) {
+        canvas->FillRect(g.extent);
+        // A partial ITF symbol reads as other data, so bad digits get the frame only.
+        const std::string elements = ITF14Elements(digits);
+        DrawBars(*canvas, elements, g);
+        DrawBearers(*canvas, fullBorder, g);
+        if (!elements.empty()) DrawDigits(*canvas, digits, ModuleCount(elements), g);
+    }
+    bounds = g.extent;
+}
+
+}  // namespace quillmark
