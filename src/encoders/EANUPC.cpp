@@ -293,8 +293,10 @@ void DrawMainSymbol(TCanvas& canvas, const Layout& layout, std::string_view digi
 void DrawAddOn(TCanvas& canvas, std::string_view codeType, std::string_view addOnType,
                std::string_view digits, const Frame& f, const TRect& addOnBox) {
     canvas.FillRect(addOnBox);
+    // Without a known main symbol the add-on digits have no position: only the box is drawn.
+    const Layout* layout = FindLayout(codeType);
     const std::string modules = AddOnModules(codeType, addOnType, digits);
-    if (modules.empty()) return;
+    if (!layout || modules.empty()) return;
     const double m = f.m, X = f.X, scaleX = f.scaleX, scaleY = f.scaleY;
     const double V = codeType == "ISBN-13" ? 4.5 * m * scaleY : 0.0;
     const double dx = IsUPC(codeType) ? 2 * X * scaleX : 0.0;
@@ -311,7 +313,7 @@ void DrawAddOn(TCanvas& canvas, std::string_view codeType, std::string_view addO
 
     canvas.SetFontHeight(Px(2.4 * scaleY * 1.5 * m));
     const std::size_t count = AddOnDigitCount(addOnType);
-    const std::size_t first = FindLayout(codeType)->mainDigits;
+    const std::size_t first = layout->mainDigits;
     std::string text;
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0) text += ' ';
@@ -435,11 +437,7 @@ void DrawEANUPC(std::string_view codeType, std::string_view addOnType, std::stri
         TRect addOnBox{box.Right, box.Top, 0, box.Bottom};
         addOnBox.Right = Px(addOnBox.Left + (addOnDigits == 2 ? 25 : 52) * X * scaleX);
         if (IsUPC(codeType)) addOnBox.Right = Px(addOnBox.Right + 2 * X * scaleX);
-        // Without a known main symbol there are no add-on digits to draw, only the box.
-        if (canvas && FindLayout(codeType))
-            DrawAddOn(*canvas, codeType, addOnType, digits, f, addOnBox);
-        else if (canvas)
-            canvas->FillRect(addOnBox);
+        if (canvas) DrawAddOn(*canvas, codeType, addOnType, digits, f, addOnBox);
         box.Right = addOnBox.Right;
     }
     bounds = box;

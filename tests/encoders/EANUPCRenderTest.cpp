@@ -582,6 +582,8 @@ TEST(EANUPCRenderTest, BrokenDigitsLeaveOnlyTheBoxes) {
         {"UPC-A", "None", "03600029145", false},
         {"UPC-E", "5-Digit", "0425261", false},
         {"EAN-8", "None", "963850?4", false},
+        // An unknown type gives the add-on digits no position.
+        {"QR", "2-Digit", "400638133393112", false},
         // Main digits complete, add-on digits missing: the main symbol is drawn.
         {"EAN-13", "5-Digit", "40063813339311", true},
         {"UPC-A", "2-Digit", "0360002914521", true},
