@@ -305,7 +305,7 @@ std::string RenderUsage() {
            "  --gsize PERCENT   UCC/EAN-128: width, 100 to 407 (default 100)\n"
            "  --vsize PERCENT   UCC/EAN-128: height, 100 to 400 (default 100)\n"
            "  --scale PX_PER_MM pixels per millimetre (default 12)\n"
-           "  -o FILE           the picture to write; .png or .bmp\n"
+           "  -o, --output FILE the picture to write; .png or .bmp\n"
            "  --dump            print the module strings instead of writing a picture\n"
            "  --help            this text\n"
            "\n"

@@ -18,7 +18,8 @@ std::string PictureSizeProblem(const TRect& extent) {
     const long long width = static_cast<long long>(extent.Right) - extent.Left;
     const long long height = static_cast<long long>(extent.Bottom) - extent.Top;
     const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
-    if (width <= 0 || height <= 0) return "the symbol cannot be laid out at this scale (" + size + ")";
+    if (width <= 0 || height <= 0)
+        return "the symbol cannot be laid out at this scale (" + size + ")";
     if (width > kMaxPictureSide || height > kMaxPictureSide)
         return "the picture would be " + size + "; at most " + std::to_string(kMaxPictureSide) +
                " pixels a side are supported";
