@@ -221,34 +221,30 @@ bool UsableGeometry(double ox, double oy, unsigned short g, unsigned short v, do
            sx > 0 && sy > 0 && g > 0 && v > 0;
 }
 
-// The descent of one pixel at a time costs a measurement of the whole line per pixel of height;
-// for a long line the width is close to proportional to the height, so the walk starts from the
-// height that proportion gives and ends where the descent would: the largest height that fits.
-constexpr std::size_t kDescentMaxChars = 256;
-
+// The line is lowered one pixel of font height at a time until it is no wider than limit, ending
+// at height 1: that gives the largest height up to start that fits. Measuring the whole line once
+// per pixel is slow for a long line or a large starting height, so the walk starts from the
+// height at which the width, roughly proportional to the height, would just fit. Text widths do
+// not shrink as the height grows, so the walk ends where the descent would.
 void FitFontHeight(TCanvas& canvas, std::string_view text, int start, int limit) {
     canvas.SetFontHeight(start);
-    int width = canvas.TextWidth(text);
-    if (width <= limit || start <= 1) return;
-    int height = start;
-    if (text.size() > kDescentMaxChars) {
-        const double estimate = std::floor(static_cast<double>(start) * limit / width);
-        height = static_cast<int>(std::clamp(estimate, 1.0, static_cast<double>(start - 1)));
-        canvas.SetFontHeight(height);
-        width = canvas.TextWidth(text);
-        if (width <= limit) {
-            while (height + 1 < start) {
-                canvas.SetFontHeight(height + 1);
-                if (canvas.TextWidth(text) > limit) break;
-                ++height;
-            }
-            canvas.SetFontHeight(height);
-            return;
+    const int startWidth = canvas.TextWidth(text);
+    if (startWidth <= limit || start <= 1) return;
+    const double estimate = std::floor(static_cast<double>(start) * limit / startWidth);
+    int height = static_cast<int>(std::clamp(estimate, 1.0, static_cast<double>(start - 1)));
+    canvas.SetFontHeight(height);
+    if (canvas.TextWidth(text) <= limit) {
+        while (height + 1 < start) {
+            canvas.SetFontHeight(height + 1);
+            if (canvas.TextWidth(text) > limit) break;
+            ++height;
         }
+        canvas.SetFontHeight(height);
+        return;
     }
-    while (width > limit && height > 1) {
+    while (height > 1) {
         canvas.SetFontHeight(--height);
-        width = canvas.TextWidth(text);
+        if (canvas.TextWidth(text) <= limit) break;
     }
 }
 
