@@ -279,7 +279,8 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
     canvas->FillRect(extent);
 
     // Each run of dark modules is one solid bar: from the first column of its first module to
-    // the last column of its last module, so no light column can open inside a wide bar.
+    // the last column of its last module, so no light column can open inside a wide bar. A module
+    // narrower than half a pixel has no columns at all, and then no bar is drawn.
     const int moduleWidth = Px(sx * X);
     const int barTop = Px(sy * oy);
     const int barBottom = Px(sy * oy + 32 * V * sy);
