@@ -157,10 +157,10 @@ void FillEANUPC(const Arguments& args, SymbolSpec& spec) {
     CheckDigits("--data", data, MainDigitCount(spec.type));
     if (spec.type == "ISBN-13" && !data.starts_with("978"))
         Fail("ISBN-13 data " + Quoted(data) + " must begin with 978");
-    // The UPC-E parity table is that of number system 0; another digit would be printed but
-    // not encoded, so the symbol would scan as different data.
-    if (spec.type == "UPC-E" && data[0] != '0')
-        Fail("UPC-E data " + Quoted(data) + " must begin with number system 0");
+    // UPC-E exists for number systems 0 and 1 only; another digit would be printed but not
+    // encoded, so the symbol would scan as different data.
+    if (spec.type == "UPC-E" && data[0] != '0' && data[0] != '1')
+        Fail("UPC-E data " + Quoted(data) + " must begin with number system 0 or 1");
     const std::string withoutCheck = data.substr(0, data.size() - 1);
     CheckCheckDigit(data,
                     spec.type == "UPC-E" ? UPCECheckDigit(data) : GS1CheckDigit(withoutCheck));
@@ -190,8 +190,8 @@ void FillUCCEAN128(const Arguments& args, SymbolSpec& spec) {
     RejectOptions(args, spec.type, {"--addon", "--size"});
     const FieldTextResult field = ParseFieldText(args.values.at("--data"));
     if (!field.ok) Fail("--data: " + field.error);
-    // Spaces and parentheses only shape the human-readable line; without anything else the
-    // encoder would make a symbol with no check character.
+    // Spaces and parentheses only shape the human-readable line; a symbol that carries no data
+    // at all is almost certainly a mistake on the command line.
     if (field.text.find_first_not_of(" ()") == std::string::npos)
         Fail("--data holds nothing to encode (spaces and parentheses are not encoded)");
     Code128Codes codes{};
@@ -292,7 +292,7 @@ std::string RenderUsage() {
            "  EAN-13, ISBN-13   13 digits (ISBN-13: beginning with 978)\n"
            "  EAN-8             8 digits\n"
            "  UPC-A             12 digits\n"
-           "  UPC-E             8 digits, number system 0\n"
+           "  UPC-E             8 digits, number system 0 or 1\n"
            "  ITF-14            14 digits\n"
            "  UCC/EAN-128       text; special characters by name in braces: {FNC1} to {FNC4},\n"
            "                    {NUL} to {US}\n"

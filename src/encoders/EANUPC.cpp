@@ -1,12 +1,16 @@
 // EAN-13, EAN-8, UPC-A and UPC-E: module strings, add-ons, check digits and the renderer.
 #include "encoders/EANUPC.h"
 
+#include "encoders/RenderLimits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 
+#include "encoders/RenderLimits.h"
 #include "isbn/ISBN13.h"
 
 namespace quillmark {
@@ -221,22 +225,14 @@ void DrawGroups(TCanvas& canvas, std::string_view digits, const Group* groups,
 // Sets the small font for the first or last UPC digit, lowered until the digit fits four modules
 // (and no lower than 1).
 void SetSmallFont(TCanvas& canvas, std::string_view digit, const Frame& f) {
-    int height = Px(f.scaleY * 4 * f.m);
-    canvas.SetFontHeight(height);
-    const double limit = 4 * f.X * f.scaleX * 1.2;
-    while (height > 1 && canvas.TextWidth(digit) > limit) canvas.SetFontHeight(--height);
+    FitFontHeight(canvas, digit, Px(f.scaleY * 4 * f.m), 1, 4 * f.X * f.scaleX * 1.2, Fit::NoWider);
 }
 
 void DrawISBNLine(TCanvas& canvas, std::string_view digits, const Frame& f, const TRect& box) {
     const TRect cell{box.Left, box.Top, box.Right, Px(f.y0 + 4.5 * f.m * f.scaleY)};
     const std::string text = FormatISBN13(digits.substr(0, 13));
-    int height = canvas.FontHeight();
-    if (height < 0) {
-        height = -height;
-        canvas.SetFontHeight(height);
-    }
-    while (height > 0 && canvas.TextWidth(text) >= cell.Right - cell.Left)
-        canvas.SetFontHeight(--height);
+    FitFontHeight(canvas, text, std::abs(canvas.FontHeight()), 0,
+                  static_cast<double>(cell.Right) - cell.Left, Fit::Narrower);
     canvas.TextRect(cell, Px(f.x0), Px(f.y0), text);
 }
 
@@ -323,10 +319,6 @@ void DrawAddOn(TCanvas& canvas, std::string_view codeType, std::string_view addO
     const double area = count == 2 ? 20 : 47;
     const int x = Px((area * X * scaleX - canvas.TextWidth(text)) / 2 + left + dx);
     canvas.TextRect(cell, x, Px(f.y0 + V - f.g), text);
-}
-
-bool UsableScale(double scale) {
-    return std::isfinite(scale) && scale > 0;
 }
 
 }  // namespace
@@ -419,11 +411,14 @@ void DrawEANUPC(std::string_view codeType, std::string_view addOnType, std::stri
                 TCanvas* canvas, double offsetX, double offsetY, unsigned short sizePercent,
                 double scaleX, double scaleY, TRect& bounds) {
     bounds = {};
-    if (!UsableScale(scaleX) || !UsableScale(scaleY) || sizePercent == 0) return;
+    if (!IsUsableScale(scaleX) || !IsUsableScale(scaleY) || sizePercent == 0) return;
 
     const double m = sizePercent / 100.0;
     const double X = 0.33 * m;
     const Frame f{m, X, offsetX * scaleX, offsetY * scaleY, 0.5 * m * scaleY, scaleX, scaleY};
+    // The widest box with the widest add-on, and the tallest box: beyond the addressable range
+    // nothing can be laid out.
+    if (!IsAddressable(f.x0, f.y0, f.x0 + 170 * X * scaleX, f.y0 + 31 * m * scaleY)) return;
 
     TRect box;
     if (const Layout* layout = FindLayout(codeType)) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "encoders/RenderLimits.h"
+
 namespace quillmark {
 
 const std::array<std::string_view, 10> ITFDigitPatterns = {
@@ -33,10 +35,6 @@ constexpr double kBearerMm = 4.8;
 // digit cells reach 0.088 mm below the extent; kept so that the extent stays what callers centre.
 constexpr double kTextBandMm = 5.72;
 constexpr double kFontCellMm = 5.3;
-
-// Pixel coordinates beyond this are refused: the bearer loops add row and column counts to the
-// extent's edges in int arithmetic, which must not overflow.
-constexpr double kMaxCoordinate = 1 << 30;
 
 bool IsFourteenDigits(std::string_view digits) {
     if (digits.size() != kDigitCount) return false;
@@ -138,14 +136,6 @@ void DrawDigits(TCanvas& canvas, std::string_view digits, double modules, const 
     }
 }
 
-bool IsUsableScale(double scale) {
-    return std::isfinite(scale) && scale > 0;
-}
-
-bool IsAddressable(double coordinate) {
-    return std::isfinite(coordinate) && std::fabs(coordinate) <= kMaxCoordinate;
-}
-
 }  // namespace
 
 std::string ITF14Elements(std::string_view digits) {
@@ -186,9 +176,7 @@ void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePerc
     const double top = g.sy * g.oy;
     const double right = g.sx * g.ox + g.sx * (120.5 * g.x + 20 * g.x) + 2 * g.sx * g.t;
     const double bottom = g.sy * g.oy + g.sy * g.h + 2 * g.sy * g.t + kTextBandMm * g.m * g.sy;
-    if (!IsAddressable(left) || !IsAddressable(top) || !IsAddressable(right) ||
-        !IsAddressable(bottom))
-        return;
+    if (!IsAddressable(left, top, right, bottom)) return;
     g.extent = {Px(left), Px(top), Px(right), Px(bottom)};
     g.bearerRows = Px(g.sy * g.t);
     g.bottomBearer = Px(g.sy * g.t + g.extent.Top + g.sy * g.h);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "encoders/Code128Characters.h"
+#include "encoders/RenderLimits.h"
 
 namespace quillmark {
 
@@ -217,35 +218,8 @@ namespace {
 
 bool UsableGeometry(double ox, double oy, unsigned short g, unsigned short v, double sx,
                     double sy) {
-    return std::isfinite(ox) && std::isfinite(oy) && std::isfinite(sx) && std::isfinite(sy) &&
-           sx > 0 && sy > 0 && g > 0 && v > 0;
-}
-
-// The line is lowered one pixel of font height at a time until it is no wider than limit, ending
-// at height 1: that gives the largest height up to start that fits. Measuring the whole line once
-// per pixel is slow for a long line or a large starting height, so the walk starts from the
-// height at which the width, roughly proportional to the height, would just fit. Text widths do
-// not shrink as the height grows, so the walk ends where the descent would.
-void FitFontHeight(TCanvas& canvas, std::string_view text, int start, int limit) {
-    canvas.SetFontHeight(start);
-    const int startWidth = canvas.TextWidth(text);
-    if (startWidth <= limit || start <= 1) return;
-    const double estimate = std::floor(static_cast<double>(start) * limit / startWidth);
-    int height = static_cast<int>(std::clamp(estimate, 1.0, static_cast<double>(start - 1)));
-    canvas.SetFontHeight(height);
-    if (canvas.TextWidth(text) <= limit) {
-        while (height + 1 < start) {
-            canvas.SetFontHeight(height + 1);
-            if (canvas.TextWidth(text) > limit) break;
-            ++height;
-        }
-        canvas.SetFontHeight(height);
-        return;
-    }
-    while (height > 1) {
-        canvas.SetFontHeight(--height);
-        if (canvas.TextWidth(text) <= limit) break;
-    }
+    return std::isfinite(ox) && std::isfinite(oy) && IsUsableScale(sx) && IsUsableScale(sy) &&
+           g > 0 && v > 0;
 }
 
 // Draws columns first to last (inclusive) as one-pixel lines from top to bottom (exclusive).
@@ -269,9 +243,10 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
     const double X = 0.25 * G;
 
     const std::size_t n = Code128CodewordCount(codes);
-    const TRect extent{Px(sx * ox), Px(sy * oy),
-                       Px(sx * ox + static_cast<double>(11 * n + 33) * sx * X),
-                       Px(sy * oy + 32 * V * sy + 5.75 * V * sy)};
+    const double right = sx * ox + static_cast<double>(11 * n + 33) * sx * X;
+    const double bottom = sy * oy + 32 * V * sy + 5.75 * V * sy;
+    if (!IsAddressable(sx * ox, sy * oy, right, bottom)) return;
+    const TRect extent{Px(sx * ox), Px(sy * oy), Px(right), Px(bottom)};
     if (canvas == nullptr) {
         bounds = extent;
         return;
@@ -298,7 +273,8 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
     }
 
     const double extentWidth = static_cast<double>(extent.Right) - extent.Left;
-    FitFontHeight(*canvas, hrText, Px(5.3 * sy * V), Px(extentWidth - 16 * sx * X));
+    FitFontHeight(*canvas, hrText, Px(5.3 * sy * V), 1, Px(extentWidth - 16 * sx * X),
+                  Fit::NoWider);
     const int textWidth = canvas->TextWidth(hrText);
     canvas->TextOut(Px(sx * ox + (extentWidth - textWidth) / 2),
                     Px(sy * oy + 32 * V * sy + 0.5 * sy * X), hrText);

@@ -69,6 +69,17 @@ TEST(RenderCommand, DumpsModulesOfEveryType) {
         {"UPC-E",
          {"--type", "UPC-E", "--data", "04252614"},
          "main 101001110100100110111001001101101011110011001010101\n"},
+        // Number system 1 takes the complementary parity row (of check digit 1: AABABB).
+        {"UPC-E number system 1",
+         {"--type", "UPC-E", "--data", "14252611"},
+         "main 101"
+         "0100011"
+         "0010011"
+         "0111001"
+         "0010011"
+         "0000101"
+         "0110011"
+         "010101\n"},
         {"UPC-A with add-on 53",
          {"--addon", "53", "--type", "UPC-A", "--data", "036000291452"},
          "main " + EANUPCModules("EAN-13", "0036000291452") + "\naddon 10110110001010100001\n"},
@@ -290,7 +301,7 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
         {"wrong check digit", {"--type", "EAN-13", "--data", "4006381333932"}, "should be 1"},
         {"wrong ITF-14 check", {"--type", "ITF-14", "--data", "12345678901230"}, "should be 1"},
         {"ISBN not 978", {"--type", "ISBN-13", "--data", "9790306406156"}, "must begin with 978"},
-        {"UPC-E system 1", {"--type", "UPC-E", "--data", "14252614"}, "number system 0"},
+        {"UPC-E system 2", {"--type", "UPC-E", "--data", "24252614"}, "number system 0 or 1"},
         {"add-on of 3", With(kEAN13, {"--addon", "123"}), "must have 2 or 5 digits"},
         {"add-on empty", With(kEAN13, {"--addon", ""}), "must have 2 or 5 digits"},
         {"add-on letter", With(kEAN13, {"--addon", "1a"}), "\"a\" at position 2"},
