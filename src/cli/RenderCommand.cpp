@@ -31,8 +31,22 @@ struct InputError {
     throw InputError{std::move(message)};
 }
 
+// Quotes a user's text for a message; control characters are shown as \xNN so that a message
+// always stays on one line and cannot move the terminal's cursor.
 std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string quoted = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 || byte == 127) {
+            quoted += "\\x";
+            quoted += kHex[byte >> 4];
+            quoted += kHex[byte & 15];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
 }
 
 // The options as given, before any check of their values.

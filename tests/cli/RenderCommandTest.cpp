@@ -288,6 +288,11 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
     const BadCase cases[] = {
         {"no type", {"--data", "4006381333931"}, "missing --type"},
         {"unknown type", {"--type", "EAN13", "--data", "4006381333931"}, "unknown type \"EAN13\""},
+        // A control character in the user's text is shown escaped: the message stays one line.
+        {"type with a line break",
+         {"--type", "EAN\n13", "--data", "4006381333931"},
+         "unknown type \"EAN\\x0A13\""},
+        {"unknown option with an escape", {"--\x1b[2J", "x"}, "\"--\\x1B[2J\""},
         {"no data", {"--type", "EAN-13"}, "missing --data"},
         {"short EAN-13",
          {"--type", "EAN-13", "--data", "400638133393"},
