@@ -8,6 +8,11 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -395,6 +400,36 @@ TEST(RenderCommand, UnwritableOutputNamesFileAndReason) {
     EXPECT_TRUE(QFileInfo(QString::fromStdString(folder)).isDir());
     EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::NoDotAndDotDot).size(), 0);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+// A disk that fills up while the picture is written: the file size limit makes every write past
+// it fail, as a full disk does. The existing picture must survive and the message say why.
+TEST(RenderCommand, FullDiskLeavesTheExistingPictureIntact) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("label.png");
+    const std::string keep = "the label printed yesterday";
+    WriteAll(path, keep);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 512;  // bytes: far less than any picture
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const CliRun run = RunCli(With(kEAN13, {"-o", path.toStdString()}));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(run.status, 2);
+    const std::string reason = std::strerror(EFBIG);  // "File too large", in the user's language
+    EXPECT_NE(run.err.find("cannot write \"" + path.toStdString() + "\": " + reason),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_EQ(ReadAll(path), keep);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+        << "a partial temporary file was left behind";
 }
 
 TEST(RenderCommand, ReplacesAnExistingPictureWhole) {
