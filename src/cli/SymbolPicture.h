@@ -1,10 +1,11 @@
-// Pictures of a symbol: the size check, painting into an image, and safe saving.
+// Pictures of a symbol for the command line: the size check and painting into an image.
 #pragma once
 
 #include <QImage>
 #include <QString>
 #include <string>
 
+#include "canvas/PictureWriter.h"
 #include "cli/SymbolSpec.h"
 
 namespace quillmark {
@@ -21,10 +22,5 @@ std::string PictureSizeProblem(const TRect& extent);
 // A picture exactly the size of the measured extent, white, with the symbol drawn in black in the
 // font "Liberation Sans". Needs a QGuiApplication. Null when the image cannot be made.
 QImage PaintSymbolImage(const SymbolSpec& spec, double scaleX, double scaleY);
-
-// Writes image in format ("PNG", "BMP") through a temporary file that replaces path only when
-// complete, so a failure never leaves a partial file and keeps an existing one intact.
-// Empty on success; otherwise a message naming the file and the reason.
-std::string SavePicture(const QImage& image, const QString& path, const char* format);
 
 }  // namespace quillmark
