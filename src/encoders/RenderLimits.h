@@ -35,7 +35,8 @@ enum class Fit { Narrower, NoWider };
 // does (start itself when it is not above minHeight). Lowering pixel by pixel measures the whole
 // text once per pixel, which is slow for long texts and large heights, so the walk starts from the
 // height at which the width, roughly proportional to the height, would just fit. Text widths do not
-// shrink as the height grows, so the result is the same.
+// shrink as the height grows, so the result is the same; should a font break that somewhere,
+// the height found still fits, at most a little lower than the descent would give.
 int FitFontHeight(TCanvas& canvas, std::string_view text, int start, int minHeight, double limit,
                   Fit fit);
 
