@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "FuzzCanvas.h"
@@ -14,10 +16,6 @@ namespace {
 using quillmark::TRect;
 using quillmark::fuzz::Check;
 using quillmark::fuzz::FuzzCanvas;
-
-// Drawing is skipped above this many pixels so that a run stays fast; the measure pass still
-// runs for every value.
-constexpr double kMaxDrawArea = 4e6;
 
 std::string PickText(FuzzedDataProvider& in, const std::array<const char*, 7>& known) {
     if (in.ConsumeBool()) return known[in.ConsumeIntegralInRange<std::size_t>(0, known.size() - 1)];
@@ -55,10 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (itf) {
         const bool fullBorder = in.ConsumeBool();
         const std::string digits = in.ConsumeRandomLengthString(20);
+        if (std::getenv("QUILLMARK_FUZZ_PRINT"))
+            std::fprintf(stderr, "ITF-14 size %u offsets %.17g %.17g scales %.17g %.17g full %d\n",
+                         sizePercent, offsetX, offsetY, scaleX, scaleY, fullBorder);
         TRect measured{1, 2, 3, 4}, drawn{5, 6, 7, 8};
         quillmark::DrawITF14(digits, nullptr, sizePercent, offsetX, offsetY, scaleX, scaleY,
                              fullBorder, measured);
-        const bool draw = quillmark::fuzz::Area(measured) <= kMaxDrawArea;
+        const bool draw = quillmark::fuzz::SmallEnoughToDraw(measured);
         if (draw) {
             FuzzCanvas canvas(measured);
             quillmark::DrawITF14(digits, &canvas, sizePercent, offsetX, offsetY, scaleX, scaleY,
@@ -73,10 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string addOnType =
         PickText(in, {"None", "2-Digit", "5-Digit", "2-digit", "", "5-Digit ", "None"});
     const std::string digits = in.ConsumeRemainingBytesAsString();
+    if (std::getenv("QUILLMARK_FUZZ_PRINT"))
+        std::fprintf(stderr, "%s/%s size %u offsets %.17g %.17g scales %.17g %.17g\n",
+                     codeType.c_str(), addOnType.c_str(), sizePercent, offsetX, offsetY, scaleX,
+                     scaleY);
     TRect measured{1, 2, 3, 4}, drawn{5, 6, 7, 8};
     quillmark::DrawEANUPC(codeType, addOnType, digits, nullptr, offsetX, offsetY, sizePercent,
                           scaleX, scaleY, measured);
-    const bool draw = quillmark::fuzz::Area(measured) <= kMaxDrawArea;
+    const bool draw = quillmark::fuzz::SmallEnoughToDraw(measured);
     if (draw) {
         FuzzCanvas canvas(measured);
         quillmark::DrawEANUPC(codeType, addOnType, digits, &canvas, offsetX, offsetY, sizePercent,

@@ -15,8 +15,6 @@ using quillmark::TRect;
 using quillmark::fuzz::Check;
 using quillmark::fuzz::FuzzCanvas;
 
-constexpr double kMaxDrawArea = 4e6;
-
 // Returns the number of codewords before the terminator, after checking the array's form.
 std::size_t CheckCodes(const Code128Codes& codes) {
     std::size_t n = 0;
@@ -78,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckLine(text, hr, result.encodedChars);
 
     const TRect measured = Draw(*codes, hr, false, {}, 0, 0, g, v, sx, sy, nullptr);
-    if (quillmark::fuzz::Area(measured) > kMaxDrawArea) return 0;
+    if (!quillmark::fuzz::SmallEnoughToDraw(measured)) return 0;
     long long opsGarbage = 0, opsClean = 0;
     const TRect drawn = Draw(*codes, hr, true, measured, 0, 0, g, v, sx, sy, &opsGarbage);
     Check(drawn == measured, "measure pass and draw pass disagree");

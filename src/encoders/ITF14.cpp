@@ -70,7 +70,8 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
     // The bars fill the rows between the bearers: rounding their ends on their own could leave
     // a light row between a bearer and the bars.
     const int top = g.extent.Top + g.bearerRows;
-    const int bottom = g.bottomBearer;
+    const int bottom = std::min(g.bottomBearer, g.extent.Bottom);
+    if (bottom <= top) return;
     double e = 0;  // module position of the element's left edge
     for (const char element : elements) {
         if (IsBar(element)) {
@@ -94,22 +95,27 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
 void DrawBearers(TCanvas& canvas, bool fullBorder, const Geometry& g) {
     const TRect& r = g.extent;
     // Every band is counted from one rounded edge (see DrawBars): solid, of its own thickness.
-    for (int c = 0; c < g.bearerRows; ++c) {
+    // At scales of a fraction of a pixel per millimetre the rounded bands can reach past the
+    // extent; nothing is painted outside it.
+    for (int c = 0; c < g.bearerRows && r.Top + c < r.Bottom; ++c) {
         canvas.MoveTo(r.Left, r.Top + c);
         canvas.LineTo(r.Right, r.Top + c);
+    }
+    for (int c = 0; c < g.bearerRows && g.bottomBearer + c < r.Bottom; ++c) {
         canvas.MoveTo(r.Left, g.bottomBearer + c);
         canvas.LineTo(r.Right, g.bottomBearer + c);
     }
     if (!fullBorder) return;
     // The side bearers run from the top edge down to the first row of the bottom bearer. The
     // right one ends on the extent's last column, so it never paints outside the extent.
-    const int columns = Px(g.sx * g.t);
+    const int columns = std::min(Px(g.sx * g.t), r.Right - r.Left);
     const int rightBearer = r.Right - columns;
-    for (int c = 0; c < columns; ++c) {
+    const int end = std::min(g.bottomBearer, r.Bottom);
+    for (int c = 0; c < columns && end > r.Top; ++c) {
         canvas.MoveTo(r.Left + c, r.Top);
-        canvas.LineTo(r.Left + c, g.bottomBearer);
+        canvas.LineTo(r.Left + c, end);
         canvas.MoveTo(rightBearer + c, r.Top);
-        canvas.LineTo(rightBearer + c, g.bottomBearer);
+        canvas.LineTo(rightBearer + c, end);
     }
 }
 

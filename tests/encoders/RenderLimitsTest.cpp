@@ -35,10 +35,14 @@ public:
     void SetFontHeight(int h) override { height_ = h; }
     void FillRect(const TRect&) override { ++ops; }
     void MoveTo(int x, int y) override { x_ = x, y_ = y; }
+    // Lines are horizontal or vertical: their first and last painted pixels must lie inside.
     void LineTo(int x, int y) override {
         ++ops;
-        if (x_ < extent_.Left || x_ >= extent_.Right || y_ < extent_.Top || y_ >= extent_.Bottom)
-            ++outside;
+        if (x != x_ || y != y_) {
+            const int lastX = x > x_ ? x - 1 : x < x_ ? x + 1 : x;
+            const int lastY = y > y_ ? y - 1 : y < y_ ? y + 1 : y;
+            if (!Inside(x_, y_) || !Inside(lastX, lastY)) ++outside;
+        }
         x_ = x, y_ = y;
     }
     int TextWidth(std::string_view text) override {
@@ -54,6 +58,10 @@ public:
     long long outside = 0;
 
 private:
+    bool Inside(int x, int y) const {
+        return x >= extent_.Left && x < extent_.Right && y >= extent_.Top && y < extent_.Bottom;
+    }
+
     TRect extent_;
     int height_ = 0;
     int x_ = 0, y_ = 0;
@@ -156,6 +164,40 @@ TEST(RenderLimits, HugeButAddressableSymbolsAreDrawnInsideTheirExtent) {
             EXPECT_LT(canvas.measures, 200);
             EXPECT_LT(took.count(), 20.0);
         }
+    }
+}
+
+// Inputs the fuzzers found: nothing may be painted outside the extent.
+TEST(RenderLimits, FuzzFindingsDrawInsideTheirExtent) {
+    struct Case {
+        const char* name;
+        std::function<void(TCanvas*, TRect&)> render;
+    };
+    const Case cases[] = {
+        // A fraction of a pixel per millimetre down: the rounded bearer bands reached past the
+        // extent's single row.
+        {"ITF-14 at 0.098 px/mm high",
+         [](TCanvas* c, TRect& b) {
+             DrawITF14("", c, 21, -100, -4.9999999999965841, 1.6798108816147135,
+                       0.09777963161471348, true, b);
+         }},
+        {"ITF-14 side bearers wider than the extent",
+         [](TCanvas* c, TRect& b) { DrawITF14("", c, 1, 0, 0, 0.6, 40, true, b); }},
+        {"EAN-13 at 13:1 aspect",
+         [](TCanvas* c, TRect& b) {
+             DrawEANUPC("EAN-13", "2-Digit", "000000000000000", c, 619, 18.294117647058826, 41,
+                        18.294106918222766, 236, b);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TRect measured;
+        c.render(nullptr, measured);
+        CountingCanvas canvas(measured);
+        TRect drawn;
+        c.render(&canvas, drawn);
+        EXPECT_EQ(drawn, measured);
+        EXPECT_EQ(canvas.outside, 0);
     }
 }
 
