@@ -230,6 +230,41 @@ void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom) {
     }
 }
 
+// Rounds a bar edge with every half pixel going right. Rounding halves to even sends neighbouring
+// half-pixel edges in opposite directions, which makes an element between two of them a whole
+// pixel too wide or too narrow; with all halves going one way no element is off by more than
+// half a pixel.
+int EdgePixel(double v) {
+    return Px(std::floor(v + 0.5));
+}
+
+// Bars and spaces of 1 to 1.5 pixel modules, each element Px of its own width (at least one
+// column) and laid out end to end, the row centred on the exact symbol. Rounding the edges
+// instead makes some one-module elements up to 60 % too wide, more than a reader allows; whole
+// elements keep within half a pixel, at the cost of a row up to a fifth shorter (1.25 pixel
+// modules, 2-module elements of 2 pixels). A row that would come out longer than the exact one
+// is not drawn (false), so the bars never eat into the quiet zones.
+bool DrawWholePixelElements(TCanvas& canvas, const std::string& modules, double left, double module,
+                            int top, int bottom) {
+    std::vector<int> widths;
+    long long total = 0;
+    for (std::size_t j = 0; j < modules.size();) {
+        std::size_t end = j;
+        while (end < modules.size() && modules[end] == modules[j]) ++end;
+        widths.push_back(std::max(1, Px(static_cast<double>(end - j) * module)));
+        total += widths.back();
+        j = end;
+    }
+    const double exactWidth = static_cast<double>(modules.size()) * module;
+    if (static_cast<double>(total) > exactWidth) return false;
+    int x = Px(left + (exactWidth - static_cast<double>(total)) / 2);
+    for (std::size_t e = 0; e < widths.size(); ++e) {
+        if (e % 2 == 0) DrawColumns(canvas, x, x + widths[e] - 1, top, bottom);  // bars first
+        x += widths[e];
+    }
+    return true;
+}
+
 }  // namespace
 
 void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* canvas,
@@ -256,20 +291,34 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
     // Each run of dark modules is one solid bar: from the first column of its first module to
     // the last column of its last module, so no light column can open inside a wide bar. A module
     // narrower than half a pixel has no columns at all, and then no bar is drawn.
-    const int moduleWidth = Px(sx * X);
+    const double module = sx * X;
+    const int moduleWidth = Px(module);
     const int barTop = Px(sy * oy);
     const int barBottom = Px(sy * oy + 32 * V * sy);
     const std::string modules = Code128Modules(codes);
     auto moduleLeft = [&](std::size_t j) {  // j counts from 1
-        return sx * ox + 10 * sx * X + static_cast<double>(j - 1) * sx * X;
+        return sx * ox + 10 * module + static_cast<double>(j - 1) * module;
     };
-    for (std::size_t j = 1; moduleWidth > 0 && j <= modules.size(); ++j) {
-        if (modules[j - 1] != '1') continue;
-        std::size_t last = j;
-        while (last < modules.size() && modules[last] == '1') ++last;
-        DrawColumns(*canvas, Px(moduleLeft(j)), Px(moduleWidth + moduleLeft(last) - 1), barTop,
-                    barBottom);
-        j = last;
+    const bool wholeElements =
+        module >= 1 && module < 1.5 &&
+        DrawWholePixelElements(*canvas, modules, moduleLeft(1), module, barTop, barBottom);
+    if (!wholeElements) {
+        for (std::size_t j = 1; moduleWidth > 0 && j <= modules.size(); ++j) {
+            if (modules[j - 1] != '1') continue;
+            std::size_t last = j;
+            while (last < modules.size() && modules[last] == '1') ++last;
+            if (module >= 2 || module < 1) {
+                // The bar's last module gets Px(module) columns from its exact left edge.
+                DrawColumns(*canvas, Px(moduleLeft(j)), Px(moduleWidth + moduleLeft(last) - 1),
+                            barTop, barBottom);
+            } else {
+                // Between one and two pixels that rounding is too large a share of a module
+                // (half a pixel too wide at 1.5 pixels): both edges follow the exact grid.
+                DrawColumns(*canvas, EdgePixel(moduleLeft(j)),
+                            EdgePixel(moduleLeft(last) + module) - 1, barTop, barBottom);
+            }
+            j = last;
+        }
     }
 
     const double extentWidth = static_cast<double>(extent.Right) - extent.Left;
