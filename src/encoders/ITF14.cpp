@@ -63,6 +63,65 @@ struct Geometry {
     int bottomBearer;  // first row of the bottom bearer; the bars end just above it
 };
 
+// Draws columns from x on, one for each of width, between the bearers.
+void DrawColumns(TCanvas& canvas, int x, int width, int top, int bottom) {
+    for (int c = 0; c < width; ++c) {
+        canvas.MoveTo(x + c, top);
+        canvas.LineTo(x + c, bottom);
+    }
+}
+
+// Narrow elements of under 1.5 pixels: one column each would lose up to a third of the symbol
+// and rounding every edge on its own leaves narrow and wide elements of the same width. So each
+// symbol character ends on its exact right edge (rounded), and inside it the bars and the spaces
+// each share half the columns out: both wide ones alike at 2.5 / 8 of the share, the narrow ones
+// what is left, never differing by more than a column and at least one of them the narrowest,
+// which keeps every wide element clearly wider than every narrow one in its character.
+void DrawCharactersOnTheirEdges(TCanvas& canvas, std::string_view elements, const Geometry& g,
+                                int top, int bottom) {
+    const double start = g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x;
+    auto edge = [&](double modules) { return Px(start + g.sx * modules * g.x); };
+    const int narrow = std::max(1, Px(g.sx * g.x));
+    int x = edge(0);
+    auto draw = [&](int width, bool bar) {
+        if (bar) DrawColumns(canvas, x, width, top, bottom);
+        x += width;
+    };
+    std::size_t i = 0;
+    for (; i < 4; ++i) draw(narrow, IsBar(elements[i]));  // start
+    double modules = 4;
+    for (; i + 3 < elements.size(); i += 10) {
+        modules += 6 + 4 * g.n;
+        const int columns = std::max(10, edge(modules) - x);
+        int wide[2], thin[2], thicker[2];  // bars [0], spaces [1]
+        for (int k = 0; k < 2; ++k) {
+            const int share = k == 0 ? columns / 2 : columns - columns / 2;
+            wide[k] = std::max(2, Px(g.n * share / (3 + 2 * g.n)));
+            const int rest = std::max(3, share - 2 * wide[k]);
+            thin[k] = rest / 3;
+            thicker[k] = rest % 3;  // the last of the narrow ones get a column more
+            // A narrow element as wide as half the widest would read as wide: the column goes
+            // instead, and the next character's edge takes it back.
+            if (thicker[k] > 0 && wide[k] < thin[k] + 2) thicker[k] = 0;
+        }
+        int seen[2] = {0, 0};
+        for (std::size_t k = i; k < i + 10; ++k) {
+            const int c = IsBar(elements[k]) ? 0 : 1;
+            if (IsWide(elements[k])) {
+                draw(wide[c], c == 0);
+            } else {
+                draw(thin[c] + (seen[c]++ >= 3 - thicker[c] ? 1 : 0), c == 0);
+            }
+        }
+    }
+    modules += g.n;
+    // Stop: a column a character fell short by would make the wide bar too wide for its
+    // ratio; the quiet zone takes it instead.
+    draw(std::clamp(edge(modules) - x, 2 * narrow, 3 * narrow), true);
+    draw(narrow, false);
+    draw(narrow, true);
+}
+
 void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
     // A narrow element of no pixel column would leave the wide bars alone, which read as other
     // data or not at all; draw no bars, as when a module rounds to nothing elsewhere.
@@ -72,6 +131,10 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
     const int top = g.extent.Top + g.bearerRows;
     const int bottom = std::min(g.bottomBearer, g.extent.Bottom);
     if (bottom <= top) return;
+    if (g.sx * g.x >= 1 && g.sx * g.x < 1.5) {
+        if (!elements.empty()) DrawCharactersOnTheirEdges(canvas, elements, g, top, bottom);
+        return;
+    }
     double e = 0;  // module position of the element's left edge
     for (const char element : elements) {
         if (IsBar(element)) {
@@ -81,11 +144,16 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
             // an edge that falls on a half pixel, send pairs of columns to the same even pixel
             // and comb the bar.
             const double width = IsWide(element) ? g.n * g.x : g.x;
-            const int columns = Px(g.sx * width);
-            const int edge = Px(g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x + g.sx * e * g.x);
-            for (int c = 0; c < columns; ++c) {
-                canvas.MoveTo(edge + c, top);
-                canvas.LineTo(edge + c, bottom);
+            const double left = g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x + g.sx * e * g.x;
+            if (g.sx * g.x >= 1 && g.sx * g.x < 2) {
+                // Under two pixels Px of a bar's own width is too large a share of a narrow
+                // element and can close the space next to it: both edges follow the exact grid,
+                // halves all going right (halves to even would send neighbouring edges apart).
+                const int first = Px(std::floor(left + 0.5));
+                DrawColumns(canvas, first, Px(std::floor(left + g.sx * width + 0.5)) - first, top,
+                            bottom);
+            } else {
+                DrawColumns(canvas, Px(left), Px(g.sx * width), top, bottom);
             }
         }
         e += IsWide(element) ? g.n : 1;

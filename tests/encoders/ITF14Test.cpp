@@ -401,8 +401,15 @@ TEST(ITF14Draw, BarsDecodeBackFromThePixelRow) {
             for (const PixelRun& run : DarkRuns(canvas, y)) {
                 const bool wide = run.width > 1.75 * narrow;
                 elements += run.dark ? (wide ? '3' : '1') : (wide ? '2' : '0');
-                if (run.dark) {  // each bar unbroken and exactly its own width
-                    EXPECT_EQ(run.width, Px(c.scale * (wide ? 2.5 * x : x))) << run.start;
+                if (run.dark) {
+                    // Each bar unbroken and exactly its own width; under two pixels a narrow
+                    // element, bars follow the exact grid instead, within a pixel of their width.
+                    const double exact = c.scale * (wide ? 2.5 * x : x);
+                    if (narrow >= 2) {
+                        EXPECT_EQ(run.width, Px(exact)) << run.start;
+                    } else {
+                        EXPECT_LE(std::fabs(run.width - exact), 1.0) << run.start;
+                    }
                 }
             }
             EXPECT_EQ(elements, ITF14Elements(digits));
