@@ -232,8 +232,7 @@ void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom) {
 
 // Rounds a bar edge with every half pixel going right. Rounding halves to even sends neighbouring
 // half-pixel edges in opposite directions, which makes an element between two of them a whole
-// pixel too wide or too narrow; with all halves going one way no element is off by more than
-// half a pixel.
+// pixel too wide or too narrow; with all halves going one way such an element keeps its width.
 int EdgePixel(double v) {
     return Px(std::floor(v + 0.5));
 }

@@ -403,6 +403,49 @@ TEST(DrawUCCEAN128, HalfPixelModulesMakeSolidBars) {
     }
 }
 
+// Modules under two pixels: every bar and space of the symbol is drawn as one run of its own,
+// none lost or merged, and within a bound of its exact width (half a pixel where the module is
+// 1.25 or 1.5 pixels).
+TEST(DrawUCCEAN128, ModulesUnderTwoPixelsKeepEveryElement) {
+    const Encoded e = Encode("(01)09501101530003(17)250101(10)ABC123");
+    const std::string modules = Code128Modules(e.codes);
+    std::vector<int> runs;  // module counts of the elements, bars first
+    for (std::size_t j = 0; j < modules.size();) {
+        std::size_t end = j;
+        while (end < modules.size() && modules[end] == modules[j]) ++end;
+        runs.push_back(static_cast<int>(end - j));
+        j = end;
+    }
+    const struct {
+        unsigned short g;
+        double bound;  // pixels
+    } cases[] = {{125, 0.5}, {150, 0.5}, {175, 0.75}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.g);
+        const Geometry geo{0, 0, c.g, 100, 4, 4};
+        const double module = 0.25 * c.g / 100.0 * geo.sx;
+        const Drawn d = Draw(e.codes, e.hr, geo);
+        const std::string row = d.canvas.Row(1);
+        const std::size_t first = row.find('1');
+        const std::size_t last = row.rfind('1');
+        ASSERT_NE(first, std::string::npos);
+        std::vector<int> widths;
+        for (std::size_t x = first; x <= last;) {
+            std::size_t end = x;
+            while (end <= last && row[end] == row[x]) ++end;
+            widths.push_back(static_cast<int>(end - x));
+            x = end;
+        }
+        ASSERT_EQ(widths.size(), runs.size());
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            EXPECT_LE(std::fabs(widths[i] - runs[i] * module), c.bound) << "element " << i;
+        // The bars stay inside their quiet zones.
+        EXPECT_GE(static_cast<double>(first), 10 * module - 0.5);
+        EXPECT_LE(static_cast<double>(last + 1),
+                  static_cast<double>(d.bounds.Right) - 10 * module + 0.5);
+    }
+}
+
 // The drawn bars, sampled at the centre of every module on a bar row, decode through the pattern
 // table into the very codewords that were drawn.
 std::vector<int> ReadBack(const RasterCanvas& canvas, const Geometry& geo, std::size_t modules) {
