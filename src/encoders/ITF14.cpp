@@ -71,24 +71,53 @@ void DrawColumns(TCanvas& canvas, int x, int width, int top, int bottom) {
     }
 }
 
-// Narrow elements of under 1.5 pixels: one column each would lose up to a third of the symbol
-// and rounding every edge on its own leaves narrow and wide elements of the same width. So each
-// symbol character ends on its exact right edge (rounded), and inside it the bars and the spaces
-// each share half the columns out: both wide ones alike at 2.5 / 8 of the share, the narrow ones
-// what is left, never differing by more than a column and at least one of them the narrowest,
-// which keeps every wide element clearly wider than every narrow one in its character.
+// Rounds a bar edge with every half pixel going right. Rounding halves to even sends neighbouring
+// half-pixel edges in opposite directions, which makes an element between two of them a whole
+// pixel too wide or too narrow; with all halves going one way such an element keeps its width.
+int EdgePixel(double v) {
+    return Px(std::floor(v + 0.5));
+}
+
+// The exact left edge of the start pattern, in pixels.
+double StartEdge(const Geometry& g) {
+    return g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x;
+}
+
+// The columns of the start pattern, left edge to the first data bar: both ends rounded inwards,
+// so its first bar never enters the quiet zone and the pattern never measures wider than
+// exact. A reader takes the narrow width from the start pattern and wants a quiet zone of ten
+// of them before it: a start pattern one pixel too wide makes an exact quiet zone read 2.5
+// pixels short, which a vertical bearer then cuts off.
+struct Span {
+    int left, right;  // right exclusive
+};
+Span StartColumns(const Geometry& g) {
+    const double start = StartEdge(g);
+    const int left = Px(std::ceil(start));
+    return {left, std::max(left + 4, Px(std::floor(start + 4 * g.sx * g.x)))};
+}
+
+// Narrow elements of under two pixels: rounding every edge on its own leaves narrow and wide
+// elements of the same width. So each symbol character ends on its exact right edge (rounded),
+// and inside it the bars and the spaces each share half the columns out: both wide ones alike
+// at 2.5 / 8 of the share, the narrow ones what is left, never differing by more than a column
+// and at least one of them the narrowest, which keeps every wide element clearly wider than
+// every narrow one in its character. The start pattern's four elements share its columns.
 void DrawCharactersOnTheirEdges(TCanvas& canvas, std::string_view elements, const Geometry& g,
                                 int top, int bottom) {
-    const double start = g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x;
+    const double start = StartEdge(g);
     auto edge = [&](double modules) { return Px(start + g.sx * modules * g.x); };
-    const int narrow = std::max(1, Px(g.sx * g.x));
-    int x = edge(0);
+    const Span startSpan = StartColumns(g);
+    int x = startSpan.left;
     auto draw = [&](int width, bool bar) {
         if (bar) DrawColumns(canvas, x, width, top, bottom);
         x += width;
     };
     std::size_t i = 0;
-    for (; i < 4; ++i) draw(narrow, IsBar(elements[i]));  // start
+    const int startWidth = startSpan.right - startSpan.left;
+    for (; i < 4; ++i)  // the wider ones last
+        draw(startWidth / 4 + (static_cast<int>(i) >= 4 - startWidth % 4 ? 1 : 0),
+             IsBar(elements[i]));
     double modules = 4;
     for (; i + 3 < elements.size(); i += 10) {
         modules += 6 + 4 * g.n;
@@ -114,12 +143,16 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, std::string_view elements, cons
             }
         }
     }
-    modules += g.n;
-    // Stop: a column a character fell short by would make the wide bar too wide for its
-    // ratio; the quiet zone takes it instead.
-    draw(std::clamp(edge(modules) - x, 2 * narrow, 3 * narrow), true);
-    draw(narrow, false);
-    draw(narrow, true);
+    // Stop: from the last character to its exact right edge, rounded inwards, shared out 2 : 1 : 1
+    // with the narrow ones rounded down. A reader wants a quiet zone of ten stop-pattern modules
+    // (a fifth of its width) after it, so the stop must not come out wider than exact either.
+    // A character that fell short leaves its columns to the quiet zone, not to the stop.
+    const int end = Px(std::floor(start + g.sx * (modules + g.n + 2) * g.x));
+    const int width = std::clamp(end - x, 4, std::max(4, EdgePixel(g.sx * (g.n + 2) * g.x)));
+    const int thin = std::max(1, 2 * width / 9);
+    draw(width - 2 * thin, true);
+    draw(thin, false);
+    draw(thin, true);
 }
 
 void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
@@ -130,33 +163,29 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
     // a light row between a bearer and the bars.
     const int top = g.extent.Top + g.bearerRows;
     const int bottom = std::min(g.bottomBearer, g.extent.Bottom);
-    if (bottom <= top) return;
-    if (g.sx * g.x >= 1 && g.sx * g.x < 1.5) {
-        if (!elements.empty()) DrawCharactersOnTheirEdges(canvas, elements, g, top, bottom);
+    if (bottom <= top || elements.empty()) return;
+    if (g.sx * g.x < 2) {
+        DrawCharactersOnTheirEdges(canvas, elements, g, top, bottom);
         return;
     }
+    // Both edges of every bar from the exact grid, so no bar gains or loses width on average and
+    // the rounding never adds up along the row. The start pattern's ends and the last bar's
+    // right edge are rounded inwards, off the quiet zones (see StartColumns).
+    const double start = StartEdge(g);
+    const Span startSpan = StartColumns(g);
+    const std::size_t count = elements.size();
     double e = 0;  // module position of the element's left edge
-    for (const char element : elements) {
-        if (IsBar(element)) {
-            // Width from the bar alone, left edge from the exact module position: the spaces
-            // take up whatever the rounding of their neighbours leaves. The edge is rounded
-            // once and the columns counted from it; rounding each column on its own would, on
-            // an edge that falls on a half pixel, send pairs of columns to the same even pixel
-            // and comb the bar.
-            const double width = IsWide(element) ? g.n * g.x : g.x;
-            const double left = g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x + g.sx * e * g.x;
-            if (g.sx * g.x >= 1 && g.sx * g.x < 2) {
-                // Under two pixels Px of a bar's own width is too large a share of a narrow
-                // element and can close the space next to it: both edges follow the exact grid,
-                // halves all going right (halves to even would send neighbouring edges apart).
-                const int first = Px(std::floor(left + 0.5));
-                DrawColumns(canvas, first, Px(std::floor(left + g.sx * width + 0.5)) - first, top,
-                            bottom);
-            } else {
-                DrawColumns(canvas, Px(left), Px(g.sx * width), top, bottom);
-            }
+    for (std::size_t i = 0; i < count; ++i) {
+        const double right = e + (IsWide(elements[i]) ? g.n : 1);
+        if (IsBar(elements[i])) {
+            const int first = i == 0 ? startSpan.left
+                              : i == 4 ? startSpan.right
+                                       : EdgePixel(start + g.sx * e * g.x);
+            const int last = i + 1 == count ? Px(std::floor(start + g.sx * right * g.x))
+                                            : EdgePixel(start + g.sx * right * g.x);
+            DrawColumns(canvas, first, last - first, top, bottom);
         }
-        e += IsWide(element) ? g.n : 1;
+        e = right;
     }
 }
 
