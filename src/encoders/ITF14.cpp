@@ -150,7 +150,7 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, std::string_view elements, cons
     const int end = Px(std::floor(start + g.sx * (modules + g.n + 2) * g.x));
     const int width = std::clamp(end - x, 4, std::max(4, EdgePixel(g.sx * (g.n + 2) * g.x)));
     const int thin = std::max(1, 2 * width / 9);
-    draw(width - 2 * thin, true);
+    draw(std::min(width - 2 * thin, Px(std::floor(g.sx * g.n * g.x + 1))), true);
     draw(thin, false);
     draw(thin, true);
 }
@@ -164,25 +164,36 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
     const int top = g.extent.Top + g.bearerRows;
     const int bottom = std::min(g.bottomBearer, g.extent.Bottom);
     if (bottom <= top || elements.empty()) return;
-    if (g.sx * g.x < 2) {
+    if (g.sx * g.x >= 1 && g.sx * g.x < 2) {
         DrawCharactersOnTheirEdges(canvas, elements, g, top, bottom);
         return;
     }
-    // Both edges of every bar from the exact grid, so no bar gains or loses width on average and
-    // the rounding never adds up along the row. The start pattern's ends and the last bar's
-    // right edge are rounded inwards, off the quiet zones (see StartColumns).
     const double start = StartEdge(g);
+    if (g.sx * g.x < 1) {
+        // Under a pixel no rule reads: each bar Px of its own width from its rounded left edge.
+        double e = 0;
+        for (const char element : elements) {
+            const double width = IsWide(element) ? g.n * g.x : g.x;
+            if (IsBar(element))
+                DrawColumns(canvas, Px(start + g.sx * e * g.x), Px(g.sx * width), top, bottom);
+            e += IsWide(element) ? g.n : 1;
+        }
+        return;
+    }
+    // Both edges of every bar from the exact grid, so no bar gains or loses width on average and
+    // the rounding never adds up along the row. The start pattern's ends are rounded inwards
+    // (see StartColumns); the stop pattern is read against a quiet zone of twice its width,
+    // which rounding to the nearest pixel keeps.
     const Span startSpan = StartColumns(g);
     const std::size_t count = elements.size();
     double e = 0;  // module position of the element's left edge
     for (std::size_t i = 0; i < count; ++i) {
         const double right = e + (IsWide(elements[i]) ? g.n : 1);
         if (IsBar(elements[i])) {
-            const int first = i == 0 ? startSpan.left
+            const int first = i == 0   ? startSpan.left
                               : i == 4 ? startSpan.right
                                        : EdgePixel(start + g.sx * e * g.x);
-            const int last = i + 1 == count ? Px(std::floor(start + g.sx * right * g.x))
-                                            : EdgePixel(start + g.sx * right * g.x);
+            const int last = EdgePixel(start + g.sx * right * g.x);
             DrawColumns(canvas, first, last - first, top, bottom);
         }
         e = right;
