@@ -237,31 +237,95 @@ int EdgePixel(double v) {
     return Px(std::floor(v + 0.5));
 }
 
-// Bars and spaces of 1 to 1.5 pixel modules, each element Px of its own width (at least one
-// column) and laid out end to end, the row centred on the exact symbol. Rounding the edges
-// instead makes some one-module elements up to 60 % too wide, more than a reader allows; whole
-// elements keep within half a pixel, at the cost of a row up to a fifth shorter (1.25 pixel
-// modules, 2-module elements of 2 pixels). A row that would come out longer than the exact one
-// is not drawn (false), so the bars never eat into the quiet zones.
-bool DrawWholePixelElements(TCanvas& canvas, const std::string& modules, double left, double module,
-                            int top, int bottom) {
-    std::vector<int> widths;
-    long long total = 0;
+// A reader takes a character's module as an eleventh of its width in pixels and compares each
+// of its six elements with its module count in that module: every one must be within 0.7 of a
+// module, and all of them together off by less than a quarter of the width. So where a module is
+// under two pixels, each character shares its pixels out among its elements in proportion to
+// their module counts: of the placements of its five inner edges (each within a pixel and a half
+// of exact) with every element within 0.7 of its share, the one whose elements are least off
+// their shares in all, then the one nearest the exact edges. The character starts where the one
+// before it ended and ends on its exact edge (rounded), or, where no placement there fits, a
+// pixel before or after it. Rounding every edge on its own leaves some elements most of a module
+// off; whole-pixel elements laid end to end drift along the row.
+constexpr int kCharacterElements = 6;
+constexpr int kCharacterModules = 11;
+
+// Places edges[1] to edges[6] from edges[0], the left edge already drawn.
+void PlaceCharacterEdges(const double* exact, const int* elementModules, int* edges) {
+    constexpr int kInner = kCharacterElements - 1;
+    constexpr int kChoices = 4;  // floor - 1 to floor + 2
+    int first[kInner];
+    for (int i = 0; i < kInner; ++i) {
+        first[i] = Px(std::floor(exact[i + 1])) - 1;
+        edges[i + 1] = std::max(edges[i] + 1, EdgePixel(exact[i + 1]));  // if nothing fits
+    }
+    const int exactRight = EdgePixel(exact[kCharacterElements]);
+    edges[kCharacterElements] = std::max(edges[kInner] + 1, exactRight);
+    int p[kCharacterElements + 1];
+    p[0] = edges[0];
+    for (const int shift : {0, -1, 1}) {
+        p[kCharacterElements] = exactRight + shift;
+        const double unit = static_cast<double>(p[kCharacterElements] - p[0]) / kCharacterModules;
+        double bestOff = 1e300, bestDistance = 1e300;
+        for (int combo = 0; combo < 1024; ++combo) {
+            for (int i = 0, rest = combo; i < kInner; ++i, rest /= kChoices)
+                p[i + 1] = first[i] + rest % kChoices;
+            bool fits = true;
+            double off = 0, distance = 0;
+            for (int i = 0; i < kCharacterElements && fits; ++i) {
+                const double elementOff = std::fabs(p[i + 1] - p[i] - elementModules[i] * unit);
+                fits = p[i + 1] > p[i] && elementOff <= 0.7 * unit;
+                off += elementOff;
+            }
+            if (!fits) continue;
+            for (int i = 1; i < kCharacterElements; ++i) distance += std::fabs(p[i] - exact[i]);
+            if (off < bestOff - 1e-9 || (off < bestOff + 1e-9 && distance < bestDistance)) {
+                bestOff = off;
+                bestDistance = distance;
+                std::copy(p, p + kCharacterElements + 1, edges);
+            }
+        }
+        if (bestOff < 1e300) return;
+    }
+}
+
+// Bars of 1 to 2 pixel modules, character by character (see PlaceCharacterEdges); the stop
+// pattern's last bar, after its six elements read as a character, from the exact grid.
+void DrawCharactersOnTheirEdges(TCanvas& canvas, const std::string& modules, double left,
+                                double module, int top, int bottom) {
+    std::vector<int> elements;
     for (std::size_t j = 0; j < modules.size();) {
         std::size_t end = j;
         while (end < modules.size() && modules[end] == modules[j]) ++end;
-        widths.push_back(std::max(1, Px(static_cast<double>(end - j) * module)));
-        total += widths.back();
+        elements.push_back(static_cast<int>(end - j));
         j = end;
     }
-    const double exactWidth = static_cast<double>(modules.size()) * module;
-    if (static_cast<double>(total) > exactWidth) return false;
-    int x = Px(left + (exactWidth - static_cast<double>(total)) / 2);
-    for (std::size_t e = 0; e < widths.size(); ++e) {
-        if (e % 2 == 0) DrawColumns(canvas, x, x + widths[e] - 1, top, bottom);  // bars first
-        x += widths[e];
+    double position = 0;  // modules from the symbol's left edge
+    int lastEdge = 0;     // the right edge of the character before
+    int stopLeft = 0;     // the left edge of the last character
+    std::size_t e = 0;
+    for (; e + kCharacterElements <= elements.size(); e += kCharacterElements) {
+        double exact[kCharacterElements + 1];
+        exact[0] = left + position * module;
+        for (int i = 0; i < kCharacterElements; ++i) {
+            position += elements[e + static_cast<std::size_t>(i)];
+            exact[i + 1] = left + position * module;
+        }
+        int edges[kCharacterElements + 1];
+        edges[0] = e == 0 ? EdgePixel(exact[0]) : lastEdge;
+        stopLeft = edges[0];
+        PlaceCharacterEdges(exact, &elements[e], edges);
+        lastEdge = edges[kCharacterElements];
+        for (int i = 0; i < kCharacterElements; i += 2)  // bars first
+            DrawColumns(canvas, edges[i], edges[i + 1] - 1, top, bottom);
     }
-    return true;
+    // The stop's last bar is read in the module of the six elements before it, so it takes its
+    // share in that module; what the character ended short or long goes to the quiet zone.
+    if (e < elements.size()) {
+        const double stopModule = static_cast<double>(lastEdge - stopLeft) / kCharacterModules;
+        DrawColumns(canvas, lastEdge, lastEdge + EdgePixel(elements[e] * stopModule) - 1, top,
+                    bottom);
+    }
 }
 
 }  // namespace
@@ -298,24 +362,16 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
     auto moduleLeft = [&](std::size_t j) {  // j counts from 1
         return sx * ox + 10 * module + static_cast<double>(j - 1) * module;
     };
-    const bool wholeElements =
-        module >= 1 && module < 1.5 &&
-        DrawWholePixelElements(*canvas, modules, moduleLeft(1), module, barTop, barBottom);
-    if (!wholeElements) {
+    if (module >= 1 && module < 2) {
+        DrawCharactersOnTheirEdges(*canvas, modules, moduleLeft(1), module, barTop, barBottom);
+    } else {
         for (std::size_t j = 1; moduleWidth > 0 && j <= modules.size(); ++j) {
             if (modules[j - 1] != '1') continue;
             std::size_t last = j;
             while (last < modules.size() && modules[last] == '1') ++last;
-            if (module >= 2 || module < 1) {
-                // The bar's last module gets Px(module) columns from its exact left edge.
-                DrawColumns(*canvas, Px(moduleLeft(j)), Px(moduleWidth + moduleLeft(last) - 1),
-                            barTop, barBottom);
-            } else {
-                // Between one and two pixels that rounding is too large a share of a module
-                // (half a pixel too wide at 1.5 pixels): both edges follow the exact grid.
-                DrawColumns(*canvas, EdgePixel(moduleLeft(j)),
-                            EdgePixel(moduleLeft(last) + module) - 1, barTop, barBottom);
-            }
+            // The bar's last module gets Px(module) columns from its exact left edge.
+            DrawColumns(*canvas, Px(moduleLeft(j)), Px(moduleWidth + moduleLeft(last) - 1), barTop,
+                        barBottom);
             j = last;
         }
     }
