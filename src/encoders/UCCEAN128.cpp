@@ -320,11 +320,13 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, const std::string& modules, dou
             DrawColumns(canvas, edges[i], edges[i + 1] - 1, top, bottom);
     }
     // The stop's last bar is read in the module of the six elements before it, so it takes its
-    // share in that module; what the character ended short or long goes to the quiet zone.
+    // share in that module, short of its exact right edge (rounded) if need be, so that it never
+    // enters the quiet zone; what the character ended short goes to the quiet zone.
     if (e < elements.size()) {
         const double stopModule = static_cast<double>(lastEdge - stopLeft) / kCharacterModules;
-        DrawColumns(canvas, lastEdge, lastEdge + EdgePixel(elements[e] * stopModule) - 1, top,
-                    bottom);
+        const int end = std::min(lastEdge + EdgePixel(elements[e] * stopModule),
+                                 EdgePixel(left + (position + elements[e]) * module));
+        DrawColumns(canvas, lastEdge, std::max(lastEdge + 1, end) - 1, top, bottom);
     }
 }
 
