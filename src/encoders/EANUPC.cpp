@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <numeric>
+#include <vector>
 
 #include "encoders/RenderLimits.h"
 #include "isbn/ISBN13.h"
@@ -181,11 +183,139 @@ void DrawSolidRuns(TCanvas& canvas, std::string_view modules, int n, ColumnFn co
     }
 }
 
+// Rounds a bar edge with every half pixel going right, so that an element between two half-pixel
+// edges keeps its width (halves to even would send the two edges apart).
+int EdgePixel(double v) {
+    return Px(std::floor(v + 0.5));
+}
+
+// A reader measures each symbol character's module as its width in pixels over its module count
+// and wants every bar and space within 0.7 of that module of its module count. So where a module
+// is under 2.5 pixels, each character (each digit, guard pattern and add-on delimiter) shares its
+// pixels out among its elements in proportion to their module counts: of the placements of its
+// inner edges (each within a pixel and a half of exact) with every element within 0.7 of its
+// share, the one whose elements are least off their shares in all, then the one nearest the exact
+// edges. A character starts where the one before it ends and ends on a pixel next to its exact
+// edge (see below). Rounding every module on its own gives
+// bars Px(module) pixels a module, up to a third of a module too narrow or too wide each.
+void PlaceCharacterEdges(const double* exact, const int* elementModules, int count, int* edges) {
+    constexpr int kChoices = 4;  // floor - 1 to floor + 2
+    int combos = 1;
+    for (int i = 1; i < count; ++i) combos *= kChoices;
+    for (int i = 1; i <= count; ++i) edges[i] = std::max(edges[i - 1] + 1, EdgePixel(exact[i]));
+    // The right edge on the pixel before or after its exact position: first the one that keeps
+    // the character's module nearer the exact module, since a reader also compares the modules
+    // of the guards and the digits.
+    const int modules = std::accumulate(elementModules, elementModules + count, 0);
+    const double module = (exact[count] - exact[0]) / modules;
+    const int below = Px(std::floor(exact[count]));
+    const auto deviation = [&](int right) {
+        return std::fabs(static_cast<double>(right - edges[0]) / modules - module);
+    };
+    const int nearer = deviation(below + 1) < deviation(below) ? below + 1 : below;
+    const int farther = nearer == below ? below + 1 : below;
+    std::array<int, 8> p{};
+    p[0] = edges[0];
+    for (const int right : {nearer, farther, nearer == below ? below - 1 : below + 2}) {
+        p[static_cast<std::size_t>(count)] = right;
+        const double unit =
+            static_cast<double>(p[static_cast<std::size_t>(count)] - p[0]) / modules;
+        double bestOff = 1e300, bestDistance = 1e300;
+        for (int combo = 0; combo < combos; ++combo) {
+            for (int i = 1, rest = combo; i < count; ++i, rest /= kChoices)
+                p[static_cast<std::size_t>(i)] = Px(std::floor(exact[i])) - 1 + rest % kChoices;
+            bool fits = true;
+            double off = 0, distance = 0;
+            for (std::size_t i = 0; i < static_cast<std::size_t>(count) && fits; ++i) {
+                const double elementOff = std::fabs(p[i + 1] - p[i] - elementModules[i] * unit);
+                fits = p[i + 1] > p[i] && elementOff <= 0.7 * unit;
+                off += elementOff;
+            }
+            if (!fits) continue;
+            for (std::size_t i = 1; i < static_cast<std::size_t>(count); ++i)
+                distance += std::fabs(p[i] - exact[i]);
+            if (off < bestOff - 1e-9 || (off < bestOff + 1e-9 && distance < bestDistance)) {
+                bestOff = off;
+                bestDistance = distance;
+                std::copy(p.begin(), p.begin() + count + 1, edges);
+            }
+        }
+        if (bestOff < 1e300) return;
+    }
+}
+
+// The left pixel edge of every module (and the right edge of the last one) of a row of
+// characters of the given module counts, starting at pixel position left (see
+// PlaceCharacterEdges). Modules inside one element share its pixels evenly.
+std::vector<int> ModuleEdges(std::string_view modules, const std::vector<int>& characters,
+                             double left, double module) {
+    std::vector<int> edges(modules.size() + 1, 0);
+    std::size_t k = 0;  // first module of the character
+    int lastEdge = EdgePixel(left);
+    for (const int length : characters) {
+        std::array<int, 7> elements{};
+        std::array<std::size_t, 8> firstModule{};
+        std::array<double, 8> exact{};
+        int count = 0;
+        for (std::size_t j = k; j < k + static_cast<std::size_t>(length) && count < 7; ++count) {
+            firstModule[static_cast<std::size_t>(count)] = j;
+            exact[static_cast<std::size_t>(count)] = left + static_cast<double>(j) * module;
+            std::size_t end = j;
+            while (end < k + static_cast<std::size_t>(length) && modules[end] == modules[j]) ++end;
+            elements[static_cast<std::size_t>(count)] = static_cast<int>(end - j);
+            j = end;
+        }
+        k += static_cast<std::size_t>(length);
+        firstModule[static_cast<std::size_t>(count)] = k;
+        exact[static_cast<std::size_t>(count)] = left + static_cast<double>(k) * module;
+        std::array<int, 8> pixel{};
+        pixel[0] = lastEdge;
+        PlaceCharacterEdges(exact.data(), elements.data(), count, pixel.data());
+        for (std::size_t e = 0; e < static_cast<std::size_t>(count); ++e) {
+            const auto a = static_cast<std::size_t>(elements[e]);
+            for (std::size_t j = 0; j < a; ++j)
+                edges[firstModule[e] + j] =
+                    pixel[e] +
+                    static_cast<int>(
+                        (j * static_cast<std::size_t>(pixel[e + 1] - pixel[e]) + a / 2) / a);
+        }
+        lastEdge = pixel[static_cast<std::size_t>(count)];
+    }
+    edges[modules.size()] = lastEdge;
+    return edges;
+}
+
+// Module counts of the characters of a main symbol: guards and digits.
+std::vector<int> MainCharacters(std::string_view type) {
+    const int half = type == "EAN-8" ? 4 : 6;
+    std::vector<int> characters{3};
+    for (int i = 0; i < half; ++i) characters.push_back(7);
+    if (type == "UPC-E") {
+        characters.push_back(6);
+        return characters;
+    }
+    characters.push_back(5);
+    for (int i = 0; i < half; ++i) characters.push_back(7);
+    characters.push_back(3);
+    return characters;
+}
+
+// Whether modules of this many pixels are drawn character by character (see
+// PlaceCharacterEdges); under a pixel nothing reads, from 2.5 pixels Px(module) is close enough.
+bool SharedCharacterPixels(double module) {
+    return module >= 1 && module < 2.5;
+}
+
 void DrawMainBars(TCanvas& canvas, const Layout& layout, std::string_view modules, const Frame& f) {
     const double m = f.m, X = f.X, scaleX = f.scaleX, scaleY = f.scaleY;
     const int n = Px(X * scaleX);
     const double q = layout.quietLeft;
+    const bool shared = SharedCharacterPixels(X * scaleX);
+    const std::vector<int> edges = shared ? ModuleEdges(modules, MainCharacters(layout.type),
+                                                        f.x0 + q * X * scaleX, X * scaleX)
+                                          : std::vector<int>{};
     const auto column = [&](std::size_t k, int c) {
+        if (shared) return c == 0 ? edges[k] : edges[k + 1] - 1;
         return Px(f.x0 + q * X * scaleX + static_cast<double>(k) * X * scaleX + c);
     };
     const double top = f.y0 + layout.barTopMm * m * scaleY;
@@ -195,7 +325,7 @@ void DrawMainBars(TCanvas& canvas, const Layout& layout, std::string_view module
     const auto yEnd = [&](std::size_t k) {
         return IsLongBar(layout, static_cast<int>(k) + 1) ? yLong : yNormal;
     };
-    DrawSolidRuns(canvas, modules, n, column, yTop, yEnd);
+    DrawSolidRuns(canvas, modules, shared ? 2 : n, column, yTop, yEnd);
 }
 
 // The digit groups under the bars: first digit (0-based in Digits), F, G and count.
@@ -299,13 +429,23 @@ void DrawAddOn(TCanvas& canvas, std::string_view codeType, std::string_view addO
 
     const int n = Px(X * scaleX);
     const double left = addOnBox.Left;
+    const bool shared = SharedCharacterPixels(X * scaleX);
+    std::vector<int> characters{4};  // start, then digits with delimiters between
+    for (std::size_t i = 0; i < AddOnDigitCount(addOnType); ++i) {
+        if (i > 0) characters.push_back(2);
+        characters.push_back(7);
+    }
+    const std::vector<int> edges =
+        shared ? ModuleEdges(modules, characters, left + dx, X * scaleX) : std::vector<int>{};
     const auto column = [&](std::size_t k, int c) {
+        if (shared) return c == 0 ? edges[k] : edges[k + 1] - 1;
         return Px(left + dx + static_cast<double>(k) * X * scaleX + c);
     };
     const double low = f.y0 + V + 22.85 * m * scaleY + 5 * X * scaleY - 1;
     const int yLow = Px(low);
     const int yHigh = Px(low - 21.9 * m * scaleY);
-    DrawSolidRuns(canvas, modules, n, column, yLow, [&](std::size_t) { return yHigh; });
+    DrawSolidRuns(canvas, modules, shared ? 2 : n, column, yLow,
+                  [&](std::size_t) { return yHigh; });
 
     canvas.SetFontHeight(Px(2.4 * scaleY * 1.5 * m));
     const std::size_t count = AddOnDigitCount(addOnType);
