@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -33,7 +34,8 @@ struct EANCase {
 std::string EANName(const ::testing::TestParamInfo<EANCase>& info) {
     const EANCase& c = info.param;
     return Name(c.codeType + "_" + c.main + "_" + (c.addOn.empty() ? "none" : c.addOn) + "_" +
-                std::to_string(static_cast<int>(c.scale)) + "pxmm_" + std::to_string(c.size)) +
+                std::to_string(static_cast<int>(c.scale * 10000)) + "pxmm10000_" +
+                std::to_string(c.size)) +
            "_" + std::to_string(info.index);
 }
 
@@ -61,8 +63,12 @@ std::vector<EANCase> EANCases() {
         double pxPerMm;
         unsigned short size;
     };
-    const Scale scales[] = {{8, 80},   {8, 100}, {8, 200},  {10, 80},  {10, 100},
-                            {10, 200}, {12, 80}, {12, 100}, {12, 200}, {4, 200}};
+    std::vector<Scale> scales = {{8, 80},   {8, 100}, {8, 200},  {10, 80},  {10, 100},
+                                 {10, 200}, {12, 80}, {12, 100}, {12, 200}, {4, 200}};
+    // Then the scales of screens and printers (96, 200, 240, 300 and 600 dpi among them) and those
+    // between, at every size from 80 % to 200 % in steps of 10 where a module is a pixel or more.
+    // Each symbol at each of them: with its add-ons in turn where it has any.
+    const double wide[] = {3, 3.5, 3.7795, 4, 4.5, 5, 5.5, 6, 7, 9.4488, 11.811, 23.622, 8, 10, 12};
     std::vector<EANCase> cases;
     for (const Symbol& s : symbols)
         for (const Scale& sc : scales) {
@@ -70,6 +76,21 @@ std::vector<EANCase> EANCases() {
             if (!s.addOns) continue;
             cases.push_back({s.codeType, "2-Digit", s.main, "12", sc.pxPerMm, sc.size});
             cases.push_back({s.codeType, "5-Digit", s.main, "52495", sc.pxPerMm, sc.size});
+        }
+    int turn = 0;
+    for (const double scale : wide)
+        for (unsigned short size = 80; size <= 200; size += 10) {
+            if (scale * 0.33 * size / 100.0 < 0.995) continue;  // 3.78 px/mm, 80 %: 0.998 px
+            const bool known = std::any_of(scales.begin(), scales.end(), [&](const Scale& sc) {
+                return sc.pxPerMm == scale && sc.size == size;
+            });
+            if (known) continue;
+            for (const Symbol& s : symbols) {
+                const int kind = s.addOns ? turn++ % 3 : 0;
+                const char* addOnType = kind == 0 ? "None" : kind == 1 ? "2-Digit" : "5-Digit";
+                const char* addOn = kind == 0 ? "" : kind == 1 ? "12" : "52495";
+                cases.push_back({s.codeType, addOnType, s.main, addOn, scale, size});
+            }
         }
     return cases;
 }
