@@ -720,5 +720,49 @@ TEST(EANUPCRenderTest, ColoursAreTheCallers) {
     EXPECT_EQ(r.canvas.At(15, 50), 0x112233u);  // first bar
 }
 
+// Modules of 1 to 2.5 pixels are drawn character by character: the bar row still starts within
+// rounding of its exact edge and ends within a pixel of it, and every element stays within
+// a pixel, or three quarters of a module, of its width.
+TEST(EANUPCRenderTest, SharedPixelRowsKeepTheirExactExtent) {
+    for (const char* type : {"EAN-13", "EAN-8", "UPC-A", "UPC-E"})
+        for (const double scale : {3.0, 3.7795, 4.0, 4.5, 5.5, 7.0})
+            for (const int percent : {80, 100, 130, 160, 200}) {
+                const auto size = static_cast<unsigned short>(percent);
+                const ModuleGrid grid = MainGrid(type, size, scale);
+                if (!SharedPixels(grid)) continue;
+                SCOPED_TRACE(testing::Message() << type << " " << scale << " " << size);
+                const char* digits = DigitsFor(type);
+                const std::string modules = EANUPCModules(type, digits);
+                const Render r = Draw(type, "None", digits, size, scale, scale);
+                const std::string row = r.canvas.Row(Px(scale));
+                const double module = grid.X * scale;
+                const double start = grid.origin;
+                const double end = start + static_cast<double>(modules.size()) * module;
+                const auto first = static_cast<double>(row.find('1'));
+                const auto last = static_cast<double>(row.rfind('1') + 1);
+                EXPECT_GE(first, start - 0.5);
+                EXPECT_LT(std::fabs(first - start), 1.0);
+                EXPECT_LT(std::fabs(last - end), 1.0);
+                std::vector<int> widths;
+                for (std::size_t x = row.find('1'); x < static_cast<std::size_t>(last);) {
+                    std::size_t e = x;
+                    while (e < row.size() && row[e] == row[x]) ++e;
+                    widths.push_back(static_cast<int>(e - x));
+                    x = e;
+                }
+                std::size_t e = 0;
+                for (std::size_t k = 0; k < modules.size(); ++e) {
+                    std::size_t j = k;
+                    while (j < modules.size() && modules[j] == modules[k]) ++j;
+                    ASSERT_LT(e, widths.size());
+                    EXPECT_LE(std::fabs(widths[e] - static_cast<double>(j - k) * module),
+                              std::max(1.0, 0.75 * module))
+                        << "element " << e;
+                    k = j;
+                }
+                EXPECT_EQ(e, widths.size());
+            }
+}
+
 }  // namespace
 }  // namespace quillmark
