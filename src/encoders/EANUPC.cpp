@@ -1,9 +1,8 @@
 // EAN-13, EAN-8, UPC-A and UPC-E: module strings, add-ons, check digits and the renderer.
 #include "encoders/EANUPC.h"
 
-#include "encoders/RenderLimits.h"
-
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +11,7 @@
 #include <numeric>
 #include <vector>
 
+#include "encoders/PixelEdges.h"
 #include "encoders/RenderLimits.h"
 #include "isbn/ISBN13.h"
 
@@ -183,65 +183,23 @@ void DrawSolidRuns(TCanvas& canvas, std::string_view modules, int n, ColumnFn co
     }
 }
 
-// Rounds a bar edge with every half pixel going right, so that an element between two half-pixel
-// edges keeps its width (halves to even would send the two edges apart).
-int EdgePixel(double v) {
-    return Px(std::floor(v + 0.5));
-}
-
-// A reader measures each symbol character's module as its width in pixels over its module count
-// and wants every bar and space within 0.7 of that module of its module count. So where a module
-// is under 2.5 pixels, each character (each digit, guard pattern and add-on delimiter) shares its
-// pixels out among its elements in proportion to their module counts: of the placements of its
-// inner edges (each within a pixel and a half of exact) with every element within 0.7 of its
-// share, the one whose elements are least off their shares in all, then the one nearest the exact
-// edges. A character starts where the one before it ends and ends on a pixel next to its exact
-// edge (see below). Rounding every module on its own gives
-// bars Px(module) pixels a module, up to a third of a module too narrow or too wide each.
-void PlaceCharacterEdges(const double* exact, const int* elementModules, int count, int* edges) {
-    constexpr int kChoices = 4;  // floor - 1 to floor + 2
-    int combos = 1;
-    for (int i = 1; i < count; ++i) combos *= kChoices;
-    for (int i = 1; i <= count; ++i) edges[i] = std::max(edges[i - 1] + 1, EdgePixel(exact[i]));
-    // The right edge on the pixel before or after its exact position: first the one that keeps
-    // the character's module nearer the exact module, since a reader also compares the modules
-    // of the guards and the digits.
+// Where a module is under 2.5 pixels each character (each digit, guard pattern and add-on
+// delimiter) shares its pixels out among its elements (see PlaceCharacterEdges). It starts where
+// the one before it ends, and its right edge goes first to the pixel, before or after its exact
+// edge, that keeps the character's module nearer the exact module, since a reader also compares
+// the modules of the guards and the digits. Rounding every module on its own gives bars
+// Px(module) pixels a module, up to a third of a module too narrow or too wide each.
+std::array<int, 3> RightEdgeChoices(const double* exact, const int* elementModules, int count,
+                                    int left) {
     const int modules = std::accumulate(elementModules, elementModules + count, 0);
     const double module = (exact[count] - exact[0]) / modules;
     const int below = Px(std::floor(exact[count]));
     const auto deviation = [&](int right) {
-        return std::fabs(static_cast<double>(right - edges[0]) / modules - module);
+        return std::fabs(static_cast<double>(right - left) / modules - module);
     };
     const int nearer = deviation(below + 1) < deviation(below) ? below + 1 : below;
     const int farther = nearer == below ? below + 1 : below;
-    std::array<int, 8> p{};
-    p[0] = edges[0];
-    for (const int right : {nearer, farther, nearer == below ? below - 1 : below + 2}) {
-        p[static_cast<std::size_t>(count)] = right;
-        const double unit =
-            static_cast<double>(p[static_cast<std::size_t>(count)] - p[0]) / modules;
-        double bestOff = 1e300, bestDistance = 1e300;
-        for (int combo = 0; combo < combos; ++combo) {
-            for (int i = 1, rest = combo; i < count; ++i, rest /= kChoices)
-                p[static_cast<std::size_t>(i)] = Px(std::floor(exact[i])) - 1 + rest % kChoices;
-            bool fits = true;
-            double off = 0, distance = 0;
-            for (std::size_t i = 0; i < static_cast<std::size_t>(count) && fits; ++i) {
-                const double elementOff = std::fabs(p[i + 1] - p[i] - elementModules[i] * unit);
-                fits = p[i + 1] > p[i] && elementOff <= 0.7 * unit;
-                off += elementOff;
-            }
-            if (!fits) continue;
-            for (std::size_t i = 1; i < static_cast<std::size_t>(count); ++i)
-                distance += std::fabs(p[i] - exact[i]);
-            if (off < bestOff - 1e-9 || (off < bestOff + 1e-9 && distance < bestDistance)) {
-                bestOff = off;
-                bestDistance = distance;
-                std::copy(p.begin(), p.begin() + count + 1, edges);
-            }
-        }
-        if (bestOff < 1e300) return;
-    }
+    return {nearer, farther, nearer == below ? below - 1 : below + 2};
 }
 
 // The left pixel edge of every module (and the right edge of the last one) of a row of
@@ -270,7 +228,9 @@ std::vector<int> ModuleEdges(std::string_view modules, const std::vector<int>& c
         exact[static_cast<std::size_t>(count)] = left + static_cast<double>(k) * module;
         std::array<int, 8> pixel{};
         pixel[0] = lastEdge;
-        PlaceCharacterEdges(exact.data(), elements.data(), count, pixel.data());
+        PlaceCharacterEdges(exact.data(), elements.data(), count,
+                            RightEdgeChoices(exact.data(), elements.data(), count, pixel[0]),
+                            pixel.data());
         for (std::size_t e = 0; e < static_cast<std::size_t>(count); ++e) {
             const auto a = static_cast<std::size_t>(elements[e]);
             for (std::size_t j = 0; j < a; ++j)

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "encoders/PixelEdges.h"
 #include "encoders/RenderLimits.h"
 
 namespace quillmark {
@@ -69,13 +70,6 @@ void DrawColumns(TCanvas& canvas, int x, int width, int top, int bottom) {
         canvas.MoveTo(x + c, top);
         canvas.LineTo(x + c, bottom);
     }
-}
-
-// Rounds a bar edge with every half pixel going right. Rounding halves to even sends neighbouring
-// half-pixel edges in opposite directions, which makes an element between two of them a whole
-// pixel too wide or too narrow; with all halves going one way such an element keeps its width.
-int EdgePixel(double v) {
-    return Px(std::floor(v + 0.5));
 }
 
 // The exact left edge of the start pattern, in pixels.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "encoders/Code128Characters.h"
+#include "encoders/PixelEdges.h"
 #include "encoders/RenderLimits.h"
 
 namespace quillmark {
@@ -230,64 +231,12 @@ void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom) {
     }
 }
 
-// Rounds a bar edge with every half pixel going right. Rounding halves to even sends neighbouring
-// half-pixel edges in opposite directions, which makes an element between two of them a whole
-// pixel too wide or too narrow; with all halves going one way such an element keeps its width.
-int EdgePixel(double v) {
-    return Px(std::floor(v + 0.5));
-}
-
-// A reader takes a character's module as an eleventh of its width in pixels and compares each
-// of its six elements with its module count in that module: every one must be within 0.7 of a
-// module, and all of them together off by less than a quarter of the width. So where a module is
-// under two pixels, each character shares its pixels out among its elements in proportion to
-// their module counts: of the placements of its five inner edges (each within a pixel and a half
-// of exact) with every element within 0.7 of its share, the one whose elements are least off
-// their shares in all, then the one nearest the exact edges. The character starts where the one
-// before it ended and ends on its exact edge (rounded), or, where no placement there fits, a
-// pixel before or after it. Rounding every edge on its own leaves some elements most of a module
-// off; whole-pixel elements laid end to end drift along the row.
+// Where a module is under two pixels each character shares its pixels out among its elements
+// (see PlaceCharacterEdges): it starts where the one before it ended and ends on its exact edge
+// (rounded), or, where no placement there fits, a pixel before or after it. Whole-pixel elements
+// laid end to end would drift along the row instead.
 constexpr int kCharacterElements = 6;
 constexpr int kCharacterModules = 11;
-
-// Places edges[1] to edges[6] from edges[0], the left edge already drawn.
-void PlaceCharacterEdges(const double* exact, const int* elementModules, int* edges) {
-    constexpr int kInner = kCharacterElements - 1;
-    constexpr int kChoices = 4;  // floor - 1 to floor + 2
-    int first[kInner];
-    for (int i = 0; i < kInner; ++i) {
-        first[i] = Px(std::floor(exact[i + 1])) - 1;
-        edges[i + 1] = std::max(edges[i] + 1, EdgePixel(exact[i + 1]));  // if nothing fits
-    }
-    const int exactRight = EdgePixel(exact[kCharacterElements]);
-    edges[kCharacterElements] = std::max(edges[kInner] + 1, exactRight);
-    int p[kCharacterElements + 1];
-    p[0] = edges[0];
-    for (const int shift : {0, -1, 1}) {
-        p[kCharacterElements] = exactRight + shift;
-        const double unit = static_cast<double>(p[kCharacterElements] - p[0]) / kCharacterModules;
-        double bestOff = 1e300, bestDistance = 1e300;
-        for (int combo = 0; combo < 1024; ++combo) {
-            for (int i = 0, rest = combo; i < kInner; ++i, rest /= kChoices)
-                p[i + 1] = first[i] + rest % kChoices;
-            bool fits = true;
-            double off = 0, distance = 0;
-            for (int i = 0; i < kCharacterElements && fits; ++i) {
-                const double elementOff = std::fabs(p[i + 1] - p[i] - elementModules[i] * unit);
-                fits = p[i + 1] > p[i] && elementOff <= 0.7 * unit;
-                off += elementOff;
-            }
-            if (!fits) continue;
-            for (int i = 1; i < kCharacterElements; ++i) distance += std::fabs(p[i] - exact[i]);
-            if (off < bestOff - 1e-9 || (off < bestOff + 1e-9 && distance < bestDistance)) {
-                bestOff = off;
-                bestDistance = distance;
-                std::copy(p, p + kCharacterElements + 1, edges);
-            }
-        }
-        if (bestOff < 1e300) return;
-    }
-}
 
 // Bars of 1 to 2 pixel modules, character by character (see PlaceCharacterEdges); the stop
 // pattern's last bar, after its six elements read as a character, from the exact grid.
@@ -314,7 +263,9 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, const std::string& modules, dou
         int edges[kCharacterElements + 1];
         edges[0] = e == 0 ? EdgePixel(exact[0]) : lastEdge;
         stopLeft = edges[0];
-        PlaceCharacterEdges(exact, &elements[e], edges);
+        const int exactRight = EdgePixel(exact[kCharacterElements]);
+        const int rightEdges[] = {exactRight, exactRight - 1, exactRight + 1};
+        PlaceCharacterEdges(exact, &elements[e], kCharacterElements, rightEdges, edges);
         lastEdge = edges[kCharacterElements];
         for (int i = 0; i < kCharacterElements; i += 2)  // bars first
             DrawColumns(canvas, edges[i], edges[i + 1] - 1, top, bottom);
