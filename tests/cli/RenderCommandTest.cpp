@@ -353,6 +353,12 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
         {"dump and output", With(kEAN13, {"--dump"}), "exclude each other"},
         {"no output", kEAN13, "give -o"},
         {"too wide", With(kEAN13, {"--scale", "1000"}), "at most 32767 pixels a side"},
+        // 255 codewords at the widest and highest magnification at 100 dots/mm: refused from
+        // the measure pass, before any picture is allocated.
+        {"UCC/EAN-128 too large",
+         {"--type", "UCC/EAN-128", "--data", std::string(252, 'A'), "--gsize", "407", "--vsize",
+          "400", "--scale", "100"},
+         "288766 x 15100 pixels"},
         {"too many pixels", With(kEAN13, {"--scale", "330"}), "at most 100000000 pixels"},
         {"no pixels", With(kEAN13, {"--scale", "0.01"}), "cannot be laid out"},
     };
