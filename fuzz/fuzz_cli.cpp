@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "FuzzCanvas.h"
-#include "ai/SpecialChars.h"
+#include "ai/FieldCharacters.h"
 #include "cli/FieldText.h"
 #include "cli/RenderCommand.h"
 

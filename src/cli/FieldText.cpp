@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "ai/SpecialChars.h"
+#include "ai/FieldCharacters.h"
 
 namespace quillmark {
 namespace {

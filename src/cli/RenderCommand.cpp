@@ -11,7 +11,7 @@
 
 #include "cli/FieldText.h"
 #include "cli/SymbolPicture.h"
-#include "cli/SymbolSpec.h"
+#include "cli/SymbolRequest.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
@@ -165,43 +165,43 @@ void RejectOptions(const Arguments& args, const std::string& type,
         Fail("option --no-full-border does not apply to " + type);
 }
 
-void FillEANUPC(const Arguments& args, SymbolSpec& spec) {
-    RejectOptions(args, spec.type, {"--gsize", "--vsize"});
+void FillEANUPC(const Arguments& args, SymbolRequest& symbol) {
+    RejectOptions(args, symbol.type, {"--gsize", "--vsize"});
     const std::string& data = args.values.at("--data");
-    CheckDigits("--data", data, MainDigitCount(spec.type));
-    if (spec.type == "ISBN-13" && !data.starts_with("978"))
+    CheckDigits("--data", data, MainDigitCount(symbol.type));
+    if (symbol.type == "ISBN-13" && !data.starts_with("978"))
         Fail("ISBN-13 data " + Quoted(data) + " must begin with 978");
     // UPC-E exists for number systems 0 and 1 only; another digit would be printed but not
     // encoded, so the symbol would scan as different data.
-    if (spec.type == "UPC-E" && data[0] != '0' && data[0] != '1')
+    if (symbol.type == "UPC-E" && data[0] != '0' && data[0] != '1')
         Fail("UPC-E data " + Quoted(data) + " must begin with number system 0 or 1");
     const std::string withoutCheck = data.substr(0, data.size() - 1);
     CheckCheckDigit(data,
-                    spec.type == "UPC-E" ? UPCECheckDigit(data) : GS1CheckDigit(withoutCheck));
-    spec.digits = data;
+                    symbol.type == "UPC-E" ? UPCECheckDigit(data) : GS1CheckDigit(withoutCheck));
+    symbol.digits = data;
     if (const std::string* addOn = args.Find("--addon")) {
-        if (spec.type == "EAN-8") Fail("EAN-8 never carries an add-on");
+        if (symbol.type == "EAN-8") Fail("EAN-8 never carries an add-on");
         if (addOn->size() != 2 && addOn->size() != 5)
             Fail("--addon " + Quoted(*addOn) + " must have 2 or 5 digits");
         CheckDigits("--addon", *addOn, addOn->size());
-        spec.addOnType = addOn->size() == 2 ? "2-Digit" : "5-Digit";
-        spec.digits += *addOn;
+        symbol.addOnType = addOn->size() == 2 ? "2-Digit" : "5-Digit";
+        symbol.digits += *addOn;
     }
-    spec.sizePercent = PercentOption(args, "--size", 80, 200);
+    symbol.sizePercent = PercentOption(args, "--size", 80, 200);
 }
 
-void FillITF14(const Arguments& args, SymbolSpec& spec) {
-    RejectOptions(args, spec.type, {"--addon", "--gsize", "--vsize"});
+void FillITF14(const Arguments& args, SymbolRequest& symbol) {
+    RejectOptions(args, symbol.type, {"--addon", "--gsize", "--vsize"});
     const std::string& data = args.values.at("--data");
     CheckDigits("--data", data, 14);
     CheckCheckDigit(data, GS1CheckDigit(data.substr(0, 13)));
-    spec.digits = data;
-    spec.sizePercent = PercentOption(args, "--size", 25, 100);
-    spec.fullBorder = !args.noFullBorder;
+    symbol.digits = data;
+    symbol.sizePercent = PercentOption(args, "--size", 25, 100);
+    symbol.fullBorder = !args.noFullBorder;
 }
 
-void FillUCCEAN128(const Arguments& args, SymbolSpec& spec) {
-    RejectOptions(args, spec.type, {"--addon", "--size"});
+void FillUCCEAN128(const Arguments& args, SymbolRequest& symbol) {
+    RejectOptions(args, symbol.type, {"--addon", "--size"});
     const FieldTextResult field = ParseFieldText(args.values.at("--data"));
     if (!field.ok) Fail("--data: " + field.error);
     // Spaces and parentheses only shape the human-readable line; a symbol that carries no data
@@ -215,13 +215,13 @@ void FillUCCEAN128(const Arguments& args, SymbolSpec& spec) {
         Fail("--data is too long for one symbol: only its first " +
              std::to_string(result.encodedChars) + " of " + std::to_string(field.text.size()) +
              " characters fit");
-    spec.fieldText = field.text;
-    spec.gSizePercent = PercentOption(args, "--gsize", 100, 407);
-    spec.vSizePercent = PercentOption(args, "--vsize", 100, 400);
+    symbol.fieldText = field.text;
+    symbol.gSizePercent = PercentOption(args, "--gsize", 100, 407);
+    symbol.vSizePercent = PercentOption(args, "--vsize", 100, 400);
 }
 
-struct Request {
-    SymbolSpec spec;
+struct Command {
+    SymbolRequest symbol;
     double scale = 12;
     bool dump = false;
     std::string output;
@@ -238,45 +238,45 @@ const char* PictureFormat(const std::string& path) {
     Fail("output " + Quoted(path) + " must end in .png or .bmp");
 }
 
-Request CheckArguments(const Arguments& args) {
-    Request request;
+Command CheckArguments(const Arguments& args) {
+    Command command;
     const std::string* type = args.Find("--type");
     if (!type) Fail(std::string("missing --type (one of ") + kTypeList + ")");
-    request.spec.type = *type;
+    command.symbol.type = *type;
     if (!args.Has("--data")) Fail("missing --data");
     if (IsEANUPCType(*type))
-        FillEANUPC(args, request.spec);
+        FillEANUPC(args, command.symbol);
     else if (*type == kTypeITF14)
-        FillITF14(args, request.spec);
+        FillITF14(args, command.symbol);
     else if (*type == kTypeUCCEAN128)
-        FillUCCEAN128(args, request.spec);
+        FillUCCEAN128(args, command.symbol);
     else
         Fail("unknown type " + Quoted(*type) + " (one of " + kTypeList + ")");
-    if (const std::string* scale = args.Find("--scale")) request.scale = ParseScale(*scale);
+    if (const std::string* scale = args.Find("--scale")) command.scale = ParseScale(*scale);
     const std::string* output = args.Find("--output");
     if (args.dump && output) Fail("--dump and -o exclude each other");
     if (!args.dump && !output) Fail("give -o FILE.png|FILE.bmp or --dump");
-    request.dump = args.dump;
+    command.dump = args.dump;
     if (output) {
-        request.output = *output;
-        request.format = PictureFormat(*output);
+        command.output = *output;
+        command.format = PictureFormat(*output);
     }
-    return request;
+    return command;
 }
 
-void Dump(const SymbolSpec& spec, std::ostream& out) {
-    if (IsEANUPCType(spec.type)) {
-        out << "main " << EANUPCModules(spec.type, spec.digits) << '\n';
-        if (spec.addOnType != "None")
-            out << "addon " << AddOnModules(spec.type, spec.addOnType, spec.digits) << '\n';
-        if (spec.type == "ISBN-13")
-            out << "isbn " << FormatISBN13(spec.digits.substr(0, 13)) << '\n';
-    } else if (spec.type == kTypeITF14) {
-        out << "elements " << ITF14Elements(spec.digits) << '\n';
-    } else if (spec.type == kTypeUCCEAN128) {
+void Dump(const SymbolRequest& symbol, std::ostream& out) {
+    if (IsEANUPCType(symbol.type)) {
+        out << "main " << EANUPCModules(symbol.type, symbol.digits) << '\n';
+        if (symbol.addOnType != "None")
+            out << "addon " << AddOnModules(symbol.type, symbol.addOnType, symbol.digits) << '\n';
+        if (symbol.type == "ISBN-13")
+            out << "isbn " << FormatISBN13(symbol.digits.substr(0, 13)) << '\n';
+    } else if (symbol.type == kTypeITF14) {
+        out << "elements " << ITF14Elements(symbol.digits) << '\n';
+    } else if (symbol.type == kTypeUCCEAN128) {
         Code128Codes codes{};
         std::string hrText;
-        EncodeUCCEAN128(spec.fieldText, codes, hrText);
+        EncodeUCCEAN128(symbol.fieldText, codes, hrText);
         out << "codes";
         for (std::size_t i = 0; i < codes.size() && codes[i] != kCodesEnd; ++i)
             out << ' ' << codes[i];
@@ -284,13 +284,13 @@ void Dump(const SymbolSpec& spec, std::ostream& out) {
     }
 }
 
-void WritePicture(const Request& request) {
-    const TRect extent = MeasureSymbol(request.spec, request.scale, request.scale);
+void WritePicture(const Command& command) {
+    const TRect extent = MeasureSymbol(command.symbol, command.scale, command.scale);
     if (const std::string problem = PictureSizeProblem(extent); !problem.empty()) Fail(problem);
-    const QImage image = PaintSymbolImage(request.spec, request.scale, request.scale);
+    const QImage image = PaintSymbolImage(command.symbol, command.scale, command.scale);
     if (image.isNull()) Fail("the picture could not be made (out of memory?)");
     const std::string error =
-        SavePicture(image, QString::fromStdString(request.output), request.format);
+        SavePicture(image, QString::fromStdString(command.output), command.format);
     if (!error.empty()) Fail(error);
 }
 
@@ -333,12 +333,12 @@ int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
             out << RenderUsage();
             return 0;
         }
-        const Request request = CheckArguments(parsed);
-        if (!request.dump) {
-            WritePicture(request);
+        const Command command = CheckArguments(parsed);
+        if (!command.dump) {
+            WritePicture(command);
             return 0;
         }
-        Dump(request.spec, out);
+        Dump(command.symbol, out);
         if (!out.flush()) Fail("cannot write the dump to standard output");
         return 0;
     } catch (const InputError& error) {

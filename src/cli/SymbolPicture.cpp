@@ -5,9 +5,9 @@
 
 namespace quillmark {
 
-TRect MeasureSymbol(const SymbolSpec& spec, double scaleX, double scaleY) {
+TRect MeasureSymbol(const SymbolRequest& symbol, double scaleX, double scaleY) {
     TRect extent;
-    RenderSymbol(spec, nullptr, 0, 0, scaleX, scaleY, extent);
+    RenderSymbol(symbol, nullptr, 0, 0, scaleX, scaleY, extent);
     return extent;
 }
 
@@ -26,9 +26,9 @@ std::string PictureSizeProblem(const TRect& extent) {
     return {};
 }
 
-QImage PaintSymbolImage(const SymbolSpec& spec, double scaleX, double scaleY) {
+QImage PaintSymbolImage(const SymbolRequest& symbol, double scaleX, double scaleY) {
     return RenderSymbolImage([&](TCanvas* canvas, double offsetX, double offsetY, TRect& bounds) {
-        RenderSymbol(spec, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
+        RenderSymbol(symbol, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
     });
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "canvas/PictureWriter.h"
-#include "cli/SymbolSpec.h"
+#include "cli/SymbolRequest.h"
 
 namespace quillmark {
 
@@ -14,13 +14,13 @@ inline constexpr int kMaxPictureSide = 32767;
 inline constexpr long long kMaxPicturePixels = 100'000'000;
 
 // The symbol's pixel extent at the origin (the measure pass).
-TRect MeasureSymbol(const SymbolSpec& spec, double scaleX, double scaleY);
+TRect MeasureSymbol(const SymbolRequest& symbol, double scaleX, double scaleY);
 
 // Empty when a picture of extent (measured at the origin) can be made; otherwise why not.
 std::string PictureSizeProblem(const TRect& extent);
 
 // A picture exactly the size of the measured extent, white, with the symbol drawn in black in the
 // font "Liberation Sans". Needs a QGuiApplication. Null when the image cannot be made.
-QImage PaintSymbolImage(const SymbolSpec& spec, double scaleX, double scaleY);
+QImage PaintSymbolImage(const SymbolRequest& symbol, double scaleX, double scaleY);
 
 }  // namespace quillmark

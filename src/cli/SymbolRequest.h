@@ -14,7 +14,7 @@ inline constexpr const char* kTypeUCCEAN128 = "UCC/EAN-128";
 // "UPC-E") read digits (main digits followed by the add-on digits), addOnType and sizePercent;
 // "ITF-14" reads digits, sizePercent and fullBorder; "UCC/EAN-128" reads fieldText (8-bit field
 // notation) and the two magnifications.
-struct SymbolSpec {
+struct SymbolRequest {
     std::string type;
     std::string digits;
     std::string addOnType = "None";
@@ -27,9 +27,9 @@ struct SymbolSpec {
 
 bool IsEANUPCType(const std::string& type);
 
-// Calls the one renderer for spec.type (nothing for an unknown type, which leaves bounds empty).
+// Calls the one renderer for symbol.type (nothing for an unknown type, which leaves bounds empty).
 // A null canvas measures only. The UCC/EAN-128 text is encoded afresh on every call.
-void RenderSymbol(const SymbolSpec& spec, TCanvas* canvas, double offsetX, double offsetY,
+void RenderSymbol(const SymbolRequest& symbol, TCanvas* canvas, double offsetX, double offsetY,
                   double scaleX, double scaleY, TRect& bounds);
 
 }  // namespace quillmark

@@ -1,5 +1,5 @@
 // The special characters of the UCC/EAN-128 text and the 8-bit codes that stand for them.
-#include "ai/SpecialChars.h"
+#include "ai/FieldCharacters.h"
 
 namespace quillmark {
 

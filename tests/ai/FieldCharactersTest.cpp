@@ -1,5 +1,5 @@
 // Special characters of the UCC/EAN-128 text: list order, codes and name lookups.
-#include "ai/SpecialChars.h"
+#include "ai/FieldCharacters.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 namespace quillmark {
 namespace {
 
-TEST(SpecialChars, NamedCodes) {
+TEST(FieldCharacters, NamedCodes) {
     struct Case {
         const char* name;
         int index;
@@ -28,7 +28,7 @@ TEST(SpecialChars, NamedCodes) {
     }
 }
 
-TEST(SpecialChars, CodesAreDistinctAndCover192To227) {
+TEST(FieldCharacters, CodesAreDistinctAndCover192To227) {
     std::set<int> codes;
     for (int i = 0; i < kSpecialCharCount; ++i) {
         const auto code = SpecialCharCode(i);
@@ -40,7 +40,7 @@ TEST(SpecialChars, CodesAreDistinctAndCover192To227) {
     EXPECT_EQ(*codes.rbegin(), 227);
 }
 
-TEST(SpecialChars, NamesRoundTrip) {
+TEST(FieldCharacters, NamesRoundTrip) {
     std::set<std::string_view> names;
     for (int i = 0; i < kSpecialCharCount; ++i) {
         const std::string_view name = SpecialCharNames[static_cast<std::size_t>(i)];
@@ -51,7 +51,7 @@ TEST(SpecialChars, NamesRoundTrip) {
     }
 }
 
-TEST(SpecialChars, OutsideTheList) {
+TEST(FieldCharacters, OutsideTheList) {
     for (int index : {-1, kSpecialCharCount, 255}) {
         SCOPED_TRACE(index);
         EXPECT_EQ(SpecialCharCode(index), std::nullopt);
