@@ -64,14 +64,6 @@ struct Geometry {
     int bottomBearer;  // first row of the bottom bearer; the bars end just above it
 };
 
-// Draws columns from x on, one for each of width, between the bearers.
-void DrawColumns(TCanvas& canvas, int x, int width, int top, int bottom) {
-    for (int c = 0; c < width; ++c) {
-        canvas.MoveTo(x + c, top);
-        canvas.LineTo(x + c, bottom);
-    }
-}
-
 // The exact left edge of the start pattern, in pixels.
 double StartEdge(const Geometry& g) {
     return g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x;
@@ -104,7 +96,7 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, std::string_view elements, cons
     const Span startSpan = StartColumns(g);
     int x = startSpan.left;
     auto draw = [&](int width, bool bar) {
-        if (bar) DrawColumns(canvas, x, width, top, bottom);
+        if (bar) DrawColumns(canvas, x, x + width - 1, top, bottom);
         x += width;
     };
     std::size_t i = 0;
@@ -168,8 +160,10 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
         double e = 0;
         for (const char element : elements) {
             const double width = IsWide(element) ? g.n * g.x : g.x;
-            if (IsBar(element))
-                DrawColumns(canvas, Px(start + g.sx * e * g.x), Px(g.sx * width), top, bottom);
+            if (IsBar(element)) {
+                const int first = Px(start + g.sx * e * g.x);
+                DrawColumns(canvas, first, first + Px(g.sx * width) - 1, top, bottom);
+            }
             e += IsWide(element) ? g.n : 1;
         }
         return;
@@ -188,7 +182,7 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
                               : i == 4 ? startSpan.right
                                        : EdgePixel(start + g.sx * e * g.x);
             const int last = EdgePixel(start + g.sx * right * g.x);
-            DrawColumns(canvas, first, last - first, top, bottom);
+            DrawColumns(canvas, first, last - 1, top, bottom);
         }
         e = right;
     }

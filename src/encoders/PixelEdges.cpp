@@ -14,6 +14,13 @@ int EdgePixel(double v) {
     return Px(std::floor(v + 0.5));
 }
 
+void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom) {
+    for (long long x = first; x <= last; ++x) {
+        canvas.MoveTo(static_cast<int>(x), top);
+        canvas.LineTo(static_cast<int>(x), bottom);
+    }
+}
+
 namespace {
 
 constexpr int kChoices = 4;  // floor - 1 to floor + 2 for each inner edge

@@ -3,12 +3,18 @@
 
 #include <span>
 
+#include "encoders/Canvas.h"
+
 namespace quillmark {
 
 // Rounds a bar edge with every half pixel going right. Rounding halves to even sends neighbouring
 // half-pixel edges in opposite directions, which makes an element between two of them a whole
 // pixel too wide or too narrow; with all halves going one way such an element keeps its width.
 int EdgePixel(double v);
+
+// Draws columns first to last (inclusive) as one-pixel lines from top to bottom (exclusive): one
+// bar or one run of dark modules.
+void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom);
 
 // The most elements one symbol character may have here.
 inline constexpr int kMaxCharacterElements = 7;

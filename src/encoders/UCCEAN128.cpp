@@ -223,14 +223,6 @@ bool UsableGeometry(double ox, double oy, unsigned short g, unsigned short v, do
            g > 0 && v > 0;
 }
 
-// Draws columns first to last (inclusive) as one-pixel lines from top to bottom (exclusive).
-void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom) {
-    for (long long x = first; x <= last; ++x) {
-        canvas.MoveTo(static_cast<int>(x), top);
-        canvas.LineTo(static_cast<int>(x), bottom);
-    }
-}
-
 // Where a module is under two pixels each character shares its pixels out among its elements
 // (see PlaceCharacterEdges): it starts where the one before it ended and ends on its exact edge
 // (rounded), or, where no placement there fits, a pixel before or after it. Whole-pixel elements
