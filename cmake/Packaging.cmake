@@ -1,6 +1,9 @@
-# The Debian package, built with `cpack -G DEB` in a configured build folder (scripts/package).
-# Its library dependencies are read from the programs; the rest are the ones no linker sees.
+# What names a release (application id, date, maintainer) and the Debian package, built with
+# `cpack -G DEB` in a configured build folder (scripts/package). The package's library
+# dependencies are read from the programs; the rest are the ones no linker sees.
 
+# The reverse-DNS name of the menu entry, the metadata and the icon theme's icon.
+set(QUILLMARK_APP_ID io.github.quillmark.Quillmark)
 # The day PROJECT_VERSION was released, for the software-centre metadata and the package's
 # changelog; change both together.
 set(QUILLMARK_RELEASE_DATE 2026-12-08)
