@@ -1,6 +1,7 @@
 // The About box: fixed size, the configured version, the links' targets, and closing with Esc.
 #include <QApplication>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +45,14 @@ private slots:
         QCOMPARE(form.findChild<QLabel*>("versionLabel")->text(),
                  QString("Версия %1").arg(kQuillmarkVersion));
         QVERIFY(form.findChild<QLabel*>("makersLabel")->text().contains("проекта Quillmark"));
+    }
+
+    void showsIconWhereTheBuildCarriesOne() {
+        TAboutForm form;
+        auto* icon = form.findChild<QLabel*>("iconLabel");
+        QVERIFY(icon != nullptr);
+        if (QImageReader::supportedImageFormats().contains("svg"))
+            QCOMPARE(icon->pixmap().size(), QSize(48, 48));
     }
 
     void linkTargets_data() {
