@@ -2,6 +2,7 @@
 // digits, and the text the main window appends to the UCC/EAN-128 field.
 #include "app/AIForm.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QStyle>
 #include <QValidator>
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "ai/AIList.h"
@@ -56,6 +58,13 @@ std::string LiteralMask(std::string_view literals, bool editableDigit) {
 
 QString Latin1(std::string_view s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A character as a message names it: in quotes, the space by name, an invisible one by its code.
+QString CharacterName(QChar c) {
+    if (c == u' ') return QCoreApplication::translate("quillmark::TAIForm", "«пробел»");
+    if (!c.isPrint()) return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+    return u'«' + QString(c) + u'»';
 }
 
 QLabel* WrappedLabel(QWidget* parent, const char* name, const QRect& geometry) {
@@ -166,7 +175,13 @@ TAIForm::TAIForm(QWidget* parent) : QDialog(parent) {
     connect(VDataEdit, &QLineEdit::textChanged, this, &TAIForm::VDataEditChange);
     for (QLineEdit* field : {VDataEdit, IDEdit, FDataEdit}) {
         connect(field, &QLineEdit::inputRejected, this, [this, field] { SayRefused(field); });
-        connect(field, &QLineEdit::textEdited, RefusedText, &QLabel::clear);
+        // Qt reports an edit even when a masked field refused the key; only a change clears.
+        auto shown = std::make_shared<QString>();
+        connect(field, &QLineEdit::textEdited, this, [this, field, shown] {
+            if (field->displayText() != *shown) RefusedText->clear();
+        });
+        connect(field, &QLineEdit::textChanged, this,
+                [field, shown] { *shown = field->displayText(); });
     }
 }
 
@@ -190,6 +205,7 @@ bool TAIForm::PrepareForAI(int index) {
     if (last == 'y') NoteText->setText(tr("Цифра \"y\" указывает положение десятичной точки."));
 
     IDEdit->setValidator(last == 'y' ? decimalValidator_ : nullptr);
+    IDEdit->setReadOnly(last != 'y');  // only the decimal-point digit is the user's to type
     if (last == 'y' || last == 'x') {
         const std::string_view stem = r.AI.substr(0, r.AI.size() - 1);
         SetEditMask(*IDEdit, LiteralMask(stem, true), u'(' + Latin1(stem) + QStringLiteral("0)"));
@@ -263,28 +279,20 @@ QString TAIForm::AIInsertionText() const {
 }
 
 void TAIForm::SayRefused(QLineEdit* field) {
-    const TAIEntry& r = AITable[static_cast<std::size_t>(FAIIndex)];
     QString message;
     if (field == VDataEdit) {
         const QChar c = dataValidator_->TakeRefused();
-        if (c.isNull())
-            message = tr("Данные этого AI не длиннее %1 символов.").arg(VDataEdit->maxLength());
-        else
-            message = tr("Символ %1 не может входить в данные AI. Допустимы цифры, латинские "
-                         "буквы и ! \" % & ' * + , - . / : ; < = > ? _")
-                          .arg(c == u' ' ? tr("«пробел»")
-                               : c.isPrint()
-                                   ? u'«' + QString(c) + u'»'
-                                   : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QChar(u'0')));
+        message = c.isNull()
+                      ? tr("Данные этого AI не длиннее %1 символов.").arg(VDataEdit->maxLength())
+                      : tr("Символ %1 не может входить в данные AI. Допустимы цифры, "
+                           "латинские буквы и ! \" % & ' * + , - . / : ; < = > ? _")
+                            .arg(CharacterName(c));
     } else if (field == FDataEdit) {
-        message = tr("Данные этого AI — только цифры, их число постоянно: %1.").arg(r.DataLength);
-    } else if (r.AI == "23x") {
-        message = tr("Третья цифра AI 23x следует из длины данных.");
-    } else if (r.AI.back() == 'y') {
+        message = tr("Данные этого AI — только цифры, их число постоянно: %1.")
+                      .arg(AITable[static_cast<std::size_t>(FAIIndex)].DataLength);
+    } else {  // the only editable place of IDEdit is the decimal-point digit
         message =
             tr("Цифра \"y\" (положение десятичной точки) — от 0 до %1.").arg(kMaxDecimalDigit);
-    } else {
-        message = tr("Прикладной идентификатор выбирается в списке главного окна.");
     }
     RefusedText->setText(message);
 }
