@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QValidator>
 #include <algorithm>
@@ -15,7 +16,7 @@
 
 #include "ai/AIList.h"
 #include "app/EditMask.h"
-#include "encoders/EANUPC.h"
+#include "symbol/CheckDigit.h"
 
 namespace quillmark {
 
@@ -23,11 +24,6 @@ namespace {
 
 constexpr int kDataFieldWidth = 350;
 constexpr int kMaxDecimalDigit = 5;  // 3100..3105: GS1 defines no element string beyond
-
-// The check digit of "00" and "01", the same computation the main window's fields use.
-std::optional<int> CheckDigitOf(const QString& digitsWithoutCheck) {
-    return GS1CheckDigit(digitsWithoutCheck.toStdString());
-}
 
 // The characters an AI's data may carry as typed: GS1's set for AI data without "(" and ")",
 // which the encoder takes for presentation and drops.
@@ -244,16 +240,14 @@ void TAIForm::FDataEditChange() {
     if (r.AI != "00" && r.AI != "01") return;
     const QString s = EditText(*FDataEdit);
     const int n = r.DataLength;
-    const std::optional<int> check = CheckDigitOf(s.left(n - 1));
-    if (s.size() != n || !check) return;
-
+    if (s.size() != n) return;
+    // The main window's number fields keep their check digits with the same function.
+    const QString written = QString::fromStdString(SetCheckDigit(s.toStdString()));
     const int caret = FDataEdit->cursorPosition();
-    const QString written = s.left(n - 1) + QChar(u'0' + *check);
     if (written != s) {
         // The write raises this handler once more; it would find the digit right, so skip it.
-        checkDigitWriting_ = true;
+        const QScopedValueRollback writing(checkDigitWriting_, true);
         FDataEdit->setText(written);
-        checkDigitWriting_ = false;
     }
     // The next key typed replaces the next digit.
     if (caret < n)
