@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "ai/AIList.h"
 #include "app/EditMask.h"
