@@ -26,7 +26,10 @@ public:
     bool PrepareForAI(int index);
 
     // Prepares for row aiIndex, shows the dialog modally centred on its parent, and gives the
-    // text to append to the UCC/EAN-128 field when "Вставить" closed it; nullopt on cancel.
+    // text to append to the UCC/EAN-128 field when "Вставить" closed it; nullopt on cancel (the
+    // button, Esc, closing the window) or for a row outside the table. The window's button only
+    // appends: if (auto text = form->Run(list->currentIndex())) field->setText(field->text() +
+    // *text);
     std::optional<QString> Run(int aiIndex);
 
     // What the fields ask to insert: "(AI)" as IDEdit shows it, then the data; the data of "23x"
