@@ -290,7 +290,7 @@ void WritePicture(const Command& command) {
     const QImage image = PaintSymbolImage(command.symbol, command.scale, command.scale);
     if (image.isNull()) Fail("the picture could not be made (out of memory?)");
     const std::string error =
-        SavePicture(image, QString::fromStdString(command.output), command.format);
+        SavePicture(image, QString::fromStdString(command.output), command.format, command.scale);
     if (!error.empty()) Fail(error);
 }
 

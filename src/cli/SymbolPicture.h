@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "canvas/PictureWriter.h"
+#include "output/PictureWriter.h"
 #include "cli/SymbolRequest.h"
 
 namespace quillmark {
