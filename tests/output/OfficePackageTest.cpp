@@ -93,8 +93,10 @@ TEST(OfficePackage, PackagesHoldThePictureAtPhysicalSize) {
                                                 : "xl/drawings/drawing1.xml";
                 ASSERT_TRUE(entries.contains(placing));
                 const Extent extent = FindExtent(entries.at(placing), package.extentElement);
-                EXPECT_NEAR(static_cast<double>(extent.cx), picture.width() / dotsPerMm * 36000, 1.0);
-                EXPECT_NEAR(static_cast<double>(extent.cy), picture.height() / dotsPerMm * 36000, 1.0);
+                EXPECT_NEAR(static_cast<double>(extent.cx), picture.width() / dotsPerMm * 36000,
+                            1.0);
+                EXPECT_NEAR(static_cast<double>(extent.cy), picture.height() / dotsPerMm * 36000,
+                            1.0);
                 if (package.suffix == std::string("xlsx")) {
                     EXPECT_TRUE(entries.at(placing).contains(
                         "<xdr:from><xdr:col>0</xdr:col><xdr:colOff>0</xdr:colOff>"

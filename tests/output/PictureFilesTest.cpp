@@ -65,6 +65,14 @@ TEST(PictureFiles, EveryFormatReadsBackAtItsSizeDensityAndData) {
                 EXPECT_EQ(d.y, want.y);
                 EXPECT_EQ(d.unit, want.unit);
                 EXPECT_EQ(d.bitsPerPixel, want.bitsPerPixel);
+                if (std::strcmp(f.format, "JPEG") == 0) {
+                    // Full-resolution colour in every component, and quality 95 or better: the
+                    // standard luminance table's largest step, 121, scaled to at most 10 %.
+                    const test::JpegCoding coding = test::ReadJpegCoding(test::FileBytes(path));
+                    EXPECT_EQ(coding.sampling, std::vector<int>({0x11, 0x11, 0x11}));
+                    EXPECT_GE(coding.largestLuminanceStep, 1);
+                    EXPECT_LE(coding.largestLuminanceStep, 12);
+                }
                 const QImage read(path);
                 ASSERT_FALSE(read.isNull());
                 EXPECT_EQ(read.width(), bounds.Right - bounds.Left);
