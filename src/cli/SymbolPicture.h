@@ -5,8 +5,8 @@
 #include <QString>
 #include <string>
 
-#include "output/PictureWriter.h"
 #include "cli/SymbolRequest.h"
+#include "output/PictureWriter.h"
 
 namespace quillmark {
 

@@ -81,6 +81,8 @@ TEST(VectorPictures, SvgDrawsEachBarAsOneRectangle) {
     EXPECT_EQ(canvas.RectangleCount(), 1u + 30u + 13u);
     // Adjacent columns of one colour and span merge; a different span or colour does not.
     SvgCanvas merged;
+    merged.FillRect({0, 0, 20, 63});  // the background, then the symbol's box over it
+    merged.FillRect({0, 0, 20, 63});
     for (int x = 10; x < 14; ++x) {
         merged.MoveTo(x, 5);
         merged.LineTo(x, 50);
@@ -94,7 +96,7 @@ TEST(VectorPictures, SvgDrawsEachBarAsOneRectangle) {
         merged.MoveTo(0, y);
         merged.LineTo(20, y);
     }
-    EXPECT_EQ(merged.RectangleCount(), 4u);
+    EXPECT_EQ(merged.RectangleCount(), 5u);
     const QString doc = QString::fromUtf8(merged.Document({0, 0, 20, 63}, 10));
     EXPECT_TRUE(
         doc.contains("<rect x=\"10\" y=\"5\" width=\"4\" height=\"45\" fill=\"#000000\"/>"));
