@@ -1,0 +1,95 @@
+// SVG through the recording canvas, PDF through QPdfWriter, both at the raster picture's grid.
+#include "output/VectorPictures.h"
+
+#include <QBuffer>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRect>
+
+#include <cmath>
+
+#include "canvas/QPainterCanvas.h"
+
+#include "output/AtomicFile.h"
+#include "output/SvgCanvas.h"
+#include "output/SymbolPainting.h"
+
+namespace quillmark {
+namespace {
+
+// The PDF's own resolution; the painter is scaled from it to the renderer's pixels, so any
+// dotsPerMm (not only those of a whole number of dots per inch) keeps its exact physical size.
+constexpr int kPdfDotsPerInch = 1200;
+
+// A size a hair above a whole number of points is that number: float noise adds no point.
+constexpr double kPointSlack = 1e-6;
+
+bool HasArea(const TRect& bounds) {
+    return bounds.Right > bounds.Left && bounds.Bottom > bounds.Top;
+}
+
+}  // namespace
+
+QByteArray SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
+    const TRect bounds = MeasureSymbolBounds(render);
+    if (!HasArea(bounds) || !(dotsPerMm > 0)) return {};
+    SvgCanvas canvas;
+    canvas.SetBrushColor(style.background);
+    canvas.FillRect(bounds);
+    canvas.SetFontName(style.fontName);
+    canvas.SetPenColor(style.line);
+    canvas.SetFontColor(style.line);
+    TRect drawn;
+    render(&canvas, 0.0, 0.0, drawn);
+    return canvas.Document(bounds, dotsPerMm);
+}
+
+QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
+    const TRect bounds = MeasureSymbolBounds(render);
+    if (!HasArea(bounds) || !(dotsPerMm > 0)) return {};
+    // Qt's PDF pages are whole points: the page is rounded up, the symbol keeps its exact size
+    // at the top-left corner, and the sliver beyond it (under a point) takes the background.
+    const double pointsPerPixel = 72.0 / 25.4 / dotsPerMm;
+    const QSize pagePoints(
+        static_cast<int>(std::ceil((bounds.Right - bounds.Left) * pointsPerPixel - kPointSlack)),
+        static_cast<int>(std::ceil((bounds.Bottom - bounds.Top) * pointsPerPixel - kPointSlack)));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Quillmark"));
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageLayout(QPageLayout(QPageSize(pagePoints, QString(), QPageSize::ExactMatch),
+                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                         QPageLayout::Point));
+        QPainter painter;
+        if (!painter.begin(&writer)) return {};
+        painter.fillRect(QRect(0, 0, writer.width(), writer.height()), ToQColor(style.background));
+        const double unitsPerPixel = kPdfDotsPerInch / 25.4 / dotsPerMm;
+        painter.scale(unitsPerPixel, unitsPerPixel);
+        painter.translate(-bounds.Left, -bounds.Top);
+        PaintSymbol(painter, render, style, bounds);
+        painter.end();
+    }
+    return bytes;
+}
+
+std::string SaveSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
+                    const QString& path) {
+    const QByteArray svg = SymbolSvg(render, style, dotsPerMm);
+    if (svg.isEmpty()) return CannotWrite(path, QStringLiteral("the symbol has no area"));
+    return WriteFileAtomically(path, svg);
+}
+
+std::string SavePdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
+                    const QString& path) {
+    const QByteArray pdf = SymbolPdf(render, style, dotsPerMm);
+    if (pdf.isEmpty()) return CannotWrite(path, QStringLiteral("the PDF could not be made"));
+    return WriteFileAtomically(path, pdf);
+}
+
+}  // namespace quillmark
