@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -105,7 +106,8 @@ QToolButton* AddToolButton(QWidget* parent, const char* name, int x, int y, cons
 
 // A theme's picture where the desktop has one for the subject, else the program's own.
 QIcon Picture(const char* themeName, const char* file) {
-    const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(file)));
+    const QString path = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(file));
+    const QIcon own = QFile::exists(path) ? QIcon(path) : QIcon();
     if (themeName == nullptr) return own;
     return QIcon::fromTheme(QLatin1String(themeName), own);
 }
