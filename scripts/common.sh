@@ -21,7 +21,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-liberation2)
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libzxing-dev)
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libzxing-dev libbenchmark-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # configure_and_build DIR [CMAKE ARGS...]

@@ -127,6 +127,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
+    // Cyrillic captions in this sans run a little wider than the layout allows for: the longest
+    // label would touch its list, fourteen digits would fill their field edge to edge.
+    font.setStretch(96);
     setFont(font);
 
     auto* client = new QWidget(this);

@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -289,6 +291,54 @@ private slots:
         // Every label is wide enough for its text.
         if (const auto* label = qobject_cast<const QLabel*>(object))
             QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(caption));
+    }
+
+    // Nothing is cut off or touches its neighbour: labels end before the control they name,
+    // and each field shows its longest text whole.
+    void textsFit_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("limit");  // x of the control to the right of a label
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("add-on") << "Label2" << 75 << "";
+        QTest::newRow("size") << "Label5" << 50 << "";
+        QTest::newRow("itf size") << "Label8" << 50 << "";
+        QTest::newRow("special") << "Label11" << 74 << "";
+        QTest::newRow("ai") << "Label14" << 173 << "";
+        QTest::newRow("g size") << "Label7" << 138 << "";
+        QTest::newRow("g percent") << "Label10" << 210 << "";
+        QTest::newRow("v size") << "Label12" << 332 << "";
+        QTest::newRow("v percent") << "Label13" << 411 << "";
+        QTest::newRow("resolution") << "Label3" << 59 << "";
+        QTest::newRow("dots") << "Label1" << 203 << "";
+        QTest::newRow("font") << "Label4" << 59 << "";
+        QTest::newRow("EAN-13 number") << "EANUPC_CodeValue" << 0 << "";
+        QTest::newRow("UPC-A number") << "EANUPC_CodeValue" << 0 << "type:UPC-A";
+        QTest::newRow("add-on digits") << "EANUPC_AddOnValue" << 0 << "addon:5-Digit";
+        QTest::newRow("ITF-14 number") << "ITF14_CodeValue" << 0 << "";
+    }
+    void textsFit() {
+        QFETCH(QString, name);
+        QFETCH(int, limit);
+        QFETCH(QString, steps);
+        TMainForm form;
+        if (!steps.isEmpty()) Apply(form, steps);
+        const QWidget* widget = Child(form, name.toLatin1().constData());
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            const int right = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(right < limit, qPrintable(QString::number(right)));
+            return;
+        }
+        const auto* edit = qobject_cast<const QLineEdit*>(widget);
+        QVERIFY(edit != nullptr);
+        // The edit keeps two pixels of margin on either side inside its frame.
+        const int room = edit->contentsRect().width() - 4;
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        const QRect inner =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        const int available = std::min(room, inner.width() - 4);
+        const int needed = edit->fontMetrics().horizontalAdvance(edit->displayText());
+        QVERIFY2(needed <= available, qPrintable(QString("%1 > %2").arg(needed).arg(available)));
     }
 
     void codeTypeChanges_data() {
