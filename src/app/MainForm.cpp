@@ -320,7 +320,7 @@ void TMainForm::CreateSettings(QWidget* client) {
 
     // Beside the preview, under the settings: what the symbol leaves out of the text.
     NoticeLabel = Named(new QLabel(client), "NoticeLabel");
-    NoticeLabel->setGeometry(432, 118, 203, 58);
+    NoticeLabel->setGeometry(432, 116, 203, 62);
     NoticeLabel->setWordWrap(true);
     NoticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette warning = NoticeLabel->palette();
@@ -609,12 +609,11 @@ void TMainForm::ShowNotice() {
     QStringList lines;
     if (PageControl->tabText(PageControl->currentIndex()) == kUCCEAN128Tab) {
         if (refusedCount_ > 0)
-            lines << tr("Не вставлено знаков: %1. Поле принимает только знаки ASCII (коды 32–126) "
-                        "и спецсимволы А–Я, а–г.")
+            lines << tr("Не вставлено знаков: %1. Поле принимает ASCII 32–126 и спецсимволы "
+                        "А–Я, а–г.")
                          .arg(refusedCount_);
         if (ucc_.encoded && ucc_.encoded->result.truncated)
-            lines << tr("В символе только первые %1 из %2 знаков текста: больше не помещается "
-                        "в 255 кодовых слов.")
+            lines << tr("В символе только первые %1 из %2 знаков: больше не помещается.")
                          .arg(ucc_.encoded->result.encodedChars)
                          .arg(ucc_.fieldText.size());
     }

@@ -695,6 +695,11 @@ private slots:
         QVERIFY(chars > 200 && chars < 300);
         QVERIFY2(notice->text().contains(QString::number(chars)), qPrintable(notice->text()));
         QVERIFY(notice->text().contains(QStringLiteral("300")));
+        // Room for both notices at once.
+        QApplication::clipboard()->setText(QStringLiteral("ж"));
+        field->paste();
+        QVERIFY(notice->text().contains(u'\n'));
+        QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
         // It concerns the UCC/EAN-128 symbol only.
         pages->setCurrentIndex(0);
         QCOMPARE(notice->text(), QString());
