@@ -35,8 +35,10 @@ private slots:
             << QString::fromUtf8("\t\n\x7F\xC3\xA9\xC2\xA0x") << QByteArray("x")
             << QStringLiteral("x") << qsizetype{5};
         QTest::newRow("emoji counts once")
-            << QString::fromUtf8("A\xF0\x9F\x98\x80" "B") << QByteArray("AB") << QStringLiteral("AB")
-            << qsizetype{1};
+            << QString::fromUtf8(
+                   "A\xF0\x9F\x98\x80"
+                   "B")
+            << QByteArray("AB") << QStringLiteral("AB") << qsizetype{1};
         QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + u'Z' << QByteArray("Z")
                                         << QStringLiteral("Z") << qsizetype{1};
     }
@@ -76,9 +78,12 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<int>("caretAfter");
         QTest::addColumn<int>("refusals");
-        QTest::newRow("clean") << "AB" << 1 << "xа" << "AxаB" << 3 << 0;
-        QTest::newRow("mixed") << "AB" << 1 << "x\ty" << "AxyB" << 3 << 1;
-        QTest::newRow("nothing kept") << "AB" << 2 << "жж" << "AB" << 2 << 1;
+        QTest::newRow("clean") << "AB" << 1 << "xа"
+                               << "AxаB" << 3 << 0;
+        QTest::newRow("mixed") << "AB" << 1 << "x\ty"
+                               << "AxyB" << 3 << 1;
+        QTest::newRow("nothing kept") << "AB" << 2 << "жж"
+                                      << "AB" << 2 << 1;
     }
     void validatorInAnEdit() {
         QFETCH(QString, before);
