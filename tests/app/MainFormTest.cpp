@@ -1,5 +1,6 @@
 // The main window: start-up state, code-type changes, stepping, check digits while typing,
 // special characters, refused input, margins, and the preview scanning as the fields say.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -460,6 +461,32 @@ private slots:
         QCOMPARE(QString::fromStdString(request.type), type);
         QCOMPARE(QString::fromStdString(request.digits), digits);
         if (tab == 2) QVERIFY(request.encoded.has_value());
+    }
+
+    // The code-type and add-on lists drop down when typed into, on the item typed.
+    void listsDropDownWhenTyped_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("code type") << "EANUPC_CodeType"
+                                   << "U"
+                                   << "UPC-A";
+        QTest::newRow("add-on") << "EANUPC_AddOnType"
+                                << "5"
+                                << "5-Digit";
+    }
+    void listsDropDownWhenTyped() {
+        QFETCH(QString, name);
+        QFETCH(QString, key);
+        QFETCH(QString, item);
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QComboBox* list = List(form, name.toLatin1().constData());
+        QTest::keyClicks(list, key);
+        QCOMPARE(list->currentText(), item);
+        QTRY_VERIFY(list->view()->isVisible());
+        list->hidePopup();
     }
 
     void spinEditsStep_data() {
