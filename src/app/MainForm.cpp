@@ -1,6 +1,7 @@
 // Builds the main window, keeps its margins and check digits, and feeds the preview.
 #include "app/MainForm.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -368,6 +370,10 @@ void TMainForm::FormCreate() {
     for (int row = 0; row < kAICount; ++row)
         UCCEAN128_AI->addItem(QString::fromStdString(AIListItem(row)));
     UCCEAN128_AI->setCurrentIndex(0);
+    // The AI names are longer than the list is wide: the dropped list shows them whole.
+    QAbstractItemView* rows = UCCEAN128_AI->view();
+    rows->setMinimumWidth(rows->sizeHintForColumn(0) +
+                          rows->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
 }
 
 void TMainForm::ConnectControls() {
