@@ -22,7 +22,9 @@ void SetEditMask(QLineEdit& edit, std::string_view mask, const QString& text) {
     edit.setText(text);
 }
 
-QString EditText(const QLineEdit& edit) { return edit.displayText(); }
+QString EditText(const QLineEdit& edit) {
+    return edit.displayText();
+}
 
 std::string DigitString(const QLineEdit& edit) {
     std::string digits;

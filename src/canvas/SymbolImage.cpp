@@ -1,23 +1,35 @@
-// Measure pass, picture allocation and draw pass for one symbol.
+// Measure pass, size check, picture allocation and draw pass for one symbol.
 #include "canvas/SymbolImage.h"
 
 #include <QPainter>
 
 #include "canvas/QPainterCanvas.h"
+#include "symbol/SymbolRequest.h"
 
 namespace quillmark {
 
-QImage RenderSymbolImage(const SymbolRenderer& render, const SymbolStyle& style) {
-    TRect bounds;
-    render(nullptr, 0.0, 0.0, bounds);
-    const long long width = static_cast<long long>(bounds.Right) - bounds.Left;
-    const long long height = static_cast<long long>(bounds.Bottom) - bounds.Top;
-    if (width <= 0 || height <= 0 || width > kMaxSymbolImageSide || height > kMaxSymbolImageSide ||
-        width * height > kMaxSymbolImagePixels)
-        return {};
+PictureProblem CheckPictureSize(const TRect& extent) {
+    const long long width = static_cast<long long>(extent.Right) - extent.Left;
+    const long long height = static_cast<long long>(extent.Bottom) - extent.Top;
+    if (width <= 0 || height <= 0) return PictureProblem::NoArea;
+    if (width > kMaxSymbolImageSide || height > kMaxSymbolImageSide)
+        return PictureProblem::SideTooLong;
+    if (width * height > kMaxSymbolImagePixels) return PictureProblem::TooManyPixels;
+    return PictureProblem::None;
+}
 
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
-    if (image.isNull()) return {};
+SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyle& style) {
+    SymbolPicture picture;
+    render(nullptr, 0.0, 0.0, picture.extent);
+    picture.problem = CheckPictureSize(picture.extent);
+    if (picture.problem != PictureProblem::None) return picture;
+
+    const TRect& bounds = picture.extent;
+    QImage image(bounds.Right - bounds.Left, bounds.Bottom - bounds.Top, QImage::Format_RGB32);
+    if (image.isNull()) {
+        picture.problem = PictureProblem::OutOfMemory;
+        return picture;
+    }
     image.setDevicePixelRatio(1.0);
     image.fill(ToQColor(style.background));
 
@@ -33,7 +45,17 @@ QImage RenderSymbolImage(const SymbolRenderer& render, const SymbolStyle& style)
     TRect drawn;
     render(&canvas, 0.0, 0.0, drawn);
     painter.end();
-    return image;
+    picture.image = std::move(image);
+    return picture;
+}
+
+SymbolPicture RenderSymbolPicture(const SymbolRequest& request, double scaleX, double scaleY,
+                                  const SymbolStyle& style) {
+    return RenderSymbolPicture(
+        [&](TCanvas* canvas, double offsetX, double offsetY, TRect& bounds) {
+            RenderSymbol(request, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
+        },
+        style);
 }
 
 }  // namespace quillmark

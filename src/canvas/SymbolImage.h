@@ -1,4 +1,5 @@
-// Renders one symbol into a picture of exactly its own size, for saving, copying and tests.
+// Renders one symbol into a picture of exactly its own size: the one picture function behind
+// saving, copying, the office hand-over, the command line and the tests.
 #pragma once
 
 #include <QImage>
@@ -9,6 +10,8 @@
 #include "encoders/Canvas.h"
 
 namespace quillmark {
+
+struct SymbolRequest;
 
 struct SymbolStyle {
     TColor line = 0x000000;        // bars and text
@@ -21,14 +24,35 @@ struct SymbolStyle {
 using SymbolRenderer =
     std::function<void(TCanvas* canvas, double offsetX, double offsetY, TRect& bounds)>;
 
-// The largest picture RenderSymbolImage makes, in pixels per side and in total.
+// The largest picture made, in pixels per side and in total (400 MB of 32-bit pixels).
 inline constexpr int kMaxSymbolImageSide = 32767;
-inline constexpr long long kMaxSymbolImagePixels = 1LL << 28;
+inline constexpr long long kMaxSymbolImagePixels = 100'000'000;
 
-// Measures the symbol at offset 0, makes an RGB32 image the size of its bounds (device pixel
-// ratio 1), fills it with the background colour and draws the symbol at offset 0 with the line
-// colour as pen and font colour and the background colour as brush. Returns a null image when the
-// bounds have no area or exceed the limits above.
-QImage RenderSymbolImage(const SymbolRenderer& render, const SymbolStyle& style = {});
+enum class PictureProblem {
+    None,
+    NoArea,         // the symbol cannot be laid out at this scale
+    SideTooLong,    // wider or taller than kMaxSymbolImageSide
+    TooManyPixels,  // more than kMaxSymbolImagePixels
+    OutOfMemory,    // the image could not be allocated
+};
+
+struct SymbolPicture {
+    QImage image;  // null unless problem is None
+    TRect extent;  // the measured bounds at offset 0
+    PictureProblem problem = PictureProblem::None;
+};
+
+// Whether a picture of the extent measured at the origin can be made.
+PictureProblem CheckPictureSize(const TRect& extent);
+
+// Measures the symbol once at offset 0 and, when the picture may be made, allocates an RGB32
+// image the size of its bounds (device pixel ratio 1), fills it with the background colour and
+// draws the symbol at offset 0 with the line colour as pen and font colour and the background
+// colour as brush. Needs a QGuiApplication (fonts).
+SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyle& style = {});
+
+// The same for a symbol request at scaleX x scaleY pixels per millimetre.
+SymbolPicture RenderSymbolPicture(const SymbolRequest& request, double scaleX, double scaleY,
+                                  const SymbolStyle& style = {});
 
 }  // namespace quillmark

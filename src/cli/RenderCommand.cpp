@@ -9,19 +9,21 @@
 #include <ostream>
 #include <system_error>
 
+#include "canvas/PictureWriter.h"
+#include "canvas/SymbolImage.h"
 #include "cli/FieldText.h"
-#include "cli/SymbolPicture.h"
-#include "cli/SymbolRequest.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
 #include "isbn/ISBN13.h"
+#include "symbol/SymbolCheck.h"
+#include "symbol/SymbolRequest.h"
+#include "symbol/Symbology.h"
 
 namespace quillmark {
 namespace {
 
 constexpr int kExitBadInput = 2;
-constexpr const char* kTypeList = "EAN-13, ISBN-13, EAN-8, UPC-A, UPC-E, ITF-14, UCC/EAN-128";
 
 struct InputError {
     std::string message;
@@ -133,91 +135,100 @@ unsigned short PercentOption(const Arguments& args, const std::string& option, i
     return text ? ParsePercent(option, *text, low, high) : static_cast<unsigned short>(100);
 }
 
-void CheckDigits(const std::string& what, const std::string& text, std::size_t count) {
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] < '0' || text[i] > '9')
-            Fail(what + " " + Quoted(text) + " holds " + Quoted(std::string(1, text[i])) +
-                 " at position " + std::to_string(i + 1) + "; only digits 0-9 are allowed");
-    if (text.size() != count)
-        Fail(what + " " + Quoted(text) + " has " + std::to_string(text.size()) +
-             " digits; expected " + std::to_string(count));
+// Words a failed check of option what, whose value was text, in English.
+[[noreturn]] void FailCheck(const SymbolCheck& check, const std::string& what,
+                            const std::string& text, const SymbologyInfo& info) {
+    switch (check.problem) {
+        case SymbolProblem::NotADigit:
+            Fail(what + " " + Quoted(text) + " holds " +
+                 Quoted(std::string(1, text[check.position - 1])) + " at position " +
+                 std::to_string(check.position) + "; only digits 0-9 are allowed");
+        case SymbolProblem::DigitCount:
+            Fail(what + " " + Quoted(text) + " has " + std::to_string(check.count) +
+                 " digits; expected " + std::to_string(check.expected));
+        case SymbolProblem::CheckDigit:
+            // A wrong check digit gives a symbol that scanners reject, so it is refused with the
+            // right one.
+            Fail("check digit of " + text + " should be " + std::to_string(check.expected) +
+                 ", not " + std::to_string(check.given));
+        case SymbolProblem::ISBNPrefix:
+            Fail("ISBN-13 data " + Quoted(text) + " must begin with 978");
+        case SymbolProblem::UPCENumberSystem:
+            Fail("UPC-E data " + Quoted(text) + " must begin with number system 0 or 1");
+        case SymbolProblem::AddOnNotAllowed:
+            Fail(std::string(info.name) + " never carries an add-on");
+        case SymbolProblem::AddOnLength:
+            Fail(what + " " + Quoted(text) + " must have 2 or 5 digits");
+        case SymbolProblem::NothingToEncode:
+            Fail(what + " holds nothing to encode (spaces and parentheses are not encoded)");
+        case SymbolProblem::TooLong:
+            Fail(what + " is too long for one symbol: only its first " +
+                 std::to_string(check.count) + " of " + std::to_string(check.expected) +
+                 " characters fit");
+        case SymbolProblem::UnknownType:
+        case SymbolProblem::None:
+            break;
+    }
+    Fail(what + " " + Quoted(text) + " cannot be drawn as " + std::string(info.name));
 }
 
-// A wrong check digit gives a symbol that scanners reject, so it is refused with the right one.
-void CheckCheckDigit(const std::string& digits, std::optional<int> expected) {
-    const int given = digits.back() - '0';
-    if (expected && *expected != given)
-        Fail("check digit of " + digits + " should be " + std::to_string(*expected) + ", not " +
-             std::to_string(given));
+void Require(const SymbolCheck& check, const std::string& what, const std::string& text,
+             const SymbologyInfo& info) {
+    if (!check.ok()) FailCheck(check, what, text, info);
 }
 
-std::size_t MainDigitCount(const std::string& type) {
-    if (type == "EAN-8" || type == "UPC-E") return 8;
-    if (type == "UPC-A") return 12;
-    return 13;
-}
-
-void RejectOptions(const Arguments& args, const std::string& type,
+void RejectOptions(const Arguments& args, const SymbologyInfo& info,
                    std::initializer_list<const char*> options) {
+    const std::string type(info.name);
     for (const char* option : options)
         if (args.Has(option)) Fail(std::string("option ") + option + " does not apply to " + type);
-    if (type != kTypeITF14 && args.noFullBorder)
+    if (info.id != Symbology::ITF14 && args.noFullBorder)
         Fail("option --no-full-border does not apply to " + type);
 }
 
-void FillEANUPC(const Arguments& args, SymbolRequest& symbol) {
-    RejectOptions(args, symbol.type, {"--gsize", "--vsize"});
+unsigned short SizeOption(const Arguments& args, const std::string& option,
+                          const SymbologyInfo& info) {
+    return PercentOption(args, option, info.minPercent, info.maxPercent);
+}
+
+void FillEANUPC(const Arguments& args, const SymbologyInfo& info, SymbolRequest& symbol) {
+    RejectOptions(args, info, {"--gsize", "--vsize"});
     const std::string& data = args.values.at("--data");
-    CheckDigits("--data", data, MainDigitCount(symbol.type));
-    if (symbol.type == "ISBN-13" && !data.starts_with("978"))
-        Fail("ISBN-13 data " + Quoted(data) + " must begin with 978");
-    // UPC-E exists for number systems 0 and 1 only; another digit would be printed but not
-    // encoded, so the symbol would scan as different data.
-    if (symbol.type == "UPC-E" && data[0] != '0' && data[0] != '1')
-        Fail("UPC-E data " + Quoted(data) + " must begin with number system 0 or 1");
-    const std::string withoutCheck = data.substr(0, data.size() - 1);
-    CheckCheckDigit(data,
-                    symbol.type == "UPC-E" ? UPCECheckDigit(data) : GS1CheckDigit(withoutCheck));
+    Require(CheckMainDigits(info, data), "--data", data, info);
     symbol.digits = data;
     if (const std::string* addOn = args.Find("--addon")) {
-        if (symbol.type == "EAN-8") Fail("EAN-8 never carries an add-on");
-        if (addOn->size() != 2 && addOn->size() != 5)
-            Fail("--addon " + Quoted(*addOn) + " must have 2 or 5 digits");
-        CheckDigits("--addon", *addOn, addOn->size());
+        Require(CheckAddOn(info, *addOn), "--addon", *addOn, info);
         symbol.addOnType = addOn->size() == 2 ? "2-Digit" : "5-Digit";
         symbol.digits += *addOn;
     }
-    symbol.sizePercent = PercentOption(args, "--size", 80, 200);
+    symbol.sizePercent = SizeOption(args, "--size", info);
 }
 
-void FillITF14(const Arguments& args, SymbolRequest& symbol) {
-    RejectOptions(args, symbol.type, {"--addon", "--gsize", "--vsize"});
+void FillITF14(const Arguments& args, const SymbologyInfo& info, SymbolRequest& symbol) {
+    RejectOptions(args, info, {"--addon", "--gsize", "--vsize"});
     const std::string& data = args.values.at("--data");
-    CheckDigits("--data", data, 14);
-    CheckCheckDigit(data, GS1CheckDigit(data.substr(0, 13)));
+    Require(CheckMainDigits(info, data), "--data", data, info);
     symbol.digits = data;
-    symbol.sizePercent = PercentOption(args, "--size", 25, 100);
+    symbol.sizePercent = SizeOption(args, "--size", info);
     symbol.fullBorder = !args.noFullBorder;
 }
 
-void FillUCCEAN128(const Arguments& args, SymbolRequest& symbol) {
-    RejectOptions(args, symbol.type, {"--addon", "--size"});
+void FillUCCEAN128(const Arguments& args, const SymbologyInfo& info, SymbolRequest& symbol) {
+    RejectOptions(args, info, {"--addon", "--size"});
     const FieldTextResult field = ParseFieldText(args.values.at("--data"));
     if (!field.ok) Fail("--data: " + field.error);
-    // Spaces and parentheses only shape the human-readable line; a symbol that carries no data
-    // at all is almost certainly a mistake on the command line.
-    if (field.text.find_first_not_of(" ()") == std::string::npos)
-        Fail("--data holds nothing to encode (spaces and parentheses are not encoded)");
-    Code128Codes codes{};
-    std::string hrText;
-    const EncodeResult result = EncodeUCCEAN128(field.text, codes, hrText);
-    if (result.truncated)
-        Fail("--data is too long for one symbol: only its first " +
-             std::to_string(result.encodedChars) + " of " + std::to_string(field.text.size()) +
-             " characters fit");
+    Require(CheckFieldText(field.text), "--data", field.text, info);
     symbol.fieldText = field.text;
-    symbol.gSizePercent = PercentOption(args, "--gsize", 100, 407);
-    symbol.vSizePercent = PercentOption(args, "--vsize", 100, 400);
+    EncodeRequest(symbol);
+    symbol.gSizePercent = SizeOption(args, "--gsize", info);
+    symbol.vSizePercent = PercentOption(args, "--vsize", info.minPercent, info.maxVPercent);
+}
+
+std::string TypeList() {
+    std::string list;
+    for (const SymbologyInfo& info : kSymbologies)
+        list += (list.empty() ? "" : ", ") + std::string(info.name);
+    return list;
 }
 
 struct Command {
@@ -241,17 +252,17 @@ const char* PictureFormat(const std::string& path) {
 Command CheckArguments(const Arguments& args) {
     Command command;
     const std::string* type = args.Find("--type");
-    if (!type) Fail(std::string("missing --type (one of ") + kTypeList + ")");
+    if (!type) Fail("missing --type (one of " + TypeList() + ")");
     command.symbol.type = *type;
     if (!args.Has("--data")) Fail("missing --data");
-    if (IsEANUPCType(*type))
-        FillEANUPC(args, command.symbol);
-    else if (*type == kTypeITF14)
-        FillITF14(args, command.symbol);
-    else if (*type == kTypeUCCEAN128)
-        FillUCCEAN128(args, command.symbol);
+    const SymbologyInfo* info = FindSymbology(*type);
+    if (info == nullptr) Fail("unknown type " + Quoted(*type) + " (one of " + TypeList() + ")");
+    if (IsEANUPC(info->id))
+        FillEANUPC(args, *info, command.symbol);
+    else if (info->id == Symbology::ITF14)
+        FillITF14(args, *info, command.symbol);
     else
-        Fail("unknown type " + Quoted(*type) + " (one of " + kTypeList + ")");
+        FillUCCEAN128(args, *info, command.symbol);
     if (const std::string* scale = args.Find("--scale")) command.scale = ParseScale(*scale);
     const std::string* output = args.Find("--output");
     if (args.dump && output) Fail("--dump and -o exclude each other");
@@ -265,32 +276,51 @@ Command CheckArguments(const Arguments& args) {
 }
 
 void Dump(const SymbolRequest& symbol, std::ostream& out) {
-    if (IsEANUPCType(symbol.type)) {
+    const SymbologyInfo& info = *FindSymbology(symbol.type);
+    if (IsEANUPC(info.id)) {
         out << "main " << EANUPCModules(symbol.type, symbol.digits) << '\n';
         if (symbol.addOnType != "None")
             out << "addon " << AddOnModules(symbol.type, symbol.addOnType, symbol.digits) << '\n';
-        if (symbol.type == "ISBN-13")
+        if (info.id == Symbology::ISBN13)
             out << "isbn " << FormatISBN13(symbol.digits.substr(0, 13)) << '\n';
-    } else if (symbol.type == kTypeITF14) {
+    } else if (info.id == Symbology::ITF14) {
         out << "elements " << ITF14Elements(symbol.digits) << '\n';
-    } else if (symbol.type == kTypeUCCEAN128) {
-        Code128Codes codes{};
-        std::string hrText;
-        EncodeUCCEAN128(symbol.fieldText, codes, hrText);
+    } else {
+        const UCCEncoding& encoding = *symbol.encoded;
         out << "codes";
-        for (std::size_t i = 0; i < codes.size() && codes[i] != kCodesEnd; ++i)
-            out << ' ' << codes[i];
-        out << "\ntext " << hrText << '\n';
+        for (std::size_t i = 0; i < encoding.codes.size() && encoding.codes[i] != kCodesEnd; ++i)
+            out << ' ' << encoding.codes[i];
+        out << "\ntext " << encoding.hrText << '\n';
     }
 }
 
+std::string PictureProblemText(const SymbolPicture& picture) {
+    const TRect& extent = picture.extent;
+    const std::string size =
+        std::to_string(static_cast<long long>(extent.Right) - extent.Left) + " x " +
+        std::to_string(static_cast<long long>(extent.Bottom) - extent.Top) + " pixels";
+    switch (picture.problem) {
+        case PictureProblem::NoArea:
+            return "the symbol cannot be laid out at this scale (" + size + ")";
+        case PictureProblem::SideTooLong:
+            return "the picture would be " + size + "; at most " +
+                   std::to_string(kMaxSymbolImageSide) + " pixels a side are supported";
+        case PictureProblem::TooManyPixels:
+            return "the picture would be " + size + "; at most " +
+                   std::to_string(kMaxSymbolImagePixels) + " pixels in all are supported";
+        case PictureProblem::OutOfMemory:
+            return "the picture of " + size + " could not be made (out of memory)";
+        case PictureProblem::None:
+            break;
+    }
+    return {};
+}
+
 void WritePicture(const Command& command) {
-    const TRect extent = MeasureSymbol(command.symbol, command.scale, command.scale);
-    if (const std::string problem = PictureSizeProblem(extent); !problem.empty()) Fail(problem);
-    const QImage image = PaintSymbolImage(command.symbol, command.scale, command.scale);
-    if (image.isNull()) Fail("the picture could not be made (out of memory?)");
+    const SymbolPicture picture = RenderSymbolPicture(command.symbol, command.scale, command.scale);
+    if (picture.problem != PictureProblem::None) Fail(PictureProblemText(picture));
     const std::string error =
-        SavePicture(image, QString::fromStdString(command.output), command.format);
+        SavePicture(picture.image, QString::fromStdString(command.output), command.format);
     if (!error.empty()) Fail(error);
 }
 

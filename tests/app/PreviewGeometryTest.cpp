@@ -54,6 +54,7 @@ private slots:
         QTest::newRow("height NaN") << 1000 << 800 << 250.0 << nan << 4.0 << 72 / 25.4;
         QTest::newRow("infinite") << 1000 << 800 << inf << inf << 120 / 25.4 << 72 / 25.4;
         QTest::newRow("negative") << 1000 << 800 << -250.0 << 200.0 << 120 / 25.4 << 4.0;
+        QTest::newRow("no pixels") << 0 << -5 << 250.0 << 200.0 << 120 / 25.4 << 72 / 25.4;
     }
     void density() {
         QFETCH(int, widthPx);
@@ -65,6 +66,14 @@ private slots:
         const PixelsPerMm scale = ScreenPixelsPerMm(widthPx, heightPx, widthMm, heightMm, 120, 72);
         QCOMPARE(scale.x, expectedX);
         QCOMPARE(scale.y, expectedY);
+    }
+
+    // A logical density that is no usable number either gives 96 dpi, never 0 or NaN.
+    void unusableLogicalDensity() {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const PixelsPerMm scale = ScreenPixelsPerMm(1000, 800, 0, nan, 0, nan);
+        QCOMPARE(scale.x, 96 / 25.4);
+        QCOMPARE(scale.y, 96 / 25.4);
     }
 };
 

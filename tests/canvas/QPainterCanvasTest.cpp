@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/GuiApp.h"
+#include "support/GuiApp.h"
 
 namespace quillmark {
 namespace {

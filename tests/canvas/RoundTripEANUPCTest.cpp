@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "canvas/GuiApp.h"
 #include "canvas/SymbolImage.h"
-#include "canvas/ZXingDecode.h"
 #include "encoders/EANUPC.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {
@@ -138,10 +138,10 @@ TEST_P(EANUPCRoundTrip, DecodesToTheDigitsGiven) {
     const EANCase& c = GetParam();
     const std::string digits = c.main + c.addOn;
     const QImage image =
-        RenderSymbolImage([&](TCanvas* canvas, double ox, double oy, TRect& bounds) {
+        RenderSymbolPicture([&](TCanvas* canvas, double ox, double oy, TRect& bounds) {
             DrawEANUPC(c.codeType, c.addOnType, digits, canvas, ox, oy, c.size, c.scale, c.scale,
                        bounds);
-        });
+        }).image;
     ASSERT_FALSE(image.isNull());
     const bool upcaAddOn = c.codeType == "UPC-A" && !c.addOn.empty();
     const Reading reading =

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "canvas/GuiApp.h"
 #include "canvas/SymbolImage.h"
-#include "canvas/ZXingDecode.h"
 #include "encoders/Canvas.h"
 #include "encoders/ITF14.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {
@@ -84,9 +84,9 @@ class ITF14RoundTrip : public ::testing::TestWithParam<ITFCase> {};
 TEST_P(ITF14RoundTrip, DecodesToTheDigitsGiven) {
     const ITFCase& c = GetParam();
     const QImage image =
-        RenderSymbolImage([&](TCanvas* canvas, double ox, double oy, TRect& bounds) {
+        RenderSymbolPicture([&](TCanvas* canvas, double ox, double oy, TRect& bounds) {
             DrawITF14(c.digits, canvas, c.size, ox, oy, c.scale, c.scale, c.fullBorder, bounds);
-        });
+        }).image;
     ASSERT_FALSE(image.isNull());
     if (BandOf(c) == Band::BelowOnePixel) {
         // Not expected to scan; but whatever is read must be the digits drawn.

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "canvas/GuiApp.h"
 #include "canvas/SymbolImage.h"
-#include "canvas/ZXingDecode.h"
 #include "encoders/UCCEAN128.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {
@@ -156,10 +156,11 @@ TEST_P(UCCEAN128RoundTrip, DecodesToTheElementStringsAndSeparators) {
     std::string hrText;
     const EncodeResult encoded = EncodeUCCEAN128(c.field, codes, hrText);
     ASSERT_FALSE(encoded.truncated);
-    const QImage image = RenderSymbolImage([&](TCanvas* canvas, double ox, double oy,
-                                               TRect& bounds) {
-        DrawUCCEAN128(codes, hrText, canvas, ox, oy, c.gSize, c.vSize, c.scale, c.scale, bounds);
-    });
+    const QImage image =
+        RenderSymbolPicture([&](TCanvas* canvas, double ox, double oy, TRect& bounds) {
+            DrawUCCEAN128(codes, hrText, canvas, ox, oy, c.gSize, c.vSize, c.scale, c.scale,
+                          bounds);
+        }).image;
     ASSERT_FALSE(image.isNull());
     const Reading reading = Decode(image, ZXing::BarcodeFormat::Code128);
     if (BandOf(c) == Band::BelowOnePixel) {

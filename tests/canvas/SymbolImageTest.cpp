@@ -6,8 +6,8 @@
 #include <climits>
 #include <vector>
 
-#include "canvas/GuiApp.h"
 #include "canvas/QPainterCanvas.h"
+#include "support/GuiApp.h"
 
 namespace quillmark {
 namespace {
@@ -38,7 +38,7 @@ TEST(SymbolImage, MeasuresThenDrawsIntoAPictureOfExactlyTheBounds) {
     SymbolStyle style;
     style.line = 0x112233;
     style.background = 0xFFEEDD;
-    const QImage image = RenderSymbolImage(FakeSymbol{61, 37, &passes}, style);
+    const QImage image = RenderSymbolPicture(FakeSymbol{61, 37, &passes}, style).image;
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(passes, (std::vector<bool>{false, true}));
     EXPECT_EQ(image.width(), 61);
@@ -55,21 +55,28 @@ TEST(SymbolImage, MeasuresThenDrawsIntoAPictureOfExactlyTheBounds) {
     EXPECT_GT(ink, 0);  // the text used the line colour
 }
 
-TEST(SymbolImage, GivesANullPictureWithoutAreaOrBeyondTheLimits) {
+TEST(SymbolImage, RefusesPicturesWithoutAreaOrBeyondTheLimitsBeforeDrawing) {
     const struct {
         int width, height;
-    } cases[] = {{0, 10},
-                 {10, 0},
-                 {-5, 10},
-                 {kMaxSymbolImageSide + 1, 1},
-                 {1, kMaxSymbolImageSide + 1},
-                 {20000, 20000},
-                 {INT_MAX, INT_MAX}};
+        PictureProblem problem;
+    } cases[] = {{0, 10, PictureProblem::NoArea},
+                 {10, 0, PictureProblem::NoArea},
+                 {-5, 10, PictureProblem::NoArea},
+                 {kMaxSymbolImageSide + 1, 1, PictureProblem::SideTooLong},
+                 {1, kMaxSymbolImageSide + 1, PictureProblem::SideTooLong},
+                 {10001, 10000, PictureProblem::TooManyPixels},
+                 {INT_MAX, INT_MAX, PictureProblem::SideTooLong},
+                 {10000, 10000, PictureProblem::None}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        const TRect extent{0, 0, c.width, c.height};
+        EXPECT_EQ(CheckPictureSize(extent), c.problem);
+        if (c.problem == PictureProblem::None) continue;
         std::vector<bool> passes;
-        EXPECT_TRUE(RenderSymbolImage(FakeSymbol{c.width, c.height, &passes}).isNull());
-        EXPECT_EQ(passes, std::vector<bool>{false});  // nothing is drawn
+        const SymbolPicture picture = RenderSymbolPicture(FakeSymbol{c.width, c.height, &passes});
+        EXPECT_TRUE(picture.image.isNull());
+        EXPECT_EQ(picture.problem, c.problem);
+        EXPECT_EQ(passes, std::vector<bool>{false});  // measured once, nothing drawn
     }
 }
 

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/GuiApp.h"
+#include "support/GuiApp.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"

@@ -1,0 +1,43 @@
+// The symbologies Quillmark draws: their names, digit counts and magnification ranges, in one
+// table.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace quillmark {
+
+enum class Symbology { EAN13, ISBN13, EAN8, UPCA, UPCE, ITF14, UCCEAN128 };
+
+struct SymbologyInfo {
+    Symbology id;
+    std::string_view name;   // the text the renderers and the window's lists use
+    std::size_t digitCount;  // main digits, check digit included; 0 for free text
+    bool takesAddOn;
+    unsigned short minPercent;  // magnification range (UCC/EAN-128: the horizontal one)
+    unsigned short maxPercent;
+    unsigned short maxVPercent;  // UCC/EAN-128's vertical range ends here (it starts at 100)
+};
+
+inline constexpr std::array<SymbologyInfo, 7> kSymbologies{{
+    {Symbology::EAN13, "EAN-13", 13, true, 80, 200, 0},
+    {Symbology::ISBN13, "ISBN-13", 13, true, 80, 200, 0},
+    {Symbology::EAN8, "EAN-8", 8, false, 80, 200, 0},
+    {Symbology::UPCA, "UPC-A", 12, true, 80, 200, 0},
+    {Symbology::UPCE, "UPC-E", 8, true, 80, 200, 0},
+    {Symbology::ITF14, "ITF-14", 14, false, 25, 100, 0},
+    {Symbology::UCCEAN128, "UCC/EAN-128", 0, false, 100, 407, 400},
+}};
+
+// The row whose name is exactly name; nullptr for any other text.
+const SymbologyInfo* FindSymbology(std::string_view name);
+const SymbologyInfo& SymbologyOf(Symbology id);
+
+// EAN-13, ISBN-13, EAN-8, UPC-A and UPC-E: one renderer, digits and an optional add-on.
+bool IsEANUPC(Symbology id);
+
+// Digits of the add-on types "None", "2-Digit" and "5-Digit"; 0 for any other text.
+std::size_t AddOnDigitCount(std::string_view addOnType);
+
+}  // namespace quillmark
