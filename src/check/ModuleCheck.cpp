@@ -1,26 +1,22 @@
 // The module a symbol gets on a printer or picture of a given resolution.
 #include "check/ModuleCheck.h"
 
-#include <array>
-
 #include "encoders/Canvas.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/RenderLimits.h"
 #include "encoders/UCCEAN128.h"
+#include "symbol/Symbology.h"
 
 namespace quillmark {
 
 std::optional<double> NominalModuleMm(std::string_view symbolType, unsigned short sizePercent) {
-    if (sizePercent == 0) return std::nullopt;
+    const SymbologyInfo* info = FindSymbology(symbolType);
+    if (!info || sizePercent == 0) return std::nullopt;
     const double factor = sizePercent / 100.0;
-    constexpr std::array<std::string_view, 5> kEANUPCTypes = {"EAN-13", "ISBN-13", "EAN-8", "UPC-A",
-                                                              "UPC-E"};
-    for (const std::string_view type : kEANUPCTypes)
-        if (symbolType == type) return kEANUPCModuleMm * factor;
-    if (symbolType == "ITF-14") return kITF14NarrowMm * factor;
-    if (symbolType == "UCC/EAN-128") return kUCCEAN128ModuleMm * factor;
-    return std::nullopt;
+    if (IsEANUPC(info->id)) return kEANUPCModuleMm * factor;
+    if (info->id == Symbology::ITF14) return kITF14NarrowMm * factor;
+    return kUCCEAN128ModuleMm * factor;
 }
 
 std::optional<ModuleGeometry> ModuleAtResolution(std::string_view symbolType,
