@@ -154,6 +154,8 @@ QString ScanText(const ScanResult& scan, const ScanExpectation& expected) {
                     .arg(shown(scan.text, {}), QString::fromStdString(expected.addOn));
             return Tr("Читается %1 вместо %2")
                 .arg(shown(scan.text, scan.addOn), shown(expected.text, expected.addOn));
+        case ScanOutcome::NoPicture:
+            return Tr("При таком разрешении картинку не построить");
         case ScanOutcome::NothingRead:
             break;
     }

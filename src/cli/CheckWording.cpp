@@ -154,6 +154,8 @@ std::string DescribeScan(const ScanResult& scan, const ScanExpectation& expected
                        expected.addOn;
             return "scan-back: reads " + shown(scan.text, scan.addOn) + " instead of " +
                    shown(expected.text, expected.addOn);
+        case ScanOutcome::NoPicture:
+            return "scan-back: no picture can be made at this resolution";
         case ScanOutcome::NothingRead:
             break;
     }

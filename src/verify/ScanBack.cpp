@@ -134,6 +134,22 @@ ScanResult Compare(const ZXing::Result& read, const ScanExpectation& expected) {
 
 }  // namespace
 
+ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm,
+                          const SymbolStyle& style) {
+    const std::optional<ScanExpectation> expected = ExpectedScanText(request);
+    if (!expected) return {};
+    SymbolRequest encoded = request;
+    EncodeRequest(encoded);
+    const SymbolPicture picture =
+        RenderSymbolPicture(encoded, dotsPerMm, std::min(dotsPerMm, kScanRowsPerMm), style);
+    if (picture.problem != PictureProblem::None) {
+        ScanResult r;
+        r.outcome = ScanOutcome::NoPicture;
+        return r;
+    }
+    return ScanBack(picture.image, *expected);
+}
+
 ScanResult ScanBack(const QImage& picture, const ScanExpectation& expected) {
     if (picture.isNull()) return {};
     RedLight light(picture);

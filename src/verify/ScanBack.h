@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "canvas/SymbolImage.h"
 #include "check/Severity.h"
 #include "verify/ExpectedScan.h"
 
@@ -14,6 +15,7 @@ enum class ScanOutcome {
     Read,         // the intended data, add-on included
     ReadOther,    // something else: other data, no add-on, or Code 128 that is not GS1
     NothingRead,  // no symbol found
+    NoPicture,    // no picture can be made at this resolution
 };
 
 struct ScanResult {
@@ -29,5 +31,15 @@ struct ScanResult {
 // lines that only look dark do not read. A white border is added around it. A symbol with an
 // add-on reads only with the add-on; a UCC/EAN-128 symbol only as GS1 ("]C1").
 ScanResult ScanBack(const QImage& picture, const ScanExpectation& expected);
+
+// Every row through a symbol's bars is the same, and the columns of a picture depend on its
+// horizontal resolution only; so the scan-back draws at most this many rows per millimetre.
+inline constexpr double kScanRowsPerMm = 8.0;
+
+// Draws request at dotsPerMm across in style, as saving it would, and reads it back with
+// ScanBack. The picture has the columns of the saved one but at most kScanRowsPerMm rows per
+// millimetre, which keeps pictures for printers of 100 dots per millimetre small.
+ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm,
+                          const SymbolStyle& style = {});
 
 }  // namespace quillmark

@@ -90,6 +90,23 @@ const ScanCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Symbols, ScanBackCases, ::testing::ValuesIn(kCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// The reduced-height pictures of ScanBackSymbol read as the full ones do, in the chosen colours.
+TEST(ScanBackSymbol, ReadsLikeTheSavedPicture) {
+    SymbolRequest itf = Request("ITF-14", "12345678901231");
+    ScanResult r = ScanBackSymbol(itf, 100);
+    EXPECT_EQ(r.outcome, ScanOutcome::Read);
+    EXPECT_EQ(r.text, "12345678901231");
+    EXPECT_EQ(ScanBackSymbol(itf, 12, {0xFF0000, 0xFFFFFF}).outcome, ScanOutcome::NothingRead);
+    EXPECT_EQ(ScanBackSymbol(UCC("(10)ABC" + F + "(21)1"), 2).outcome, ScanOutcome::NothingRead);
+    r = ScanBackSymbol(Request("UPC-A", "03600029145212", "2-Digit"), 4);
+    EXPECT_EQ(r.outcome, ScanOutcome::Read);
+    EXPECT_EQ(r.addOn, "12");
+    // 869 mm at 100 dots/mm: wider than the widest picture.
+    EXPECT_EQ(ScanBackSymbol(UCC("(90)" + std::string(70, 'a'), 400), 100).outcome,
+              ScanOutcome::NoPicture);
+    EXPECT_EQ(ScanBackSymbol(Request("Code 39", "1"), 12).outcome, ScanOutcome::NothingRead);
+}
+
 // A reading that differs from what was intended is reported with what was read.
 TEST(ScanBack, OtherDataIsAFailureThatSaysWhatWasRead) {
     const SymbolPicture picture = RenderSymbolPicture(Request("EAN-13", "4006381333931"), 12, 12);
