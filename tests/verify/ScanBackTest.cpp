@@ -90,6 +90,36 @@ const ScanCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Symbols, ScanBackCases, ::testing::ValuesIn(kCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// ScanBackSymbol relies on this: a row through the bars has the same pixels whatever the vertical
+// resolution (the bars' middle row, 12 mm below the top at the symbol's size).
+TEST(ScanBackSymbol, ColumnsDoNotDependOnTheVerticalResolution) {
+    SymbolRequest requests[] = {Request("ITF-14", "12345678901231"),
+                                Request("EAN-13", "400638133393152495", "5-Digit"),
+                                Request("UPC-A", "03600029145212", "2-Digit"),
+                                Request("UPC-E", "0123456512", "2-Digit"),
+                                Request("EAN-8", "96385074"),
+                                UCC("(01)09501101530003(10)ABC" + F + "(21)1")};
+    requests[0].sizePercent = 50;
+    requests[1].sizePercent = 80;
+    requests[2].sizePercent = 150;
+    for (const SymbolRequest& r : requests) {
+        const double m = (r.type == "UCC/EAN-128" ? 100 : r.sizePercent) / 100.0;
+        for (const double across : {3.0, 4.0, 5.5, 11.811, 23.622}) {
+            const QImage full = RenderSymbolPicture(r, across, across).image;
+            const QImage low = RenderSymbolPicture(r, across, 2.5).image;
+            ASSERT_EQ(full.width(), low.width()) << r.type << " at " << across;
+            const int yFull = Px(12 * m * across), yLow = Px(12 * m * 2.5);
+            int differing = 0, dark = 0;
+            for (int x = 0; x < full.width(); ++x) {
+                differing += full.pixel(x, yFull) != low.pixel(x, yLow) ? 1 : 0;
+                dark += qRed(full.pixel(x, yFull)) < 128 ? 1 : 0;
+            }
+            EXPECT_EQ(differing, 0) << r.type << " at " << across;
+            EXPECT_GT(dark, 30) << r.type << " at " << across;  // the row crosses the bars
+        }
+    }
+}
+
 // The reduced-height pictures of ScanBackSymbol read as the full ones do, in the chosen colours.
 TEST(ScanBackSymbol, ReadsLikeTheSavedPicture) {
     SymbolRequest itf = Request("ITF-14", "12345678901231");
