@@ -222,7 +222,7 @@ private:
             const auto c = static_cast<unsigned char>(text_[i]);
             if (IsUnencodable(c)) {
                 Add(GS1Problem::UnencodableCharacter, "", i, {}, std::to_string(c));
-            } else if (c != kFNC1 && !IsPresentation(text_[i])) {
+            } else if (c < kFNC1 && !IsPresentation(text_[i])) {  // FNC1 to FNC4 carry no data
                 ++count;
             }
         }
