@@ -1,6 +1,8 @@
 // Each GS1 finding on a text that has the fault, and none on its sound counterpart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -144,6 +146,32 @@ TEST(GS1Check, SymbolWidth) {
     EXPECT_EQ(wide->problem, GS1Problem::SymbolTooWide);
     EXPECT_EQ(wide->severity, Severity::Warning);
     EXPECT_EQ(wide->found, "165.2");
+}
+
+// Random texts of the characters that matter: every finding lies within the text, and every mend
+// removes one finding of its kind.
+TEST(GS1Check, RandomTextsStayInBoundsAndMendsHold) {
+    const std::string alphabet =
+        std::string("(()) 0123456789012345678901AB") + "\xE0\xE0\xC4\xE4\xE1";
+    std::mt19937 random(11);
+    auto count = [](const std::vector<GS1Finding>& findings, GS1Problem problem) {
+        return std::count_if(findings.begin(), findings.end(),
+                             [&](const GS1Finding& f) { return f.problem == problem; });
+    };
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const std::size_t length = random() % 40;
+        for (std::size_t i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
+        const std::vector<GS1Finding> findings = CheckGS1Text(text);
+        for (const GS1Finding& f : findings) {
+            ASSERT_LE(f.position, text.size()) << text;
+            if (!f.mendedText) continue;
+            ASSERT_TRUE(f.problem == GS1Problem::MissingFNC1 ||
+                        f.problem == GS1Problem::WrongCheckDigit);
+            EXPECT_EQ(count(CheckGS1Text(*f.mendedText), f.problem), count(findings, f.problem) - 1)
+                << text;
+        }
+    }
 }
 
 TEST(FindAIRow, ChosenDigitsMatchTheirRow) {
