@@ -1,5 +1,6 @@
 // Quillmark: barcode symbols at physical size. Opens the main window with the preview.
 #include <QApplication>
+#include <QIcon>
 #include <QMainWindow>
 
 #include "app/PreviewWidget.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmark");
+    QApplication::setWindowIcon(QIcon(":/icons/quillmark.svg"));
 
     QMainWindow window;
     window.setWindowTitle("Quillmark");
