@@ -1,0 +1,45 @@
+// Reads a symbol's picture back as a scanner would and compares it with the data intended.
+#pragma once
+
+#include <QImage>
+
+#include <string>
+
+#include "canvas/SymbolImage.h"
+#include "check/Severity.h"
+#include "verify/ExpectedScan.h"
+
+namespace quillmark {
+
+enum class ScanOutcome {
+    Read,         // the intended data, add-on included
+    ReadOther,    // something else: other data, no add-on, or Code 128 that is not GS1
+    NothingRead,  // no symbol found
+    NoPicture,    // no picture can be made at this resolution
+};
+
+struct ScanResult {
+    ScanOutcome outcome = ScanOutcome::NothingRead;
+    Severity severity = Severity::Failure;
+    std::string text;                 // the main data read (GS1: with GS separators)
+    std::string addOn;                // the add-on read
+    std::string symbologyIdentifier;  // "]E0", "]E3", "]E4", "]I1", "]C1", ...
+};
+
+// Decodes picture with ZXing-C++, looking for the expected symbology only, and compares. The
+// picture is seen in red light, as scanners light a symbol: its red channel is the brightness, so
+// lines that only look dark do not read. A white border is added around it. A symbol with an
+// add-on reads only with the add-on; a UCC/EAN-128 symbol only as GS1 ("]C1").
+ScanResult ScanBack(const QImage& picture, const ScanExpectation& expected);
+
+// Every row through a symbol's bars is the same, and the columns of a picture depend on its
+// horizontal resolution only; so the scan-back draws at most this many rows per millimetre.
+inline constexpr double kScanRowsPerMm = 8.0;
+
+// Draws request at dotsPerMm across in style, as saving it would, and reads it back with
+// ScanBack. The picture has the columns of the saved one but at most kScanRowsPerMm rows per
+// millimetre, which keeps pictures for printers of 100 dots per millimetre small.
+ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm,
+                          const SymbolStyle& style = {});
+
+}  // namespace quillmark
