@@ -20,8 +20,9 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev libzip-dev libxlsxwriter-dev fonts-liberation2)
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libzxing-dev)
+BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev libzip-dev libxlsxwriter-dev fonts-liberation2
+                libzxing-dev)
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # configure_and_build DIR [CMAKE ARGS...]

@@ -514,7 +514,7 @@ void DrawEANUPC(std::string_view codeType, std::string_view addOnType, std::stri
     if (!IsUsableScale(scaleX) || !IsUsableScale(scaleY) || sizePercent == 0) return;
 
     const double m = sizePercent / 100.0;
-    const double X = 0.33 * m;
+    const double X = kEANUPCModuleMm * m;
     const Frame f{m, X, offsetX * scaleX, offsetY * scaleY, 0.5 * m * scaleY, scaleX, scaleY};
     // The widest box with the widest add-on, and the tallest box: beyond the addressable range
     // nothing can be laid out.

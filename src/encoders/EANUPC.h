@@ -26,6 +26,9 @@ inline constexpr std::array<std::string_view, 30> DigitPatterns = {
 };
 // clang-format on
 
+// The module width in millimetres at 100 %.
+inline constexpr double kEANUPCModuleMm = 0.33;
+
 // EAN-13: the number sets of the twelve symbol characters, by leading digit. The leading digit
 // is carried only by the A/B mix of the left half; leading 0 is UPC-A.
 inline constexpr std::array<std::string_view, 10> EAN13Parity = {

@@ -28,7 +28,6 @@ namespace {
 constexpr std::size_t kDigitCount = 14;
 
 // Millimetres at 100 %; every length scales with the magnification.
-constexpr double kNarrowMm = 1.016;
 constexpr double kWideRatio = 2.5;  // wide element = 2.5 narrow
 constexpr double kBarHeightMm = 32.0;
 constexpr double kBearerMm = 4.8;
@@ -268,7 +267,7 @@ void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePerc
     g.ox = offsetX;
     g.oy = offsetY;
     g.m = sizePercent / 100.0;
-    g.x = kNarrowMm * g.m;
+    g.x = kITF14NarrowMm * g.m;
     g.n = kWideRatio;
     g.h = kBarHeightMm * g.m;
     g.t = kBearerMm * g.m;

@@ -9,6 +9,9 @@
 
 namespace quillmark {
 
+// The narrow element in millimetres at 100 %.
+inline constexpr double kITF14NarrowMm = 1.016;
+
 // Interleaved 2 of 5 digit patterns, indexed by digit value: five elements, first element first,
 // "0" narrow and "1" wide; every row holds exactly two wide elements.
 extern const std::array<std::string_view, 10> ITFDigitPatterns;

@@ -283,7 +283,7 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
     if (!UsableGeometry(ox, oy, gSizePercent, vSizePercent, sx, sy)) return;
     const double G = gSizePercent / 100.0;
     const double V = vSizePercent / 100.0;
-    const double X = 0.25 * G;
+    const double X = kUCCEAN128ModuleMm * G;
 
     const std::size_t n = Code128CodewordCount(codes);
     const double right = sx * ox + static_cast<double>(11 * n + 33) * sx * X;

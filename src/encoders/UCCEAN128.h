@@ -14,6 +14,9 @@ namespace quillmark {
 inline constexpr std::uint16_t kCodesEnd = 0xFFFF;
 using Code128Codes = std::array<std::uint16_t, 256>;
 
+// The module width in millimetres at a horizontal magnification of 100 %.
+inline constexpr double kUCCEAN128ModuleMm = 0.25;
+
 // Codewords that fit before the terminator: start character through check character.
 inline constexpr std::size_t kMaxCodewords = 255;
 

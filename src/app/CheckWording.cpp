@@ -1,0 +1,135 @@
+// The symbol checks' findings in Russian words for the window's verdict line and its tooltip.
+#include "app/CheckWording.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+#include "ai/FieldCharacters.h"
+
+namespace quillmark {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CheckWording", text);
+}
+
+QString Number(double v, int decimals) {
+    return QString::number(v, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QString GradeLetter(ContrastGrade grade) {
+    return QString(QLatin1Char("ABCDF"[static_cast<int>(grade)]));
+}
+
+QString Ai(const GS1Finding& f) {
+    return QString::fromStdString(f.ai);
+}
+
+QString Expected(const GS1Finding& f) {
+    return QString::fromStdString(f.expected);
+}
+
+QString Found(const GS1Finding& f) {
+    return QString::fromStdString(f.found);
+}
+
+QString Position(const GS1Finding& f) {
+    return QString::number(f.position + 1);
+}
+
+}  // namespace
+
+QString CharacterText(unsigned char c) {
+    if (c >= 32 && c < 127) return QString(QLatin1Char(static_cast<char>(c)));
+    const int index = c >= 224 && c <= 227 ? c - 224 : c >= 192 && c <= 223 ? c - 188 : -1;
+    if (index >= 0) {
+        const std::string_view name = SpecialCharNames[static_cast<std::size_t>(index)];
+        return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return Tr("код %1").arg(c);
+}
+
+QString ContrastText(const ContrastResult& c) {
+    if (c.inverted)
+        return Tr(
+            "Штрихи светлее фона в красном свете сканера: многие сканеры не читают "
+            "такой символ");
+    const QString percent = QString::number(std::lround(c.symbolContrast * 100));
+    const QString grade = GradeLetter(c.grade);
+    switch (c.severity) {
+        case Severity::Pass:
+            return Tr("Контраст в красном свете сканера %1 %, класс %2").arg(percent, grade);
+        case Severity::Warning:
+            return Tr("Контраст в красном свете сканера %1 %, класс %2: читается не всеми "
+                      "сканерами")
+                .arg(percent, grade);
+        case Severity::Failure:
+            break;
+    }
+    return Tr("Контраст в красном свете сканера всего %1 %, класс %2: сканер не отличит штрихи "
+              "от фона")
+        .arg(percent, grade);
+}
+
+QString GS1FindingText(const GS1Finding& f) {
+    switch (f.problem) {
+        case GS1Problem::DataTooShort:
+            return Tr("AI (%1): в данных %2 симв., нужно не меньше %3")
+                .arg(Ai(f), Found(f), Expected(f));
+        case GS1Problem::DataTooLong:
+            return Tr("AI (%1): в данных %2 симв., допустимо не больше %3")
+                .arg(Ai(f), Found(f), Expected(f));
+        case GS1Problem::NonDigit:
+            return Tr("AI (%1): «%2» в позиции %3, а данные только цифровые")
+                .arg(Ai(f), CharacterText(static_cast<unsigned char>(f.found[0])), Position(f));
+        case GS1Problem::WrongCheckDigit:
+            return Tr("AI (%1): контрольная цифра должна быть %2, а не %3")
+                .arg(Ai(f), Expected(f), Found(f));
+        case GS1Problem::MissingFNC1:
+            return Tr("AI (%1): перед (%2) нет FNC1, сканер прочтёт (%2) как данные (%1)")
+                .arg(Ai(f), Expected(f));
+        case GS1Problem::TextTruncated:
+            return Tr("В символ поместились только первые %1 из %2 знаков текста")
+                .arg(Found(f), Expected(f));
+        case GS1Problem::ImpossibleDate:
+            return Tr("AI (%1): %2 не дата (ГГММДД)").arg(Ai(f), Found(f));
+        case GS1Problem::DecimalPointAboveFive:
+            return Tr("AI (%1): положение десятичной точки %2 больше 5").arg(Ai(f), Found(f));
+        case GS1Problem::SpaceInData:
+            return Tr("AI (%1): пробел в позиции %2 печатается, но не кодируется")
+                .arg(Ai(f), Position(f));
+        case GS1Problem::TooManyDataCharacters:
+            return Tr("В символе %1 знаков данных, GS1 допускает не больше %2")
+                .arg(Found(f), Expected(f));
+        case GS1Problem::UnknownAI:
+            return Tr("AI (%1) нет в справочнике: его данные не проверены").arg(Ai(f));
+        case GS1Problem::UnclosedAI:
+            return Tr("AI (%1: нет закрывающей скобки").arg(Ai(f));
+        case GS1Problem::DataWithoutAI:
+            return Tr("Данные в позиции %1 не относятся ни к одному AI").arg(Position(f));
+        case GS1Problem::NoElementStrings:
+            return Tr("Нет данных GS1");
+        case GS1Problem::UnencodableCharacter:
+            return Tr("Знак с кодом %1 в позиции %2 не кодируется и пропущен")
+                .arg(Found(f), Position(f));
+        case GS1Problem::SymbolTooWide:
+            return Tr("Символ шириной %1 мм шире допустимых %2 мм")
+                .arg(Found(f).replace(QLatin1Char('.'), QLatin1Char(',')), Expected(f));
+    }
+    return {};
+}
+
+QString ModuleText(const ModuleGeometry& m, double dotsPerMm) {
+    QString text = Tr("Модуль %1 мм (номинал %2 мм): %3 точки при %4 точек/мм")
+                       .arg(Number(m.printedMm, 3), Number(m.nominalMm, 3), Number(m.dots, 2),
+                            Number(dotsPerMm, 2));
+    if (m.severity == Severity::Failure)
+        text += Tr("; меньше половины точки, штрихи пропадают");
+    else if (m.severity == Severity::Warning)
+        text += Tr("; меньше двух точек, печатается ненадёжно");
+    return text;
+}
+
+}  // namespace quillmark

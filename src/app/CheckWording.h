@@ -1,0 +1,20 @@
+// The symbol checks' findings in Russian words for the window's verdict line and its tooltip.
+#pragma once
+
+#include <QString>
+
+#include "check/ContrastCheck.h"
+#include "check/GS1Check.h"
+#include "check/ModuleCheck.h"
+
+namespace quillmark {
+
+// The character as the window shows it: printable ASCII itself, a special character by its list
+// name ("FNC1", "EOT"), anything else as its code.
+QString CharacterText(unsigned char c);
+
+QString ContrastText(const ContrastResult& contrast);
+QString GS1FindingText(const GS1Finding& finding);
+QString ModuleText(const ModuleGeometry& module, double dotsPerMm);
+
+}  // namespace quillmark

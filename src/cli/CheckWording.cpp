@@ -1,0 +1,131 @@
+// The symbol checks' findings in English words, one line each, for the command line.
+#include "cli/CheckWording.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "ai/FieldCharacters.h"
+
+namespace quillmark {
+
+namespace {
+
+std::string Fixed(double v, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    return buf;
+}
+
+std::string Percent(double fraction) {
+    return Fixed(std::round(fraction * 100), 0) + " %";
+}
+
+char GradeLetter(ContrastGrade grade) {
+    return "ABCDF"[static_cast<int>(grade)];
+}
+
+// "AI (10)" or, for a finding of the whole symbol, "symbol".
+std::string Subject(const GS1Finding& f) {
+    return f.ai.empty() ? std::string("symbol") : "AI (" + f.ai + ")";
+}
+
+std::string Position(const GS1Finding& f) {
+    return "at position " + std::to_string(f.position + 1);
+}
+
+}  // namespace
+
+std::string SeverityWord(Severity severity) {
+    switch (severity) {
+        case Severity::Pass:
+            return "pass";
+        case Severity::Warning:
+            return "warning";
+        case Severity::Failure:
+            break;
+    }
+    return "failure";
+}
+
+std::string CharacterWord(unsigned char c) {
+    if (c >= 32 && c < 127) return std::string(1, static_cast<char>(c));
+    const int index = c >= 224 && c <= 227 ? c - 224 : c >= 192 && c <= 223 ? c - 188 : -1;
+    if (index >= 0)
+        return "{" + std::string(SpecialCharNames[static_cast<std::size_t>(index)]) + "}";
+    return "<" + std::to_string(c) + ">";
+}
+
+std::string DescribeContrast(const ContrastResult& c) {
+    if (c.inverted)
+        return "colours: the lines are lighter than the background under a scanner's red light "
+               "(inverted); many scanners refuse such symbols";
+    std::string text = "colours: symbol contrast under red light " + Percent(c.symbolContrast) +
+                       ", grade " + GradeLetter(c.grade);
+    if (c.severity == Severity::Failure)
+        text += "; a scanner can hardly tell the lines from the background";
+    else if (c.severity == Severity::Warning)
+        text += "; not every scanner reads it";
+    return text;
+}
+
+std::string DescribeGS1Finding(const GS1Finding& f) {
+    const std::string ai = Subject(f);
+    switch (f.problem) {
+        case GS1Problem::DataTooShort:
+            return ai + ": data of " + f.found + " characters, at least " + f.expected + " needed";
+        case GS1Problem::DataTooLong:
+            return ai + ": data of " + f.found + " characters, at most " + f.expected + " allowed";
+        case GS1Problem::NonDigit:
+            return ai + ": \"" + CharacterWord(static_cast<unsigned char>(f.found[0])) + "\" " +
+                   Position(f) + " in data that takes digits only";
+        case GS1Problem::WrongCheckDigit:
+            return ai + ": check digit should be " + f.expected + ", not " + f.found;
+        case GS1Problem::MissingFNC1:
+            return ai + ": no {FNC1} before (" + f.expected + "); a reader takes (" + f.expected +
+                   ") as data of " + ai;
+        case GS1Problem::TextTruncated:
+            return "symbol: only the first " + f.found + " of " + f.expected +
+                   " characters fit into the symbol";
+        case GS1Problem::ImpossibleDate:
+            return ai + ": " + f.found + " is no date (YYMMDD)";
+        case GS1Problem::DecimalPointAboveFive:
+            return ai + ": decimal point position " + f.found + " is above 5";
+        case GS1Problem::SpaceInData:
+            return ai + ": the space " + Position(f) + " is printed but not encoded";
+        case GS1Problem::TooManyDataCharacters:
+            return "symbol: " + f.found + " data characters, GS1 allows at most " + f.expected;
+        case GS1Problem::UnknownAI:
+            return ai + " is not in the catalogue; its data was not checked";
+        case GS1Problem::UnclosedAI:
+            return "AI (" + f.ai + " has no closing parenthesis";
+        case GS1Problem::DataWithoutAI:
+            return "symbol: data " + Position(f) + " follows no AI";
+        case GS1Problem::NoElementStrings:
+            return "symbol: no GS1 data";
+        case GS1Problem::UnencodableCharacter:
+            return "symbol: character " +
+                   CharacterWord(static_cast<unsigned char>(std::stoi(f.found))) + " " +
+                   Position(f) + " cannot be encoded and is left out";
+        case GS1Problem::SymbolTooWide:
+            return "symbol: " + f.found + " mm wide, more than the " + f.expected + " mm allowed";
+    }
+    return ai;
+}
+
+std::string DescribeModule(const ModuleGeometry& m, double dotsPerMm) {
+    std::string text = "module: " + Fixed(m.dots, 2) + " dots at " + Fixed(dotsPerMm, 2) +
+                       " dots/mm, printed " + std::to_string(m.wholeDots) +
+                       " dots = " + Fixed(m.printedMm, 3) + " mm (nominal " +
+                       Fixed(m.nominalMm, 3) + " mm)";
+    if (m.severity == Severity::Failure)
+        text += "; under half a dot the bars vanish";
+    else if (m.severity == Severity::Warning)
+        text += "; modules under 2 dots print unreliably";
+    return text;
+}
+
+std::string FindingLine(Severity severity, const std::string& text) {
+    return SeverityWord(severity) + ": " + text;
+}
+
+}  // namespace quillmark

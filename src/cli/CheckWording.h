@@ -1,0 +1,26 @@
+// The symbol checks' findings in English words, one line each, for the command line.
+#pragma once
+
+#include <string>
+
+#include "check/ContrastCheck.h"
+#include "check/GS1Check.h"
+#include "check/ModuleCheck.h"
+
+namespace quillmark {
+
+// "pass", "warning" or "failure".
+std::string SeverityWord(Severity severity);
+
+// The character as the command line writes it: printable ASCII itself, a special character
+// by its name in braces ("{FNC1}", "{EOT}"), anything else as its code ("<228>").
+std::string CharacterWord(unsigned char c);
+
+std::string DescribeContrast(const ContrastResult& contrast);
+std::string DescribeGS1Finding(const GS1Finding& finding);
+std::string DescribeModule(const ModuleGeometry& module, double dotsPerMm);
+
+// "<severity>: <text>", the form of one line of --check.
+std::string FindingLine(Severity severity, const std::string& text);
+
+}  // namespace quillmark

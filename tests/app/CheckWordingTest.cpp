@@ -1,0 +1,65 @@
+// The window's Russian texts for the symbol checks' findings.
+#include <QSet>
+#include <QtTest>
+
+#include "app/CheckWording.h"
+
+namespace quillmark {
+
+class CheckWordingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gs1Findings_data() {
+        QTest::addColumn<QByteArray>("fieldText");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("missing FNC1")
+            << QByteArray("(10)ABC(21)12")
+            << QString("AI (10): перед (21) нет FNC1, сканер прочтёт (21) как данные (10)");
+        QTest::newRow("check digit") << QByteArray("(00)123456789012345670")
+                                     << QString("AI (00): контрольная цифра должна быть 5, а не 0");
+        QTest::newRow("non-digit") << QByteArray("(20)1\xC4")
+                                   << QString(
+                                          "AI (20): «EOT» в позиции 6, а данные только "
+                                          "цифровые");
+        QTest::newRow("date") << QByteArray("(15)241301")
+                              << QString("AI (15): 241301 не дата (ГГММДД)");
+    }
+    void gs1Findings() {
+        QFETCH(QByteArray, fieldText);
+        QFETCH(QString, text);
+        const std::vector<GS1Finding> findings = CheckGS1Text(fieldText.toStdString());
+        QVERIFY(!findings.empty());
+        QCOMPARE(GS1FindingText(findings.front()), text);
+    }
+
+    // Every problem has its own text.
+    void everyProblemWorded() {
+        QSet<QString> texts;
+        for (int p = 0; p <= static_cast<int>(GS1Problem::SymbolTooWide); ++p) {
+            const GS1Finding f{
+                static_cast<GS1Problem>(p), Severity::Warning, "10", 3, "5", "9", {}};
+            const QString text = GS1FindingText(f);
+            QVERIFY2(text.size() > 10, qPrintable(QString::number(p)));
+            texts.insert(text);
+        }
+        QCOMPARE(texts.size(), static_cast<int>(GS1Problem::SymbolTooWide) + 1);
+    }
+
+    void contrastAndModule() {
+        QCOMPARE(ContrastText(GradeContrast(0x0000FF, 0xFFFF00)),
+                 QString("Контраст в красном свете сканера 100 %, класс A"));
+        QCOMPARE(ContrastText(GradeContrast(0xBCBCBC, 0xFFFFFF)),
+                 QString("Контраст в красном свете сканера 50 %, класс C: читается не всеми "
+                         "сканерами"));
+        QVERIFY(ContrastText(GradeContrast(0xFFFFFF, 0x000000)).startsWith("Штрихи светлее фона"));
+        QCOMPARE(ModuleText(*ModuleAtResolution("UCC/EAN-128", 100, 2), 2),
+                 QString("Модуль 0,000 мм (номинал 0,250 мм): 0,50 точки при 2,00 точек/мм; "
+                         "меньше половины точки, штрихи пропадают"));
+    }
+};
+
+}  // namespace quillmark
+
+QTEST_GUILESS_MAIN(quillmark::CheckWordingTest)
+#include "CheckWordingTest.moc"

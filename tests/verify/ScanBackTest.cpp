@@ -1,0 +1,125 @@
+// Scan-back: the pictures that would be saved, read back and compared with the data intended.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "canvas/SymbolImage.h"
+#include "support/GuiApp.h"
+#include "verify/ScanBack.h"
+
+namespace quillmark {
+namespace {
+
+const std::string F = "\xE0";  // FNC1
+constexpr char GS = 29;
+
+SymbolRequest Request(std::string type, std::string digits, std::string addOnType = "None") {
+    SymbolRequest r;
+    r.type = std::move(type);
+    r.digits = std::move(digits);
+    r.addOnType = std::move(addOnType);
+    return r;
+}
+
+SymbolRequest UCC(std::string fieldText, unsigned short gSize = 100) {
+    SymbolRequest r;
+    r.type = "UCC/EAN-128";
+    r.fieldText = std::move(fieldText);
+    r.gSizePercent = gSize;
+    return r;
+}
+
+struct ScanCase {
+    const char* name;
+    SymbolRequest drawn;
+    double dotsPerMm;
+    ScanOutcome outcome;
+    std::string readText;  // what the reader reports
+    std::string readAddOn;
+    TColor line = 0x000000;
+    TColor background = 0xFFFFFF;
+};
+
+void PrintTo(const ScanCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ScanBackCases : public ::testing::TestWithParam<ScanCase> {};
+
+TEST_P(ScanBackCases, ReadsWhatWasDrawn) {
+    const ScanCase& c = GetParam();
+    const SymbolPicture picture =
+        RenderSymbolPicture(c.drawn, c.dotsPerMm, c.dotsPerMm, {c.line, c.background});
+    ASSERT_FALSE(picture.image.isNull());
+    const std::optional<ScanExpectation> expected = ExpectedScanText(c.drawn);
+    ASSERT_TRUE(expected);
+    const ScanResult r = ScanBack(picture.image, *expected);
+    EXPECT_EQ(r.outcome, c.outcome) << r.text;
+    EXPECT_EQ(r.severity, c.outcome == ScanOutcome::Read ? Severity::Pass : Severity::Failure);
+    EXPECT_EQ(r.text, c.readText);
+    EXPECT_EQ(r.addOn, c.readAddOn);
+}
+
+const ScanCase kCases[] = {
+    {"EAN13", Request("EAN-13", "4006381333931"), 12, ScanOutcome::Read, "4006381333931", ""},
+    {"ISBN13AddOn5", Request("ISBN-13", "978316148410052495", "5-Digit"), 12, ScanOutcome::Read,
+     "9783161484100", "52495"},
+    {"UPCAAddOn2", Request("UPC-A", "03600029145212", "2-Digit"), 12, ScanOutcome::Read,
+     "036000291452", "12"},
+    {"UPCE", Request("UPC-E", "01234565"), 8, ScanOutcome::Read, "01234565", ""},
+    {"EAN8", Request("EAN-8", "96385074"), 6, ScanOutcome::Read, "96385074", ""},
+    {"ITF14", Request("ITF-14", "12345678901231"), 8, ScanOutcome::Read, "12345678901231", ""},
+    {"GS1", UCC("(01)09501101530003(17)250101(10)ABC123"), 12, ScanOutcome::Read,
+     "010950110153000317250101"
+     "10ABC123",
+     ""},
+    {"GS1Separators", UCC(F + "(10)abc" + F + "(21)12\xC4"), 8, ScanOutcome::Read,
+     std::string("10abc") + GS + "2112\x04", ""},
+    {"DarkBlueOnYellow", Request("EAN-8", "96385074"), 8, ScanOutcome::Read, "96385074", "",
+     0x000080, 0xFFFF00},
+    // Modules of half a dot round to none: the bars vanish.
+    {"GS1ModulesVanish", UCC("(10)ABC"), 2, ScanOutcome::NothingRead, "", ""},
+    {"EAN13ModulesUnderADot", Request("EAN-13", "4006381333931"), 2, ScanOutcome::NothingRead, "",
+     ""},
+    // Red lines look dark but vanish under a scanner's red light.
+    {"RedLines", Request("EAN-13", "4006381333931"), 12, ScanOutcome::NothingRead, "", "", 0xFF0000,
+     0xFFFFFF},
+};
+
+INSTANTIATE_TEST_SUITE_P(Symbols, ScanBackCases, ::testing::ValuesIn(kCases),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+// A reading that differs from what was intended is reported with what was read.
+TEST(ScanBack, OtherDataIsAFailureThatSaysWhatWasRead) {
+    const SymbolPicture picture = RenderSymbolPicture(Request("EAN-13", "4006381333931"), 12, 12);
+    ScanExpectation other{Symbology::EAN13, "4006381333948", ""};
+    ScanResult r = ScanBack(picture.image, other);
+    EXPECT_EQ(r.outcome, ScanOutcome::ReadOther);
+    EXPECT_EQ(r.text, "4006381333931");
+
+    ScanExpectation withAddOn{Symbology::EAN13, "4006381333931", "12"};
+    r = ScanBack(picture.image, withAddOn);
+    EXPECT_EQ(r.outcome, ScanOutcome::ReadOther);
+    EXPECT_EQ(r.text, "4006381333931");
+    EXPECT_EQ(r.addOn, "");
+
+    EXPECT_EQ(ScanBack(QImage(), withAddOn).outcome, ScanOutcome::NothingRead);
+}
+
+TEST(ExpectedScanText, DataAReaderReports) {
+    EXPECT_EQ(ExpectedGS1Data(F + F + "(10) A B" + F + "(21)1\xDD" + F),
+              "10AB\x1D"
+              "211\x1D\x1D");
+    EXPECT_EQ(ExpectedGS1Data("(10)A\xE4\xE1\xE3"), "10A");  // no code set, FNC2, FNC4
+    const std::optional<ScanExpectation> e =
+        ExpectedScanText(Request("EAN-13", "400638133393112", "2-Digit"));
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->text, "4006381333931");
+    EXPECT_EQ(e->addOn, "12");
+    EXPECT_EQ(ExpectedScanText(Request("EAN-8", "9638507412", "2-Digit"))->addOn, "");
+    EXPECT_FALSE(ExpectedScanText(Request("Code 39", "1")));
+}
+
+}  // namespace
+}  // namespace quillmark
