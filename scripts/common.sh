@@ -21,7 +21,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev libzip-dev libxlsxwriter-dev fonts-liberation2
-                libzxing-dev)
+                libzxing-dev libcsv-dev)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

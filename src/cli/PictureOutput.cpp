@@ -1,0 +1,137 @@
+// Draws a symbol once and hands it to the outputs library's writer for its format.
+#include "cli/PictureOutput.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cctype>
+
+#include "output/PictureWriter.h"
+#include "output/VectorPictures.h"
+
+namespace quillmark {
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+const char* RasterName(PictureFormat format) {
+    switch (format) {
+        case PictureFormat::BMP:
+            return "BMP";
+        case PictureFormat::JPEG:
+            return "JPEG";
+        default:
+            return "PNG";
+    }
+}
+
+std::string PictureProblemText(const SymbolPicture& picture) {
+    const TRect& extent = picture.extent;
+    const std::string size =
+        std::to_string(static_cast<long long>(extent.Right) - extent.Left) + " x " +
+        std::to_string(static_cast<long long>(extent.Bottom) - extent.Top) + " pixels";
+    switch (picture.problem) {
+        case PictureProblem::NoArea:
+            return "the symbol cannot be laid out at this scale (" + size + ")";
+        case PictureProblem::SideTooLong:
+            return "the picture would be " + size + "; at most " +
+                   std::to_string(kMaxSymbolImageSide) + " pixels a side are supported";
+        case PictureProblem::TooManyPixels:
+            return "the picture would be " + size + "; at most " +
+                   std::to_string(kMaxSymbolImagePixels) + " pixels in all are supported";
+        case PictureProblem::OutOfMemory:
+            return "the picture of " + size + " could not be made (out of memory)";
+        case PictureProblem::None:
+            break;
+    }
+    return {};
+}
+
+SymbolRenderer RendererOf(const SymbolRequest& symbol, double dotsPerMm) {
+    return [&symbol, dotsPerMm](TCanvas* canvas, double offsetX, double offsetY, TRect& bounds) {
+        RenderSymbol(symbol, canvas, offsetX, offsetY, dotsPerMm, dotsPerMm, bounds);
+    };
+}
+
+// Draws the raster picture every format starts from; error set when it cannot be made.
+PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings) {
+    SymbolPicture picture =
+        RenderSymbolPicture(symbol, settings.dotsPerMm, settings.dotsPerMm, settings.style);
+    if (picture.problem != PictureProblem::None) return {PictureProblemText(picture), {}};
+    return {{}, std::move(picture.image)};
+}
+
+}  // namespace
+
+std::optional<PictureFormat> FormatByName(const std::string& name) {
+    const std::string lower = Lower(name);
+    if (lower == "png") return PictureFormat::PNG;
+    if (lower == "bmp") return PictureFormat::BMP;
+    if (lower == "jpg" || lower == "jpeg") return PictureFormat::JPEG;
+    if (lower == "svg") return PictureFormat::SVG;
+    if (lower == "pdf") return PictureFormat::PDF;
+    return std::nullopt;
+}
+
+std::optional<PictureFormat> FormatForPath(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    const std::size_t slash = path.rfind('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::nullopt;
+    return FormatByName(path.substr(dot + 1));
+}
+
+PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
+                                 PictureFormat format, const QString& path) {
+    PictureResult result = Draw(symbol, settings);
+    if (!result.error.empty()) return result;
+    if (format == PictureFormat::SVG)
+        result.error = SaveSvg(RendererOf(symbol, settings.dotsPerMm), settings.style,
+                               settings.dotsPerMm, path);
+    else if (format == PictureFormat::PDF)
+        result.error = SavePdf(RendererOf(symbol, settings.dotsPerMm), settings.style,
+                               settings.dotsPerMm, path);
+    else
+        result.error = SavePicture(result.raster, path, RasterName(format), settings.dotsPerMm);
+    return result;
+}
+
+PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
+                                  PictureFormat format, QByteArray& bytes) {
+    PictureResult result = Draw(symbol, settings);
+    if (!result.error.empty()) return result;
+    const double dpmm = settings.dotsPerMm;
+    switch (format) {
+        case PictureFormat::PNG:
+            bytes = EncodePng(result.raster, dpmm);
+            break;
+        case PictureFormat::JPEG:
+            result.error = EncodeJpeg(result.raster, dpmm, bytes);
+            break;
+        case PictureFormat::SVG:
+            bytes = SymbolSvg(RendererOf(symbol, dpmm), settings.style, dpmm);
+            break;
+        case PictureFormat::PDF:
+            bytes = SymbolPdf(RendererOf(symbol, dpmm), settings.style, dpmm);
+            break;
+        case PictureFormat::BMP: {
+            // The BMP writer writes files only; a private temporary one keeps it the one writer.
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("symbol.bmp"));
+            result.error = dir.isValid() ? SavePicture(result.raster, path, "BMP", dpmm)
+                                         : "cannot make a temporary folder for the BMP picture";
+            QFile file(path);
+            if (result.error.empty() && file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+            break;
+        }
+    }
+    if (result.error.empty() && bytes.isEmpty()) result.error = "the picture could not be encoded";
+    return result;
+}
+
+}  // namespace quillmark
