@@ -121,6 +121,45 @@ QString GS1FindingText(const GS1Finding& f) {
     return {};
 }
 
+QString ScanDataText(const std::string& data, bool gs1) {
+    QString out;
+    for (const char ch : data) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (gs1 && c == 29) {
+            out += QStringLiteral("[FNC1]");
+        } else if (c < 32) {
+            out += QLatin1Char('[') + CharacterText(static_cast<unsigned char>(c + 192)) +
+                   QLatin1Char(']');
+        } else {
+            out += CharacterText(c);
+        }
+    }
+    return out;
+}
+
+QString ScanText(const ScanResult& scan, const ScanExpectation& expected) {
+    const bool gs1 = expected.symbology == Symbology::UCCEAN128;
+    auto shown = [&](const std::string& text, const std::string& addOn) {
+        const QString main = ScanDataText(text, gs1);
+        return addOn.empty() ? main : main + QStringLiteral(" + ") + QString::fromStdString(addOn);
+    };
+    switch (scan.outcome) {
+        case ScanOutcome::Read:
+            return Tr("Читается: %1").arg(shown(scan.text, scan.addOn));
+        case ScanOutcome::ReadOther:
+            if (gs1 && scan.symbologyIdentifier != "]C1")
+                return Tr("Читается %1, но не как данные GS1").arg(shown(scan.text, {}));
+            if (scan.text == expected.text && scan.addOn.empty())
+                return Tr("Читается %1 без дополнительного кода %2")
+                    .arg(shown(scan.text, {}), QString::fromStdString(expected.addOn));
+            return Tr("Читается %1 вместо %2")
+                .arg(shown(scan.text, scan.addOn), shown(expected.text, expected.addOn));
+        case ScanOutcome::NothingRead:
+            break;
+    }
+    return Tr("Не читается");
+}
+
 QString ModuleText(const ModuleGeometry& m, double dotsPerMm) {
     QString text = Tr("Модуль %1 мм (номинал %2 мм): %3 точки при %4 точек/мм")
                        .arg(Number(m.printedMm, 3), Number(m.nominalMm, 3), Number(m.dots, 2),

@@ -6,6 +6,7 @@
 #include "check/ContrastCheck.h"
 #include "check/GS1Check.h"
 #include "check/ModuleCheck.h"
+#include "verify/ScanBack.h"
 
 namespace quillmark {
 
@@ -16,5 +17,10 @@ QString CharacterText(unsigned char c);
 QString ContrastText(const ContrastResult& contrast);
 QString GS1FindingText(const GS1Finding& finding);
 QString ModuleText(const ModuleGeometry& module, double dotsPerMm);
+QString ScanText(const ScanResult& scan, const ScanExpectation& expected);
+
+// Data as a reader transmits it, control characters by name in square brackets; in GS1 data the
+// GS that stands for a separating FNC1 is written "[FNC1]".
+QString ScanDataText(const std::string& data, bool gs1);
 
 }  // namespace quillmark

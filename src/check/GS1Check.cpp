@@ -7,6 +7,7 @@
 #include "ai/AIList.h"
 #include "encoders/EANUPC.h"
 #include "encoders/UCCEAN128.h"
+#include "symbol/SymbolRequest.h"
 
 namespace quillmark {
 
@@ -204,7 +205,7 @@ private:
             }
         }
         if (row.AI.back() == 'y' && e.ai[3] > '5')
-            Add(GS1Problem::DecimalPointAboveFive, e.ai, e.open + 4, "5", e.ai.substr(3, 1));
+            Add(GS1Problem::DecimalPointAboveFive, e.ai, e.open, "5", e.ai.substr(3, 1));
     }
 
     // A space between data characters: the line shows it, the symbol leaves it out.
@@ -233,9 +234,7 @@ private:
         if (dataCharacters_ > kMaxGS1DataCharacters)
             Add(GS1Problem::TooManyDataCharacters, "", text_.size(),
                 std::to_string(kMaxGS1DataCharacters), std::to_string(dataCharacters_));
-        Code128Codes codes{};
-        std::string hrText;
-        const EncodeResult encoded = EncodeUCCEAN128(text_, codes, hrText);
+        const EncodeResult encoded = EncodeFieldText(text_).result;
         if (encoded.truncated)
             Add(GS1Problem::TextTruncated, "", encoded.encodedChars, std::to_string(text_.size()),
                 std::to_string(encoded.encodedChars));
@@ -279,10 +278,7 @@ std::vector<GS1Finding> CheckGS1Text(std::string_view fieldText) {
 }
 
 double UCCEAN128WidthMm(std::string_view fieldText, unsigned short gSizePercent) {
-    Code128Codes codes{};
-    std::string hrText;
-    EncodeUCCEAN128(fieldText, codes, hrText);
-    const std::size_t n = Code128CodewordCount(codes);
+    const std::size_t n = Code128CodewordCount(EncodeFieldText(fieldText).codes);
     return static_cast<double>(11 * n + 33) * kUCCEAN128ModuleMm * gSizePercent / 100.0;
 }
 

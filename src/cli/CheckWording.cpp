@@ -124,6 +124,42 @@ std::string DescribeModule(const ModuleGeometry& m, double dotsPerMm) {
     return text;
 }
 
+std::string ScanDataWord(const std::string& data, bool gs1) {
+    std::string out;
+    for (const char ch : data) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (gs1 && c == 29) {
+            out += "{FNC1}";
+        } else {
+            out += CharacterWord(c < 32 ? static_cast<unsigned char>(c + 192) : c);
+        }
+    }
+    return out;
+}
+
+std::string DescribeScan(const ScanResult& scan, const ScanExpectation& expected) {
+    const bool gs1 = expected.symbology == Symbology::UCCEAN128;
+    auto shown = [&](const std::string& text, const std::string& addOn) {
+        const std::string main = ScanDataWord(text, gs1);
+        return addOn.empty() ? main : main + " + " + addOn;
+    };
+    switch (scan.outcome) {
+        case ScanOutcome::Read:
+            return "scan-back: reads " + shown(scan.text, scan.addOn);
+        case ScanOutcome::ReadOther:
+            if (gs1 && scan.symbologyIdentifier != "]C1")
+                return "scan-back: reads " + shown(scan.text, {}) + " but not as GS1 data";
+            if (scan.text == expected.text && scan.addOn.empty())
+                return "scan-back: reads " + shown(scan.text, {}) + " without the add-on " +
+                       expected.addOn;
+            return "scan-back: reads " + shown(scan.text, scan.addOn) + " instead of " +
+                   shown(expected.text, expected.addOn);
+        case ScanOutcome::NothingRead:
+            break;
+    }
+    return "scan-back: nothing read";
+}
+
 std::string FindingLine(Severity severity, const std::string& text) {
     return SeverityWord(severity) + ": " + text;
 }

@@ -6,6 +6,7 @@
 #include "check/ContrastCheck.h"
 #include "check/GS1Check.h"
 #include "check/ModuleCheck.h"
+#include "verify/ScanBack.h"
 
 namespace quillmark {
 
@@ -19,6 +20,11 @@ std::string CharacterWord(unsigned char c);
 std::string DescribeContrast(const ContrastResult& contrast);
 std::string DescribeGS1Finding(const GS1Finding& finding);
 std::string DescribeModule(const ModuleGeometry& module, double dotsPerMm);
+std::string DescribeScan(const ScanResult& scan, const ScanExpectation& expected);
+
+// Data as a reader transmits it, control characters by name in braces; in GS1 data the GS that
+// stands for a separating FNC1 is written "{FNC1}".
+std::string ScanDataWord(const std::string& data, bool gs1);
 
 // "<severity>: <text>", the form of one line of --check.
 std::string FindingLine(Severity severity, const std::string& text);

@@ -46,6 +46,40 @@ private slots:
         QCOMPARE(texts.size(), static_cast<int>(GS1Problem::SymbolTooWide) + 1);
     }
 
+    void scanBack_data() {
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QByteArray>("read");
+        QTest::addColumn<QByteArray>("readAddOn");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("read") << int(ScanOutcome::Read) << QByteArray("4006381333931")
+                              << QByteArray("12") << QString("Читается: 4006381333931 + 12");
+        QTest::newRow("no add-on")
+            << int(ScanOutcome::ReadOther) << QByteArray("4006381333931") << QByteArray()
+            << QString("Читается 4006381333931 без дополнительного кода 12");
+        QTest::newRow("other") << int(ScanOutcome::ReadOther) << QByteArray("4006381333948")
+                               << QByteArray("12")
+                               << QString("Читается 4006381333948 + 12 вместо 4006381333931 + 12");
+        QTest::newRow("nothing") << int(ScanOutcome::NothingRead) << QByteArray() << QByteArray()
+                                 << QString("Не читается");
+    }
+    void scanBack() {
+        QFETCH(int, outcome);
+        QFETCH(QByteArray, read);
+        QFETCH(QByteArray, readAddOn);
+        QFETCH(QString, text);
+        const ScanExpectation expected{Symbology::EAN13, "4006381333931", "12"};
+        ScanResult scan;
+        scan.outcome = static_cast<ScanOutcome>(outcome);
+        scan.text = read.toStdString();
+        scan.addOn = readAddOn.toStdString();
+        QCOMPARE(ScanText(scan, expected), text);
+        const ScanExpectation gs1{Symbology::UCCEAN128,
+                                  "10A\x1D"
+                                  "21\x04",
+                                  ""};
+        QCOMPARE(ScanDataText(gs1.text, true), QString("10A[FNC1]21[EOT]"));
+    }
+
     void contrastAndModule() {
         QCOMPARE(ContrastText(GradeContrast(0x0000FF, 0xFFFF00)),
                  QString("Контраст в красном свете сканера 100 %, класс A"));

@@ -62,5 +62,37 @@ TEST(CheckWording, ContrastAndModule) {
               "modules under 2 dots print unreliably");
 }
 
+TEST(CheckWording, ScanBack) {
+    const ScanExpectation ean{Symbology::EAN13, "4006381333931", "12"};
+    const ScanExpectation gs1{Symbology::UCCEAN128,
+                              "10AB\x1D"
+                              "211\x04",
+                              ""};
+    struct Case {
+        ScanResult scan;
+        const ScanExpectation& expected;
+        std::string line;
+    };
+    const Case cases[] = {
+        {{ScanOutcome::Read, Severity::Pass, "4006381333931", "12", "]E3"},
+         ean,
+         "scan-back: reads 4006381333931 + 12"},
+        {{ScanOutcome::ReadOther, Severity::Failure, "4006381333931", "", "]E0"},
+         ean,
+         "scan-back: reads 4006381333931 without the add-on 12"},
+        {{ScanOutcome::ReadOther, Severity::Failure, "4006381333948", "12", "]E3"},
+         ean,
+         "scan-back: reads 4006381333948 + 12 instead of 4006381333931 + 12"},
+        {{ScanOutcome::NothingRead, Severity::Failure, "", "", ""}, ean, "scan-back: nothing read"},
+        {{ScanOutcome::Read, Severity::Pass, gs1.text, "", "]C1"},
+         gs1,
+         "scan-back: reads 10AB{FNC1}211{EOT}"},
+        {{ScanOutcome::ReadOther, Severity::Failure, gs1.text, "", "]C0"},
+         gs1,
+         "scan-back: reads 10AB{FNC1}211{EOT} but not as GS1 data"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DescribeScan(c.scan, c.expected), c.line);
+}
+
 }  // namespace
 }  // namespace quillmark

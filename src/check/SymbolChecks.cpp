@@ -1,0 +1,31 @@
+// The checks that need no picture, run together on one symbol as it would be output.
+#include "check/SymbolChecks.h"
+
+#include "symbol/Symbology.h"
+
+namespace quillmark {
+
+Severity SymbolCheckReport::worst() const {
+    Severity w = Worst({contrast.severity, module ? module->severity : Severity::Failure});
+    for (const GS1Finding& f : gs1) w = Worst({w, f.severity});
+    return w;
+}
+
+SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor background,
+                              double dotsPerMm) {
+    SymbolCheckReport report;
+    report.contrast = GradeContrast(line, background);
+    const SymbologyInfo* info = FindSymbology(request.type);
+    const bool ucc = info != nullptr && info->id == Symbology::UCCEAN128;
+    report.module = ModuleAtResolution(request.type,
+                                       ucc ? request.gSizePercent : request.sizePercent, dotsPerMm);
+    if (ucc) {
+        report.gs1 = CheckGS1Text(request.fieldText);
+        if (std::optional<GS1Finding> wide =
+                CheckSymbolWidth(UCCEAN128WidthMm(request.fieldText, request.gSizePercent)))
+            report.gs1.push_back(*wide);
+    }
+    return report;
+}
+
+}  // namespace quillmark

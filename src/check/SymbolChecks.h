@@ -1,0 +1,28 @@
+// The checks that need no picture, run together on one symbol as it would be output.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "check/ContrastCheck.h"
+#include "check/GS1Check.h"
+#include "check/ModuleCheck.h"
+#include "symbol/SymbolRequest.h"
+
+namespace quillmark {
+
+struct SymbolCheckReport {
+    ContrastResult contrast;
+    std::vector<GS1Finding> gs1;           // UCC/EAN-128 only: the element strings and the width
+    std::optional<ModuleGeometry> module;  // nullopt for an unknown type or size
+
+    // The worst severity among all findings; a missing module counts as a failure.
+    Severity worst() const;
+};
+
+// The colour, GS1 and print-geometry checks of request drawn in line on background at
+// dotsPerMm (the resolution of the output).
+SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor background,
+                              double dotsPerMm);
+
+}  // namespace quillmark

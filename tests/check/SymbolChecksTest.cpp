@@ -1,0 +1,63 @@
+// The picture-free checks run together on whole symbol requests.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "check/SymbolChecks.h"
+
+namespace quillmark {
+namespace {
+
+SymbolRequest Make(std::string type, std::string data, unsigned short size = 100) {
+    SymbolRequest r;
+    r.type = std::move(type);
+    if (r.type == "UCC/EAN-128") {
+        r.fieldText = std::move(data);
+        r.gSizePercent = size;
+    } else {
+        r.digits = std::move(data);
+        r.sizePercent = size;
+    }
+    return r;
+}
+
+struct ReportCase {
+    const char* name;
+    SymbolRequest request;
+    TColor line;
+    double dotsPerMm;
+    Severity worst;
+    std::size_t gs1Findings;
+};
+
+class SymbolReports : public ::testing::TestWithParam<ReportCase> {};
+
+TEST_P(SymbolReports, WorstFinding) {
+    const ReportCase& c = GetParam();
+    const SymbolCheckReport report = CheckSymbol(c.request, c.line, 0xFFFFFF, c.dotsPerMm);
+    EXPECT_EQ(report.worst(), c.worst);
+    EXPECT_EQ(report.gs1.size(), c.gs1Findings);
+}
+
+// clang-format off
+const ReportCase kCases[] = {
+    {"SoundEAN13", Make("EAN-13", "4006381333931"), 0x000000, 12, Severity::Pass, 0},
+    {"SoundGS1", Make("UCC/EAN-128", "(01)09501101530003(10)A"), 0x000080, 12, Severity::Pass, 0},
+    {"RedLines", Make("EAN-13", "4006381333931"), 0xFF0000, 12, Severity::Failure, 0},
+    {"MissingFNC1", Make("UCC/EAN-128", "(10)ABC(21)12"), 0x000000, 12, Severity::Failure, 1},
+    // 13 codewords at 400 %: 176 mm.
+    {"TooWide", Make("UCC/EAN-128", "(10)ABCDEFGH", 400), 0x000000, 12, Severity::Warning, 1},
+    {"NotTooWide", Make("UCC/EAN-128", "(10)ABCDEFGH", 100), 0x000000, 12, Severity::Pass, 0},
+    // The GS1 checks look at the UCC/EAN-128 text only.
+    {"DigitsAreNoGS1", Make("ITF-14", "12345678901231"), 0x000000, 12, Severity::Pass, 0},
+    {"OneDotModules", Make("ITF-14", "12345678901231", 25), 0x000000, 2, Severity::Warning, 0},
+    {"VanishingModules", Make("UCC/EAN-128", "(10)1"), 0x000000, 2, Severity::Failure, 0},
+    {"UnknownType", Make("Code 39", "1"), 0x000000, 12, Severity::Failure, 0},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Requests, SymbolReports, ::testing::ValuesIn(kCases),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+}  // namespace
+}  // namespace quillmark
