@@ -9,7 +9,9 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -198,10 +200,16 @@ std::string SaveXlsx(const QImage& picture, double dotsPerMm, const QString& pat
                     sheet, 0, 0, reinterpret_cast<const unsigned char*>(png.constData()),
                     static_cast<size_t>(png.size()), &options)
               : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    errno = 0;
     const lxw_error closed = workbook_close(workbook);
+    const int systemError = errno;
     const lxw_error failure = inserted != LXW_NO_ERROR ? inserted : closed;
+    // libxlsxwriter's own message for a full disk speaks of temporary files; the system's
+    // reason is the one the user can act on.
     if (failure != LXW_NO_ERROR)
-        return CannotWrite(path, QString::fromLocal8Bit(lxw_strerror(failure)));
+        return CannotWrite(path, closed != LXW_NO_ERROR && systemError != 0
+                                     ? QString::fromLocal8Bit(std::strerror(systemError))
+                                     : QString::fromLocal8Bit(lxw_strerror(failure)));
     QFile written(folder.filePath("book.xlsx"));
     if (!written.open(QIODevice::ReadOnly)) return CannotWrite(path, written.errorString());
     return WriteFileAtomically(path, written.readAll());
