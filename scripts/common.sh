@@ -23,6 +23,8 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev libzip-dev libxlsxwriter-dev fonts-liberation2
                 libzxing-dev libcsv-dev)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev qt6-svg-dev poppler-utils libbenchmark-dev)
+# Timing the command line against zint: scripts/bench-cli.
+BENCH_PACKAGES=(zint hyperfine)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # configure_and_build DIR [CMAKE ARGS...]

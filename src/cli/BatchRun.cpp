@@ -2,6 +2,8 @@
 // calling thread only redraws the progress bar.
 #include "cli/BatchRun.h"
 
+#include <malloc.h>
+
 #include <QImage>
 #include <QString>
 
@@ -61,6 +63,11 @@ void DrawProgress(std::ostream& err, std::size_t done, std::size_t total) {
 }  // namespace
 
 int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std::ostream& err) {
+    // Every row allocates pictures of the same few hundred kilobytes. Kept on the heap instead of
+    // being mapped and unmapped each time, their pages are not faulted in and cleared again for
+    // every row (a fifth of a batch's time otherwise). Larger pictures are still mapped.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
     const auto start = std::chrono::steady_clock::now();
     std::vector<RowResult> results(rows.size());
     std::atomic<std::size_t> next{0};

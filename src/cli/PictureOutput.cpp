@@ -2,11 +2,11 @@
 #include "cli/PictureOutput.h"
 
 #include <QFile>
+#include <QList>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cctype>
-#include <vector>
 
 #include "output/PictureWriter.h"
 #include "output/VectorPictures.h"
@@ -67,32 +67,35 @@ PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings)
     return {{}, std::move(picture.image)};
 }
 
-// Whether the picture has at most 256 colours. Pictures are runs of few colours (bars, background
-// and the grey levels of the text's edges), so the last colour seen is checked first.
-bool FitsPalette(const QImage& image) {
-    std::vector<QRgb> colours;
+// The same pixels in the cheapest form to compress: a palette picture of up to 256 colours is a
+// third of the data of RGB and skips the PNG filter search, which is most of a symbol's cost. A
+// symbol is runs of few colours (bars, background and the grey levels of the text's edges), so
+// one pass that checks the last colour first builds it; a picture of more colours stays as it is.
+QImage ForPng(const QImage& image) {
+    if (image.format() != QImage::Format_RGB32) return image;
+    QImage indexed(image.size(), QImage::Format_Indexed8);
+    if (indexed.isNull()) return image;
+    QList<QRgb> colours;
     QRgb last = 0;
-    bool any = false;
-    for (int y = 0; y < image.height(); ++y) {
+    uchar lastIndex = 0;
+    const int width = image.width();
+    const int height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (any && line[x] == last) continue;
-            last = line[x];
-            any = true;
-            if (std::find(colours.begin(), colours.end(), last) != colours.end()) continue;
-            if (colours.size() == 256) return false;
-            colours.push_back(last);
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            if (line[x] != last || colours.isEmpty()) {
+                last = line[x];
+                const qsizetype at = colours.indexOf(last);
+                if (at < 0 && colours.size() == 256) return image;
+                if (at < 0) colours.push_back(last);
+                lastIndex = static_cast<uchar>(at < 0 ? colours.size() - 1 : at);
+            }
+            out[x] = lastIndex;
         }
     }
-    return true;
-}
-
-// The same pixels in the cheapest form to compress: a palette picture of up to 256 colours is a
-// third of the data of RGB and skips the PNG filter search, which is most of a symbol's cost.
-// Qt's conversion is exact when the picture has no more colours than the palette holds.
-QImage ForPng(const QImage& image) {
-    if (image.format() != QImage::Format_RGB32 || !FitsPalette(image)) return image;
-    return image.convertToFormat(QImage::Format_Indexed8);
+    indexed.setColorTable(colours);
+    return indexed;
 }
 
 }  // namespace
