@@ -3,7 +3,9 @@
 
 #include <QColor>
 #include <QFile>
+#include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QString>
 
 #include <charconv>
@@ -199,20 +201,24 @@ void Dump(const SymbolRequest& symbol, std::ostream& out) {
     }
 }
 
-// Pictures need the application for fonts; once it runs, the font asked for must exist, or Qt
-// would quietly draw the text in another.
-void StartPictures(const PictureSettings& settings, const RenderEnvironment& environment) {
+// Pictures need the application for fonts. A font that is not installed is drawn in the one
+// the system puts in its place (for Arial, the metric-compatible Liberation Sans): the data stays
+// the same, so the user is told but nothing is refused.
+void StartPictures(const PictureSettings& settings, const RenderEnvironment& environment,
+                   std::ostream& err) {
     if (environment.startGui) environment.startGui();
     const QString family = QString::fromStdString(settings.style.fontName);
     if (!QFontDatabase::hasFamily(family))
-        Fail("font " + Quoted(settings.style.fontName) + " is not installed");
+        err << "quillmark-render: font " << Quoted(settings.style.fontName)
+            << " is not installed; the text is drawn in "
+            << Quoted(QFontInfo(QFont(family)).family().toStdString()) << '\n';
 }
 
 int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSettings& settings,
              std::ostream& out, std::ostream& err, const RenderEnvironment& environment) {
     const std::string output = *args.Find("--output");
     const PictureFormat format = OutputFormat(output, FormatOption(args));
-    StartPictures(settings, environment);
+    StartPictures(settings, environment, err);
     QByteArray bytes;
     const QString path = QString::fromStdString(output);
     const PictureResult result = output == "-"
@@ -249,7 +255,7 @@ int RunBatchCommand(const Arguments& args, std::ostream& err,
     options.showProgress = environment.errIsTerminal;
     const std::vector<BatchRow> rows =
         ReadBatchFile(*args.Find("--batch"), FieldsOf(args), args.Find("--output"));
-    StartPictures(options.settings, environment);
+    StartPictures(options.settings, environment, err);
     return RunBatch(rows, options, err);
 }
 

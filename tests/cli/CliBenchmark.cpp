@@ -17,7 +17,8 @@ using quillmark::RunRenderCommand;
 
 // Pictures go to shared memory where there is one, so that the disk does not time the run.
 QString FastFolder() {
-    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                     : QDir::tempPath();
 }
 
 // The n-th of a run of different 12-digit EAN-13 numbers (the check digit is computed).
@@ -48,9 +49,10 @@ void BatchPng(benchmark::State& state) {
     csv.open(QIODevice::WriteOnly);
     csv.write("type,data,output\n");
     for (long long i = 0; i < state.range(0); ++i)
-        csv.write(QString("EAN-13,%1,%2\n")
-                      .arg(QString::fromStdString(Number(i)), dir.filePath(QString("%1.png").arg(i)))
-                      .toUtf8());
+        csv.write(
+            QString("EAN-13,%1,%2\n")
+                .arg(QString::fromStdString(Number(i)), dir.filePath(QString("%1.png").arg(i)))
+                .toUtf8());
     csv.close();
     for (auto _ : state) Run(state, {"--batch", csv.fileName().toStdString()});
     state.SetItemsProcessed(state.iterations() * state.range(0));

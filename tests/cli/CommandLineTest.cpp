@@ -172,6 +172,19 @@ TEST(CommandLine, ColoursAndDpiReachThePicture) {
     EXPECT_GT(background, 0);
 }
 
+TEST(CommandLine, AMissingFontIsNamedAndReplaced) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.filePath("f.png").toStdString();
+    const CliRun run = Render({"--type", "EAN-8", "--data", "9638507", "--font", "No Such Family",
+                               "-o", path, "--verify"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.starts_with(
+        "quillmark-render: font \"No Such Family\" is not installed; the text is drawn in \""))
+        << run.err;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(path)));
+}
+
 // Modules of 1.5 pixels on average drawn as 1 or 2 whole pixels: widths the decoder cannot
 // tell apart. The picture is made, but the run fails with status 3 naming the file.
 TEST(CommandLine, VerifyCatchesASymbolThatDoesNotScan) {

@@ -358,7 +358,6 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
         {"dpi zero", With(kEAN13, {"--dpi", "0"}), "greater than 0"},
         {"colour name", With(kEAN13, {"--line-color", "blurple"}), "--line-color \"blurple\""},
         {"colour digits", With(kEAN13, {"--background", "#12345"}), "#RRGGBB"},
-        {"no font", With(kEAN13, {"--font", "No Such Font Family"}), "is not installed"},
         {"bracket not AI", {"--type", "GS1-128", "--data", "[1]23"}, "not an AI of 2 to 4"},
         {"bracket open", {"--type", "GS1-128", "--data", "[01"}, "not closed"},
         {"batch missing", {"--batch", "/no/such/file.csv"}, "cannot read \"/no/such/file.csv\""},
