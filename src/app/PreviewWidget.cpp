@@ -9,18 +9,16 @@
 #include "encoders/EANUPC.h"
 
 namespace quillmark {
-namespace {
-
-constexpr TColor kLineColour = 0x000000;
-constexpr TColor kBackgroundColour = 0xFFFFFF;
-constexpr const char* kFontName = "Liberation Sans";
-
-}  // namespace
 
 PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {}
 
 void PreviewWidget::setRenderer(Renderer renderer) {
     renderer_ = std::move(renderer);
+    update();
+}
+
+void PreviewWidget::setSymbolStyle(const SymbolStyle& style) {
+    style_ = style;
     update();
 }
 
@@ -34,24 +32,32 @@ PreviewWidget::Renderer PreviewWidget::StartupSymbol() {
 
 void PreviewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // On a screen with more device pixels than logical ones the symbol is drawn in device
+    // pixels: as sharp as the screen allows and still at physical size.
+    const double ratio = devicePixelRatioF() > 0 ? devicePixelRatioF() : 1.0;
+    if (ratio != 1.0) painter.scale(1 / ratio, 1 / ratio);
+    const int widthPx = Px(width() * ratio);
+    const int heightPx = Px(height() * ratio);
+
     QPainterCanvas canvas(painter);
-    canvas.SetFontName(kFontName);
-    canvas.SetPenColor(kLineColour);
-    canvas.SetFontColor(kLineColour);
+    if (!style_.fontName.empty()) canvas.SetFontName(style_.fontName);
+    canvas.SetPenColor(style_.line);
+    canvas.SetFontColor(style_.line);
 
     // Only the symbol's own box takes the background colour; the rest shows the window's.
-    TRect area{0, 0, width(), height()};
+    TRect area{0, 0, widthPx, heightPx};
     canvas.SetBrushColor(FromQColor(palette().color(QPalette::Window)));
     canvas.FillRect(area);
-    canvas.SetBrushColor(kBackgroundColour);
+    canvas.SetBrushColor(style_.background);
     if (!renderer_) return;
 
     // Read at every paint: the window may have moved to another screen.
-    const PixelsPerMm scale = ScreenPixelsPerMm(screen());
+    const PixelsPerMm logical = ScreenPixelsPerMm(screen());
+    const PixelsPerMm scale{logical.x * ratio, logical.y * ratio};
     TRect extent = area;
     renderer_(nullptr, 0, 0, scale.x, scale.y, extent);
-    const double offsetX = CentringOffset(width(), extent.Right, scale.x);
-    const double offsetY = CentringOffset(height(), extent.Bottom, scale.y);
+    const double offsetX = CentringOffset(widthPx, extent.Right, scale.x);
+    const double offsetY = CentringOffset(heightPx, extent.Bottom, scale.y);
     TRect drawn;
     renderer_(&canvas, offsetX, offsetY, scale.x, scale.y, drawn);
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "canvas/SymbolImage.h"
 #include "encoders/Canvas.h"
 
 namespace quillmark {
@@ -18,6 +19,11 @@ public:
 
     void setRenderer(Renderer renderer);
 
+    // Line and background colours and the font of the symbol's text. An empty font name leaves
+    // the canvas's own font.
+    void setSymbolStyle(const SymbolStyle& style);
+    const SymbolStyle& symbolStyle() const { return style_; }
+
     // The symbol shown at start: an EAN-13 of thirteen zeros at 100 %, no add-on.
     static Renderer StartupSymbol();
 
@@ -26,6 +32,7 @@ protected:
 
 private:
     Renderer renderer_;
+    SymbolStyle style_;
 };
 
 }  // namespace quillmark

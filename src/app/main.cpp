@@ -1,19 +1,16 @@
-// Quillmark: barcode symbols at physical size. Opens the main window with the preview.
+// Quillmark: barcode symbols at physical size. Opens the main window.
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
-#include "app/PreviewWidget.h"
+#include "app/MainForm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Quillmark");
+    QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.svg")));
 
-    QMainWindow window;
-    window.setWindowTitle("Quillmark");
-    auto* preview = new quillmark::PreviewWidget(&window);
-    preview->setRenderer(quillmark::PreviewWidget::StartupSymbol());
-    window.setCentralWidget(preview);
-    window.resize(650, 480);
+    quillmark::TMainForm window;
     window.show();
     return QApplication::exec();
 }

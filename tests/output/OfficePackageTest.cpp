@@ -10,8 +10,8 @@
 
 #include <map>
 
-#include "canvas/GuiApp.h"
-#include "canvas/ZXingDecode.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 #include "output/OutputSymbols.h"
 
 namespace quillmark {
@@ -76,7 +76,7 @@ TEST(OfficePackage, PackagesHoldThePictureAtPhysicalSize) {
             for (const double dotsPerMm : {4.0, 12.0, 11.811, 100.0 / 7}) {
                 SCOPED_TRACE(std::string(package.suffix) + " " + symbol.name + " at " +
                              std::to_string(dotsPerMm));
-                const QImage picture = RenderSymbolImage(symbol.render(dotsPerMm, dotsPerMm));
+                const QImage picture = RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
                 const QString path = FreshTemporaryPath(package.suffix);
                 ASSERT_FALSE(path.isEmpty());
                 ASSERT_EQ(package.save(picture, dotsPerMm, path), "");
@@ -93,8 +93,10 @@ TEST(OfficePackage, PackagesHoldThePictureAtPhysicalSize) {
                                                 : "xl/drawings/drawing1.xml";
                 ASSERT_TRUE(entries.contains(placing));
                 const Extent extent = FindExtent(entries.at(placing), package.extentElement);
-                EXPECT_NEAR(static_cast<double>(extent.cx), picture.width() / dotsPerMm * 36000, 1.0);
-                EXPECT_NEAR(static_cast<double>(extent.cy), picture.height() / dotsPerMm * 36000, 1.0);
+                EXPECT_NEAR(static_cast<double>(extent.cx), picture.width() / dotsPerMm * 36000,
+                            1.0);
+                EXPECT_NEAR(static_cast<double>(extent.cy), picture.height() / dotsPerMm * 36000,
+                            1.0);
                 if (package.suffix == std::string("xlsx")) {
                     EXPECT_TRUE(entries.at(placing).contains(
                         "<xdr:from><xdr:col>0</xdr:col><xdr:colOff>0</xdr:colOff>"

@@ -14,11 +14,12 @@ namespace {
 constexpr double kDotsPerMm = 100;
 
 QImage ITF14Picture() {
-    return quillmark::RenderSymbolImage(
+    return quillmark::RenderSymbolPicture(
         [](quillmark::TCanvas* canvas, double ox, double oy, quillmark::TRect& bounds) {
             quillmark::DrawITF14("15400141288763", canvas, 100, ox, oy, kDotsPerMm, kDotsPerMm,
                                  true, bounds);
-        });
+        })
+        .image;
 }
 
 void Save(benchmark::State& state, const char* format, const char* name) {

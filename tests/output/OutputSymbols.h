@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -90,7 +91,8 @@ inline Density ReadDensity(const QByteArray& b) {
         d.x = LE(b, 38, 4);
         d.y = LE(b, 42, 4);
         d.unit = 1;
-    } else if (b.startsWith("\xFF\xD8\xFF\xE0") && b.size() >= 18 && b.mid(6, 4) == "JFIF" && b[10] == 0) {
+    } else if (b.startsWith("\xFF\xD8\xFF\xE0") && b.size() >= 18 && b.mid(6, 4) == "JFIF" &&
+               b[10] == 0) {
         d.unit = static_cast<unsigned char>(b[13]);
         d.x = BE(b, 14, 2);
         d.y = BE(b, 16, 2);
@@ -100,6 +102,37 @@ inline Density ReadDensity(const QByteArray& b) {
         d.unit = static_cast<unsigned char>(b[at + 12]);
     }
     return d;
+}
+
+struct JpegCoding {
+    std::vector<int> sampling;      // per component: horizontal x 16 + vertical factor
+    int largestLuminanceStep = -1;  // the largest entry of the first quantisation table
+};
+
+// The frame's sampling factors and the first quantisation table's largest step, read from the
+// markers before the scan.
+inline JpegCoding ReadJpegCoding(const QByteArray& b) {
+    JpegCoding coding;
+    qsizetype at = 2;
+    while (at + 4 <= b.size() && static_cast<unsigned char>(b[at]) == 0xFF) {
+        const int marker = static_cast<unsigned char>(b[at + 1]);
+        const auto length = static_cast<qsizetype>(BE(b, at + 2, 2));
+        if (marker == 0xDA || at + 2 + length > b.size()) break;  // start of scan
+        if (marker == 0xDB && coding.largestLuminanceStep < 0) {
+            const bool sixteenBit = (static_cast<unsigned char>(b[at + 4]) >> 4) != 0;
+            for (int i = 0; i < 64; ++i)
+                coding.largestLuminanceStep = std::max<int>(
+                    coding.largestLuminanceStep,
+                    static_cast<int>(sixteenBit ? BE(b, at + 5 + 2 * i, 2) : BE(b, at + 5 + i, 1)));
+        }
+        if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+            const int components = static_cast<unsigned char>(b[at + 9]);
+            for (int c = 0; c < components; ++c)
+                coding.sampling.push_back(static_cast<unsigned char>(b[at + 11 + 3 * c]));
+        }
+        at += 2 + length;
+    }
+    return coding;
 }
 
 }  // namespace quillmark::test

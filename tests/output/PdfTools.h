@@ -7,7 +7,9 @@
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QtMath>
 
 namespace quillmark::test {
 
@@ -24,14 +26,19 @@ inline QSizeF PdfPageSizePoints(const QString& pdf) {
 }
 
 // The first page rendered by pdftoppm at dpi in shades of grey (a page at 600 dpi in colour is
-// beyond Qt's image allocation limit); null when pdftoppm failed.
-inline QImage RasterisePdf(const QString& pdf, int dpi) {
+// beyond Qt's image allocation limit), only its top-left part of cropMm when that is given; null
+// when pdftoppm failed.
+inline QImage RasterisePdf(const QString& pdf, int dpi, QSizeF cropMm = {}) {
     QTemporaryDir dir;
     if (!dir.isValid()) return {};
+    QStringList arguments{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                          QStringLiteral("-gray"), QStringLiteral("-singlefile")};
+    if (cropMm.isValid())
+        arguments << QStringLiteral("-W") << QString::number(qCeil(cropMm.width() * dpi / 25.4))
+                  << QStringLiteral("-H") << QString::number(qCeil(cropMm.height() * dpi / 25.4));
+    arguments << pdf << dir.filePath(QStringLiteral("page"));
     QProcess render;
-    render.start(QStringLiteral("pdftoppm"),
-                 {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
-                  QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+    render.start(QStringLiteral("pdftoppm"), arguments);
     if (!render.waitForFinished(120000) || render.exitCode() != 0) return {};
     QImageReader::setAllocationLimit(1024);  // megabytes; a whole page at 600 dpi
     return QImage(dir.filePath(QStringLiteral("page.png")));

@@ -14,8 +14,8 @@
 #include <cstring>
 #include <functional>
 
-#include "canvas/GuiApp.h"
-#include "canvas/ZXingDecode.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 #include "output/OfficePackage.h"
 #include "output/OutputSymbols.h"
 #include "output/VectorPictures.h"
@@ -51,7 +51,7 @@ TEST(PictureFiles, EveryFormatReadsBackAtItsSizeDensityAndData) {
         for (const double dotsPerMm : {3.7795, 8.0, 12.0, 23.622}) {
             const SymbolRenderer render = symbol.render(dotsPerMm, dotsPerMm);
             const TRect bounds = MeasureSymbolBounds(render);
-            const QImage picture = RenderSymbolImage(render);
+            const QImage picture = RenderSymbolPicture(render).image;
             ASSERT_FALSE(picture.isNull());
             for (const FormatCase& f : kFormats) {
                 SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm) +
@@ -65,6 +65,14 @@ TEST(PictureFiles, EveryFormatReadsBackAtItsSizeDensityAndData) {
                 EXPECT_EQ(d.y, want.y);
                 EXPECT_EQ(d.unit, want.unit);
                 EXPECT_EQ(d.bitsPerPixel, want.bitsPerPixel);
+                if (std::strcmp(f.format, "JPEG") == 0) {
+                    // Full-resolution colour in every component, and quality 95 or better: the
+                    // standard luminance table's largest step, 121, scaled to at most 10 %.
+                    const test::JpegCoding coding = test::ReadJpegCoding(test::FileBytes(path));
+                    EXPECT_EQ(coding.sampling, std::vector<int>({0x11, 0x11, 0x11}));
+                    EXPECT_GE(coding.largestLuminanceStep, 1);
+                    EXPECT_LE(coding.largestLuminanceStep, 12);
+                }
                 const QImage read(path);
                 ASSERT_FALSE(read.isNull());
                 EXPECT_EQ(read.width(), bounds.Right - bounds.Left);
@@ -95,6 +103,25 @@ TEST(PictureFiles, FormatFollowsTheExtensionInAnyCase) {
     }
 }
 
+// libjpeg's own errors come back as messages (its default handler would end the program), and
+// the target is not touched.
+TEST(PictureFiles, AnEncoderErrorIsReportedAndWritesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("wide.jpg");
+    QImage tooWide(70000, 1, QImage::Format_RGB32);  // JPEG allows at most 65500 a side
+    tooWide.fill(Qt::white);
+    const std::string error = SavePicture(tooWide, path, "JPEG", 12);
+    EXPECT_TRUE(
+        error.starts_with("cannot write \"" + path.toStdString() + "\": JPEG encoding failed: "))
+        << error;
+    EXPECT_NE(error.find("65500"), std::string::npos) << error;
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(SavePicture(tooWide, path, "GIF", 12),
+              "cannot write \"" + path.toStdString() + "\": unknown picture format \"GIF\"");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
 // Every writer of the library, each into a target that cannot take it.
 struct Writer {
     const char* name;
@@ -104,7 +131,7 @@ struct Writer {
 std::vector<Writer> Writers() {
     const auto symbol = OutputSymbols().front();
     const SymbolRenderer render = symbol.render(12, 12);
-    const QImage picture = RenderSymbolImage(render);
+    const QImage picture = RenderSymbolPicture(render).image;
     std::vector<Writer> writers;
     for (const char* format : {"BMP", "JPEG", "PNG"})
         writers.push_back(

@@ -6,8 +6,8 @@
 #include <QPageSize>
 #include <QTemporaryDir>
 
-#include "canvas/GuiApp.h"
-#include "canvas/ZXingDecode.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 #include "output/OutputSymbols.h"
 #include "output/PdfTools.h"
 
@@ -47,7 +47,10 @@ TEST(PrintSymbol, PrintsAtPhysicalSizeAtTheTopLeftOfThePrintableArea) {
                             QMarginsF(p.marginMm, p.marginMm, p.marginMm, p.marginMm),
                             QPageLayout::Millimeter));
             ASSERT_EQ(PrintSymbol(printer, symbol.render, style), "");
-            const QImage page = test::RasterisePdf(path, kRasterDpi);
+            // The symbol's corner of the page, with room for a symbol drawn too large.
+            const double roomMm = 2 * p.marginMm + 10;
+            const QImage page = test::RasterisePdf(
+                path, kRasterDpi, QSizeF(widthMm * 1.2 + roomMm, heightMm * 1.2 + roomMm));
             ASSERT_FALSE(page.isNull());
             const QRect extent = test::NonWhiteExtent(page);
             const double mmPerDot = 25.4 / kRasterDpi;

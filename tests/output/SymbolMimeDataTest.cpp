@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "canvas/GuiApp.h"
+#include "support/GuiApp.h"
 #include "output/OutputSymbols.h"
 
 namespace quillmark {
@@ -15,7 +15,7 @@ TEST(SymbolMimeData, ClipboardReturnsTheImageAndPngWithItsDensity) {
     for (const auto& symbol : test::OutputSymbols()) {
         for (const double dotsPerMm : {1.0, 12.0, 100.0 / 3}) {
             SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm));
-            const QImage picture = RenderSymbolImage(symbol.render(dotsPerMm, dotsPerMm));
+            const QImage picture = RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
             ASSERT_FALSE(picture.isNull());
             QGuiApplication::clipboard()->setMimeData(SymbolMimeData(picture, dotsPerMm));
             const QMimeData* data = QGuiApplication::clipboard()->mimeData();

@@ -1,0 +1,672 @@
+// Builds the main window, keeps its margins and check digits, and feeds the preview.
+#include "app/MainForm.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include "ai/AIList.h"
+#include "ai/FieldCharacters.h"
+#include "app/EditMask.h"
+#include "app/FieldLetters.h"
+#include "app/PreviewWidget.h"
+#include "app/WindowControls.h"
+#include "canvas/QPainterCanvas.h"
+#include "symbol/CheckDigit.h"
+
+namespace quillmark {
+namespace {
+
+constexpr int kMargin = 5;
+constexpr int kEditHeight = 21;
+constexpr int kToolSide = 20;
+
+// Tab captions: the dispatcher compares them, so they are the symbologies' own names.
+const QString kEANUPCTab = QStringLiteral("EAN/UPC");
+const QString kITF14Tab = QStringLiteral("ITF-14");
+const QString kUCCEAN128Tab = QStringLiteral("UCC/EAN-128");
+
+const QString kEAN13 = QStringLiteral("EAN-13");
+const QString kEAN8 = QStringLiteral("EAN-8");
+const QString kUPCA = QStringLiteral("UPC-A");
+const QString kUPCE = QStringLiteral("UPC-E");
+const QString kAddOnNone = QStringLiteral("None");
+const QString kAddOn2 = QStringLiteral("2-Digit");
+const QString kAddOn5 = QStringLiteral("5-Digit");
+
+// UPC-E has number systems 0 and 1 only; the mask's first position takes no other digit.
+class NumberSystemValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        if (!input.isEmpty() && input[0] != u'0' && input[0] != u'1') return Invalid;
+        return Acceptable;
+    }
+};
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QComboBox* AddList(QWidget* parent, const char* name, const QStringList& items, int x, int y,
+                   int width) {
+    auto* list = Named(new QComboBox(parent), name);
+    list->addItems(items);
+    list->setGeometry(x, y, width, kEditHeight);
+    return list;
+}
+
+// A list that shows rows at most when dropped (styles that open lists as menus show them all).
+void SetVisibleRows(QComboBox& list, int rows) {
+    list.setMaxVisibleItems(rows);
+    list.setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+}
+
+QLineEdit* AddEdit(QWidget* parent, const char* name, int x, int y, int width,
+                   int height = kEditHeight) {
+    auto* edit = Named(new QLineEdit(parent), name);
+    edit->setGeometry(x, y, width, height);
+    return edit;
+}
+
+StepSpinBox* AddSpin(QWidget* parent, const char* name, int x, int y, int minimum, int maximum,
+                     int step, int value, bool typeable) {
+    auto* spin = Named(new StepSpinBox(minimum, maximum, step, value, typeable, parent), name);
+    spin->setGeometry(x, y, 45, kEditHeight);
+    return spin;
+}
+
+QToolButton* AddToolButton(QWidget* parent, const char* name, int x, int y, const QString& hint) {
+    auto* button = Named(new QToolButton(parent), name);
+    button->setGeometry(x, y, kToolSide, kToolSide);
+    button->setIconSize(QSize(16, 16));
+    button->setFocusPolicy(Qt::NoFocus);
+    if (!hint.isEmpty()) button->setToolTip(hint);
+    return button;
+}
+
+// A theme's picture where the desktop has one for the subject, else the program's own.
+QIcon Picture(const char* themeName, const char* file) {
+    const QString path = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(file));
+    const QIcon own = QFile::exists(path) ? QIcon(path) : QIcon();
+    if (themeName == nullptr) return own;
+    return QIcon::fromTheme(QLatin1String(themeName), own);
+}
+
+QString EditTextWithLast(const QLineEdit& field, char last) {
+    QString text = EditText(field);
+    if (!text.isEmpty()) text.back() = QChar::fromLatin1(last);
+    return text;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Quillmark"));
+    // The positions below are in pixels for this font; it does not follow the desktop's size.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    // Cyrillic captions in this sans run a little wider than the layout allows for: the longest
+    // label would touch its list, fourteen digits would fill their field edge to edge.
+    font.setStretch(96);
+    setFont(font);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+    client->installEventFilter(this);
+
+    ColorDialog = Named(new QColorDialog(this), "ColorDialog");
+    CreateMenus();
+    CreateToolButtons(client);
+
+    PageControl = Named(new QTabWidget(client), "PageControl");
+    PageControl->setGeometry(5, 31, 415, 145);
+    auto* tab1 = Named(new QWidget, "TabSheet1");
+    auto* tab2 = Named(new QWidget, "TabSheet2");
+    auto* tab3 = Named(new QWidget, "TabSheet3");
+    PageControl->addTab(tab1, kEANUPCTab);
+    PageControl->addTab(tab2, kITF14Tab);
+    PageControl->addTab(tab3, kUCCEAN128Tab);
+    CreateEANUPCTab(tab1);
+    CreateITF14Tab(tab2);
+    CreateUCCEAN128Tab(tab3);
+    CreateSettings(client);
+    CreatePreview(client);
+
+    FormCreate();
+    ConnectControls();
+    SetTabOrder();
+    UCCEAN128_CodeValueChange();
+    EANUPC_CodeValueChange();
+
+    setMinimumSize(650, 480);
+    resize(650, 480);
+    if (const QScreen* desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
+    // The user types the number at once.
+    EANUPC_CodeValue->setFocus(Qt::OtherFocusReason);
+    EANUPC_CodeValue->setCursorPosition(0);
+}
+
+void TMainForm::CreateMenus() {
+    auto* bar = menuBar();
+    auto* file = Named(bar->addMenu(tr("Файл")), "A1");
+    SaveAsMI =
+        Named(file->addAction(Picture("document-save", "save"), tr("Сохранить как")), "SaveAsMI");
+    PrintMI = Named(file->addAction(Picture("document-print", "print"), tr("Печать")), "PrintMI");
+    ExitMI = Named(file->addAction(Picture("application-exit", "exit"), tr("Выход")), "ExitMI");
+
+    auto* view = Named(bar->addMenu(tr("Вид")), "A2");
+    LineColorMI = Named(view->addAction(tr("Цвет линий")), "LineColorMI");
+    BackgroundColorMI = Named(view->addAction(tr("Цвет фона")), "BackgroundColorMI");
+
+    auto* exportMenu = Named(bar->addMenu(tr("Экспорт")), "A3");
+    CopyMI = Named(exportMenu->addAction(Picture("edit-copy", "copy"), tr("Копировать")), "CopyMI");
+    auto* office =
+        Named(exportMenu->addMenu(Picture(nullptr, "office"), tr("Передать в Microsoft Office")),
+              "MSOfficeMI");
+    office->menuAction()->setObjectName(QStringLiteral("MSOfficeMI"));
+    ExportWordMI =
+        Named(office->addAction(Picture(nullptr, "word"), tr("Передать в Word")), "ExportWordMI");
+    ExportExcelMI = Named(office->addAction(Picture(nullptr, "excel"), tr("Передать в Excel")),
+                          "ExportExcelMI");
+
+    auto* help = Named(bar->addMenu(tr("Справка")), "A4");
+    HelpMI = Named(help->addAction(Picture("help-contents", "help"), tr("Справка")), "HelpMI");
+    AboutMI = Named(help->addAction(Picture("help-about", "about"), tr("О программе")), "AboutMI");
+
+    // Commands of later work: present, but nothing that pretends to work.
+    for (QAction* later :
+         {SaveAsMI, PrintMI, ExitMI, CopyMI, ExportWordMI, ExportExcelMI, HelpMI, AboutMI})
+        later->setEnabled(false);
+}
+
+void TMainForm::CreateToolButtons(QWidget* client) {
+    struct Button {
+        const char* name;
+        int x;
+        QString hint;
+        QAction* action;
+    };
+    const Button buttons[] = {
+        {"SpeedButton1", 5, tr("Сохранить"), SaveAsMI},
+        {"SpeedButton2", 27, tr("Печать"), PrintMI},
+        {"SpeedButton3", 101, tr("Копировать"), CopyMI},
+        {"SpeedButton4", 123, tr("Передать в Microsoft Word"), ExportWordMI},
+        {"SpeedButton7", 145, tr("Передать в Microsoft Excel"), ExportExcelMI},
+        {"SpeedButton5", 172, QString(), HelpMI},
+        {"SpeedButton6", 194, QString(), AboutMI},
+    };
+    for (const Button& b : buttons) {
+        // The button shares its menu item's picture, command and enabled state.
+        QToolButton* button = AddToolButton(client, b.name, b.x, 5, b.hint);
+        button->setIcon(b.action->icon());
+        button->setEnabled(b.action->isEnabled());
+        connect(button, &QToolButton::clicked, b.action, &QAction::trigger);
+        connect(b.action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    }
+    LineColorBtn = Named(new ColorPanel(Qt::black, client), "LineColorBtn");
+    LineColorBtn->setGeometry(53, 5, kToolSide, kToolSide);
+    LineColorBtn->setToolTip(tr("Цвет линий"));
+    BackgroundColorBtn = Named(new ColorPanel(Qt::white, client), "BackgroundColorBtn");
+    BackgroundColorBtn->setGeometry(74, 5, kToolSide, kToolSide);
+    BackgroundColorBtn->setToolTip(tr("Цвет фона"));
+}
+
+void TMainForm::CreateEANUPCTab(QWidget* page) {
+    EANUPC_CodeType = AddList(page, "EANUPC_CodeType", {kEAN13, kEAN8, kUPCA, kUPCE}, 5, 5, 93);
+    EANUPC_CodeType->installEventFilter(this);
+    EANUPC_CodeValue = AddEdit(page, "EANUPC_CodeValue", 101, 5, 95);
+    SetEditMask(*EANUPC_CodeValue, "9 999999 999999;1;0", QStringLiteral("0 000000 000000"));
+    numberSystem_ = new NumberSystemValidator(this);
+    CheckDigitButton =
+        AddToolButton(page, "CheckDigitButton", 199, 5, tr("Рассчитать контрольное значение"));
+    CheckDigitButton->hide();
+    ISBN13Box = Named(new QCheckBox(QStringLiteral("ISBN-13"), page), "ISBN13Box");
+    QFont bold = ISBN13Box->font();
+    bold.setBold(true);
+    ISBN13Box->setFont(bold);
+    ISBN13Box->setGeometry(225, 7, 82, 17);
+
+    Label2 = AddLabel(page, "Label2", tr("Дополнение:"), 5, 35);
+    EANUPC_AddOnType =
+        AddList(page, "EANUPC_AddOnType", {kAddOnNone, kAddOn2, kAddOn5}, 75, 31, 59);
+    EANUPC_AddOnType->installEventFilter(this);
+    EANUPC_AddOnValue = AddEdit(page, "EANUPC_AddOnValue", 137, 31, 59);
+    SetEditMask(*EANUPC_AddOnValue, "99999;1;0", QStringLiteral("00000"));
+    EANUPC_AddOnValue->hide();
+
+    AddLabel(page, "Label5", tr("Размер:"), 5, 61);
+    EANUPC_Size = AddSpin(page, "EANUPC_Size", 50, 57, 80, 200, 5, 100, false);
+    AddLabel(page, "Label6", QStringLiteral("%"), 98, 62);
+}
+
+void TMainForm::CreateITF14Tab(QWidget* page) {
+    ITF14_CodeValue = AddEdit(page, "ITF14_CodeValue", 5, 5, 93, 20);
+    SetEditMask(*ITF14_CodeValue, "99999999999999;1;0", QStringLiteral("00000000000000"));
+    ITF14CheckDigitButton =
+        AddToolButton(page, "ITF14CheckDigitButton", 102, 5, tr("Рассчитать контрольное значение"));
+    ITF14CheckDigitButton->hide();
+    AddLabel(page, "Label8", tr("Размер:"), 5, 34);
+    ITF14_Size = AddSpin(page, "ITF14_Size", 50, 30, 25, 100, 5, 100, false);
+    AddLabel(page, "Label9", QStringLiteral("%"), 98, 34);
+    ITF14_FullBorder = Named(new QCheckBox(tr("Полное обрамление"), page), "ITF14_FullBorder");
+    ITF14_FullBorder->setGeometry(5, 58, 127, 17);
+    ITF14_FullBorder->setChecked(true);
+}
+
+void TMainForm::CreateUCCEAN128Tab(QWidget* page) {
+    UCCEAN128_CodeValue = AddEdit(page, "UCCEAN128_CodeValue", 5, 5, 375);
+    // Long pastes are kept whole: the notice then says how much of them the symbol holds.
+    UCCEAN128_CodeValue->setMaxLength(1'000'000);
+    auto* letters = new FieldLetterValidator(UCCEAN128_CodeValue);
+    UCCEAN128_CodeValue->setValidator(letters);
+    connect(letters, &FieldLetterValidator::refused, this, &TMainForm::FieldRefused);
+
+    AddLabel(page, "Label11", tr("Спецсимвол:"), 5, 35);
+    QStringList names;
+    for (const std::string_view name : SpecialCharNames)
+        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    UCCEAN128_SpecChr = AddList(page, "UCCEAN128_SpecChr", names, 74, 32, 272);
+    SetVisibleRows(*UCCEAN128_SpecChr, 16);
+    UCCEAN128_InsSpecChrBtn =
+        Named(new QPushButton(tr("Вставить"), page), "UCCEAN128_InsSpecChrBtn");
+    UCCEAN128_InsSpecChrBtn->setGeometry(349, 32, 56, 20);
+
+    AddLabel(page, "Label14", tr("Прикладной идентификатор (AI):"), 5, 63);
+    UCCEAN128_AI = AddList(page, "UCCEAN128_AI", {}, 173, 60, 173);
+    SetVisibleRows(*UCCEAN128_AI, 16);
+    UCCEAN128_InsAIBtn = Named(new QPushButton(tr("Вставить"), page), "UCCEAN128_InsAIBtn");
+    UCCEAN128_InsAIBtn->setGeometry(349, 60, 56, 20);
+    UCCEAN128_InsAIBtn->setEnabled(false);
+
+    AddLabel(page, "Label7", tr("Горизонтальный размер:"), 5, 94);
+    UCCEAN128_GSize = AddSpin(page, "UCCEAN128_GSize", 138, 90, 100, 407, 5, 100, false);
+    AddLabel(page, "Label10", QStringLiteral("%"), 186, 94);
+    AddLabel(page, "Label12", tr("Вертикальный размер:"), 210, 94);
+    UCCEAN128_VSize = AddSpin(page, "UCCEAN128_VSize", 332, 90, 100, 400, 5, 100, false);
+    AddLabel(page, "Label13", QStringLiteral("%"), 380, 94);
+}
+
+void TMainForm::CreateSettings(QWidget* client) {
+    SettingsPanel = Named(new QWidget(client), "SettingsPanel");
+    SettingsPanel->setGeometry(432, 51, 203, 63);
+    AddLabel(SettingsPanel, "Label3", tr("Четкость:"), 4, 10);
+    Resolution_ = AddSpin(SettingsPanel, "Resolution", 59, 6, 1, 100, 1, 12, true);
+    AddLabel(SettingsPanel, "Label1", tr("точек/мм"), 106, 9);
+    AddLabel(SettingsPanel, "Label4", tr("Шрифт:"), 16, 40);
+    FontsBox = AddList(SettingsPanel, "FontsBox", {}, 59, 36, 140);
+    SetVisibleRows(*FontsBox, 20);
+
+    // Beside the preview, under the settings: what the symbol leaves out of the text.
+    NoticeLabel = Named(new QLabel(client), "NoticeLabel");
+    NoticeLabel->setGeometry(432, 116, 203, 62);
+    NoticeLabel->setWordWrap(true);
+    NoticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette warning = NoticeLabel->palette();
+    warning.setColor(QPalette::WindowText, QColor(0x99, 0x00, 0x00));
+    NoticeLabel->setPalette(warning);
+}
+
+void TMainForm::CreatePreview(QWidget* client) {
+    PreviewBox = Named(new QGroupBox(tr("Предварительный просмотр"), client), "PreviewBox");
+    PreviewBox->setGeometry(5, 181, 630, 240);
+    QFont bold = PreviewBox->font();
+    bold.setBold(true);
+    PreviewBox->setFont(bold);
+    PaintBox = Named(new PreviewWidget(PreviewBox), "PaintBox");
+    auto* fill = new QVBoxLayout(PreviewBox);
+    fill->setContentsMargins(2, 2, 2, 2);
+    fill->addWidget(PaintBox);
+    PaintBox->setRenderer([this](TCanvas* canvas, double offsetX, double offsetY, double scaleX,
+                                 double scaleY, TRect& bounds) {
+        RenderActiveTab(canvas, bounds, offsetX, offsetY, scaleX, scaleY);
+    });
+}
+
+void TMainForm::FormCreate() {
+    FontsBox->addItems(QFontDatabase::families());
+    // "Arial" where installed; elsewhere the family the system puts in its place, so the text
+    // is in a proportional sans as intended.
+    int arial =
+        FontsBox->findText(QStringLiteral("Arial"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (arial < 0)
+        arial = FontsBox->findText(QFontInfo(QFont(QStringLiteral("Arial"))).family(),
+                                   Qt::MatchExactly | Qt::MatchCaseSensitive);
+    FontsBox->setCurrentIndex(arial);
+
+    UCCEAN128_AI->clear();
+    for (int row = 0; row < kAICount; ++row)
+        UCCEAN128_AI->addItem(QString::fromStdString(AIListItem(row)));
+    UCCEAN128_AI->setCurrentIndex(0);
+    // The AI names are longer than the list is wide: the dropped list shows them whole.
+    QAbstractItemView* rows = UCCEAN128_AI->view();
+    rows->setMinimumWidth(rows->sizeHintForColumn(0) +
+                          rows->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+}
+
+void TMainForm::ConnectControls() {
+    connect(LineColorBtn, &ColorPanel::clicked, this, &TMainForm::LineColorBtnClick);
+    connect(LineColorMI, &QAction::triggered, this, &TMainForm::LineColorBtnClick);
+    connect(BackgroundColorBtn, &ColorPanel::clicked, this, &TMainForm::BackgroundColorBtnClick);
+    connect(BackgroundColorMI, &QAction::triggered, this, &TMainForm::BackgroundColorBtnClick);
+
+    connect(FontsBox, &QComboBox::currentIndexChanged, this, &TMainForm::PaintBoxPaint);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TMainForm::ShowNotice);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TMainForm::PaintBoxPaint);
+    connect(EANUPC_AddOnValue, &QLineEdit::textChanged, this, &TMainForm::PaintBoxPaint);
+    for (StepSpinBox* size : {EANUPC_Size, ITF14_Size, UCCEAN128_GSize, UCCEAN128_VSize})
+        connect(size, &QSpinBox::valueChanged, this, &TMainForm::PaintBoxPaint);
+    connect(ITF14_FullBorder, &QCheckBox::toggled, this, &TMainForm::PaintBoxPaint);
+
+    connect(EANUPC_CodeType, &QComboBox::currentIndexChanged, this,
+            &TMainForm::EANUPC_CodeTypeChange);
+    connect(ISBN13Box, &QCheckBox::toggled, this, &TMainForm::EANUPC_CodeTypeChange);
+    connect(EANUPC_AddOnType, &QComboBox::currentIndexChanged, this,
+            &TMainForm::EANUPC_AddOnTypeChange);
+    connect(EANUPC_CodeValue, &QLineEdit::textChanged, this, &TMainForm::EANUPC_CodeValueChange);
+    connect(ITF14_CodeValue, &QLineEdit::textChanged, this, &TMainForm::ITF14_CodeValueChange);
+    connect(UCCEAN128_CodeValue, &QLineEdit::textChanged, this,
+            &TMainForm::UCCEAN128_CodeValueChange);
+    connect(CheckDigitButton, &QToolButton::clicked, this, &TMainForm::CheckDigitButtonClick);
+    connect(ITF14CheckDigitButton, &QToolButton::clicked, this,
+            &TMainForm::ITF14CheckDigitButtonClick);
+    connect(UCCEAN128_InsSpecChrBtn, &QPushButton::clicked, this,
+            &TMainForm::UCCEAN128_InsSpecChrBtnClick);
+    connect(UCCEAN128_InsAIBtn, &QPushButton::clicked, this, &TMainForm::UCCEAN128_InsAIBtnClick);
+
+    connect(SaveAsMI, &QAction::triggered, this, &TMainForm::SaveAsMIClick);
+    connect(PrintMI, &QAction::triggered, this, &TMainForm::PrintMIClick);
+    connect(CopyMI, &QAction::triggered, this, &TMainForm::CopyMIClick);
+    connect(ExportWordMI, &QAction::triggered, this, &TMainForm::ExportWordMIClick);
+    connect(ExportExcelMI, &QAction::triggered, this, &TMainForm::ExportExcelMIClick);
+    connect(HelpMI, &QAction::triggered, this, &TMainForm::HelpMIClick);
+    connect(AboutMI, &QAction::triggered, this, &TMainForm::AboutMIClick);
+    connect(ExitMI, &QAction::triggered, this, &TMainForm::ExitMIClick);
+}
+
+void TMainForm::SetTabOrder() {
+    const QWidget* chain[] = {PageControl,
+                              EANUPC_CodeType,
+                              EANUPC_CodeValue,
+                              ISBN13Box,
+                              EANUPC_AddOnType,
+                              EANUPC_AddOnValue,
+                              EANUPC_Size,
+                              ITF14_CodeValue,
+                              ITF14_Size,
+                              ITF14_FullBorder,
+                              UCCEAN128_CodeValue,
+                              UCCEAN128_SpecChr,
+                              UCCEAN128_InsSpecChrBtn,
+                              UCCEAN128_AI,
+                              UCCEAN128_InsAIBtn,
+                              UCCEAN128_GSize,
+                              UCCEAN128_VSize,
+                              Resolution_,
+                              FontsBox};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
+}
+
+SymbolRequest TMainForm::CurrentRequest() const {
+    const QString tab = PageControl->tabText(PageControl->currentIndex());
+    SymbolRequest request;
+    if (tab == kEANUPCTab) {
+        request.type = std::string(SymbologyOf(CodeSymbology()).name);
+        request.digits = DigitString(*EANUPC_CodeValue) + DigitString(*EANUPC_AddOnValue);
+        request.addOnType = EANUPC_AddOnType->currentText().toStdString();
+        request.sizePercent = static_cast<unsigned short>(EANUPC_Size->value());
+    } else if (tab == kITF14Tab) {
+        request.type = std::string(SymbologyOf(Symbology::ITF14).name);
+        request.digits = DigitString(*ITF14_CodeValue);
+        request.sizePercent = static_cast<unsigned short>(ITF14_Size->value());
+        request.fullBorder = ITF14_FullBorder->isChecked();
+    } else if (tab == kUCCEAN128Tab) {
+        request = ucc_;
+        request.gSizePercent = static_cast<unsigned short>(UCCEAN128_GSize->value());
+        request.vSizePercent = static_cast<unsigned short>(UCCEAN128_VSize->value());
+    }
+    return request;
+}
+
+SymbolStyle TMainForm::CurrentStyle() const {
+    SymbolStyle style;
+    style.line = FromQColor(LineColorBtn->colour());
+    style.background = FromQColor(BackgroundColorBtn->colour());
+    // Without a chosen font the canvas keeps its own.
+    if (!FontsBox->currentText().isEmpty()) style.fontName = FontsBox->currentText().toStdString();
+    return style;
+}
+
+int TMainForm::Resolution() const {
+    return Resolution_->value();
+}
+
+void TMainForm::RenderActiveTab(TCanvas* canvas, TRect& bounds, double offsetX, double offsetY,
+                                double scaleX, double scaleY) {
+    if (PageControl->tabText(PageControl->currentIndex()) == kUCCEAN128Tab) {
+        // The long text and its encoding are used in place rather than copied at every pass.
+        ucc_.gSizePercent = static_cast<unsigned short>(UCCEAN128_GSize->value());
+        ucc_.vSizePercent = static_cast<unsigned short>(UCCEAN128_VSize->value());
+        RenderSymbol(ucc_, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
+        return;
+    }
+    RenderSymbol(CurrentRequest(), canvas, offsetX, offsetY, scaleX, scaleY, bounds);
+}
+
+void TMainForm::PaintBoxPaint() {
+    PaintBox->setSymbolStyle(CurrentStyle());
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) FormResize();
+    // The code-type and add-on lists drop down when typed into.
+    if ((watched == EANUPC_CodeType || watched == EANUPC_AddOnType) &&
+        event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->text().isEmpty() && key->text().at(0).isPrint() &&
+            (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier)
+            if (auto* list = qobject_cast<QComboBox*>(watched))
+                // After the list has picked the item the key stands for.
+                QMetaObject::invokeMethod(
+                    list, [list] { list->showPopup(); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::FormResize() {
+    const QWidget* client = centralWidget();
+    if (client == nullptr || PreviewBox == nullptr) return;
+    const int width = client->width();
+    const int height = client->height();
+    PreviewBox->resize(width - PreviewBox->x() - kMargin, height - PreviewBox->y() - kMargin);
+    SettingsPanel->move(width - SettingsPanel->width() - kMargin, SettingsPanel->y());
+    NoticeLabel->move(SettingsPanel->x(), NoticeLabel->y());
+}
+
+void TMainForm::ChooseColour(ColorPanel& panel) {
+    // One dialog for both colours, opening on the colour last confirmed in it.
+    ColorDialog->setCurrentColor(confirmedColour_);
+    if (ColorDialog->exec() == QDialog::Accepted) {
+        confirmedColour_ = ColorDialog->selectedColor();
+        panel.setColour(confirmedColour_);
+    }
+    PaintBoxPaint();
+}
+
+void TMainForm::LineColorBtnClick() {
+    ChooseColour(*LineColorBtn);
+}
+
+void TMainForm::BackgroundColorBtnClick() {
+    ChooseColour(*BackgroundColorBtn);
+}
+
+Symbology TMainForm::CodeSymbology() const {
+    const QString type = EANUPC_CodeType->currentText();
+    if (type == kEAN13) return ISBN13Box->isChecked() ? Symbology::ISBN13 : Symbology::EAN13;
+    if (type == kEAN8) return Symbology::EAN8;
+    if (type == kUPCA) return Symbology::UPCA;
+    return Symbology::UPCE;
+}
+
+void TMainForm::EANUPC_CodeTypeChange() {
+    const QString type = EANUPC_CodeType->currentText();
+    Label2->show();
+    EANUPC_AddOnType->show();
+    ISBN13Box->hide();
+    EANUPC_AddOnValue->show();
+    // The number system check applies to UPC-E only; it is set again once the new text is in.
+    EANUPC_CodeValue->setValidator(nullptr);
+    if (type == kEAN13) {
+        ISBN13Box->show();
+        SetEditMask(*EANUPC_CodeValue, "9 999999 999999;1;0", QStringLiteral("0 000000 000000"));
+        if (ISBN13Box->isChecked())
+            SetEditMask(*EANUPC_CodeValue, "\\9 789999 999999;1;0",
+                        QStringLiteral("9 780000 000000"));
+    }
+    if (type == kEAN8) {
+        Label2->hide();
+        EANUPC_AddOnType->hide();
+        EANUPC_AddOnValue->hide();
+        SetEditMask(*EANUPC_CodeValue, "9999 9999;1;0", QStringLiteral("0000 0000"));
+    }
+    if (type == kUPCA)
+        SetEditMask(*EANUPC_CodeValue, "9 99999 99999 9;1;0", QStringLiteral("0 00000 00000 0"));
+    if (type == kUPCE) {
+        SetEditMask(*EANUPC_CodeValue, "9 999999 9;1;0", QStringLiteral("0 000000 0"));
+        EANUPC_CodeValue->setValidator(numberSystem_);
+    }
+    if (EANUPC_AddOnType->currentText() == kAddOnNone) EANUPC_AddOnValue->hide();
+    PaintBoxPaint();
+}
+
+void TMainForm::EANUPC_AddOnTypeChange() {
+    const QString type = EANUPC_AddOnType->currentText();
+    EANUPC_AddOnValue->show();
+    if (type == kAddOnNone) EANUPC_AddOnValue->hide();
+    if (type == kAddOn2) SetEditMask(*EANUPC_AddOnValue, "99;1;0", QStringLiteral("00"));
+    if (type == kAddOn5) SetEditMask(*EANUPC_AddOnValue, "99999;1;0", QStringLiteral("00000"));
+    PaintBoxPaint();
+}
+
+void TMainForm::ApplyCheckDigit(QLineEdit& field, Symbology id) {
+    const std::string digits = SetCheckDigit(id, DigitString(field));
+    if (digits.empty()) return;
+    const QString text = EditTextWithLast(field, digits.back());
+    // Writing fires the change event once more, which finds the text right; a second write in
+    // that nested run could only come from a field refusing the digit, so none is made.
+    if (text == EditText(field) || checkDepth_ > 0) return;
+    const int caret = field.hasSelectedText() ? field.selectionStart() : field.cursorPosition();
+    ++checkDepth_;
+    field.setText(text);
+    --checkDepth_;
+    field.setCursorPosition(caret);
+}
+
+void TMainForm::CheckDigitButtonClick() {
+    ApplyCheckDigit(*EANUPC_CodeValue, CodeSymbology());
+}
+
+void TMainForm::ITF14CheckDigitButtonClick() {
+    ApplyCheckDigit(*ITF14_CodeValue, Symbology::ITF14);
+}
+
+void TMainForm::EANUPC_CodeValueChange() {
+    CheckDigitButtonClick();
+    PaintBoxPaint();
+}
+
+void TMainForm::ITF14_CodeValueChange() {
+    ITF14CheckDigitButtonClick();
+    PaintBoxPaint();
+}
+
+void TMainForm::UCCEAN128_CodeValueChange() {
+    const QString text = UCCEAN128_CodeValue->text();
+    ucc_ = SymbolRequest{};
+    ucc_.type = std::string(SymbologyOf(Symbology::UCCEAN128).name);
+    ucc_.fieldText = FieldBytes(text);
+    EncodeRequest(ucc_);
+    if (refusedCount_ > 0 && text != refusedText_) refusedCount_ = 0;
+    ShowNotice();
+    PaintBoxPaint();
+}
+
+void TMainForm::FieldRefused(qsizetype count, const QString& text) {
+    refusedCount_ = count;
+    refusedText_ = text;
+    ShowNotice();
+}
+
+void TMainForm::ShowNotice() {
+    QStringList lines;
+    if (PageControl->tabText(PageControl->currentIndex()) == kUCCEAN128Tab) {
+        if (refusedCount_ > 0)
+            lines << tr("Не вставлено знаков: %1. Поле принимает ASCII 32–126 и спецсимволы "
+                        "А–Я, а–г.")
+                         .arg(refusedCount_);
+        if (ucc_.encoded && ucc_.encoded->result.truncated)
+            lines << tr("В символе только первые %1 из %2 знаков: больше не помещается.")
+                         .arg(ucc_.encoded->result.encodedChars)
+                         .arg(ucc_.fieldText.size());
+    }
+    NoticeLabel->setText(lines.join(u'\n'));
+}
+
+void TMainForm::UCCEAN128_InsSpecChrBtnClick() {
+    const auto code = SpecialCharCode(UCCEAN128_SpecChr->currentIndex());
+    if (!code) return;
+    QLineEdit& field = *UCCEAN128_CodeValue;
+    // In front of a selection, which stays in the text; the caret ends after the new character
+    // so that repeated insertions come out in order.
+    const int caret = field.hasSelectedText() ? field.selectionStart() : field.cursorPosition();
+    field.deselect();
+    field.setCursorPosition(caret);
+    field.insert(QString(SpecialCharLetter(*code)));
+    field.setFocus(Qt::OtherFocusReason);
+}
+
+void TMainForm::UCCEAN128_InsAIBtnClick() {}
+void TMainForm::SaveAsMIClick() {}
+void TMainForm::PrintMIClick() {}
+void TMainForm::CopyMIClick() {}
+void TMainForm::ExportWordMIClick() {}
+void TMainForm::ExportExcelMIClick() {}
+void TMainForm::HelpMIClick() {}
+void TMainForm::AboutMIClick() {}
+void TMainForm::ExitMIClick() {}
+
+}  // namespace quillmark

@@ -1,0 +1,153 @@
+// The main window: tool buttons, the three symbology tabs, settings and the live preview.
+#pragma once
+
+#include <QColor>
+#include <QMainWindow>
+#include <QString>
+
+#include "canvas/SymbolImage.h"
+#include "encoders/Canvas.h"
+#include "symbol/SymbolRequest.h"
+#include "symbol/Symbology.h"
+
+class QAction;
+class QCheckBox;
+class QColorDialog;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QValidator;
+
+namespace quillmark {
+
+class ColorPanel;
+class PreviewWidget;
+class StepSpinBox;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+
+    // The active tab's symbol, its UCC/EAN-128 text already encoded: what every output draws.
+    SymbolRequest CurrentRequest() const;
+    // Line and background colours and the font of the human-readable text.
+    SymbolStyle CurrentStyle() const;
+    // Dots per millimetre chosen for pictures and printouts.
+    int Resolution() const;
+
+public slots:
+    void FormResize();
+    // Asks the preview to repaint with the current inputs; every change of an input ends here.
+    void PaintBoxPaint();
+
+    void LineColorBtnClick();
+    void BackgroundColorBtnClick();
+    void EANUPC_CodeTypeChange();
+    void EANUPC_AddOnTypeChange();
+    void EANUPC_CodeValueChange();
+    void ITF14_CodeValueChange();
+    void CheckDigitButtonClick();
+    void ITF14CheckDigitButtonClick();
+    void UCCEAN128_CodeValueChange();
+    void UCCEAN128_InsSpecChrBtnClick();
+
+    // Commands that arrive later; their menu items and buttons stay disabled until then.
+    void UCCEAN128_InsAIBtnClick();
+    void SaveAsMIClick();
+    void PrintMIClick();
+    void CopyMIClick();
+    void ExportWordMIClick();
+    void ExportExcelMIClick();
+    void HelpMIClick();
+    void AboutMIClick();
+    void ExitMIClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolButtons(QWidget* client);
+    void CreateEANUPCTab(QWidget* page);
+    void CreateITF14Tab(QWidget* page);
+    void CreateUCCEAN128Tab(QWidget* page);
+    void CreateSettings(QWidget* client);
+    void CreatePreview(QWidget* client);
+    void ConnectControls();
+    void SetTabOrder();
+    void FormCreate();
+
+    // One renderer call for the active tab (a null canvas measures only).
+    void RenderActiveTab(TCanvas* canvas, TRect& bounds, double offsetX, double offsetY,
+                         double scaleX, double scaleY);
+    // The code type as the core names it: "ISBN-13" for a ticked EAN-13.
+    Symbology CodeSymbology() const;
+    // Writes the check digit into field's last position, keeping its caret.
+    void ApplyCheckDigit(QLineEdit& field, Symbology id);
+    void ChooseColour(ColorPanel& panel);
+    void ShowNotice();
+    void FieldRefused(qsizetype count, const QString& text);
+
+    // Menu items and tool buttons.
+    QAction* SaveAsMI = nullptr;
+    QAction* PrintMI = nullptr;
+    QAction* ExitMI = nullptr;
+    QAction* LineColorMI = nullptr;
+    QAction* BackgroundColorMI = nullptr;
+    QAction* CopyMI = nullptr;
+    QAction* ExportWordMI = nullptr;
+    QAction* ExportExcelMI = nullptr;
+    QAction* HelpMI = nullptr;
+    QAction* AboutMI = nullptr;
+    ColorPanel* LineColorBtn = nullptr;
+    ColorPanel* BackgroundColorBtn = nullptr;
+    QColorDialog* ColorDialog = nullptr;
+    QColor confirmedColour_ = Qt::black;
+
+    QTabWidget* PageControl = nullptr;
+    // EAN/UPC
+    QComboBox* EANUPC_CodeType = nullptr;
+    QLineEdit* EANUPC_CodeValue = nullptr;
+    QToolButton* CheckDigitButton = nullptr;
+    QCheckBox* ISBN13Box = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* EANUPC_AddOnType = nullptr;
+    QLineEdit* EANUPC_AddOnValue = nullptr;
+    StepSpinBox* EANUPC_Size = nullptr;
+    QValidator* numberSystem_ = nullptr;
+    // ITF-14
+    QLineEdit* ITF14_CodeValue = nullptr;
+    QToolButton* ITF14CheckDigitButton = nullptr;
+    StepSpinBox* ITF14_Size = nullptr;
+    QCheckBox* ITF14_FullBorder = nullptr;
+    // UCC/EAN-128
+    QLineEdit* UCCEAN128_CodeValue = nullptr;
+    QComboBox* UCCEAN128_SpecChr = nullptr;
+    QPushButton* UCCEAN128_InsSpecChrBtn = nullptr;
+    QComboBox* UCCEAN128_AI = nullptr;
+    QPushButton* UCCEAN128_InsAIBtn = nullptr;
+    StepSpinBox* UCCEAN128_GSize = nullptr;
+    StepSpinBox* UCCEAN128_VSize = nullptr;
+    // Settings and preview
+    QWidget* SettingsPanel = nullptr;
+    StepSpinBox* Resolution_ = nullptr;
+    QComboBox* FontsBox = nullptr;
+    QGroupBox* PreviewBox = nullptr;
+    PreviewWidget* PaintBox = nullptr;
+    QLabel* NoticeLabel = nullptr;
+
+    // The UCC/EAN-128 text as the encoder reads it, encoded once per change of the field.
+    SymbolRequest ucc_;
+    // What the field held after the last refused input; the notice stays until it changes.
+    QString refusedText_;
+    qsizetype refusedCount_ = 0;
+    int checkDepth_ = 0;
+};
+
+}  // namespace quillmark

@@ -1,0 +1,67 @@
+// One paint of the preview per tab at the start-up sizes, and with a 100,000-character text.
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QtGlobal>
+
+#include <benchmark/benchmark.h>
+
+#include "app/MainForm.h"
+#include "app/PreviewWidget.h"
+
+namespace {
+
+void PaintTab(benchmark::State& state, int tab, const QString& text) {
+    quillmark::TMainForm form;
+    form.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(tab);
+    if (!text.isEmpty())
+        form.findChild<QLineEdit*>(QStringLiteral("UCCEAN128_CodeValue"))->setText(text);
+    form.show();
+    QApplication::processEvents();
+    auto* paintBox = form.findChild<quillmark::PreviewWidget*>(QStringLiteral("PaintBox"));
+    QImage image(paintBox->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        paintBox->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+QString LongText() {
+    QString text;
+    for (int i = 0; i < 100'000; ++i) text += QChar(u'0' + i % 10);
+    return text;
+}
+
+void BM_PaintEANUPC(benchmark::State& state) {
+    PaintTab(state, 0, {});
+}
+void BM_PaintITF14(benchmark::State& state) {
+    PaintTab(state, 1, {});
+}
+void BM_PaintUCCEAN128(benchmark::State& state) {
+    PaintTab(state, 2, QStringLiteral("(01)09501101530003(17)250101(10)ABC123"));
+}
+void BM_PaintUCCEAN128Empty(benchmark::State& state) {
+    PaintTab(state, 2, {});
+}
+void BM_PaintUCCEAN128Long(benchmark::State& state) {
+    PaintTab(state, 2, LongText());
+}
+
+BENCHMARK(BM_PaintEANUPC)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintITF14)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintUCCEAN128)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintUCCEAN128Empty)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintUCCEAN128Long)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
