@@ -22,8 +22,8 @@ ITF-14 with bearer bars, and GS1-128 (UCC/EAN-128) with Application
 Identifiers, and shows them at their printed size while the data is typed.
 
 The package holds the window program, quillmark, and the command-line
-renderer, quillmark-render, which draws the same symbols into PNG or BMP
-pictures without a display.]])
+renderer, quillmark-render, which draws the same symbols into PNG, BMP, JPEG,
+SVG or PDF pictures without a display, one at a time or from a CSV file.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

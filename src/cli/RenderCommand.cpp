@@ -1,7 +1,13 @@
-// Parses and checks the command line, then dumps the symbol or writes its picture.
+// Parses and checks the command line, then dumps the symbol, writes its picture or runs a batch.
 #include "cli/RenderCommand.h"
 
+#include <QColor>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QString>
+
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -9,69 +15,55 @@
 #include <ostream>
 #include <system_error>
 
-#include "output/PictureWriter.h"
-#include "canvas/SymbolImage.h"
-#include "cli/FieldText.h"
+#include "Version.h"
+#include "canvas/QPainterCanvas.h"
+#include "cli/BatchFile.h"
+#include "cli/BatchRun.h"
+#include "cli/PictureOutput.h"
+#include "cli/SymbolInput.h"
+#include "cli/Verification.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
-#include "encoders/UCCEAN128.h"
 #include "isbn/ISBN13.h"
-#include "symbol/SymbolCheck.h"
-#include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
 namespace {
 
-constexpr int kExitBadInput = 2;
-
-struct InputError {
-    std::string message;
-};
-
-[[noreturn]] void Fail(std::string message) {
-    throw InputError{std::move(message)};
-}
-
-// Quotes a user's text for a message; control characters are shown as \xNN so that a message
-// always stays on one line and cannot move the terminal's cursor.
-std::string Quoted(const std::string& text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string quoted = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 32 || byte == 127) {
-            quoted += "\\x";
-            quoted += kHex[byte >> 4];
-            quoted += kHex[byte & 15];
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
+// Dots per millimetre above this are surely meant as dots per inch.
+constexpr double kMaxDotsPerMm = 100;
 
 // The options as given, before any check of their values.
 struct Arguments {
     std::map<std::string, std::string> values;  // keyed by the option's long name
     bool dump = false;
     bool noFullBorder = false;
+    bool verify = false;
     bool help = false;
+    bool version = false;
 
     bool Has(const std::string& option) const { return values.contains(option); }
-    const std::string* Find(const std::string& option) const {
+    std::optional<std::string> Find(const std::string& option) const {
         const auto it = values.find(option);
-        return it == values.end() ? nullptr : &it->second;
+        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
 };
 
-constexpr const char* kValueOptions[] = {"--type",  "--data",  "--addon", "--size",
-                                         "--scale", "--gsize", "--vsize", "--output"};
+constexpr const char* kValueOptions[] = {
+    "--type", "--data",       "--addon",      "--size", "--gsize",  "--vsize",  "--scale",
+    "--dpi",  "--line-color", "--background", "--font", "--output", "--format", "--batch"};
 
 bool IsValueOption(const std::string& name) {
     for (const char* option : kValueOptions)
         if (name == option) return true;
     return false;
+}
+
+bool* FlagOf(Arguments& parsed, const std::string& name) {
+    if (name == "--dump") return &parsed.dump;
+    if (name == "--no-full-border") return &parsed.noFullBorder;
+    if (name == "--verify") return &parsed.verify;
+    return nullptr;
 }
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
@@ -90,9 +82,13 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
             parsed.help = true;
             return parsed;
         }
-        if (name == "--dump" || name == "--no-full-border") {
+        if (name == "--version") {
+            parsed.version = true;
+            return parsed;
+        }
+        if (bool* flag = FlagOf(parsed, name)) {
             if (value) Fail("option " + name + " takes no value");
-            (name == "--dump" ? parsed.dump : parsed.noFullBorder) = true;
+            *flag = true;
             continue;
         }
         if (!IsValueOption(name)) {
@@ -108,171 +104,82 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     return parsed;
 }
 
-double ParseScale(const std::string& text) {
-    double scale = 0;
+double ParseNumber(const std::string& option, const std::string& text, const char* unit) {
+    double number = 0;
     const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, scale);
-    if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(scale))
-        Fail("--scale " + Quoted(text) + " is not a finite number of pixels per millimetre");
-    if (scale <= 0) Fail("--scale " + Quoted(text) + " must be greater than 0");
-    return scale;
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(number))
+        Fail(option + " " + Quoted(text) + " is not a finite number of " + unit);
+    if (number <= 0) Fail(option + " " + Quoted(text) + " must be greater than 0");
+    return number;
 }
 
-unsigned short ParsePercent(const std::string& option, const std::string& text, int low, int high) {
-    int percent = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, percent);
-    if (text.empty() || error == std::errc::invalid_argument || stop != end)
-        Fail(option + " " + Quoted(text) + " is not a whole number of percent");
-    if (error != std::errc{} || percent < low || percent > high)
-        Fail(option + " " + Quoted(text) + " is outside " + std::to_string(low) + " to " +
-             std::to_string(high));
-    return static_cast<unsigned short>(percent);
+double DotsPerMm(const Arguments& args) {
+    const std::optional<std::string> scale = args.Find("--scale");
+    const std::optional<std::string> dpi = args.Find("--dpi");
+    if (scale && dpi) Fail("give --scale (dots per millimetre) or --dpi (dots per inch), not both");
+    if (dpi) return ParseNumber("--dpi", *dpi, "dots per inch") / 25.4;
+    if (!scale) return 12;
+    const double dotsPerMm = ParseNumber("--scale", *scale, "dots per millimetre");
+    if (dotsPerMm > kMaxDotsPerMm)
+        Fail("--scale " + *scale + " is above " + std::to_string(int(kMaxDotsPerMm)) +
+             ": --scale counts dots per millimetre, not per inch (for " + *scale +
+             " dpi write --dpi " + *scale + ")");
+    return dotsPerMm;
 }
 
-unsigned short PercentOption(const Arguments& args, const std::string& option, int low, int high) {
-    const std::string* text = args.Find(option);
-    return text ? ParsePercent(option, *text, low, high) : static_cast<unsigned short>(100);
+TColor ParseColour(const std::string& option, const std::string& text) {
+    const QColor colour = QColor::fromString(QString::fromStdString(text));
+    if (!colour.isValid() || colour.alpha() != 255)
+        Fail(option + " " + Quoted(text) + " is neither #RRGGBB nor a colour name such as navy");
+    return FromQColor(colour);
 }
 
-// Words a failed check of option what, whose value was text, in English.
-[[noreturn]] void FailCheck(const SymbolCheck& check, const std::string& what,
-                            const std::string& text, const SymbologyInfo& info) {
-    switch (check.problem) {
-        case SymbolProblem::NotADigit:
-            Fail(what + " " + Quoted(text) + " holds " +
-                 Quoted(std::string(1, text[check.position - 1])) + " at position " +
-                 std::to_string(check.position) + "; only digits 0-9 are allowed");
-        case SymbolProblem::DigitCount:
-            Fail(what + " " + Quoted(text) + " has " + std::to_string(check.count) +
-                 " digits; expected " + std::to_string(check.expected));
-        case SymbolProblem::CheckDigit:
-            // A wrong check digit gives a symbol that scanners reject, so it is refused with the
-            // right one.
-            Fail("check digit of " + text + " should be " + std::to_string(check.expected) +
-                 ", not " + std::to_string(check.given));
-        case SymbolProblem::ISBNPrefix:
-            Fail("ISBN-13 data " + Quoted(text) + " must begin with 978");
-        case SymbolProblem::UPCENumberSystem:
-            Fail("UPC-E data " + Quoted(text) + " must begin with number system 0 or 1");
-        case SymbolProblem::AddOnNotAllowed:
-            Fail(std::string(info.name) + " never carries an add-on");
-        case SymbolProblem::AddOnLength:
-            Fail(what + " " + Quoted(text) + " must have 2 or 5 digits");
-        case SymbolProblem::NothingToEncode:
-            Fail(what + " holds nothing to encode (spaces and parentheses are not encoded)");
-        case SymbolProblem::TooLong:
-            Fail(what + " is too long for one symbol: only its first " +
-                 std::to_string(check.count) + " of " + std::to_string(check.expected) +
-                 " characters fit");
-        case SymbolProblem::UnknownType:
-        case SymbolProblem::None:
-            break;
+SymbolFields FieldsOf(const Arguments& args) {
+    SymbolFields fields;
+    fields.type = args.Find("--type");
+    fields.data = args.Find("--data");
+    fields.addOn = args.Find("--addon");
+    fields.size = args.Find("--size");
+    fields.gSize = args.Find("--gsize");
+    fields.vSize = args.Find("--vsize");
+    if (args.noFullBorder) fields.fullBorder = false;
+    return fields;
+}
+
+PictureSettings SettingsOf(const Arguments& args) {
+    PictureSettings settings;
+    settings.dotsPerMm = DotsPerMm(args);
+    if (auto line = args.Find("--line-color"))
+        settings.style.line = ParseColour("--line-color", *line);
+    if (auto background = args.Find("--background"))
+        settings.style.background = ParseColour("--background", *background);
+    if (auto font = args.Find("--font")) {
+        if (font->empty()) Fail("--font needs a font family name");
+        settings.style.fontName = *font;
     }
-    Fail(what + " " + Quoted(text) + " cannot be drawn as " + std::string(info.name));
+    return settings;
 }
 
-void Require(const SymbolCheck& check, const std::string& what, const std::string& text,
-             const SymbologyInfo& info) {
-    if (!check.ok()) FailCheck(check, what, text, info);
+std::optional<PictureFormat> FormatOption(const Arguments& args) {
+    const std::optional<std::string> name = args.Find("--format");
+    if (!name) return std::nullopt;
+    const std::optional<PictureFormat> format = FormatByName(*name);
+    if (!format) Fail("--format " + Quoted(*name) + " is none of png, bmp, jpg, svg, pdf");
+    return format;
 }
 
-void RejectOptions(const Arguments& args, const SymbologyInfo& info,
-                   std::initializer_list<const char*> options) {
-    const std::string type(info.name);
-    for (const char* option : options)
-        if (args.Has(option)) Fail(std::string("option ") + option + " does not apply to " + type);
-    if (info.id != Symbology::ITF14 && args.noFullBorder)
-        Fail("option --no-full-border does not apply to " + type);
-}
-
-unsigned short SizeOption(const Arguments& args, const std::string& option,
-                          const SymbologyInfo& info) {
-    return PercentOption(args, option, info.minPercent, info.maxPercent);
-}
-
-void FillEANUPC(const Arguments& args, const SymbologyInfo& info, SymbolRequest& symbol) {
-    RejectOptions(args, info, {"--gsize", "--vsize"});
-    const std::string& data = args.values.at("--data");
-    Require(CheckMainDigits(info, data), "--data", data, info);
-    symbol.digits = data;
-    if (const std::string* addOn = args.Find("--addon")) {
-        Require(CheckAddOn(info, *addOn), "--addon", *addOn, info);
-        symbol.addOnType = addOn->size() == 2 ? "2-Digit" : "5-Digit";
-        symbol.digits += *addOn;
-    }
-    symbol.sizePercent = SizeOption(args, "--size", info);
-}
-
-void FillITF14(const Arguments& args, const SymbologyInfo& info, SymbolRequest& symbol) {
-    RejectOptions(args, info, {"--addon", "--gsize", "--vsize"});
-    const std::string& data = args.values.at("--data");
-    Require(CheckMainDigits(info, data), "--data", data, info);
-    symbol.digits = data;
-    symbol.sizePercent = SizeOption(args, "--size", info);
-    symbol.fullBorder = !args.noFullBorder;
-}
-
-void FillUCCEAN128(const Arguments& args, const SymbologyInfo& info, SymbolRequest& symbol) {
-    RejectOptions(args, info, {"--addon", "--size"});
-    const FieldTextResult field = ParseFieldText(args.values.at("--data"));
-    if (!field.ok) Fail("--data: " + field.error);
-    Require(CheckFieldText(field.text), "--data", field.text, info);
-    symbol.fieldText = field.text;
-    EncodeRequest(symbol);
-    symbol.gSizePercent = SizeOption(args, "--gsize", info);
-    symbol.vSizePercent = PercentOption(args, "--vsize", info.minPercent, info.maxVPercent);
-}
-
-std::string TypeList() {
-    std::string list;
-    for (const SymbologyInfo& info : kSymbologies)
-        list += (list.empty() ? "" : ", ") + std::string(info.name);
-    return list;
-}
-
-struct Command {
-    SymbolRequest symbol;
-    double scale = 12;
-    bool dump = false;
-    std::string output;
-    const char* format = "PNG";
-};
-
-const char* PictureFormat(const std::string& path) {
-    const auto dot = path.rfind('.');
-    const QString extension =
-        QString::fromStdString(dot == std::string::npos ? std::string{} : path.substr(dot + 1))
-            .toLower();
-    if (extension == "png") return "PNG";
-    if (extension == "bmp") return "BMP";
-    Fail("output " + Quoted(path) + " must end in .png or .bmp");
-}
-
-Command CheckArguments(const Arguments& args) {
-    Command command;
-    const std::string* type = args.Find("--type");
-    if (!type) Fail("missing --type (one of " + TypeList() + ")");
-    command.symbol.type = *type;
-    if (!args.Has("--data")) Fail("missing --data");
-    const SymbologyInfo* info = FindSymbology(*type);
-    if (info == nullptr) Fail("unknown type " + Quoted(*type) + " (one of " + TypeList() + ")");
-    if (IsEANUPC(info->id))
-        FillEANUPC(args, *info, command.symbol);
-    else if (info->id == Symbology::ITF14)
-        FillITF14(args, *info, command.symbol);
-    else
-        FillUCCEAN128(args, *info, command.symbol);
-    if (const std::string* scale = args.Find("--scale")) command.scale = ParseScale(*scale);
-    const std::string* output = args.Find("--output");
-    if (args.dump && output) Fail("--dump and -o exclude each other");
-    if (!args.dump && !output) Fail("give -o FILE.png|FILE.bmp or --dump");
-    command.dump = args.dump;
-    if (output) {
-        command.output = *output;
-        command.format = PictureFormat(*output);
-    }
-    return command;
+// The format of an output: its extension, else --format; both must agree when both are given.
+PictureFormat OutputFormat(const std::string& output, std::optional<PictureFormat> option) {
+    const std::optional<PictureFormat> byName =
+        output == "-" ? std::nullopt : FormatForPath(output);
+    if (byName && option && *byName != *option)
+        Fail("--format disagrees with the extension of " + Quoted(output));
+    if (byName) return *byName;
+    if (option) return *option;
+    if (output == "-") Fail("-o - writes to standard output; name the picture's --format");
+    Fail("output " + Quoted(output) + " must end in .png, .bmp, .jpg, .jpeg, .svg or .pdf " +
+         "(or give --format)");
 }
 
 void Dump(const SymbolRequest& symbol, std::ostream& out) {
@@ -294,84 +201,145 @@ void Dump(const SymbolRequest& symbol, std::ostream& out) {
     }
 }
 
-std::string PictureProblemText(const SymbolPicture& picture) {
-    const TRect& extent = picture.extent;
-    const std::string size =
-        std::to_string(static_cast<long long>(extent.Right) - extent.Left) + " x " +
-        std::to_string(static_cast<long long>(extent.Bottom) - extent.Top) + " pixels";
-    switch (picture.problem) {
-        case PictureProblem::NoArea:
-            return "the symbol cannot be laid out at this scale (" + size + ")";
-        case PictureProblem::SideTooLong:
-            return "the picture would be " + size + "; at most " +
-                   std::to_string(kMaxSymbolImageSide) + " pixels a side are supported";
-        case PictureProblem::TooManyPixels:
-            return "the picture would be " + size + "; at most " +
-                   std::to_string(kMaxSymbolImagePixels) + " pixels in all are supported";
-        case PictureProblem::OutOfMemory:
-            return "the picture of " + size + " could not be made (out of memory)";
-        case PictureProblem::None:
-            break;
-    }
-    return {};
+// Pictures need the application for fonts. A font that is not installed is drawn in the one
+// the system puts in its place (for Arial, the metric-compatible Liberation Sans): the data stays
+// the same, so the user is told but nothing is refused.
+void StartPictures(const PictureSettings& settings, const RenderEnvironment& environment,
+                   std::ostream& err) {
+    if (environment.startGui) environment.startGui();
+    const QString family = QString::fromStdString(settings.style.fontName);
+    if (!QFontDatabase::hasFamily(family))
+        err << "quillmark-render: font " << Quoted(settings.style.fontName)
+            << " is not installed; the text is drawn in "
+            << Quoted(QFontInfo(QFont(family)).family().toStdString()) << '\n';
 }
 
-void WritePicture(const Command& command) {
-    const SymbolPicture picture = RenderSymbolPicture(command.symbol, command.scale, command.scale);
-    if (picture.problem != PictureProblem::None) Fail(PictureProblemText(picture));
-    const std::string error =
-        SavePicture(picture.image, QString::fromStdString(command.output), command.format,
-                    command.scale);
-    if (!error.empty()) Fail(error);
+int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSettings& settings,
+             std::ostream& out, std::ostream& err, const RenderEnvironment& environment) {
+    const std::string output = *args.Find("--output");
+    const PictureFormat format = OutputFormat(output, FormatOption(args));
+    StartPictures(settings, environment, err);
+    QByteArray bytes;
+    const QString path = QString::fromStdString(output);
+    const PictureResult result = output == "-"
+                                     ? EncodeSymbolPicture(symbol, settings, format, bytes)
+                                     : WriteSymbolPicture(symbol, settings, format, path);
+    if (!result.error.empty()) Fail(result.error);
+    if (args.verify) {
+        // A raster file is read back as written; the others are checked in the pixels drawn.
+        const bool rasterFile =
+            output != "-" && format != PictureFormat::SVG && format != PictureFormat::PDF;
+        const std::string problem =
+            VerifySymbolPicture(rasterFile ? QImage(path) : result.raster, symbol);
+        if (!problem.empty()) {
+            err << "quillmark-render: " << (output == "-" ? std::string("the picture") : output)
+                << " does not scan as its data: " << problem << '\n';
+            return kExitUnverified;
+        }
+    }
+    if (output == "-") {
+        out.write(bytes.constData(), bytes.size());
+        if (!out.flush()) Fail("cannot write the picture to standard output");
+    }
+    return kExitMade;
+}
+
+int RunBatchCommand(const Arguments& args, std::ostream& err,
+                    const RenderEnvironment& environment) {
+    if (args.dump) Fail("--dump does not apply to --batch");
+    if (args.Find("--output") == "-") Fail("a batch writes files; -o - does not apply");
+    BatchOptions options;
+    options.settings = SettingsOf(args);
+    options.format = FormatOption(args);
+    options.verify = args.verify;
+    options.showProgress = environment.errIsTerminal;
+    const std::vector<BatchRow> rows =
+        ReadBatchFile(*args.Find("--batch"), FieldsOf(args), args.Find("--output"));
+    StartPictures(options.settings, environment, err);
+    return RunBatch(rows, options, err);
+}
+
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
+        const RenderEnvironment& environment) {
+    const Arguments args = ParseArguments(argv);
+    if (args.help) {
+        out << RenderUsage();
+        return kExitMade;
+    }
+    if (args.version) {
+        out << "quillmark-render " << kQuillmarkVersion << '\n';
+        return kExitMade;
+    }
+    if (args.Has("--batch")) return RunBatchCommand(args, err, environment);
+    const SymbolRequest symbol = BuildSymbolRequest(FieldsOf(args));
+    const PictureSettings settings = SettingsOf(args);
+    const bool hasOutput = args.Has("--output");
+    if (args.dump && hasOutput) Fail("--dump and -o exclude each other");
+    if (!args.dump && !hasOutput)
+        Fail("give -o FILE (.png .bmp .jpg .svg .pdf), --dump or --batch");
+    if (args.dump) {
+        if (args.verify) Fail("--verify reads pictures back; it does not apply to --dump");
+        Dump(symbol, out);
+        if (!out.flush()) Fail("cannot write the dump to standard output");
+        return kExitMade;
+    }
+    return WriteOne(args, symbol, settings, out, err, environment);
 }
 
 }  // namespace
 
 std::string RenderUsage() {
-    return "Usage: quillmark-render --type TYPE --data DATA [options] (-o FILE.png|FILE.bmp | "
-           "--dump)\n"
-           "\n"
-           "Draws one barcode symbol, black on white, into a PNG or BMP picture.\n"
-           "\n"
-           "Types and their data:\n"
-           "  EAN-13, ISBN-13   13 digits (ISBN-13: beginning with 978)\n"
-           "  EAN-8             8 digits\n"
-           "  UPC-A             12 digits\n"
-           "  UPC-E             8 digits, number system 0 or 1\n"
-           "  ITF-14            14 digits\n"
-           "  UCC/EAN-128       text; special characters by name in braces: {FNC1} to {FNC4},\n"
-           "                    {NUL} to {US}\n"
-           "  The last digit is the check digit and must be right.\n"
-           "\n"
-           "Options:\n"
-           "  --addon DIGITS    EAN-13, ISBN-13, UPC-A, UPC-E: a 2-digit or 5-digit add-on\n"
-           "  --size PERCENT    EAN/UPC: 80 to 200; ITF-14: 25 to 100 (default 100)\n"
-           "  --no-full-border  ITF-14: bearer bars on top and bottom only\n"
-           "  --gsize PERCENT   UCC/EAN-128: width, 100 to 407 (default 100)\n"
-           "  --vsize PERCENT   UCC/EAN-128: height, 100 to 400 (default 100)\n"
-           "  --scale PX_PER_MM pixels per millimetre (default 12)\n"
-           "  -o, --output FILE the picture to write; .png or .bmp\n"
-           "  --dump            print the module strings instead of writing a picture\n"
-           "  --help            this text\n"
-           "\n"
-           "Exit status: 0 on success, 2 on bad input or a failed write.\n";
+    return R"(Usage: quillmark-render --type TYPE --data DATA [options] (-o FILE | --dump)
+       quillmark-render --batch FILE.csv [options]
+
+Draws barcode symbols at their physical size into pictures: PNG, BMP, JPEG, SVG or PDF.
+
+Types and their data (type names in any case, with or without the hyphen):
+  EAN-13, ISBN-13 (ISBN)   13 digits (ISBN-13: beginning with 978)
+  EAN-8                    8 digits
+  UPC-A (UPC)              12 digits
+  UPC-E                    8 digits, number system 0 or 1
+  ITF-14 (ITF14)           14 digits
+  UCC/EAN-128 (GS1-128)    AIs in parentheses or square brackets, e.g. "(01)09501101530008(10)AB";
+                           special characters by name in braces: {FNC1} to {FNC4}, {NUL} to {US}
+  Give the number without its check digit and it is computed (UPC-E: that of the UPC-A number it
+  expands to); a number with a wrong check digit is refused with the right one.
+
+Options:
+  --type TYPE          the symbology                        --type ean13
+  --data DATA          what the symbol carries              --data 400638133393
+  --addon DIGITS       EAN-13, ISBN-13, UPC-A, UPC-E: a 2- or 5-digit add-on   --addon 12
+  --size PERCENT       EAN/UPC: 80 to 200; ITF-14: 25 to 100 (default 100)     --size 80
+  --no-full-border     ITF-14: bearer bars on top and bottom only
+  --gsize PERCENT      UCC/EAN-128: width, 100 to 407 (default 100)            --gsize 150
+  --vsize PERCENT      UCC/EAN-128: height, 100 to 400 (default 100)           --vsize 120
+  --scale DOTS_PER_MM  dots per millimetre, up to 100 (default 12)             --scale 11.811
+  --dpi DOTS_PER_INCH  the same in dots per inch, instead of --scale           --dpi 600
+  --line-color COLOUR  bars and text, #RRGGBB or a name (default black)        --line-color navy
+  --background COLOUR  the symbol's box (default white)                        --background #FFFFF0
+  --font FAMILY        the font of the human-readable text (default Liberation Sans)
+                                                                              --font "DejaVu Sans"
+  -o, --output FILE    the picture; its format from .png .bmp .jpg .jpeg .svg .pdf   -o label.svg
+                       "-o -" writes it to standard output in the --format given
+  --format FORMAT      png, bmp, jpg, svg or pdf                               -o - --format png
+  --dump               print the module strings instead of writing a picture
+  --batch FILE.csv     one symbol per row; the header names the columns type, data, addon, size,
+                       gsize, vsize, border (full or top-bottom) and output; a missing column or
+                       an empty cell takes the option's value     --batch labels.csv --type EAN-13
+  --verify             read every picture back and check that it scans as its data
+  --version            the program's version
+  -h, --help           this text
+
+Exit status: 0 all made; 1 some batch rows failed (each reported with its row number);
+2 bad arguments, unreadable batch file or a picture not written; 3 a picture does not scan as its
+data (with --verify).
+)";
 }
 
-int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const RenderEnvironment& environment) {
     try {
-        const Arguments parsed = ParseArguments(args);
-        if (parsed.help) {
-            out << RenderUsage();
-            return 0;
-        }
-        const Command command = CheckArguments(parsed);
-        if (!command.dump) {
-            WritePicture(command);
-            return 0;
-        }
-        Dump(command.symbol, out);
-        if (!out.flush()) Fail("cannot write the dump to standard output");
-        return 0;
+        return Run(args, out, err, environment);
     } catch (const InputError& error) {
         err << "quillmark-render: " << error.message << '\n';
         return kExitBadInput;

@@ -1,7 +1,11 @@
-// quillmark-render: draws one barcode symbol into a picture from the command line.
+// quillmark-render: draws barcode symbols into pictures from the command line.
 #include <QGuiApplication>
 #include <QString>
+
+#include <unistd.h>
+
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,11 +25,18 @@ void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const Q
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Fonts need a QGuiApplication; the offscreen platform lets it run without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    defaultHandler = qInstallMessageHandler(FilterQtMessages);
-    // Copied first: QGuiApplication removes the options it recognises from argv.
     const std::vector<std::string> args(argv + 1, argv + argc);
-    QGuiApplication app(argc, argv);
-    return quillmark::RunRenderCommand(args, std::cout, std::cerr);
+    std::unique_ptr<QGuiApplication> app;
+    quillmark::RenderEnvironment environment;
+    environment.errIsTerminal = isatty(STDERR_FILENO) == 1;
+    // The application is made only for pictures (fonts need it): a dump, the help and refused
+    // input start faster without it. The offscreen platform needs no display and loads nothing
+    // else; a platform the user names is kept.
+    environment.startGui = [&] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        defaultHandler = qInstallMessageHandler(FilterQtMessages);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    };
+    std::ios::sync_with_stdio(false);
+    return quillmark::RunRenderCommand(args, std::cout, std::cerr, environment);
 }

@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "support/GuiApp.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
+#include "support/GuiApp.h"
 
 namespace quillmark {
 namespace {
@@ -292,7 +292,7 @@ const Args kUCC = {"--type", "UCC/EAN-128", "--data", "(01)12345678901231"};
 TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
     const BadCase cases[] = {
         {"no type", {"--data", "4006381333931"}, "missing --type"},
-        {"unknown type", {"--type", "EAN13", "--data", "4006381333931"}, "unknown type \"EAN13\""},
+        {"unknown type", {"--type", "EAN14", "--data", "4006381333931"}, "unknown type \"EAN14\""},
         // A control character in the user's text is shown escaped: the message stays one line.
         {"type with a line break",
          {"--type", "EAN\n13", "--data", "4006381333931"},
@@ -300,12 +300,12 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
         {"unknown option with an escape", {"--\x1b[2J", "x"}, "\"--\\x1B[2J\""},
         {"no data", {"--type", "EAN-13"}, "missing --data"},
         {"short EAN-13",
-         {"--type", "EAN-13", "--data", "400638133393"},
-         "has 12 digits; expected 13"},
+         {"--type", "EAN-13", "--data", "40063813339"},
+         "has 11 digits; expected 13"},
         {"long EAN-8", {"--type", "EAN-8", "--data", "963850740"}, "has 9 digits; expected 8"},
-        {"short UPC-A", {"--type", "UPC-A", "--data", "03600029145"}, "expected 12"},
-        {"short UPC-E", {"--type", "UPC-E", "--data", "0425261"}, "expected 8"},
-        {"short ITF-14", {"--type", "ITF-14", "--data", "1234567890123"}, "expected 14"},
+        {"short UPC-A", {"--type", "UPC-A", "--data", "0360002914"}, "expected 12"},
+        {"short UPC-E", {"--type", "UPC-E", "--data", "042526"}, "expected 8"},
+        {"short ITF-14", {"--type", "ITF-14", "--data", "123456789012"}, "expected 14"},
         {"non-digit", {"--type", "EAN-13", "--data", "40063813339x1"}, "\"x\" at position 12"},
         {"spaced digits", {"--type", "EAN-8", "--data", "9638 5074"}, "\" \" at position 5"},
         {"wrong check digit", {"--type", "EAN-13", "--data", "4006381333932"}, "should be 1"},
@@ -349,17 +349,28 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
         {"nothing to encode", {"--type", "UCC/EAN-128", "--data", "( ) "}, "nothing to encode"},
         {"empty text", {"--type", "UCC/EAN-128", "--data", ""}, "nothing to encode"},
         {"too long", {"--type", "UCC/EAN-128", "--data", std::string(300, 'A')}, "too long"},
-        {"wrong extension", With(kEAN13, {"-o", "out.jpg"}), "must end in .png or .bmp"},
+        {"wrong extension", With(kEAN13, {"-o", "out.gif"}), "must end in .png, .bmp"},
+        {"format disagrees", With(kEAN13, {"-o", "out.png", "--format", "svg"}), "disagrees"},
+        {"unknown format", With(kEAN13, {"-o", "-", "--format", "gif"}), "--format \"gif\""},
+        {"stdout without format", With(kEAN13, {"-o", "-"}), "name the picture's --format"},
+        {"scale meant as dpi", With(kEAN13, {"--scale", "300"}), "for 300 dpi write --dpi 300"},
+        {"scale and dpi", With(kEAN13, {"--scale", "12", "--dpi", "300"}), "not both"},
+        {"dpi zero", With(kEAN13, {"--dpi", "0"}), "greater than 0"},
+        {"colour name", With(kEAN13, {"--line-color", "blurple"}), "--line-color \"blurple\""},
+        {"colour digits", With(kEAN13, {"--background", "#12345"}), "#RRGGBB"},
+        {"bracket not AI", {"--type", "GS1-128", "--data", "[1]23"}, "not an AI of 2 to 4"},
+        {"bracket open", {"--type", "GS1-128", "--data", "[01"}, "not closed"},
+        {"batch missing", {"--batch", "/no/such/file.csv"}, "cannot read \"/no/such/file.csv\""},
         {"dump and output", With(kEAN13, {"--dump"}), "exclude each other"},
         {"no output", kEAN13, "give -o"},
-        {"too wide", With(kEAN13, {"--scale", "1000"}), "at most 32767 pixels a side"},
+        {"too wide", With(kEAN13, {"--dpi", "25400"}), "at most 32767 pixels a side"},
         // 255 codewords at the widest and highest magnification at 100 dots/mm: refused from
         // the measure pass, before any picture is allocated.
         {"UCC/EAN-128 too large",
          {"--type", "UCC/EAN-128", "--data", std::string(252, 'A'), "--gsize", "407", "--vsize",
           "400", "--scale", "100"},
          "288766 x 15100 pixels"},
-        {"too many pixels", With(kEAN13, {"--scale", "330"}), "at most 100000000 pixels"},
+        {"too many pixels", With(kEAN13, {"--dpi", "8382"}), "at most 100000000 pixels"},
         {"no pixels", With(kEAN13, {"--scale", "0.01"}), "cannot be laid out"},
     };
     QTemporaryDir dir;

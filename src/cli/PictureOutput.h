@@ -1,0 +1,45 @@
+// One symbol written as a picture file or to a stream, in any of the formats the writers know.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+#include "canvas/SymbolImage.h"
+#include "symbol/SymbolRequest.h"
+
+namespace quillmark {
+
+enum class PictureFormat { PNG, BMP, JPEG, SVG, PDF };
+
+// The format named by "png", "bmp", "jpg", "jpeg", "svg" or "pdf" in any case.
+std::optional<PictureFormat> FormatByName(const std::string& name);
+// The format of a file name's extension, in any case.
+std::optional<PictureFormat> FormatForPath(const std::string& path);
+
+// Everything but the symbol that decides how its picture looks.
+struct PictureSettings {
+    double dotsPerMm = 12;
+    SymbolStyle style;
+};
+
+// The outcome of drawing one picture: an error message, or the picture (and for a raster format
+// the pixels written, so that they can be read back without a second draw).
+struct PictureResult {
+    std::string error;
+    QImage raster;  // the pixels of the symbol at settings.dotsPerMm (every format)
+};
+
+// Writes the symbol's picture to path atomically. A vector format keeps the raster picture's
+// grid, so raster carries what it looks like at that density.
+PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
+                                 PictureFormat format, const QString& path);
+
+// The same picture's bytes, for standard output.
+PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
+                                  PictureFormat format, QByteArray& bytes);
+
+}  // namespace quillmark

@@ -1,0 +1,245 @@
+// Checks one symbol's inputs and words every refusal in English.
+#include "cli/SymbolInput.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <map>
+
+#include "cli/FieldText.h"
+#include "symbol/CheckDigit.h"
+#include "symbol/SymbolCheck.h"
+
+namespace quillmark {
+
+void Fail(std::string message) {
+    throw InputError{std::move(message)};
+}
+
+std::string Quoted(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string quoted = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 || byte == 127) {
+            quoted += "\\x";
+            quoted += kHex[byte >> 4];
+            quoted += kHex[byte & 15];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string TypeList() {
+    std::string list;
+    for (const SymbologyInfo& info : kSymbologies)
+        list += (list.empty() ? "" : ", ") + std::string(info.name);
+    return list;
+}
+
+namespace {
+
+// Upper case without hyphens, spaces, underscores and slashes: "ean13", "Ean-13" and "EAN 13"
+// all become "EAN13".
+std::string TypeKey(const std::string& name) {
+    std::string key;
+    for (const char c : name) {
+        if (c == '-' || c == ' ' || c == '_' || c == '/') continue;
+        key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
+
+// The names other tools and people use, by their key.
+const std::map<std::string, Symbology>& OtherNames() {
+    static const std::map<std::string, Symbology> names{
+        {"ISBN", Symbology::ISBN13},      {"UPC", Symbology::UPCA},
+        {"GS1128", Symbology::UCCEAN128}, {"EAN128", Symbology::UCCEAN128},
+        {"UCC128", Symbology::UCCEAN128}, {"ITF", Symbology::ITF14},
+    };
+    return names;
+}
+
+unsigned short ParsePercent(const std::string& option, const std::string& text, int low, int high) {
+    int percent = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, percent);
+    if (text.empty() || error == std::errc::invalid_argument || stop != end)
+        Fail(option + " " + Quoted(text) + " is not a whole number of percent");
+    if (error != std::errc{} || percent < low || percent > high)
+        Fail(option + " " + Quoted(text) + " is outside " + std::to_string(low) + " to " +
+             std::to_string(high));
+    return static_cast<unsigned short>(percent);
+}
+
+unsigned short Percent(const std::optional<std::string>& text, const std::string& option, int low,
+                       int high) {
+    return text ? ParsePercent(option, *text, low, high) : static_cast<unsigned short>(100);
+}
+
+// Words a failed check of option what, whose value was text, in English.
+[[noreturn]] void FailCheck(const SymbolCheck& check, const std::string& what,
+                            const std::string& text, const SymbologyInfo& info) {
+    switch (check.problem) {
+        case SymbolProblem::NotADigit:
+            Fail(what + " " + Quoted(text) + " holds " +
+                 Quoted(std::string(1, text[check.position - 1])) + " at position " +
+                 std::to_string(check.position) + "; only digits 0-9 are allowed");
+        case SymbolProblem::DigitCount:
+            Fail(what + " " + Quoted(text) + " has " + std::to_string(check.count) +
+                 " digits; expected " + std::to_string(check.expected) + " (or " +
+                 std::to_string(check.expected - 1) + " without the check digit)");
+        case SymbolProblem::CheckDigit:
+            // A wrong check digit gives a symbol that scanners reject, so it is refused with the
+            // right one rather than mended: the number may have been mistyped anywhere.
+            Fail("check digit of " + text + " should be " + std::to_string(check.expected) +
+                 ", not " + std::to_string(check.given));
+        case SymbolProblem::ISBNPrefix:
+            Fail("ISBN-13 data " + Quoted(text) + " must begin with 978");
+        case SymbolProblem::UPCENumberSystem:
+            Fail("UPC-E data " + Quoted(text) + " must begin with number system 0 or 1");
+        case SymbolProblem::AddOnNotAllowed:
+            Fail(std::string(info.name) + " never carries an add-on");
+        case SymbolProblem::AddOnLength:
+            Fail(what + " " + Quoted(text) + " must have 2 or 5 digits");
+        case SymbolProblem::NothingToEncode:
+            Fail(what + " holds nothing to encode (spaces and parentheses are not encoded)");
+        case SymbolProblem::TooLong:
+            Fail(what + " is too long for one symbol: only its first " +
+                 std::to_string(check.count) + " of " + std::to_string(check.expected) +
+                 " characters fit");
+        case SymbolProblem::UnknownType:
+        case SymbolProblem::None:
+            break;
+    }
+    Fail(what + " " + Quoted(text) + " cannot be drawn as " + std::string(info.name));
+}
+
+void Require(const SymbolCheck& check, const std::string& what, const std::string& text,
+             const SymbologyInfo& info) {
+    if (!check.ok()) FailCheck(check, what, text, info);
+}
+
+void Reject(const std::optional<std::string>& value, const char* option,
+            const SymbologyInfo& info) {
+    if (value)
+        Fail(std::string("option ") + option + " does not apply to " + std::string(info.name));
+}
+
+bool AllDigits(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Main digits one short of their length are completed with the check digit the window would
+// write; anything else is checked as given.
+std::string MainDigits(const SymbologyInfo& info, const std::string& data) {
+    std::string digits = data;
+    if (digits.size() + 1 == info.digitCount && AllDigits(digits))
+        digits = SetCheckDigit(info.id, digits + "0");
+    Require(CheckMainDigits(info, digits), "--data", data, info);
+    return digits;
+}
+
+void FillEANUPC(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
+    Reject(fields.gSize, "--gsize", info);
+    Reject(fields.vSize, "--vsize", info);
+    symbol.digits = MainDigits(info, *fields.data);
+    if (fields.addOn) {
+        Require(CheckAddOn(info, *fields.addOn), "--addon", *fields.addOn, info);
+        symbol.addOnType = fields.addOn->size() == 2 ? "2-Digit" : "5-Digit";
+        symbol.digits += *fields.addOn;
+    }
+    symbol.sizePercent = Percent(fields.size, "--size", info.minPercent, info.maxPercent);
+}
+
+void FillITF14(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
+    Reject(fields.addOn, "--addon", info);
+    Reject(fields.gSize, "--gsize", info);
+    Reject(fields.vSize, "--vsize", info);
+    symbol.digits = MainDigits(info, *fields.data);
+    symbol.sizePercent = Percent(fields.size, "--size", info.minPercent, info.maxPercent);
+    symbol.fullBorder = fields.fullBorder.value_or(true);
+}
+
+void FillUCCEAN128(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
+    Reject(fields.addOn, "--addon", info);
+    Reject(fields.size, "--size", info);
+    const FieldTextResult field = ParseFieldText(NormalizeGS1Notation(*fields.data));
+    if (!field.ok) Fail("--data: " + field.error);
+    Require(CheckFieldText(field.text), "--data", field.text, info);
+    symbol.fieldText = field.text;
+    EncodeRequest(symbol);
+    symbol.gSizePercent = Percent(fields.gSize, "--gsize", info.minPercent, info.maxPercent);
+    symbol.vSizePercent = Percent(fields.vSize, "--vsize", info.minPercent, info.maxVPercent);
+}
+
+bool StartsWithNoCase(const std::string& text, std::size_t at, std::string_view prefix) {
+    if (text.size() - at < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(text[at + i])) != prefix[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+const SymbologyInfo* FindSymbologyByAnyName(const std::string& name) {
+    const std::string key = TypeKey(name);
+    if (key.empty()) return nullptr;
+    for (const SymbologyInfo& info : kSymbologies)
+        if (TypeKey(std::string(info.name)) == key) return &info;
+    const auto other = OtherNames().find(key);
+    return other == OtherNames().end() ? nullptr : &SymbologyOf(other->second);
+}
+
+std::string NormalizeGS1Notation(const std::string& data) {
+    // Other tools' ways of writing FNC1 would otherwise be encoded as their literal characters,
+    // giving a symbol that scans as different data.
+    static constexpr std::string_view kEscapes[] = {"]C1", "^FNC1", "<FNC1>", "\\F"};
+    for (std::size_t i = 0; i < data.size(); ++i)
+        for (const std::string_view escape : kEscapes)
+            if (StartsWithNoCase(data, i, escape))
+                Fail("--data holds " + Quoted(data.substr(i, escape.size())) + " at position " +
+                     std::to_string(i + 1) + ", another program's way of writing FNC1; write " +
+                     "{FNC1} (or put each AI in parentheses)");
+    // [01]... is the square-bracket notation of other GS1 tools: the same AIs in parentheses.
+    std::string text = data;
+    for (std::size_t open = text.find('['); open != std::string::npos;
+         open = text.find('[', open + 1)) {
+        const std::size_t close = text.find(']', open + 1);
+        if (close == std::string::npos)
+            Fail("--data: \"[\" at position " + std::to_string(open + 1) +
+                 " is not closed by \"]\"");
+        const std::string ai = text.substr(open + 1, close - open - 1);
+        if (ai.size() < 2 || ai.size() > 4 || !AllDigits(ai))
+            Fail("--data: " + Quoted("[" + ai + "]") + " at position " + std::to_string(open + 1) +
+                 " is not an AI of 2 to 4 digits");
+        text[open] = '(';
+        text[close] = ')';
+    }
+    if (const std::size_t close = text.find(']'); close != std::string::npos)
+        Fail("--data: \"]\" at position " + std::to_string(close + 1) + " closes no \"[\"");
+    return text;
+}
+
+SymbolRequest BuildSymbolRequest(const SymbolFields& fields) {
+    if (!fields.type) Fail("missing --type (one of " + TypeList() + ")");
+    if (!fields.data) Fail("missing --data");
+    const SymbologyInfo* info = FindSymbologyByAnyName(*fields.type);
+    if (info == nullptr)
+        Fail("unknown type " + Quoted(*fields.type) + " (one of " + TypeList() + ")");
+    if (info->id != Symbology::ITF14 && fields.fullBorder.has_value() && !*fields.fullBorder)
+        Fail("option --no-full-border does not apply to " + std::string(info->name));
+    SymbolRequest symbol;
+    symbol.type = std::string(info->name);
+    if (IsEANUPC(info->id))
+        FillEANUPC(fields, *info, symbol);
+    else if (info->id == Symbology::ITF14)
+        FillITF14(fields, *info, symbol);
+    else
+        FillUCCEAN128(fields, *info, symbol);
+    return symbol;
+}
+
+}  // namespace quillmark

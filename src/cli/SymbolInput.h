@@ -1,0 +1,49 @@
+// One symbol's inputs as the command line and batch rows give them, checked into a request.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "symbol/SymbolRequest.h"
+#include "symbol/Symbology.h"
+
+namespace quillmark {
+
+// A refused input; the message is one line of English without the program's name.
+struct InputError {
+    std::string message;
+};
+
+[[noreturn]] void Fail(std::string message);
+
+// Quotes a user's text for a message; control characters become \xNN so that a message always
+// stays on one line and cannot move the terminal's cursor.
+std::string Quoted(const std::string& text);
+
+// The symbol's inputs as text; an absent value takes the symbology's default.
+struct SymbolFields {
+    std::optional<std::string> type;
+    std::optional<std::string> data;
+    std::optional<std::string> addOn;
+    std::optional<std::string> size;
+    std::optional<std::string> gSize;
+    std::optional<std::string> vSize;
+    std::optional<bool> fullBorder;  // ITF-14 only
+};
+
+// The table's row for a type name as people write it: any case, with or without the hyphen,
+// and the names other tools use (GS1-128, EAN-128, ISBN, ITF14, UPC). nullptr for anything else.
+const SymbologyInfo* FindSymbologyByAnyName(const std::string& name);
+
+// The UCC/EAN-128 data in the field's notation: AIs in parentheses, square brackets read as
+// parentheses; escapes of other tools ("]C1", "^FNC1", "<FNC1>", "\F") are refused.
+std::string NormalizeGS1Notation(const std::string& data);
+
+// Checks every field and builds the request (UCC/EAN-128 encoded once). Main digits one short of
+// their length get their check digit as the window computes it. Throws InputError.
+SymbolRequest BuildSymbolRequest(const SymbolFields& fields);
+
+// "ITF-14 digits ..." style text of what the symbol carries, for messages.
+std::string TypeList();
+
+}  // namespace quillmark

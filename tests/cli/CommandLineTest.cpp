@@ -1,0 +1,282 @@
+// quillmark-render's forgiving inputs, its picture formats read back, batches and exit statuses.
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/RenderCommand.h"
+#include "support/GuiApp.h"
+
+namespace quillmark {
+namespace {
+
+using Args = std::vector<std::string>;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun Render(const Args& args) {
+    std::ostringstream out, err;
+    CliRun run;
+    run.status = RunRenderCommand(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+std::string Dump(const Args& args) {
+    Args withDump = args;
+    withDump.push_back("--dump");
+    const CliRun run = Render(withDump);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out;
+}
+
+// Each spelling must give exactly the dump of the canonical input.
+TEST(CommandLine, ForgivingNamesAndCheckDigitsGiveTheSameSymbol) {
+    struct Case {
+        Args given;
+        Args canonical;
+    };
+    const Case cases[] = {
+        {{"--type", "ean13", "--data", "4006381333931"},
+         {"--type", "EAN-13", "--data", "4006381333931"}},
+        {{"--type", "Ean 13", "--data", "400638133393"},
+         {"--type", "EAN-13", "--data", "4006381333931"}},
+        {{"--type", "isbn", "--data", "978030640615"},
+         {"--type", "ISBN-13", "--data", "9780306406157"}},
+        {{"--type", "ean8", "--data", "9638507"}, {"--type", "EAN-8", "--data", "96385074"}},
+        {{"--type", "UPC", "--data", "03600029145"}, {"--type", "UPC-A", "--data", "036000291452"}},
+        // UPC-E takes the check digit of its UPC-A expansion 04252000001 (the direct rule gives 8).
+        {{"--type", "upc-e", "--data", "0425261"}, {"--type", "UPC-E", "--data", "04252614"}},
+        {{"--type", "ITF14", "--data", "1234567890123"},
+         {"--type", "ITF-14", "--data", "12345678901231"}},
+        {{"--type", "GS1-128", "--data", "[01]09501101530008[10]ABC"},
+         {"--type", "UCC/EAN-128", "--data", "(01)09501101530008(10)ABC"}},
+        {{"--type", "ean128", "--data", "[17]251231[10]A{FNC1}[21]7"},
+         {"--type", "UCC/EAN-128", "--data", "(17)251231(10)A{FNC1}(21)7"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given[1] + " " + c.given[3]);
+        EXPECT_EQ(Dump(c.given), Dump(c.canonical));
+    }
+}
+
+TEST(CommandLine, RefusesOtherToolsEscapesAndNamesTheRightCheckDigit) {
+    const std::pair<Args, std::string> cases[] = {
+        {{"--type", "GS1-128", "--data", "]C101095011015300"}, "\"]C1\" at position 1"},
+        {{"--type", "GS1-128", "--data", "(10)A^FNC1(21)7"}, "\"^FNC1\" at position 6"},
+        {{"--type", "GS1-128", "--data", "(10)A<fnc1>(21)7"}, "\"<fnc1>\""},
+        {{"--type", "GS1-128", "--data", "(10)A\\F(21)7"}, "\"\\F\""},
+        {{"--type", "UPC-E", "--data", "04252618"}, "check digit of 04252618 should be 4, not 8"},
+        {{"--type", "ITF-14", "--data", "12345678901230"}, "should be 1, not 0"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(message);
+        const CliRun run = Render(args);
+        EXPECT_EQ(run.status, kExitBadInput);
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        if (args[1] == "GS1-128") {
+            EXPECT_NE(run.err.find("{FNC1}"), std::string::npos);
+        }
+    }
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+double Number(const QByteArray& text, const QString& pattern) {
+    const QRegularExpressionMatch match =
+        QRegularExpression(pattern).match(QString::fromLatin1(text));
+    return match.hasMatch() ? match.captured(1).toDouble() : -1;
+}
+
+// Every format through the command line: the picture's size and density read back, and standard
+// output carrying the same bytes as the file.
+TEST(CommandLine, EveryFormatRecordsThePhysicalSize) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Args symbol = {"--type", "EAN-13", "--data", "4006381333931", "--scale", "10"};
+    const CliRun png = Render({"--type", "EAN-13", "--data", "4006381333931", "--scale", "10", "-o",
+                               dir.filePath("s.png").toStdString()});
+    ASSERT_EQ(png.status, 0) << png.err;
+    const QImage reference(dir.filePath("s.png"));
+    const double widthMm = reference.width() / 10.0;
+    const double heightMm = reference.height() / 10.0;
+    for (const char* extension : {"png", "PNG", "bmp", "jpg", "JPEG"}) {
+        SCOPED_TRACE(extension);
+        const QString path = dir.filePath(QString("r.") + extension);
+        Args args = symbol;
+        args.insert(args.end(), {"-o", path.toStdString(), "--verify"});
+        ASSERT_EQ(Render(args).status, 0);
+        const QImage picture(path);
+        EXPECT_EQ(picture.size(), reference.size());
+        EXPECT_EQ(picture.dotsPerMeterX(), 10000);
+        EXPECT_EQ(picture.dotsPerMeterY(), 10000);
+    }
+    for (const char* format : {"svg", "pdf", "png", "bmp"}) {
+        SCOPED_TRACE(format);
+        const QString path = dir.filePath(QString("v.") + format);
+        Args toFile = symbol;
+        toFile.insert(toFile.end(), {"-o", path.toStdString()});
+        ASSERT_EQ(Render(toFile).status, 0);
+        const QByteArray bytes = ReadFile(path);
+        Args toStdout = symbol;
+        toStdout.insert(toStdout.end(), {"-o", "-", "--format", format});
+        const CliRun run = Render(toStdout);
+        ASSERT_EQ(run.status, 0) << run.err;
+        if (std::string(format) != "pdf") {  // a PDF carries its creation time
+            EXPECT_EQ(QByteArray::fromStdString(run.out), bytes);
+        }
+        if (std::string(format) == "svg") {
+            EXPECT_NEAR(Number(bytes, R"(width="([0-9.]+)mm")"), widthMm, 0.001);
+            EXPECT_NEAR(Number(bytes, R"(height="([0-9.]+)mm")"), heightMm, 0.001);
+        } else if (std::string(format) == "pdf") {
+            EXPECT_TRUE(bytes.startsWith("%PDF"));
+            // The page in points, 72 to the inch, rounded up to whole points.
+            const QString box = R"(/MediaBox \[\s*0 0 ([0-9.]+) ([0-9.]+)\s*\])";
+            const QRegularExpressionMatch match =
+                QRegularExpression(box).match(QString::fromLatin1(bytes));
+            ASSERT_TRUE(match.hasMatch());
+            for (const auto& [points, mm] : {std::pair{match.captured(1).toDouble(), widthMm},
+                                             std::pair{match.captured(2).toDouble(), heightMm}}) {
+                EXPECT_GE(points, mm * 72 / 25.4 - 0.01);
+                EXPECT_LT(points, mm * 72 / 25.4 + 1);
+            }
+        }
+    }
+}
+
+TEST(CommandLine, ColoursAndDpiReachThePicture) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("c.png");
+    const CliRun run =
+        Render({"--type", "ITF-14", "--data", "1234567890123", "--dpi", "254", "--line-color",
+                "navy", "--background", "#FFFFF0", "-o", path.toStdString(), "--verify"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QImage picture(path);
+    EXPECT_EQ(picture.dotsPerMeterX(), 10000);
+    EXPECT_EQ(picture.pixel(0, 0) & 0xFFFFFF, 0x000080u);  // the bearer bar's corner
+    EXPECT_EQ(picture.pixel(picture.width() / 2, 0) & 0xFFFFFF, 0x000080u);
+    int background = 0;
+    for (int x = 0; x < picture.width(); ++x)
+        background += (picture.pixel(x, picture.height() / 2) & 0xFFFFFF) == 0xFFFFF0u;
+    EXPECT_GT(background, 0);
+}
+
+TEST(CommandLine, AMissingFontIsNamedAndReplaced) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.filePath("f.png").toStdString();
+    const CliRun run = Render({"--type", "EAN-8", "--data", "9638507", "--font", "No Such Family",
+                               "-o", path, "--verify"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.starts_with(
+        "quillmark-render: font \"No Such Family\" is not installed; the text is drawn in \""))
+        << run.err;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(path)));
+}
+
+// Modules of 1.5 pixels on average drawn as 1 or 2 whole pixels: widths the decoder cannot
+// tell apart. The picture is made, but the run fails with status 3 naming the file.
+TEST(CommandLine, VerifyCatchesASymbolThatDoesNotScan) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.filePath("small.png").toStdString();
+    const Args args = {"--type", "EAN-13", "--data", "4006381333931", "--scale", "1.5", "-o", path};
+    EXPECT_EQ(Render(args).status, 0);  // without --verify nothing is read back
+    Args verify = args;
+    verify.push_back("--verify");
+    const CliRun run = Render(verify);
+    EXPECT_EQ(run.status, kExitUnverified);
+    EXPECT_NE(run.err.find(path + " does not scan as its data"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("nothing read (expected 4006381333931)"), std::string::npos) << run.err;
+}
+
+std::string BatchFile(const QTemporaryDir& dir, const std::string& body) {
+    const QString path = dir.filePath("rows.csv");
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(body.data(), static_cast<qint64>(body.size()));
+    return path.toStdString();
+}
+
+// Good, bad and quoted rows: the bad ones are reported by row number and the others still made.
+TEST(CommandLine, BatchMakesTheGoodRowsAndReportsTheBadOnes) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string d = dir.path().toStdString() + "/";
+    const std::string csv =
+        "\xEF\xBB\xBF"
+        "Data,Output,type\r\n"  // row 1, BOM and any case
+        "400638133393," +
+        d + "a.png,\r\n" +                               // row 2: --type, check digit
+        "\"(10)A,B\"\"C\"," + d + "b.svg,GS1-128\r\n" +  // row 3: comma and quote
+        "4006381333932," + d + "c.png,\r\n" +            // row 4: wrong check digit
+        "96385074,\"" + d + "d\ne.bmp\",EAN-8\r\n" +     // row 5: line break in a name
+        "96385074," + d + "a.png,EAN-8\r\n" +            // row 6: a.png again
+        "9638507," + d + "f.jpg\r\n" +                   // row 7: too few fields
+        "9638507," + d + "g.jpg,ean8\r\n";               // row 8
+    const CliRun run = Render({"--batch", BatchFile(dir, csv), "--type", "EAN-13", "--verify"});
+    EXPECT_EQ(run.status, kExitRowsFailed);
+    EXPECT_EQ(run.out, "");
+    const std::string expected[] = {
+        "quillmark-render: row 4: check digit of 4006381333932 should be 1, not 2\n",
+        "quillmark-render: row 6: output \"" + d + "a.png\" is already made by row 2\n",
+        "quillmark-render: row 7: has 2 fields; the header has 3\n",
+    };
+    std::string reported;
+    for (const std::string& line : expected) reported += line;
+    EXPECT_TRUE(run.err.starts_with(reported)) << run.err;
+    EXPECT_NE(run.err.find("quillmark-render: 4 made, 3 failed, "), std::string::npos) << run.err;
+    for (const char* made : {"a.png", "b.svg", "d\ne.bmp", "g.jpg"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(made))) << made;
+    for (const char* refused : {"c.png", "f.jpg"})
+        EXPECT_FALSE(QFile::exists(dir.filePath(refused)));
+    // The comma and the quote reached the symbol's text.
+    EXPECT_TRUE(ReadFile(dir.filePath("b.svg")).contains("(10)A,B&quot;C"));
+}
+
+TEST(CommandLine, BatchExitStatuses) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string d = dir.path().toStdString() + "/";
+    const struct {
+        std::string csv;
+        Args extra;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"type,data,output\nEAN-8,9638507," + d + "ok.png\n", {}, kExitMade, "1 made, 0 failed"},
+        {"type,data,output\nEAN-8,9638507," + d + "s.png\n",
+         {"--scale", "1.2", "--verify"},
+         kExitUnverified,
+         "row 2: " + d + "s.png does not scan"},
+        {"type,data,adon,output\n", {}, kExitBadInput, "column \"adon\" is none of"},
+        {"type,data,output\nEAN-8,\"9638507," + d + "x.png\n", {}, kExitBadInput, "not valid CSV"},
+        {"", {}, kExitBadInput, "has no header row"},
+        {"type,data\nEAN-8,9638507\n", {}, kExitRowsFailed, "row 2: no output file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.csv);
+        Args args = {"--batch", BatchFile(dir, c.csv)};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const CliRun run = Render(args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace quillmark
