@@ -128,6 +128,7 @@ SymbolVerdict::SymbolVerdict(QWidget* parent) : QWidget(parent) {
     mark_->setObjectName(QStringLiteral("VerdictMark"));
     QFont bold = mark_->font();
     bold.setBold(true);
+    bold.setPixelSize(14);
     mark_->setFont(bold);
     sentence_ = new QLabel(this);
     sentence_->setObjectName(QStringLiteral("VerdictText"));
@@ -137,6 +138,11 @@ SymbolVerdict::SymbolVerdict(QWidget* parent) : QWidget(parent) {
     mendButton_->setObjectName(QStringLiteral("VerdictMendBtn"));
     mendButton_->setFocusPolicy(Qt::NoFocus);
     mendButton_->hide();
+    // The line keeps one height whether the button shows or not, so the preview never jumps.
+    constexpr int kRowHeight = 20;
+    mendButton_->setFixedHeight(kRowHeight - 2);
+    mendButton_->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 10px; }"));
+    setFixedHeight(kRowHeight);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(5, 0, 5, 0);
     row->setSpacing(4);
