@@ -2,11 +2,11 @@
 #include "app/SymbolVerdict.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QResizeEvent>
 
 #include <vector>
 
@@ -134,6 +134,7 @@ SymbolVerdict::SymbolVerdict(QWidget* parent) : QWidget(parent) {
     sentence_->setObjectName(QStringLiteral("VerdictText"));
     // A long sentence is cut short rather than widening the window; the tooltip has it whole.
     sentence_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    sentence_->installEventFilter(this);
     mendButton_ = new QPushButton(tr("Исправить"), this);
     mendButton_->setObjectName(QStringLiteral("VerdictMendBtn"));
     mendButton_->setFocusPolicy(Qt::NoFocus);
@@ -192,12 +193,23 @@ void SymbolVerdict::show(const VerdictText& text) {
     QPalette palette = mark_->palette();
     palette.setColor(QPalette::WindowText, MarkColour(text.severity));
     mark_->setPalette(palette);
-    sentence_->setText(text.sentence);
+    fitSentence();
     for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(mark_),
                           static_cast<QWidget*>(sentence_)})
         part->setToolTip(text.details);
     mendButton_->setVisible(text.mendedText.has_value() && mendField_ != nullptr);
     mendButton_->setToolTip(text.mendDescription);
+}
+
+bool SymbolVerdict::eventFilter(QObject* watched, QEvent* event) {
+    // The sentence's room changes with the window and with the mend button coming and going.
+    if (watched == sentence_ && event->type() == QEvent::Resize) fitSentence();
+    return QWidget::eventFilter(watched, event);
+}
+
+void SymbolVerdict::fitSentence() {
+    sentence_->setText(
+        sentence_->fontMetrics().elidedText(shown_.sentence, Qt::ElideRight, sentence_->width()));
 }
 
 void SymbolVerdict::mend() {

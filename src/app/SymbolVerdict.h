@@ -59,7 +59,12 @@ signals:
     // The whole verdict, scan-back included, is shown.
     void verdictReady();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The sentence cut short with "…" where the line is too narrow for it.
+    void fitSentence();
     void finishScan(unsigned generation, const ScanResult& scan);
     void show(const VerdictText& text);
     void mend();

@@ -133,7 +133,7 @@ private slots:
         QSignalSpy ready(&verdict, &SymbolVerdict::verdictReady);
         verdict.recheck(Request("ITF-14", "15400141288763"), {}, 100);
         QVERIFY(verdict.isPending());
-        QVERIFY(Child<QLabel>(verdict, "VerdictText")->text().startsWith(u"Проверяется"));
+        QVERIFY(verdict.shown().sentence.startsWith(u"Проверяется"));
         verdict.recheck(Request("EAN-13", "4006381333931"), {}, 1);
         QTRY_COMPARE(ready.count(), 1);
         QTest::qWait(100);
