@@ -42,6 +42,19 @@ std::string FieldBytes(const QString& text) {
     return bytes;
 }
 
+QString FieldLettersOf(std::string_view bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char ch : bytes) {
+        const auto code = static_cast<unsigned char>(ch);
+        if (IsPrintableAscii(code))
+            text += QLatin1Char(static_cast<char>(code));
+        else if (const QChar letter = SpecialCharLetter(code); !letter.isNull())
+            text += letter;
+    }
+    return text;
+}
+
 QString KeepFieldLetters(const QString& text, qsizetype* dropped) {
     QString kept;
     kept.reserve(text.size());

@@ -5,6 +5,7 @@
 #include <QValidator>
 
 #include <string>
+#include <string_view>
 
 namespace quillmark {
 
@@ -19,6 +20,10 @@ QChar SpecialCharLetter(int code);
 // The field's text as the 8-bit codes the encoder reads: ASCII as it is, "А".."Я" as 192..223,
 // "а".."г" as 224..227. A character the field cannot carry is left out.
 std::string FieldBytes(const QString& text);
+
+// The field's letters for the encoder's 8-bit codes, the reverse of FieldBytes: ASCII 32 to 126
+// as it is, 192..227 as their letters; any other code is left out.
+QString FieldLettersOf(std::string_view bytes);
 
 // text without the characters the field cannot carry. dropped (when given) receives how many
 // characters were left out, a character outside the Basic Multilingual Plane counting once.

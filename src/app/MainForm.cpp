@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
@@ -29,6 +30,7 @@
 #include "app/EditMask.h"
 #include "app/FieldLetters.h"
 #include "app/PreviewWidget.h"
+#include "app/SymbolVerdict.h"
 #include "app/WindowControls.h"
 #include "canvas/QPainterCanvas.h"
 #include "symbol/CheckDigit.h"
@@ -353,6 +355,11 @@ void TMainForm::CreatePreview(QWidget* client) {
                                  double scaleY, TRect& bounds) {
         RenderActiveTab(canvas, bounds, offsetX, offsetY, scaleX, scaleY);
     });
+    // The verdict on the symbol as output, in the status line under the preview.
+    Verdict = new SymbolVerdict(this);
+    Verdict->setMendField(UCCEAN128_CodeValue);
+    statusBar()->addWidget(Verdict, 1);
+    connect(Resolution_, &QSpinBox::valueChanged, this, &TMainForm::PaintBoxPaint);
 }
 
 void TMainForm::FormCreate() {
@@ -488,6 +495,7 @@ void TMainForm::RenderActiveTab(TCanvas* canvas, TRect& bounds, double offsetX, 
 
 void TMainForm::PaintBoxPaint() {
     PaintBox->setSymbolStyle(CurrentStyle());
+    Verdict->recheck(CurrentRequest(), CurrentStyle(), Resolution());
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -27,6 +27,7 @@ namespace quillmark {
 class ColorPanel;
 class PreviewWidget;
 class StepSpinBox;
+class SymbolVerdict;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -141,6 +142,7 @@ private:
     QGroupBox* PreviewBox = nullptr;
     PreviewWidget* PaintBox = nullptr;
     QLabel* NoticeLabel = nullptr;
+    SymbolVerdict* Verdict = nullptr;
 
     // The UCC/EAN-128 text as the encoder reads it, encoded once per change of the field.
     SymbolRequest ucc_;

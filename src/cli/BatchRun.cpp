@@ -25,12 +25,24 @@ enum class RowOutcome { Made, Failed, Unverified };
 struct RowResult {
     RowOutcome outcome = RowOutcome::Made;
     std::string message;
+    std::vector<std::string> warnings;
+    CheckLines checks;
 };
 
 RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
-    if (!row.error.empty()) return {RowOutcome::Failed, row.error};
+    RowResult made;
+    const auto failed = [&made](RowOutcome outcome, std::string message) {
+        made.outcome = outcome;
+        made.message = std::move(message);
+        return made;
+    };
+    if (!row.error.empty()) return failed(RowOutcome::Failed, row.error);
     try {
         const SymbolRequest symbol = BuildSymbolRequest(row.fields);
+        made.warnings = FailureWarnings(symbol, options.settings.style);
+        if (options.check)
+            made.checks =
+                CheckSymbolLines(symbol, options.settings.style, options.settings.dotsPerMm);
         const std::string& output = *row.output;
         std::optional<PictureFormat> format = FormatForPath(output);
         if (!format) format = options.format;
@@ -39,17 +51,18 @@ RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
                  " must end in .png, .bmp, .jpg, .jpeg, .svg or .pdf (or give --format)");
         const QString path = QString::fromStdString(output);
         const PictureResult result = WriteSymbolPicture(symbol, options.settings, *format, path);
-        if (!result.error.empty()) return {RowOutcome::Failed, result.error};
+        if (!result.error.empty()) return failed(RowOutcome::Failed, result.error);
         if (options.verify) {
             const bool vector = *format == PictureFormat::SVG || *format == PictureFormat::PDF;
             const std::string problem =
                 VerifySymbolPicture(vector ? result.raster : QImage(path), symbol);
             if (!problem.empty())
-                return {RowOutcome::Unverified, output + " does not scan as its data: " + problem};
+                return failed(RowOutcome::Unverified,
+                              output + " does not scan as its data: " + problem);
         }
-        return {};
+        return made;
     } catch (const InputError& error) {
-        return {RowOutcome::Failed, error.message};
+        return failed(RowOutcome::Failed, error.message);
     }
 }
 
@@ -62,7 +75,8 @@ void DrawProgress(std::ostream& err, std::size_t done, std::size_t total) {
 
 }  // namespace
 
-int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std::ostream& err) {
+int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std::ostream& out,
+             std::ostream& err) {
     // Every row allocates pictures of the same few hundred kilobytes. Kept on the heap instead of
     // being mapped and unmapped each time, their pages are not faulted in and cleared again for
     // every row (a fifth of a batch's time otherwise). Larger pictures are still mapped.
@@ -94,7 +108,13 @@ int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std
 
     std::size_t failed = 0;
     bool unverified = false;
+    bool checkFailed = false;
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string row = "row " + std::to_string(rows[i].number) + ": ";
+        for (const std::string& warning : results[i].warnings)
+            err << "quillmark-render: " << row << "warning: " << warning << '\n';
+        for (const std::string& line : results[i].checks.lines) out << row << line << '\n';
+        checkFailed |= results[i].checks.failed;
         if (results[i].outcome == RowOutcome::Made) continue;
         ++failed;
         unverified |= results[i].outcome == RowOutcome::Unverified;
@@ -106,8 +126,10 @@ int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std
     std::snprintf(summary, sizeof summary, "%zu made, %zu failed, %.2f seconds",
                   rows.size() - failed, failed, seconds);
     err << "quillmark-render: " << summary << '\n';
+    out.flush();
     if (unverified) return kExitUnverified;
-    return failed == 0 ? kExitMade : kExitRowsFailed;
+    if (failed > 0) return kExitRowsFailed;
+    return checkFailed ? kExitCheckFailed : kExitMade;
 }
 
 }  // namespace quillmark

@@ -14,12 +14,16 @@ struct BatchOptions {
     PictureSettings settings;
     std::optional<PictureFormat> format;  // for outputs without a known extension
     bool verify = false;
+    bool check = false;         // every row's checks, on out
     bool showProgress = false;  // a bar redrawn on err (a terminal)
 };
 
 // Makes every row's picture, rows in parallel. Each failed row is reported on err with its number
-// and reason, in row order, then one summary line. Returns kExitMade, kExitRowsFailed, or
-// kExitUnverified when any picture did not scan as its data. Needs a QGuiApplication.
-int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std::ostream& err);
+// and reason, in row order, with its GS1 and colour warnings, then one summary line; with check,
+// every row's findings go to out, each line after its row number. Returns kExitUnverified when
+// any picture did not scan as its data, else kExitRowsFailed when rows failed, else
+// kExitCheckFailed when a check failed, else kExitMade. Needs a QGuiApplication.
+int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std::ostream& out,
+             std::ostream& err);
 
 }  // namespace quillmark

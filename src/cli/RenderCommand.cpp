@@ -39,6 +39,7 @@ struct Arguments {
     bool dump = false;
     bool noFullBorder = false;
     bool verify = false;
+    bool check = false;
     bool help = false;
     bool version = false;
 
@@ -63,6 +64,7 @@ bool* FlagOf(Arguments& parsed, const std::string& name) {
     if (name == "--dump") return &parsed.dump;
     if (name == "--no-full-border") return &parsed.noFullBorder;
     if (name == "--verify") return &parsed.verify;
+    if (name == "--check") return &parsed.check;
     return nullptr;
 }
 
@@ -214,6 +216,16 @@ void StartPictures(const PictureSettings& settings, const RenderEnvironment& env
             << Quoted(QFontInfo(QFont(family)).family().toStdString()) << '\n';
 }
 
+// --check: every finding, one per line.
+int ReportChecks(const Arguments& args, const SymbolRequest& symbol,
+                 const PictureSettings& settings, std::ostream& out) {
+    if (!args.check) return kExitMade;
+    const CheckLines checks = CheckSymbolLines(symbol, settings.style, settings.dotsPerMm);
+    for (const std::string& line : checks.lines) out << line << '\n';
+    out.flush();
+    return checks.failed ? kExitCheckFailed : kExitMade;
+}
+
 int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSettings& settings,
              std::ostream& out, std::ostream& err, const RenderEnvironment& environment) {
     const std::string output = *args.Find("--output");
@@ -241,10 +253,11 @@ int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSe
         out.write(bytes.constData(), bytes.size());
         if (!out.flush()) Fail("cannot write the picture to standard output");
     }
-    return kExitMade;
+    // The picture owns standard output when it goes there.
+    return ReportChecks(args, symbol, settings, output == "-" ? err : out);
 }
 
-int RunBatchCommand(const Arguments& args, std::ostream& err,
+int RunBatchCommand(const Arguments& args, std::ostream& out, std::ostream& err,
                     const RenderEnvironment& environment) {
     if (args.dump) Fail("--dump does not apply to --batch");
     if (args.Find("--output") == "-") Fail("a batch writes files; -o - does not apply");
@@ -252,11 +265,12 @@ int RunBatchCommand(const Arguments& args, std::ostream& err,
     options.settings = SettingsOf(args);
     options.format = FormatOption(args);
     options.verify = args.verify;
+    options.check = args.check;
     options.showProgress = environment.errIsTerminal;
     const std::vector<BatchRow> rows =
         ReadBatchFile(*args.Find("--batch"), FieldsOf(args), args.Find("--output"));
     StartPictures(options.settings, environment, err);
-    return RunBatch(rows, options, err);
+    return RunBatch(rows, options, out, err);
 }
 
 int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
@@ -270,9 +284,11 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         out << "quillmark-render " << kQuillmarkVersion << '\n';
         return kExitMade;
     }
-    if (args.Has("--batch")) return RunBatchCommand(args, err, environment);
+    if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);
     const SymbolRequest symbol = BuildSymbolRequest(FieldsOf(args));
     const PictureSettings settings = SettingsOf(args);
+    for (const std::string& warning : FailureWarnings(symbol, settings.style))
+        err << "quillmark-render: warning: " << warning << '\n';
     const bool hasOutput = args.Has("--output");
     if (args.dump && hasOutput) Fail("--dump and -o exclude each other");
     if (!args.dump && !hasOutput)
@@ -281,7 +297,9 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         if (args.verify) Fail("--verify reads pictures back; it does not apply to --dump");
         Dump(symbol, out);
         if (!out.flush()) Fail("cannot write the dump to standard output");
-        return kExitMade;
+        // The checks need no file: the picture is drawn as -o would write it.
+        if (args.check) StartPictures(settings, environment, err);
+        return ReportChecks(args, symbol, settings, out);
     }
     return WriteOne(args, symbol, settings, out, err, environment);
 }
@@ -327,12 +345,15 @@ Options:
                        gsize, vsize, border (full or top-bottom) and output; a missing column or
                        an empty cell takes the option's value     --batch labels.csv --type EAN-13
   --verify             read every picture back and check that it scans as its data
+  --check              print every symbol check, one per line: the scan-back, the colours in a
+                       scanner's red light, the GS1 data and the module at the resolution
+                       (GS1 and colour failures are warned of on every run)
   --version            the program's version
   -h, --help           this text
 
 Exit status: 0 all made; 1 some batch rows failed (each reported with its row number);
 2 bad arguments, unreadable batch file or a picture not written; 3 a picture does not scan as its
-data (with --verify).
+data (with --verify); 4 a symbol check fails (with --check; the pictures are still made).
 )";
 }
 

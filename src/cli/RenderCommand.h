@@ -14,6 +14,7 @@ inline constexpr int kExitMade = 0;
 inline constexpr int kExitRowsFailed = 1;
 inline constexpr int kExitBadInput = 2;
 inline constexpr int kExitUnverified = 3;
+inline constexpr int kExitCheckFailed = 4;
 
 struct RenderEnvironment {
     // Called once, on the calling thread, before the first picture is drawn: pictures need a

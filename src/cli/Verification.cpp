@@ -1,6 +1,7 @@
 // Reads the picture back with the scan-back and words a failure as the symbol checks do.
 #include "cli/Verification.h"
 
+#include "check/SymbolChecks.h"
 #include "cli/CheckWording.h"
 #include "verify/ScanBack.h"
 
@@ -15,6 +16,38 @@ std::string VerifySymbolPicture(const QImage& picture, const SymbolRequest& symb
     std::string wanted = ScanDataWord(expected->text, expected->symbology == Symbology::UCCEAN128);
     if (!expected->addOn.empty()) wanted += " + " + expected->addOn;
     return DescribeScan(read, *expected) + " (expected " + wanted + ")";
+}
+
+std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const SymbolStyle& style) {
+    std::vector<std::string> warnings;
+    if (FindSymbology(symbol.type) != nullptr &&
+        FindSymbology(symbol.type)->id == Symbology::UCCEAN128)
+        for (const GS1Finding& f : CheckGS1Text(symbol.fieldText))
+            if (f.severity == Severity::Failure) warnings.push_back(DescribeGS1Finding(f));
+    const ContrastResult contrast = GradeContrast(style.line, style.background);
+    if (contrast.severity == Severity::Failure) warnings.push_back(DescribeContrast(contrast));
+    return warnings;
+}
+
+CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style,
+                            double dotsPerMm) {
+    CheckLines out;
+    const auto add = [&out](Severity severity, const std::string& text) {
+        out.lines.push_back(FindingLine(severity, text));
+        out.failed |= severity == Severity::Failure;
+    };
+    if (const std::optional<ScanExpectation> expected = ExpectedScanText(symbol)) {
+        const ScanResult scan = ScanBackSymbol(symbol, dotsPerMm, style);
+        add(scan.severity, DescribeScan(scan, *expected));
+    }
+    const SymbolCheckReport report = CheckSymbol(symbol, style.line, style.background, dotsPerMm);
+    add(report.contrast.severity, DescribeContrast(report.contrast));
+    for (const GS1Finding& f : report.gs1) add(f.severity, DescribeGS1Finding(f));
+    if (report.module)
+        add(report.module->severity, DescribeModule(*report.module, dotsPerMm));
+    else
+        add(Severity::Failure, "module: no module at this size and resolution");
+    return out;
 }
 
 }  // namespace quillmark

@@ -4,7 +4,9 @@
 #include <QImage>
 
 #include <string>
+#include <vector>
 
+#include "canvas/SymbolImage.h"
 #include "symbol/SymbolRequest.h"
 
 namespace quillmark {
@@ -12,5 +14,19 @@ namespace quillmark {
 // Empty when picture decodes to exactly what symbol carries (main number and add-on, ITF-14
 // digits, GS1 data with its separators); otherwise what was read and what was expected.
 std::string VerifySymbolPicture(const QImage& picture, const SymbolRequest& symbol);
+
+// The GS1 and colour failures of symbol in style, one line each without a severity: a text that
+// silently means other data, or colours a scanner cannot tell apart, are told on every run.
+std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const SymbolStyle& style);
+
+struct CheckLines {
+    std::vector<std::string> lines;  // "<severity>: <text>", every check and finding
+    bool failed = false;             // some check fails
+};
+
+// Every symbol check of symbol drawn in style at dotsPerMm: the scan-back of the picture as it
+// would be written, the colours, the GS1 data (UCC/EAN-128) and the module at the resolution.
+CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style,
+                            double dotsPerMm);
 
 }  // namespace quillmark

@@ -52,6 +52,8 @@ private slots:
         QCOMPARE(KeepFieldLetters(text, &count), kept);
         QCOMPARE(count, dropped);
         QCOMPARE(QByteArray::fromStdString(FieldBytes(kept)), bytes);
+        // The way back, as a mend writes the field: the letters kept, nothing else.
+        QCOMPARE(quillmark::FieldLettersOf(bytes.toStdString()), kept);
     }
 
     // Every special character of the list shows as its letter and reads back as its code.
@@ -65,6 +67,7 @@ private slots:
             letters.insert(letter);
         }
         QCOMPARE(letters.size(), 36);
+        QCOMPARE(quillmark::FieldLettersOf("\x7F\x1F\xBF\xE4"), QString());
         QVERIFY(SpecialCharLetter(191).isNull());
         QVERIFY(SpecialCharLetter(228).isNull());
         QVERIFY(SpecialCharLetter(65).isNull());

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -276,6 +277,85 @@ TEST(CommandLine, BatchExitStatuses) {
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     }
+}
+
+// GS1 and colour failures are warned of on every run; --check lists every finding and fails
+// with 4, in a batch as well, while the pictures are still made.
+TEST(CommandLine, ChecksAndWarnings) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string d = dir.path().toStdString() + "/";
+    const std::string warning = "quillmark-render: warning: ";
+    const struct {
+        Args args;
+        int status;
+        std::string err;  // empty: nothing on stderr
+        std::vector<std::string> out;
+    } cases[] = {
+        {{"--type", "GS1-128", "--data", "(10)ABC(21)12", "-o", d + "a.png"},
+         kExitMade,
+         warning + "AI (10): no {FNC1} before (21); a reader takes (21) as data of AI (10)\n",
+         {}},
+        {{"--type", "GS1-128", "--data", "(10)ABC{FNC1}(21)12", "-o", d + "b.png", "--check"},
+         kExitMade,
+         "",
+         {"pass: scan-back: reads 10ABC{FNC1}2112",
+          "pass: colours: symbol contrast under red "
+          "light 100 %, grade A",
+          "pass: module: 3.00 dots"}},
+        {{"--type", "GS1-128", "--data", "(01)12345678901234", "--dump", "--check"},
+         kExitCheckFailed,
+         warning + "AI (01): check digit should be 1, not 4\n",
+         {"failure: AI (01): check digit should be 1, not 4", "pass: scan-back"}},
+        {{"--type", "EAN-8", "--data", "9638507", "--line-color", "red", "-o", d + "c.png"},
+         kExitMade,
+         warning + "colours: symbol contrast under red light 0 %, grade F",
+         {}},
+        {{"--type", "EAN-8", "--data", "9638507", "--line-color", "red", "-o", d + "d.png",
+          "--check"},
+         kExitCheckFailed,
+         "grade F",
+         {"failure: scan-back: nothing read",
+          "failure: colours: symbol contrast under red light "
+          "0 %, grade F"}},
+        {{"--type", "EAN-13", "--data", "400638133393", "--scale", "1", "-o", d + "e.png",
+          "--check"},
+         kExitCheckFailed,
+         "",
+         {"failure: module: 0.33 dots at 1.00 dots/mm", "failure: scan-back"}},
+        {{"--type", "EAN-13", "--data", "400638133393", "--scale", "5", "-o", d + "f.png",
+          "--check"},
+         kExitMade,
+         "",
+         {"warning: module: 1.65 dots at 5.00 dots/mm", "pass: scan-back"}},
+        {{"--batch",
+          BatchFile(dir, "type,data,output\nEAN-8,9638507," + d + "g.png\nGS1-128,(10)A(21)1," + d +
+                             "h.png\n"),
+          "--check"},
+         kExitCheckFailed,
+         "quillmark-render: row 3: warning: AI (10): no {FNC1}",
+         {"row 2: pass: scan-back: reads 96385074",
+          "row 3: failure: AI (10): no {FNC1} before (21)"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[1]);
+        const CliRun run = Render(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (c.err.empty()) {
+            EXPECT_EQ(run.err, "");
+        } else {
+            EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        }
+        for (const std::string& line : c.out)
+            EXPECT_NE(run.out.find(line), std::string::npos) << run.out;
+        const bool checked = std::find(c.args.begin(), c.args.end(), "--check") != c.args.end();
+        if (!checked) {
+            EXPECT_EQ(run.out, "");
+        }
+    }
+    // The pictures are made whatever the checks say.
+    for (const char* made : {"a.png", "d.png", "e.png", "g.png", "h.png"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(made))) << made;
 }
 
 }  // namespace

@@ -1,0 +1,221 @@
+// Words the symbol checks into the verdict line and keeps it current as the inputs change.
+#include "app/SymbolVerdict.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <vector>
+
+#include "app/CheckWording.h"
+#include "app/FieldLetters.h"
+
+namespace quillmark {
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("SymbolVerdict", text);
+}
+
+struct Item {
+    Severity severity;
+    QString text;
+};
+
+QString MarkOf(std::optional<Severity> severity) {
+    if (!severity) return QStringLiteral("…");
+    switch (*severity) {
+        case Severity::Pass:
+            return QStringLiteral("✓");
+        case Severity::Warning:
+            return QStringLiteral("⚠");
+        case Severity::Failure:
+            break;
+    }
+    return QStringLiteral("✗");
+}
+
+QColor MarkColour(std::optional<Severity> severity) {
+    if (!severity) return QColor(0x70, 0x70, 0x70);
+    switch (*severity) {
+        case Severity::Pass:
+            return QColor(0x1A, 0x7F, 0x1A);
+        case Severity::Warning:
+            return QColor(0xB3, 0x6B, 0x00);
+        case Severity::Failure:
+            break;
+    }
+    return QColor(0xC0, 0x00, 0x00);
+}
+
+QString MendText(const GS1Finding& f) {
+    if (f.problem == GS1Problem::MissingFNC1)
+        return Tr("Вставить FNC1 перед (%1)").arg(QString::fromStdString(f.expected));
+    return Tr("Поставить в AI (%1) контрольную цифру %2")
+        .arg(QString::fromStdString(f.ai), QString::fromStdString(f.expected));
+}
+
+// The causes first: data, colours and geometry explain why a scan-back fails.
+std::vector<Item> Causes(const SymbolCheckReport& report, double dotsPerMm) {
+    std::vector<Item> items;
+    for (const GS1Finding& f : report.gs1) items.push_back({f.severity, GS1FindingText(f)});
+    items.push_back({report.contrast.severity, ContrastText(report.contrast)});
+    if (report.module)
+        items.push_back({report.module->severity, ModuleText(*report.module, dotsPerMm)});
+    else
+        items.push_back({Severity::Failure, Tr("Символ такого вида или размера не построить")});
+    return items;
+}
+
+// The first item of severity, with how many more there are of it.
+QString FirstOf(const std::vector<Item>& items, Severity severity) {
+    QString first;
+    int more = -1;
+    for (const Item& item : items) {
+        if (item.severity != severity) continue;
+        if (++more == 0) first = item.text;
+    }
+    if (more > 0) first += Tr(" (и ещё %1)").arg(more);
+    return first;
+}
+
+}  // namespace
+
+VerdictText WordVerdict(const SymbolCheckReport& report, const std::optional<ScanResult>& scan,
+                        const std::optional<ScanExpectation>& expected, double dotsPerMm) {
+    std::vector<Item> items = Causes(report, dotsPerMm);
+    VerdictText v;
+    QStringList details;
+    const bool pending = expected && !scan;
+    if (pending)
+        details << MarkOf(std::nullopt) + u' ' + Tr("Считывание проверяется");
+    else if (scan && expected)
+        items.push_back({scan->severity, ScanText(*scan, *expected)});
+    for (const Item& item : items) details << MarkOf(item.severity) + u' ' + item.text;
+    v.details = details.join(u'\n');
+
+    Severity worst = Severity::Pass;
+    for (const Item& item : items) worst = Worst({worst, item.severity});
+    for (const GS1Finding& f : report.gs1)
+        if (f.mendedText) {
+            v.mendedText = f.mendedText;
+            v.mendDescription = MendText(f);
+            break;
+        }
+    // A failure found without the picture stands whatever the scan-back finds.
+    if (pending && worst != Severity::Failure) {
+        v.pending = true;
+        v.mark = MarkOf(std::nullopt);
+        v.sentence = Tr("Проверяется, читается ли символ…");
+        return v;
+    }
+    v.pending = pending;
+    v.severity = worst;
+    v.mark = MarkOf(worst);
+    if (worst == Severity::Pass)
+        v.sentence = scan && expected ? ScanText(*scan, *expected) : Tr("Замечаний нет");
+    else
+        v.sentence = FirstOf(items, worst);
+    return v;
+}
+
+SymbolVerdict::SymbolVerdict(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("SymbolVerdict"));
+    mark_ = new QLabel(this);
+    mark_->setObjectName(QStringLiteral("VerdictMark"));
+    QFont bold = mark_->font();
+    bold.setBold(true);
+    bold.setPixelSize(14);
+    mark_->setFont(bold);
+    sentence_ = new QLabel(this);
+    sentence_->setObjectName(QStringLiteral("VerdictText"));
+    // A long sentence is cut short rather than widening the window; the tooltip has it whole.
+    sentence_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    sentence_->installEventFilter(this);
+    mendButton_ = new QPushButton(tr("Исправить"), this);
+    mendButton_->setObjectName(QStringLiteral("VerdictMendBtn"));
+    mendButton_->setFocusPolicy(Qt::NoFocus);
+    mendButton_->hide();
+    // The line keeps one height whether the button shows or not, so the preview never jumps.
+    constexpr int kRowHeight = 20;
+    mendButton_->setFixedHeight(kRowHeight - 2);
+    mendButton_->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 10px; }"));
+    setFixedHeight(kRowHeight);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(5, 0, 5, 0);
+    row->setSpacing(4);
+    row->addWidget(mark_);
+    row->addWidget(sentence_, 1);
+    row->addWidget(mendButton_);
+    connect(mendButton_, &QPushButton::clicked, this, &SymbolVerdict::mend);
+    pool_.setMaxThreadCount(1);
+}
+
+SymbolVerdict::~SymbolVerdict() {
+    ++generation_;
+    pool_.clear();
+    pool_.waitForDone();
+}
+
+void SymbolVerdict::recheck(const SymbolRequest& request, const SymbolStyle& style,
+                            double dotsPerMm) {
+    const unsigned generation = ++generation_;
+    report_ = CheckSymbol(request, style.line, style.background, dotsPerMm);
+    expected_ = ExpectedScanText(request);
+    dotsPerMm_ = dotsPerMm;
+    show(WordVerdict(report_, std::nullopt, expected_, dotsPerMm));
+    if (!expected_) {
+        emit verdictReady();
+        return;
+    }
+    // Scans queued behind a newer change are skipped before they start.
+    pool_.clear();
+    pool_.start([this, generation, request, style, dotsPerMm] {
+        if (generation != generation_) return;
+        const ScanResult scan = ScanBackSymbol(request, dotsPerMm, style);
+        QMetaObject::invokeMethod(
+            this, [this, generation, scan] { finishScan(generation, scan); }, Qt::QueuedConnection);
+    });
+}
+
+void SymbolVerdict::finishScan(unsigned generation, const ScanResult& scan) {
+    if (generation != generation_) return;
+    show(WordVerdict(report_, scan, expected_, dotsPerMm_));
+    emit verdictReady();
+}
+
+void SymbolVerdict::show(const VerdictText& text) {
+    shown_ = text;
+    mark_->setText(text.mark);
+    QPalette palette = mark_->palette();
+    palette.setColor(QPalette::WindowText, MarkColour(text.severity));
+    mark_->setPalette(palette);
+    fitSentence();
+    for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(mark_),
+                          static_cast<QWidget*>(sentence_)})
+        part->setToolTip(text.details);
+    mendButton_->setVisible(text.mendedText.has_value() && mendField_ != nullptr);
+    mendButton_->setToolTip(text.mendDescription);
+}
+
+bool SymbolVerdict::eventFilter(QObject* watched, QEvent* event) {
+    // The sentence's room changes with the window and with the mend button coming and going.
+    if (watched == sentence_ && event->type() == QEvent::Resize) fitSentence();
+    return QWidget::eventFilter(watched, event);
+}
+
+void SymbolVerdict::fitSentence() {
+    sentence_->setText(
+        sentence_->fontMetrics().elidedText(shown_.sentence, Qt::ElideRight, sentence_->width()));
+}
+
+void SymbolVerdict::mend() {
+    if (!shown_.mendedText || mendField_ == nullptr) return;
+    mendField_->setText(FieldLettersOf(*shown_.mendedText));
+    mendField_->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace quillmark
