@@ -1,7 +1,8 @@
-// PNG written with zlib: a palette when the picture has few colours, rows repeated from the one
-// above stored as zeros, and the true density in pHYs.
-#include <zlib.h>
+// PNG written directly: a palette when the picture has few colours, rows repeated from the one
+// above stored as zeros and compressed as runs, and the true density in pHYs.
+#include <libdeflate.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -27,56 +28,135 @@ void AppendChunk(QByteArray& out, const char* type, const QByteArray& data) {
     const qsizetype start = out.size();
     out.append(type, 4);
     out.append(data);
-    const auto* crcBytes = reinterpret_cast<const Bytef*>(out.constData() + start);
+    const auto* crcBytes = reinterpret_cast<const std::uint8_t*>(out.constData() + start);
     PutBE32(out, static_cast<std::uint32_t>(
-                     crc32(crc32(0, nullptr, 0), crcBytes, static_cast<uInt>(out.size() - start))));
+                     libdeflate_crc32(0, crcBytes, static_cast<std::size_t>(out.size() - start))));
 }
 
-// The image data stream. Symbols are long runs (bars, margins) and rows repeated from the one
-// above (stored as zeros by the "up" filter); run-length matching finds all of it at a small part
-// of the cost of the default search, which was most of the time of writing a symbol.
+// Deflate's fixed Huffman codes (RFC 1951, 3.2.6), bit-reversed for writing least significant
+// bit first, and the length symbols with their extra bits for every match length.
+struct Code {
+    std::uint16_t bits = 0;
+    std::uint8_t length = 0;
+};
+
+constexpr std::uint16_t Reversed(std::uint16_t code, int length) {
+    std::uint16_t out = 0;
+    for (int i = 0; i < length; ++i) out = static_cast<std::uint16_t>(out << 1 | (code >> i & 1));
+    return out;
+}
+
+struct FixedCodes {
+    std::array<Code, 288> symbols{};
+    std::array<Code, 259> lengthSymbol{};  // by match length 3..258
+    std::array<Code, 259> lengthExtra{};
+
+    constexpr FixedCodes() {
+        for (int v = 0; v < 288; ++v) {
+            const auto [first, base, length] = v < 144   ? std::array{0, 0x30, 8}
+                                               : v < 256 ? std::array{144, 0x190, 9}
+                                               : v < 280 ? std::array{256, 0, 7}
+                                                         : std::array{280, 0xC0, 8};
+            const auto code = static_cast<std::uint16_t>(base + v - first);
+            symbols[v] = {Reversed(code, length), static_cast<std::uint8_t>(length)};
+        }
+        constexpr int kBase[] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                 31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+        for (int s = 0; s < 29; ++s) {
+            const int extra = s < 8 || s == 28 ? 0 : (s - 4) / 4;
+            for (int length = kBase[s]; length < (s == 28 ? 259 : kBase[s + 1]); ++length) {
+                lengthSymbol[length] = symbols[257 + s];
+                lengthExtra[length] = {static_cast<std::uint16_t>(length - kBase[s]),
+                                       static_cast<std::uint8_t>(extra)};
+            }
+        }
+    }
+};
+
+constexpr FixedCodes kFixed;
+
+// The image data stream as one block of fixed codes whose matches are runs of the previous byte.
+// A symbol is long runs (bars, margins) and rows repeated from the one above, stored as zeros by
+// the "up" filter; finding the runs directly costs a small part of a general compressor's search
+// (zlib's was most of the time of writing a symbol), for a file somewhat larger than zlib's.
 class Deflater {
 public:
-    Deflater() { ok_ = deflateInit2(&stream_, 6, Z_DEFLATED, 15, 8, Z_RLE) == Z_OK; }
-    ~Deflater() { deflateEnd(&stream_); }
-    Deflater(const Deflater&) = delete;
-    Deflater& operator=(const Deflater&) = delete;
-
-    // One row: its filter byte, then its bytes (already filtered).
-    void AddRow(Filter filter, const std::uint8_t* row, std::size_t size) {
-        const std::uint8_t filterByte = filter;
-        Feed(&filterByte, 1, Z_NO_FLUSH);
-        Feed(row, size, Z_NO_FLUSH);
+    Deflater() {
+        out_.append('\x78');  // deflate, 32 KiB window
+        out_.append('\x01');  // no dictionary, fastest; the header's check digits
+        Put(1, 1);            // the final block
+        Put(1, 2);            // fixed codes
     }
-    // The compressed stream; empty when zlib failed.
+
+    // One row under its filter.
+    void AddRow(Filter filter, const std::uint8_t* row, std::size_t size) {
+        Byte(filter);
+        adler_ = libdeflate_adler32(adler_, &filter, 1);
+        adler_ = libdeflate_adler32(adler_, row, size);
+        for (std::size_t i = 0; i < size;) {
+            std::size_t run = 0;
+            while (i + run < size && row[i + run] == last_ && run < 258) ++run;
+            if (run >= 3) {
+                Run(run);
+                i += run;
+            } else {
+                Byte(row[i++]);
+            }
+        }
+    }
+    // A row of zeros: no search needed.
+    void AddZeroRow(Filter filter, const std::uint8_t* zeros, std::size_t size) {
+        Byte(filter);
+        adler_ = libdeflate_adler32(adler_, &filter, 1);
+        adler_ = libdeflate_adler32(adler_, zeros, size);
+        for (std::size_t left = size; left > 0;) {
+            if (last_ != 0 || left < 3) {
+                Byte(0);
+                --left;
+                continue;
+            }
+            const std::size_t run = std::min<std::size_t>(left, 258);
+            Run(run);
+            left -= run;
+        }
+    }
+    // The compressed stream.
     QByteArray Finish() {
-        Feed(nullptr, 0, Z_FINISH);
-        return ok_ ? out_ : QByteArray();
+        Put(kFixed.symbols[256].bits, kFixed.symbols[256].length);
+        while (used_ > 0) Flush8();
+        for (const int shift : {24, 16, 8, 0}) out_.append(static_cast<char>(adler_ >> shift));
+        return out_;
     }
 
 private:
-    void Feed(const std::uint8_t* data, std::size_t size, int flush) {
-        if (!ok_) return;
-        stream_.next_in = const_cast<Bytef*>(data);
-        stream_.avail_in = static_cast<uInt>(size);
-        std::array<Bytef, 1 << 15> chunk;
-        int status = Z_OK;
-        do {
-            stream_.next_out = chunk.data();
-            stream_.avail_out = static_cast<uInt>(chunk.size());
-            status = deflate(&stream_, flush);
-            if (status == Z_STREAM_ERROR) {
-                ok_ = false;
-                return;
-            }
-            out_.append(reinterpret_cast<const char*>(chunk.data()),
-                        static_cast<qsizetype>(chunk.size() - stream_.avail_out));
-        } while (stream_.avail_out == 0 || (flush == Z_FINISH && status != Z_STREAM_END));
+    void Put(std::uint32_t bits, int count) {
+        pending_ |= static_cast<std::uint64_t>(bits) << used_;
+        used_ += count;
+        while (used_ >= 8) Flush8();
+    }
+    void Flush8() {
+        out_.append(static_cast<char>(pending_ & 0xFF));
+        pending_ >>= 8;
+        used_ = used_ > 8 ? used_ - 8 : 0;
+    }
+    void Byte(std::uint8_t value) {
+        Put(kFixed.symbols[value].bits, kFixed.symbols[value].length);
+        last_ = value;
+    }
+    // A match of length 3..258 at distance 1: the previous byte repeated.
+    void Run(std::size_t length) {
+        const Code symbol = kFixed.lengthSymbol[length];
+        const Code extra = kFixed.lengthExtra[length];
+        Put(symbol.bits, symbol.length);
+        Put(extra.bits, extra.length);
+        Put(0, 5);  // distance code 0: distance 1
     }
 
-    z_stream stream_{};
-    bool ok_ = false;
     QByteArray out_;
+    std::uint64_t pending_ = 0;
+    int used_ = 0;
+    std::uint8_t last_ = 0;
+    std::uint32_t adler_ = 1;
 };
 
 // Palette indices by colour: open addressing in a table four times the palette's size.
@@ -120,7 +200,7 @@ bool DeflateRows(const QImage& image, std::size_t sourceBytes, std::size_t rowBy
     for (int y = 0; y < image.height(); ++y) {
         if (y > 0 &&
             std::memcmp(image.constScanLine(y), image.constScanLine(y - 1), sourceBytes) == 0) {
-            deflater.AddRow(kUpFilter, zeros.data(), rowBytes);
+            deflater.AddZeroRow(kUpFilter, zeros.data(), rowBytes);
             continue;
         }
         if (!convert(y, row.data())) return false;
