@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -31,6 +32,27 @@ void AppendChunk(QByteArray& out, const char* type, const QByteArray& data) {
     const auto* crcBytes = reinterpret_cast<const std::uint8_t*>(out.constData() + start);
     PutBE32(out, static_cast<std::uint32_t>(
                      libdeflate_crc32(0, crcBytes, static_cast<std::size_t>(out.size() - start))));
+}
+
+// How many of the first n values at p equal v, compared eight bytes at a time: the runs of a
+// symbol's rows are long.
+template <typename T>
+std::size_t RunLength(const T* p, std::size_t n, T v) {
+    constexpr std::size_t kPerWord = sizeof(std::uint64_t) / sizeof(T);
+    std::uint64_t pattern = 0;
+    for (std::size_t k = 0; k < kPerWord; ++k) pattern = pattern << (8 * sizeof(T)) | v;
+    std::size_t i = 0;
+    for (; i + kPerWord <= n; i += kPerWord) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, sizeof word);
+        if (const std::uint64_t differ = word ^ pattern; differ != 0)
+            return i + static_cast<std::size_t>(std::endian::native == std::endian::little
+                                                    ? std::countr_zero(differ)
+                                                    : std::countl_zero(differ)) /
+                           (8 * sizeof(T));
+    }
+    while (i < n && p[i] == v) ++i;
+    return i;
 }
 
 // Deflate's fixed Huffman codes (RFC 1951, 3.2.6), bit-reversed for writing least significant
@@ -95,8 +117,7 @@ public:
         adler_ = libdeflate_adler32(adler_, &filter, 1);
         adler_ = libdeflate_adler32(adler_, row, size);
         for (std::size_t i = 0; i < size;) {
-            std::size_t run = 0;
-            while (i + run < size && row[i + run] == last_ && run < 258) ++run;
+            const std::size_t run = RunLength(row + i, std::min<std::size_t>(size - i, 258), last_);
             if (run >= 3) {
                 Run(run);
                 i += run;
@@ -219,15 +240,12 @@ Encoded EncodeRgb32(const QImage& image) {
     PaletteIndex index;
     const auto toIndices = [&](int y, std::uint8_t* out) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        QRgb last = line[0];
-        int lastIndex = index.IndexOf(last);
-        for (std::size_t x = 0; x < width; ++x) {
-            if (line[x] != last) {
-                last = line[x];
-                lastIndex = index.IndexOf(last);
-            }
-            if (lastIndex < 0) return false;
-            out[x] = static_cast<std::uint8_t>(lastIndex);
+        for (std::size_t x = 0; x < width;) {
+            const int at = index.IndexOf(line[x]);
+            if (at < 0) return false;
+            const std::size_t run = RunLength(line + x, width - x, line[x]);
+            std::memset(out + x, at, run);
+            x += run;
         }
         return true;
     };
