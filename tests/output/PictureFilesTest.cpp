@@ -117,6 +117,12 @@ TEST(PictureFiles, PngKeepsEveryPixelAndTheDensityInEachLayout) {
     } cases[] = {
         {"few colours", filled(QImage::Format_RGB32, 30, 9, bars), 3},
         {"one pixel", filled(QImage::Format_RGB32, 1, 1, bars), 3},
+        {"runs longer than a match",
+         filled(QImage::Format_RGB32, 1001, 4,
+                [](int x, int y) {
+                    return QColor(x < 700 || (y == 3 && x > 998) ? "white" : "navy");
+                }),
+         3},
         {"many colours", filled(QImage::Format_RGB32, 40, 40, manyColours), 2},
         {"RGB888", filled(QImage::Format_RGB888, 30, 9, bars), 3},
         {"grey", filled(QImage::Format_Grayscale8, 17, 4, bars), 0},
