@@ -2,11 +2,9 @@
 #include "cli/PictureOutput.h"
 
 #include <QFile>
-#include <QList>
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 
 #include "output/PictureWriter.h"
@@ -68,50 +66,6 @@ PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings)
     return {{}, std::move(picture.image)};
 }
 
-// The same pixels in the cheapest form to compress: a palette picture of up to 256 colours is a
-// third of the data of RGB and skips the PNG filter search, which is most of a symbol's cost. A
-// symbol is runs of few colours (bars, background and the grey levels of the text's edges), so
-// one pass builds it, looking each new colour up in a small hash table; a picture of more colours
-// stays as it is.
-QImage ForPng(const QImage& image) {
-    if (image.format() != QImage::Format_RGB32) return image;
-    QImage indexed(image.size(), QImage::Format_Indexed8);
-    if (indexed.isNull()) return image;
-    constexpr int kSlots = 1024;    // a power of two, well above 256 colours
-    std::array<int, kSlots> table;  // index into colours, or -1
-    table.fill(-1);
-    QList<QRgb> colours;
-    const auto indexOf = [&](QRgb colour) -> int {
-        for (unsigned slot = (colour * 2654435761u) >> 22;; slot = (slot + 1) & (kSlots - 1)) {
-            if (table[slot] < 0) {
-                if (colours.size() == 256) return -1;
-                table[slot] = static_cast<int>(colours.size());
-                colours.push_back(colour);
-                return table[slot];
-            }
-            if (colours[table[slot]] == colour) return table[slot];
-        }
-    };
-    const int width = image.width();
-    const int height = image.height();
-    QRgb last = 0;
-    int lastIndex = -1;
-    for (int y = 0; y < height; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < width; ++x) {
-            if (line[x] != last || lastIndex < 0) {
-                last = line[x];
-                lastIndex = indexOf(last);
-                if (lastIndex < 0) return image;
-            }
-            out[x] = static_cast<uchar>(lastIndex);
-        }
-    }
-    indexed.setColorTable(colours);
-    return indexed;
-}
-
 }  // namespace
 
 std::optional<PictureFormat> FormatByName(const std::string& name) {
@@ -143,9 +97,7 @@ PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSetti
         result.error = SavePdf(RendererOf(symbol, settings.dotsPerMm), settings.style,
                                settings.dotsPerMm, path);
     else
-        result.error =
-            SavePicture(format == PictureFormat::PNG ? ForPng(result.raster) : result.raster, path,
-                        RasterName(format), settings.dotsPerMm);
+        result.error = SavePicture(result.raster, path, RasterName(format), settings.dotsPerMm);
     return result;
 }
 
@@ -156,7 +108,7 @@ PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSett
     const double dpmm = settings.dotsPerMm;
     switch (format) {
         case PictureFormat::PNG:
-            bytes = EncodePng(ForPng(result.raster), dpmm);
+            bytes = EncodePng(result.raster, dpmm);
             break;
         case PictureFormat::JPEG:
             result.error = EncodeJpeg(result.raster, dpmm, bytes);

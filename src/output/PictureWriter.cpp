@@ -1,9 +1,7 @@
-// BMP rows from the image's scan lines, PNG through Qt with its density, and the format by name.
+// BMP rows from the image's scan lines, the format by name, and every picture written atomically.
 #include "output/PictureWriter.h"
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QImageWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -101,18 +99,6 @@ const char* PictureFormatForPath(const QString& path) {
     if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) return "JPEG";
     if (extension == QLatin1String("png")) return "PNG";
     return nullptr;
-}
-
-QByteArray EncodePng(const QImage& image, double dotsPerMm) {
-    QImage withDensity = image;
-    withDensity.setDotsPerMeterX(DotsPerMetre(dotsPerMm));
-    withDensity.setDotsPerMeterY(DotsPerMetre(dotsPerMm));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "PNG");
-    if (!writer.write(withDensity)) return {};
-    return bytes;
 }
 
 std::string SavePicture(const QImage& image, const QString& path, const char* format,

@@ -33,7 +33,10 @@ const char* PictureFormatForPath(const QString& path);
 std::string SavePicture(const QImage& image, const QString& path, const char* format,
                         double dotsPerMm);
 
-// The image as PNG bytes carrying a pHYs chunk of dotsPerMm; empty when encoding failed.
+// The image as PNG bytes carrying a pHYs chunk of dotsPerMm; empty when encoding failed. An opaque
+// picture of at most 256 colours (a symbol: bars, background and the grey edges of its text) is
+// written as a palette picture, any other as 8-bit grey, RGB or RGBA; decoding gives the same
+// pixels back.
 QByteArray EncodePng(const QImage& image, double dotsPerMm);
 
 // The image as a baseline JFIF file as SavePicture writes it. Empty on success; otherwise

@@ -1,4 +1,5 @@
-// Saving the largest everyday picture, ITF-14 at 100 dots/mm, as BMP and JPEG.
+// Saving the largest everyday picture, ITF-14 at 100 dots/mm, as BMP and JPEG; encoding the
+// everyday one, at 12 dots/mm, as PNG.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -13,12 +14,12 @@ namespace {
 
 constexpr double kDotsPerMm = 100;
 
-QImage ITF14Picture() {
-    return quillmark::RenderSymbolPicture(
-        [](quillmark::TCanvas* canvas, double ox, double oy, quillmark::TRect& bounds) {
-            quillmark::DrawITF14("15400141288763", canvas, 100, ox, oy, kDotsPerMm, kDotsPerMm,
-                                 true, bounds);
-        })
+QImage ITF14Picture(double dotsPerMm = kDotsPerMm) {
+    return quillmark::RenderSymbolPicture([dotsPerMm](quillmark::TCanvas* canvas, double ox,
+                                                      double oy, quillmark::TRect& bounds) {
+               quillmark::DrawITF14("15400141288763", canvas, 100, ox, oy, dotsPerMm, dotsPerMm,
+                                    true, bounds);
+           })
         .image;
 }
 
@@ -41,6 +42,13 @@ void SaveBmp(benchmark::State& state) {
 void SaveJpeg(benchmark::State& state) {
     Save(state, "JPEG", "itf14.jpg");
 }
+void EncodePng(benchmark::State& state) {
+    static const QImage picture = ITF14Picture(12);
+    qsizetype bytes = 0;
+    for (auto _ : state) bytes = quillmark::EncodePng(picture, 12).size();
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(EncodePng)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SaveBmp)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveJpeg)->Unit(benchmark::kMillisecond);
 

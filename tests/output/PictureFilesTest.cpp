@@ -14,11 +14,11 @@
 #include <cstring>
 #include <functional>
 
-#include "support/GuiApp.h"
-#include "support/ZXingDecode.h"
 #include "output/OfficePackage.h"
 #include "output/OutputSymbols.h"
 #include "output/VectorPictures.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {
@@ -90,6 +90,60 @@ TEST(PictureFiles, EveryFormatReadsBackAtItsSizeDensityAndData) {
         }
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
+}
+
+// Pictures the PNG writer takes apart differently: a symbol-like image goes as a palette, one of
+// many colours as RGB, transparency as RGBA or a palette with alphas; each decodes to its pixels.
+TEST(PictureFiles, PngKeepsEveryPixelAndTheDensityInEachLayout) {
+    const auto filled = [](QImage::Format format, int w, int h, auto colourAt) {
+        QImage image(w, h, format);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) image.setPixelColor(x, y, colourAt(x, y));
+        return image;
+    };
+    const auto bars = [](int x, int y) {  // repeated rows, then rows of their own
+        return y < 5 ? QColor(x % 3 ? Qt::black : Qt::white) : QColor::fromRgb(x * 8, y, 200);
+    };
+    const auto manyColours = [](int x, int y) { return QColor::fromRgb(x * 6, y * 5, x ^ y); };
+    const auto translucent = [](int x, int y) { return QColor(x * 8, 40, y * 8, (x + y) * 4); };
+    QImage indexed(6, 3, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgba(255, 0, 0, 128), qRgb(0, 0, 0), qRgba(0, 0, 255, 0)});
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 6; ++x) indexed.setPixel(x, y, (x + y) % 3);
+    const struct {
+        const char* name;
+        QImage image;
+        int colourType;  // of the PNG's header
+    } cases[] = {
+        {"few colours", filled(QImage::Format_RGB32, 30, 9, bars), 3},
+        {"one pixel", filled(QImage::Format_RGB32, 1, 1, bars), 3},
+        {"runs longer than a match",
+         filled(QImage::Format_RGB32, 1001, 4,
+                [](int x, int y) {
+                    return QColor(x < 700 || (y == 3 && x > 998) ? "white" : "navy");
+                }),
+         3},
+        {"many colours", filled(QImage::Format_RGB32, 40, 40, manyColours), 2},
+        {"RGB888", filled(QImage::Format_RGB888, 30, 9, bars), 3},
+        {"grey", filled(QImage::Format_Grayscale8, 17, 4, bars), 0},
+        {"alpha", filled(QImage::Format_ARGB32, 20, 20, translucent), 6},
+        {"premultiplied", filled(QImage::Format_ARGB32_Premultiplied, 20, 20, translucent), 6},
+        {"palette with alpha", indexed, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray png = EncodePng(c.image, 12.0);
+        ASSERT_GT(png.size(), 33);
+        EXPECT_EQ(static_cast<int>(png[25]), c.colourType);
+        const Density d = test::ReadDensity(png);
+        EXPECT_EQ(d.x, 12000u);
+        EXPECT_EQ(d.y, 12000u);
+        EXPECT_EQ(d.unit, 1);
+        const QImage read = QImage::fromData(png, "PNG");
+        ASSERT_FALSE(read.isNull());
+        EXPECT_EQ(read.convertToFormat(QImage::Format_ARGB32),
+                  c.image.convertToFormat(QImage::Format_ARGB32));
+    }
 }
 
 TEST(PictureFiles, FormatFollowsTheExtensionInAnyCase) {

@@ -1,0 +1,366 @@
+// PNG written directly: a palette when the picture has few colours, rows repeated from the one
+// above stored as zeros and compressed as runs, and the true density in pHYs.
+#include <libdeflate.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "output/PictureWriter.h"
+
+namespace quillmark {
+namespace {
+
+// PNG colour types and row filters used here.
+enum ColourType : std::uint8_t { kGrey = 0, kRgb = 2, kPalette = 3, kRgba = 6 };
+enum Filter : std::uint8_t { kNoFilter = 0, kUpFilter = 2 };
+
+void PutBE32(QByteArray& out, std::uint32_t v) {
+    const char bytes[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16),
+                           static_cast<char>(v >> 8), static_cast<char>(v)};
+    out.append(bytes, 4);
+}
+
+void AppendChunk(QByteArray& out, const char* type, const QByteArray& data) {
+    PutBE32(out, static_cast<std::uint32_t>(data.size()));
+    const qsizetype start = out.size();
+    out.append(type, 4);
+    out.append(data);
+    const auto* crcBytes = reinterpret_cast<const std::uint8_t*>(out.constData() + start);
+    PutBE32(out, static_cast<std::uint32_t>(
+                     libdeflate_crc32(0, crcBytes, static_cast<std::size_t>(out.size() - start))));
+}
+
+// How many of the first n values at p equal v, compared eight bytes at a time: the runs of a
+// symbol's rows are long.
+template <typename T>
+std::size_t RunLength(const T* p, std::size_t n, T v) {
+    constexpr std::size_t kPerWord = sizeof(std::uint64_t) / sizeof(T);
+    std::uint64_t pattern = 0;
+    for (std::size_t k = 0; k < kPerWord; ++k) pattern = pattern << (8 * sizeof(T)) | v;
+    std::size_t i = 0;
+    for (; i + kPerWord <= n; i += kPerWord) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, sizeof word);
+        if (const std::uint64_t differ = word ^ pattern; differ != 0)
+            return i + static_cast<std::size_t>(std::endian::native == std::endian::little
+                                                    ? std::countr_zero(differ)
+                                                    : std::countl_zero(differ)) /
+                           (8 * sizeof(T));
+    }
+    while (i < n && p[i] == v) ++i;
+    return i;
+}
+
+// Deflate's fixed Huffman codes (RFC 1951, 3.2.6), bit-reversed for writing least significant
+// bit first, and the length symbols with their extra bits for every match length.
+struct Code {
+    std::uint16_t bits = 0;
+    std::uint8_t length = 0;
+};
+
+constexpr std::uint16_t Reversed(std::uint16_t code, int length) {
+    std::uint16_t out = 0;
+    for (int i = 0; i < length; ++i) out = static_cast<std::uint16_t>(out << 1 | (code >> i & 1));
+    return out;
+}
+
+struct FixedCodes {
+    std::array<Code, 288> symbols{};
+    std::array<Code, 259> lengthSymbol{};  // by match length 3..258
+    std::array<Code, 259> lengthExtra{};
+
+    constexpr FixedCodes() {
+        for (int v = 0; v < 288; ++v) {
+            const auto [first, base, length] = v < 144   ? std::array{0, 0x30, 8}
+                                               : v < 256 ? std::array{144, 0x190, 9}
+                                               : v < 280 ? std::array{256, 0, 7}
+                                                         : std::array{280, 0xC0, 8};
+            const auto code = static_cast<std::uint16_t>(base + v - first);
+            symbols[v] = {Reversed(code, length), static_cast<std::uint8_t>(length)};
+        }
+        constexpr int kBase[] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                 31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+        for (int s = 0; s < 29; ++s) {
+            const int extra = s < 8 || s == 28 ? 0 : (s - 4) / 4;
+            for (int length = kBase[s]; length < (s == 28 ? 259 : kBase[s + 1]); ++length) {
+                lengthSymbol[length] = symbols[257 + s];
+                lengthExtra[length] = {static_cast<std::uint16_t>(length - kBase[s]),
+                                       static_cast<std::uint8_t>(extra)};
+            }
+        }
+    }
+};
+
+constexpr FixedCodes kFixed;
+
+// The image data stream as one block of fixed codes whose matches are runs of the previous byte.
+// A symbol is long runs (bars, margins) and rows repeated from the one above, stored as zeros by
+// the "up" filter; finding the runs directly costs a small part of a general compressor's search
+// (zlib's was most of the time of writing a symbol), for a file somewhat larger than zlib's.
+class Deflater {
+public:
+    Deflater() {
+        out_.reserve(1 << 14);
+        out_.push_back('\x78');  // deflate, 32 KiB window
+        out_.push_back('\x01');  // no dictionary, fastest; the header's check digits
+        Put(1, 1);               // the final block
+        Put(1, 2);               // fixed codes
+    }
+
+    // One row under its filter.
+    void AddRow(Filter filter, const std::uint8_t* row, std::size_t size) {
+        Byte(filter);
+        adler_ = libdeflate_adler32(adler_, &filter, 1);
+        adler_ = libdeflate_adler32(adler_, row, size);
+        for (std::size_t i = 0; i < size;) {
+            const std::size_t run = RunLength(row + i, std::min<std::size_t>(size - i, 258), last_);
+            if (run >= 3) {
+                Run(run);
+                i += run;
+            } else {
+                Byte(row[i++]);
+            }
+        }
+    }
+    // A row of zeros: no search needed.
+    void AddZeroRow(Filter filter, const std::uint8_t* zeros, std::size_t size) {
+        Byte(filter);
+        adler_ = libdeflate_adler32(adler_, &filter, 1);
+        adler_ = libdeflate_adler32(adler_, zeros, size);
+        for (std::size_t left = size; left > 0;) {
+            if (last_ != 0 || left < 3) {
+                Byte(0);
+                --left;
+                continue;
+            }
+            const std::size_t run = std::min<std::size_t>(left, 258);
+            Run(run);
+            left -= run;
+        }
+    }
+    // The compressed stream.
+    QByteArray Finish() {
+        Put(kFixed.symbols[256].bits, kFixed.symbols[256].length);
+        for (; used_ > 0; used_ -= 8, pending_ >>= 8) out_.push_back(static_cast<char>(pending_));
+        for (const int shift : {24, 16, 8, 0}) out_.push_back(static_cast<char>(adler_ >> shift));
+        return QByteArray(out_.data(), static_cast<qsizetype>(out_.size()));
+    }
+
+private:
+    // Bits go out 32 at a time: appending them byte by byte was a noticeable part of the cost.
+    void Put(std::uint32_t bits, int count) {
+        pending_ |= static_cast<std::uint64_t>(bits) << used_;
+        used_ += count;
+        if (used_ < 32) return;
+        const char word[4] = {static_cast<char>(pending_), static_cast<char>(pending_ >> 8),
+                              static_cast<char>(pending_ >> 16), static_cast<char>(pending_ >> 24)};
+        out_.insert(out_.end(), word, word + 4);
+        pending_ >>= 32;
+        used_ -= 32;
+    }
+    void Byte(std::uint8_t value) {
+        Put(kFixed.symbols[value].bits, kFixed.symbols[value].length);
+        last_ = value;
+    }
+    // A match of length 3..258 at distance 1: the previous byte repeated.
+    void Run(std::size_t length) {
+        const Code symbol = kFixed.lengthSymbol[length];
+        const Code extra = kFixed.lengthExtra[length];
+        Put(symbol.bits, symbol.length);
+        Put(extra.bits, extra.length);
+        Put(0, 5);  // distance code 0: distance 1
+    }
+
+    std::vector<char> out_;
+    std::uint64_t pending_ = 0;
+    int used_ = 0;
+    std::uint8_t last_ = 0;
+    std::uint32_t adler_ = 1;
+};
+
+// Palette indices by colour: open addressing in a table four times the palette's size.
+class PaletteIndex {
+public:
+    PaletteIndex() { slots_.fill(-1); }
+    // The colour's index, added when new; -1 when the palette is full.
+    int IndexOf(QRgb colour) {
+        for (unsigned slot = (colour * 2654435761u) >> 22;; slot = (slot + 1) & (kSlots - 1)) {
+            if (slots_[slot] < 0) {
+                if (colours_.size() == 256) return -1;
+                slots_[slot] = static_cast<int>(colours_.size());
+                colours_.push_back(colour);
+                return slots_[slot];
+            }
+            if (colours_[static_cast<std::size_t>(slots_[slot])] == colour) return slots_[slot];
+        }
+    }
+    const std::vector<QRgb>& Colours() const { return colours_; }
+
+private:
+    static constexpr unsigned kSlots = 1024;
+    std::array<int, kSlots> slots_;
+    std::vector<QRgb> colours_;
+};
+
+struct Encoded {
+    ColourType type = kRgb;
+    std::vector<QRgb> palette;
+    QByteArray idat;
+};
+
+// Rows of the image (all of the same byte width) into the data stream: a row equal to the one
+// above goes as zeros under the "up" filter, any other row unfiltered. convert turns source row y
+// into PNG bytes; it returns false to give up (the palette overflowed).
+template <typename Convert>
+bool DeflateRows(const QImage& image, std::size_t sourceBytes, std::size_t rowBytes,
+                 Convert convert, QByteArray& idat) {
+    Deflater deflater;
+    std::vector<std::uint8_t> row(rowBytes), zeros(rowBytes, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        if (y > 0 &&
+            std::memcmp(image.constScanLine(y), image.constScanLine(y - 1), sourceBytes) == 0) {
+            deflater.AddZeroRow(kUpFilter, zeros.data(), rowBytes);
+            continue;
+        }
+        if (!convert(y, row.data())) return false;
+        deflater.AddRow(kNoFilter, row.data(), rowBytes);
+    }
+    idat = deflater.Finish();
+    return !idat.isEmpty();
+}
+
+// An opaque RGB32 picture: a palette when it has at most 256 colours, else 8-bit RGB.
+Encoded EncodeRgb32(const QImage& image) {
+    const auto width = static_cast<std::size_t>(image.width());
+    Encoded result;
+    PaletteIndex index;
+    const auto toIndices = [&](int y, std::uint8_t* out) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (std::size_t x = 0; x < width;) {
+            const int at = index.IndexOf(line[x]);
+            if (at < 0) return false;
+            const std::size_t run = RunLength(line + x, width - x, line[x]);
+            std::memset(out + x, at, run);
+            x += run;
+        }
+        return true;
+    };
+    if (DeflateRows(image, width * 4, width, toIndices, result.idat)) {
+        result.type = kPalette;
+        result.palette = index.Colours();
+        return result;
+    }
+    const auto toRgb = [&](int y, std::uint8_t* out) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (std::size_t x = 0; x < width; ++x) {
+            *out++ = static_cast<std::uint8_t>(qRed(line[x]));
+            *out++ = static_cast<std::uint8_t>(qGreen(line[x]));
+            *out++ = static_cast<std::uint8_t>(qBlue(line[x]));
+        }
+        return true;
+    };
+    result.type = kRgb;
+    if (!DeflateRows(image, width * 4, width * 3, toRgb, result.idat)) result.idat.clear();
+    return result;
+}
+
+// An image whose rows are already PNG bytes (palette indices or grey levels).
+Encoded EncodeBytes(const QImage& image, ColourType type) {
+    const auto width = static_cast<std::size_t>(image.width());
+    Encoded result;
+    result.type = type;
+    if (type == kPalette)
+        for (const QRgb colour : image.colorTable()) result.palette.push_back(colour);
+    const auto copy = [&](int y, std::uint8_t* out) {
+        std::memcpy(out, image.constScanLine(y), width);
+        return true;
+    };
+    if (!DeflateRows(image, width, width, copy, result.idat)) result.idat.clear();
+    return result;
+}
+
+// A picture with transparency, as 8-bit RGBA without premultiplication.
+Encoded EncodeRgba(const QImage& image) {
+    const auto width = static_cast<std::size_t>(image.width());
+    Encoded result;
+    result.type = kRgba;
+    const auto toRgba = [&](int y, std::uint8_t* out) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (std::size_t x = 0; x < width; ++x) {
+            *out++ = static_cast<std::uint8_t>(qRed(line[x]));
+            *out++ = static_cast<std::uint8_t>(qGreen(line[x]));
+            *out++ = static_cast<std::uint8_t>(qBlue(line[x]));
+            *out++ = static_cast<std::uint8_t>(qAlpha(line[x]));
+        }
+        return true;
+    };
+    if (!DeflateRows(image, width * 4, width * 4, toRgba, result.idat)) result.idat.clear();
+    return result;
+}
+
+Encoded EncodeAny(const QImage& image) {
+    switch (image.format()) {
+        case QImage::Format_RGB32:
+            return EncodeRgb32(image);
+        case QImage::Format_Indexed8:
+            if (!image.colorTable().isEmpty() && image.colorTable().size() <= 256)
+                return EncodeBytes(image, kPalette);
+            break;
+        case QImage::Format_Grayscale8:
+            return EncodeBytes(image, kGrey);
+        default:
+            break;
+    }
+    if (image.hasAlphaChannel()) return EncodeRgba(image.convertToFormat(QImage::Format_ARGB32));
+    return EncodeRgb32(image.convertToFormat(QImage::Format_RGB32));
+}
+
+QByteArray Header(const QImage& image, const Encoded& encoded) {
+    QByteArray header;
+    PutBE32(header, static_cast<std::uint32_t>(image.width()));
+    PutBE32(header, static_cast<std::uint32_t>(image.height()));
+    header.append(char(8));  // bits per sample (or per index)
+    header.append(static_cast<char>(encoded.type));
+    header.append(3, char(0));  // deflate, adaptive filtering, no interlace
+    return header;
+}
+
+// PLTE, and tRNS when a palette colour is not opaque.
+void AppendPalette(QByteArray& png, const std::vector<QRgb>& palette) {
+    QByteArray colours, alphas;
+    bool translucent = false;
+    for (const QRgb colour : palette) {
+        colours.append(static_cast<char>(qRed(colour)));
+        colours.append(static_cast<char>(qGreen(colour)));
+        colours.append(static_cast<char>(qBlue(colour)));
+        alphas.append(static_cast<char>(qAlpha(colour)));
+        translucent = translucent || qAlpha(colour) != 255;
+    }
+    AppendChunk(png, "PLTE", colours);
+    if (translucent) AppendChunk(png, "tRNS", alphas);
+}
+
+}  // namespace
+
+QByteArray EncodePng(const QImage& image, double dotsPerMm) {
+    if (image.isNull()) return {};
+    const Encoded encoded = EncodeAny(image);
+    if (encoded.idat.isEmpty()) return {};
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    AppendChunk(png, "IHDR", Header(image, encoded));
+    if (encoded.type == kPalette) AppendPalette(png, encoded.palette);
+    QByteArray density;
+    PutBE32(density, static_cast<std::uint32_t>(DotsPerMetre(dotsPerMm)));
+    PutBE32(density, static_cast<std::uint32_t>(DotsPerMetre(dotsPerMm)));
+    density.append(char(1));  // the unit is the metre
+    AppendChunk(png, "pHYs", density);
+    AppendChunk(png, "IDAT", encoded.idat);
+    AppendChunk(png, "IEND", {});
+    return png;
+}
+
+}  // namespace quillmark
