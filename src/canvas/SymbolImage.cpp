@@ -18,9 +18,29 @@ PictureProblem CheckPictureSize(const TRect& extent) {
     return PictureProblem::None;
 }
 
+TRect MeasureSymbolBounds(const SymbolRenderer& render) {
+    TRect bounds;
+    render(nullptr, 0.0, 0.0, bounds);
+    return bounds;
+}
+
+void PaintSymbol(QPainter& painter, const SymbolRenderer& render, const SymbolStyle& style,
+                 const TRect& bounds) {
+    painter.fillRect(
+        QRect(bounds.Left, bounds.Top, bounds.Right - bounds.Left, bounds.Bottom - bounds.Top),
+        ToQColor(style.background));
+    QPainterCanvas canvas(painter);
+    canvas.SetFontName(style.fontName);
+    canvas.SetPenColor(style.line);
+    canvas.SetFontColor(style.line);
+    canvas.SetBrushColor(style.background);
+    TRect drawn;
+    render(&canvas, 0.0, 0.0, drawn);
+}
+
 SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyle& style) {
     SymbolPicture picture;
-    render(nullptr, 0.0, 0.0, picture.extent);
+    picture.extent = MeasureSymbolBounds(render);
     picture.problem = CheckPictureSize(picture.extent);
     if (picture.problem != PictureProblem::None) return picture;
 
@@ -31,19 +51,12 @@ SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyl
         return picture;
     }
     image.setDevicePixelRatio(1.0);
-    image.fill(ToQColor(style.background));
 
     QPainter painter(&image);
     // Offsets 0 put the box at Px(0) = 0 in every renderer; the translation only guards a
     // renderer whose box does not start at the origin.
     painter.translate(-bounds.Left, -bounds.Top);
-    QPainterCanvas canvas(painter);
-    canvas.SetFontName(style.fontName);
-    canvas.SetPenColor(style.line);
-    canvas.SetFontColor(style.line);
-    canvas.SetBrushColor(style.background);
-    TRect drawn;
-    render(&canvas, 0.0, 0.0, drawn);
+    PaintSymbol(painter, render, style, bounds);
     painter.end();
     picture.image = std::move(image);
     return picture;

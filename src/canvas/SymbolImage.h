@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 
 #include <functional>
 #include <string>
@@ -23,6 +24,17 @@ struct SymbolStyle {
 // canvas means measure only.
 using SymbolRenderer =
     std::function<void(TCanvas* canvas, double offsetX, double offsetY, TRect& bounds)>;
+
+// A symbol's renderer bound at a scale chosen by the output (a printer's resolution per axis).
+using ScaledSymbolRenderer = std::function<SymbolRenderer(double dotsPerMmX, double dotsPerMmY)>;
+
+// The symbol's extent from the measure pass at offset 0.
+TRect MeasureSymbolBounds(const SymbolRenderer& render);
+
+// Fills bounds with the background colour and draws the symbol at offset 0 in the style's colours
+// and font, in the painter's current coordinates (one unit per pixel of the renderer's scale).
+void PaintSymbol(QPainter& painter, const SymbolRenderer& render, const SymbolStyle& style,
+                 const TRect& bounds);
 
 // The largest picture made, in pixels per side and in total (400 MB of 32-bit pixels).
 inline constexpr int kMaxSymbolImageSide = 32767;

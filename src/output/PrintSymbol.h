@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "output/SymbolPainting.h"
+#include "canvas/SymbolImage.h"
 
 namespace quillmark {
 

@@ -15,7 +15,7 @@
 
 #include "output/AtomicFile.h"
 #include "output/SvgCanvas.h"
-#include "output/SymbolPainting.h"
+#include "canvas/SymbolImage.h"
 
 namespace quillmark {
 namespace {

@@ -16,7 +16,7 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
-#include "output/SymbolPainting.h"
+#include "canvas/SymbolImage.h"
 
 namespace quillmark::test {
 
