@@ -1,0 +1,41 @@
+# What names a release (application id, date, maintainer) and the Debian package, built with
+# `cpack -G DEB` in a configured build folder (scripts/package). The package's library
+# dependencies are read from the programs; the rest are the ones no linker sees.
+
+# The reverse-DNS name of the menu entry, the metadata and the icon theme's icon.
+set(QUILLMARK_APP_ID io.github.quillmark.Quillmark)
+# The day PROJECT_VERSION was released, for the software-centre metadata and the package's
+# changelog; change both together.
+set(QUILLMARK_RELEASE_DATE 2026-12-08)
+set(QUILLMARK_PACKAGE_MAINTAINER "The Quillmark project <quillmark@example.org>"
+    CACHE STRING "The Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quillmark)
+set(CPACK_PACKAGE_VENDOR "The Quillmark project")
+set(CPACK_PACKAGE_CONTACT "${QUILLMARK_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "retail and logistics barcode symbols at physical size")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Quillmark draws EAN-13, EAN-8, UPC-A and UPC-E symbols with their 2- and
+5-digit add-ons, the EAN-13 book symbol with its hyphenated ISBN-13 line,
+ITF-14 with bearer bars, and GS1-128 (UCC/EAN-128) with Application
+Identifiers, and shows them at their printed size while the data is typed.
+
+The package holds the window program, quillmark, and the command-line
+renderer, quillmark-render, which draws the same symbols into PNG or BMP
+pictures without a display.]])
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLMARK_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The human-readable digits are set in Liberation Sans; Qt loads its SVG icon engine as a plugin.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6")
+# OCR-B, the typeface retail symbols are usually printed with, then appears in the font list.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ocr-b)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+
+include(CPack)

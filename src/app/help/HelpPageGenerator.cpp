@@ -1,0 +1,241 @@
+// Build tool: fills the help page template with the AI catalogue and the sizes the renderers draw,
+// and writes it in Windows-1251.
+//
+// Usage: quillmark_help_generator TEMPLATE OUTPUT
+// Placeholders in the UTF-8 template:
+//   @AI_ROWS@                  one table row per AITable entry
+//   @AI_COUNT@                 the number of entries
+//   @SPECIAL_ROWS@             the special characters and the letters that stand for them
+//   @VERSION@                  the program's version
+//   @SIZE type percent@        width x height in mm of an EAN/UPC type or "ITF-14" as drawn
+//   @HEIGHT UCC/EAN-128 v@     height in mm of a UCC/EAN-128 symbol at vertical size v
+// An unknown placeholder or a character Windows-1251 lacks fails the build.
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Version.h"
+#include "ai/AIList.h"
+#include "ai/FieldCharacters.h"
+#include "encoders/EANUPC.h"
+#include "encoders/ITF14.h"
+#include "encoders/UCCEAN128.h"
+
+namespace {
+
+using namespace quillmark;
+
+// Pixels per millimetre of the measure pass: fine enough that the extent in whole pixels gives the
+// millimetres to three decimals.
+constexpr double kMeasureScale = 1000.0;
+
+std::string HtmlEscape(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// Millimetres with two decimals and a decimal comma, as Russian texts write them.
+std::string Millimetres(int pixels) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", pixels / kMeasureScale);
+    std::string text = buffer;
+    for (char& c : text)
+        if (c == '.') c = ',';
+    return text;
+}
+
+std::string SizeText(const TRect& bounds) {
+    return Millimetres(bounds.Right - bounds.Left) + "&nbsp;&times;&nbsp;" +
+           Millimetres(bounds.Bottom - bounds.Top) + "&nbsp;мм";
+}
+
+std::string AIRows() {
+    std::string rows;
+    for (const TAIEntry& entry : AITable) {
+        const std::string length =
+            entry.DataLength == 0 ? "не ограничена" : std::to_string(entry.DataLength);
+        rows += "<tr><td>(" + HtmlEscape(entry.AI) + ")</td><td>" + HtmlEscape(entry.Name) +
+                "</td><td align=\"center\">" + length + "</td><td>" +
+                (entry.FixedLength ? "фиксированная" : "переменная") + "</td></tr>\n";
+    }
+    return rows;
+}
+
+// The letter a special character's code shows as: Windows-1251 codes 192-255 are U+0410-U+044F.
+std::string CyrillicLetter(unsigned char code) {
+    const unsigned int point = 0x0410 + (code - 192u);
+    return {static_cast<char>(0xC0 | (point >> 6)), static_cast<char>(0x80 | (point & 0x3F))};
+}
+
+// Three name/letter pairs a row, in list order.
+std::string SpecialRows() {
+    constexpr int kPerRow = 3;
+    std::string rows;
+    for (int index = 0; index < kSpecialCharCount; ++index) {
+        if (index % kPerRow == 0) rows += "<tr>";
+        rows += "<td>" + std::string(SpecialCharNames[index]) + "</td><td align=\"center\">" +
+                CyrillicLetter(*SpecialCharCode(index)) + "</td>";
+        if (index % kPerRow == kPerRow - 1) rows += "</tr>\n";
+    }
+    return rows;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+std::optional<unsigned short> Percent(const std::string& text) {
+    try {
+        const int value = std::stoi(text);
+        if (value > 0 && value <= 1000) return static_cast<unsigned short>(value);
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+// The text for one placeholder (without its "@" delimiters), or nullopt when it is unknown.
+std::optional<std::string> Expand(const std::string& name) {
+    if (name == "AI_ROWS") return AIRows();
+    if (name == "SPECIAL_ROWS") return SpecialRows();
+    if (name == "AI_COUNT") return std::to_string(AITable.size());
+    if (name == "VERSION") return std::string(kQuillmarkVersion);
+    const std::vector<std::string> words = Words(name);
+    if (words.size() != 3) return std::nullopt;
+    const std::optional<unsigned short> percent = Percent(words[2]);
+    if (!percent) return std::nullopt;
+    TRect bounds;
+    if (words[0] == "SIZE" && words[1] == "ITF-14") {
+        DrawITF14({}, nullptr, *percent, 0, 0, kMeasureScale, kMeasureScale, true, bounds);
+        return SizeText(bounds);
+    }
+    if (words[0] == "SIZE" && !EANUPCModules(words[1], std::string(13, '0')).empty()) {
+        DrawEANUPC(words[1], "None", std::string(13, '0'), nullptr, 0, 0, *percent, kMeasureScale,
+                   kMeasureScale, bounds);
+        return SizeText(bounds);
+    }
+    if (words[0] == "HEIGHT" && words[1] == "UCC/EAN-128") {
+        Code128Codes codes{};
+        std::string line;
+        EncodeUCCEAN128({}, codes, line);
+        DrawUCCEAN128(codes, line, nullptr, 0, 0, 100, *percent, kMeasureScale, kMeasureScale,
+                      bounds);
+        return Millimetres(bounds.Bottom - bounds.Top) + "&nbsp;мм";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Fill(const std::string& text) {
+    std::string out;
+    std::size_t pos = 0;
+    while (true) {
+        const std::size_t open = text.find('@', pos);
+        if (open == std::string::npos) break;
+        const std::size_t close = text.find('@', open + 1);
+        if (close == std::string::npos) {
+            std::cerr << "unterminated placeholder at byte " << open << "\n";
+            return std::nullopt;
+        }
+        const std::string name = text.substr(open + 1, close - open - 1);
+        const std::optional<std::string> value = Expand(name);
+        if (!value) {
+            std::cerr << "unknown placeholder @" << name << "@\n";
+            return std::nullopt;
+        }
+        out += text.substr(pos, open - pos) + *value;
+        pos = close + 1;
+    }
+    return out + text.substr(pos);
+}
+
+// Strict conversion: a character Windows-1251 cannot hold is an error, never replaced.
+std::optional<std::string> ToWindows1251(const std::string& utf8) {
+    iconv_t cd = iconv_open("WINDOWS-1251", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        std::perror("iconv_open");
+        return std::nullopt;
+    }
+    std::string in = utf8;
+    std::string out(utf8.size(), '\0');  // never longer than the UTF-8 text
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = out.size();
+    const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    const int error = errno;
+    iconv_close(cd);
+    if (result == static_cast<std::size_t>(-1)) {
+        std::cerr << "not convertible to Windows-1251 at byte " << (inPtr - in.data()) << ": "
+                  << std::strerror(error) << "\n";
+        return std::nullopt;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: " << argv[0] << " TEMPLATE OUTPUT\n";
+        return 2;
+    }
+    std::ifstream in(argv[1], std::ios::binary);
+    if (!in) {
+        std::cerr << argv[1] << ": cannot read\n";
+        return 1;
+    }
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::optional<std::string> filled = Fill(text);
+    if (!filled) return 1;
+    const std::optional<std::string> bytes = ToWindows1251(*filled);
+    if (!bytes) return 1;
+
+    // Written beside the target and renamed, so that a failed run leaves no half page behind.
+    const std::filesystem::path target = argv[2];
+    std::filesystem::path partial = target;
+    partial += ".part";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        out.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
+        if (!out.flush()) {
+            std::cerr << partial << ": cannot write\n";
+            return 1;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(partial, target, error);
+    if (error) {
+        std::cerr << target << ": " << error.message() << "\n";
+        return 1;
+    }
+    return 0;
+}

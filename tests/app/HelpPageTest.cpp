@@ -1,0 +1,271 @@
+// The help page: where it is written, that writing replaces or fails cleanly, and what it holds.
+#include <iconv.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+#include <string>
+
+#include "ai/AIList.h"
+#include "app/HelpCommand.h"
+#include "app/HelpPage.h"
+#include "encoders/EANUPC.h"
+#include "encoders/ITF14.h"
+
+using quillmark::HelpPageBytes;
+using quillmark::HelpPagePath;
+using quillmark::WriteHelpPage;
+
+namespace {
+
+// Strict conversion between encodings; nullopt when a byte or character has no counterpart.
+std::optional<QByteArray> Convert(const char* from, const char* to, QByteArray in) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    QByteArray out(in.size() * 4 + 4, '\0');
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    std::size_t inLeft = static_cast<std::size_t>(in.size());
+    std::size_t outLeft = static_cast<std::size_t>(out.size());
+    const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    if (result == static_cast<std::size_t>(-1)) return std::nullopt;
+    out.resize(out.size() - static_cast<qsizetype>(outLeft));
+    return out;
+}
+
+QByteArray ToCp1251(const QString& text) {
+    return Convert("UTF-8", "WINDOWS-1251", text.toUtf8()).value_or(QByteArray("<unconvertible>"));
+}
+
+QString PageText() {
+    const std::optional<QByteArray> utf8 = Convert("WINDOWS-1251", "UTF-8", HelpPageBytes());
+    return utf8 ? QString::fromUtf8(*utf8) : QString();
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// TEMP as a test row wants it: a value, empty, or unset.
+void SetTemp(const std::optional<QString>& value) {
+    if (value)
+        qputenv("TEMP", value->toUtf8());
+    else
+        qunsetenv("TEMP");
+}
+
+QString Millimetres(int pixels) {
+    return QString::number(pixels / 1000.0, 'f', 2).replace(u'.', u',');
+}
+
+QString SizeText(const quillmark::TRect& bounds) {
+    return Millimetres(bounds.Right - bounds.Left) + "&nbsp;&times;&nbsp;" +
+           Millimetres(bounds.Bottom - bounds.Top) + "&nbsp;мм";
+}
+
+}  // namespace
+
+class HelpPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        // QDir::tempPath() follows TMPDIR, so an unset or empty TEMP lands in a known folder.
+        const QString system = QDir(dir_.path()).filePath("system");
+        QVERIFY(QDir().mkpath(system));
+        qputenv("TMPDIR", system.toUtf8());
+        QCOMPARE(QDir::tempPath(), system);
+        QVERIFY(HelpPageBytes().size() > 10000);
+    }
+
+    void writesWhereTempSays_data() {
+        QTest::addColumn<std::optional<QString>>("temp");
+        QTest::addColumn<QString>("expected");
+        const QString base = dir_.path();
+        QTest::newRow("no separator") << std::optional<QString>(base) << base + "/HelpRus.html";
+        QTest::newRow("separator") << std::optional<QString>(base + "/") << base + "/HelpRus.html";
+        QTest::newRow("unset") << std::optional<QString>() << base + "/system/HelpRus.html";
+        QTest::newRow("empty") << std::optional<QString>("") << base + "/system/HelpRus.html";
+    }
+    void writesWhereTempSays() {
+        QFETCH(std::optional<QString>, temp);
+        QFETCH(QString, expected);
+        SetTemp(temp);
+        QCOMPARE(HelpPagePath(), expected);
+        QFile::remove(expected);
+        QString error;
+        QCOMPARE(WriteHelpPage(&error), expected);
+        QVERIFY(error.isEmpty());
+        QCOMPARE(ReadAll(expected), HelpPageBytes());
+    }
+
+    // A second write replaces the first file, or any other one of that name, and leaves no
+    // temporary file beside it.
+    void writtenTwiceReplaces() {
+        const QTemporaryDir folder;
+        SetTemp(folder.path());
+        QFile earlier(HelpPagePath());
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write(QByteArray(100000, 'x'));
+        earlier.close();
+        for (int run = 0; run < 2; ++run) {
+            QVERIFY(!WriteHelpPage(nullptr).isEmpty());
+            QCOMPARE(ReadAll(HelpPagePath()), HelpPageBytes());
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"HelpRus.html"});
+    }
+
+    void unwritableReportsSystemReason_data() {
+        QTest::addColumn<QString>("temp");
+        QTest::addColumn<QString>("reason");
+        const QString base = dir_.path();
+        QFile plain(base + "/plain-file");
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(base + "/taken/HelpRus.html"));
+        QTest::newRow("missing folder") << base + "/missing"
+                                        << "No such file or directory";
+        QTest::newRow("file as folder") << base + "/plain-file"
+                                        << "Not a directory";
+        QTest::newRow("page name is a folder") << base + "/taken"
+                                               << "directory";
+    }
+    void unwritableReportsSystemReason() {
+        QFETCH(QString, temp);
+        QFETCH(QString, reason);
+        SetTemp(temp);
+        QString error;
+        QVERIFY(WriteHelpPage(&error).isEmpty());
+        QVERIFY2(error.contains(QDir::toNativeSeparators(HelpPagePath())), qPrintable(error));
+        QVERIFY2(error.contains(reason, Qt::CaseInsensitive), qPrintable(error));
+
+        // The command reports that message and opens nothing.
+        QStringList reported;
+        int opened = 0;
+        QVERIFY(!quillmark::OpenHelpPage(
+            nullptr, [&](const QUrl&) { return ++opened, true; },
+            [&](QWidget*, const QString& message) { reported << message; }));
+        QCOMPARE(reported, QStringList{error});
+        QCOMPARE(opened, 0);
+    }
+
+    void commandOpensWrittenPage() {
+        const QTemporaryDir folder;
+        SetTemp(folder.path() + "/");
+        QList<QUrl> opened;
+        int reported = 0;
+        QVERIFY(quillmark::OpenHelpPage(
+            nullptr, [&](const QUrl& url) { return opened << url, true; },
+            [&](QWidget*, const QString&) { ++reported; }));
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder.path() + "/HelpRus.html")});
+        QCOMPARE(reported, 0);
+        QCOMPARE(ReadAll(opened.front().toLocalFile()), HelpPageBytes());
+    }
+
+    // Every byte is Windows-1251 and the page is the template with its placeholders filled.
+    void pageIsTheTemplateInWindows1251() {
+        const QString page = PageText();
+        QVERIFY(!page.isEmpty());
+        QVERIFY(page.contains(
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"));
+        QVERIFY(page.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0"));
+        QFile templateFile(QStringLiteral(QUILLMARK_HELP_TEMPLATE));
+        QVERIFY(templateFile.open(QIODevice::ReadOnly));
+        const QString templateText = QString::fromUtf8(templateFile.readAll());
+        const QStringList pieces = templateText.split(u'@');
+        QVERIFY(pieces.size() > 10 && pieces.size() % 2 == 1);
+        qsizetype at = 0;
+        for (qsizetype i = 0; i < pieces.size(); i += 2) {  // odd pieces are placeholder names
+            at = page.indexOf(pieces[i], at);
+            QVERIFY2(at >= 0, qPrintable(pieces[i].left(80)));
+            at += pieces[i].size();
+        }
+        QVERIFY(!page.contains(u'@'));
+        QVERIFY(page.trimmed().endsWith("</html>"));
+    }
+
+    void sectionsHaveAnchorsAndHeadings_data() {
+        QTest::addColumn<QString>("anchor");
+        QTest::addColumn<QString>("heading");
+        const char* const rows[][2] = {
+            {"P1", "1. Назначение программы"},
+            {"P2", "2. Поддерживаемые типы штрих-кодов"},
+            {"EANUPC", "EAN/UPC"},
+            {"EAN13", "- EAN-13 -"},
+            {"ISBN13", "- ISBN-13 -"},
+            {"EAN8", "- EAN-8 -"},
+            {"UPCA", "- UPC-A -"},
+            {"UPCE", "- UPC-E -"},
+            {"EANUPC2DigitAddOn", "- EAN/UPC 2-Digit AddOn -"},
+            {"EANUPC5DigitAddOn", "- EAN/UPC 5-Digit AddOn -"},
+            {"ITF14", "ITF-14"},
+            {"UCCEAN128", "UCC/EAN-128"},
+            {"P3", "3. Выбор цвета штрихового кода"},
+            {"P4", "4. Сохранение в графические файлы"},
+            {"P5", "5. Экспорт в другие приложения"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[0]) << QString::fromUtf8(row[1]);
+    }
+    void sectionsHaveAnchorsAndHeadings() {
+        QFETCH(QString, anchor);
+        QFETCH(QString, heading);
+        const QByteArray page = HelpPageBytes();
+        const QByteArray section = ToCp1251(QString("<a name=\"%1\">%2</a>").arg(anchor, heading));
+        QCOMPARE(page.count(section), 1);
+        // Listed in the table of contents, after its heading and before the first section.
+        const qsizetype contents = page.indexOf(ToCp1251("<h2>Содержание</h2>"));
+        const qsizetype link = page.indexOf(ToCp1251(QString("<a href=\"#%1\">").arg(anchor)));
+        QVERIFY(page.indexOf(ToCp1251("<h1>Справка к программе Quillmark</h1>")) >= 0);
+        QVERIFY(contents >= 0 && link > contents && link < page.indexOf(section));
+    }
+
+    // Every catalogue entry appears once, in table order, with its name and length as stored.
+    void listsEveryApplicationIdentifier() {
+        const QByteArray page = HelpPageBytes();
+        qsizetype at = 0;
+        for (const quillmark::TAIEntry& entry : quillmark::AITable) {
+            const QString length = entry.DataLength == 0 ? QString("не ограничена")
+                                                         : QString::number(entry.DataLength);
+            const QString row =
+                QString("<tr><td>(%1)</td><td>%2</td><td align=\"center\">%3</td><td>%4</td></tr>")
+                    .arg(QString::fromUtf8(entry.AI.data(), qsizetype(entry.AI.size())),
+                         QString::fromUtf8(entry.Name.data(), qsizetype(entry.Name.size())), length,
+                         entry.FixedLength ? "фиксированная" : "переменная");
+            const qsizetype found = page.indexOf(ToCp1251(row), at);
+            QVERIFY2(found > at, qPrintable(row));
+            at = found;
+        }
+        QCOMPARE(page.count("<tr><td>("), qsizetype(quillmark::kAICount));
+    }
+
+    // The sizes quoted are the ones the renderers lay out.
+    void quotesDrawnSizes() {
+        const QString page = PageText();
+        quillmark::TRect bounds;
+        for (const char* type : {"EAN-13", "ISBN-13", "EAN-8", "UPC-A", "UPC-E"}) {
+            quillmark::DrawEANUPC(type, "None", "0000000000000", nullptr, 0, 0, 100, 1000, 1000,
+                                  bounds);
+            QVERIFY2(page.contains(SizeText(bounds)), type);
+        }
+        for (int percent : {25, 100}) {
+            quillmark::DrawITF14({}, nullptr, static_cast<unsigned short>(percent), 0, 0, 1000,
+                                 1000, true, bounds);
+            QVERIFY2(page.contains(SizeText(bounds)), qPrintable(SizeText(bounds)));
+        }
+        QVERIFY(page.contains("от 80 до 200&nbsp;%"));
+        QVERIFY(page.contains("от 25\nдо 100&nbsp;%"));
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QTEST_MAIN(HelpPageTest)
+#include "HelpPageTest.moc"

@@ -1,0 +1,70 @@
+# Builds the Debian package from this build and checks it as a user's machine would meet it: its
+# files, its control fields, lintian's verdict, and the renderer run from the unpacked package.
+#   BUILD_DIR  the build;  WORK_DIR  where to work;  FILES  the expected files, "|"-separated
+#   VERSION  the project version
+string(REPLACE "|" ";" files "${FILES}")
+set(work ${WORK_DIR}/package)
+file(REMOVE_RECURSE ${work})
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${ARGN}: exit status ${status}\n${out}${err}")
+    endif()
+    set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+run(cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${work})
+file(GLOB packages ${work}/*.deb)
+list(LENGTH packages count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "cpack made ${count} packages: ${packages}")
+endif()
+if(NOT packages MATCHES "/quillmark_${VERSION}_[a-z0-9]+\\.deb$")
+    message(FATAL_ERROR "unexpected package name: ${packages}")
+endif()
+
+run(dpkg-deb --contents ${packages})
+foreach(file ${files})
+    if(NOT out MATCHES " \\./${file}\n")
+        message(FATAL_ERROR "the package lacks ${file}:\n${out}")
+    endif()
+endforeach()
+
+# The libraries come from the programs, the fonts and Qt's SVG icon engine from the package's own
+# list; only the OCR-B typeface is left to the user.
+foreach(field "Package: quillmark" "Version: ${VERSION}" "Section: graphics"
+              "Depends: .*fonts-liberation2" "Depends: .*libqt6svg6" "Depends: .*libqt6widgets6 \\(>="
+              "Depends: .*libc6 \\(>=" "Recommends: fonts-ocr-b" "Maintainer: The Quillmark project <")
+    run(dpkg-deb --field ${packages})
+    if(NOT out MATCHES "(^|\n)${field}")
+        message(FATAL_ERROR "the control fields lack ${field}:\n${out}")
+    endif()
+endforeach()
+
+find_program(LINTIAN lintian)
+if(LINTIAN)
+    run(${LINTIAN} --fail-on error,warning ${packages})
+endif()
+
+# The unpacked renderer runs on the system's Qt libraries and draws a symbol.
+set(root ${work}/root)
+run(dpkg-deb -x ${packages} ${root})
+set(picture ${work}/symbol.png)
+set(ENV{QT_QPA_PLATFORM} offscreen)
+run(${root}/usr/bin/quillmark-render --type EAN-13 --data 4006381333931 -o ${picture})
+file(READ ${picture} signature LIMIT 8 HEX)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "the unpacked renderer wrote no PNG picture (${signature})")
+endif()
+# The version option arrives with the renderer's command set: until then the renderer must refuse
+# it as unknown; once it exists it must name this version.
+execute_process(COMMAND ${root}/usr/bin/quillmark-render --version
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(status EQUAL 0)
+    if(NOT out MATCHES "${VERSION}")
+        message(FATAL_ERROR "--version printed ${out}, not ${VERSION}")
+    endif()
+elseif(NOT status EQUAL 2 OR NOT err MATCHES "unknown option \"--version\"")
+    message(FATAL_ERROR "--version: exit status ${status}\n${out}${err}")
+endif()
