@@ -20,12 +20,12 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-liberation2
-                libxkbcommon-dev qt6-svg-dev libqt6svg6 librsvg2-bin help2man)
+BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev libzip-dev libxlsxwriter-dev
+                fonts-liberation2 libxkbcommon-dev qt6-svg-dev libqt6svg6 librsvg2-bin help2man)
 # dpkg-dev and file: cpack reads the programs' library dependencies with them.
 PACKAGE_PACKAGES=(dpkg-dev file)
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libzxing-dev libbenchmark-dev desktop-file-utils appstream lintian man-db
-               "${PACKAGE_PACKAGES[@]}")
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libzxing-dev poppler-utils libbenchmark-dev desktop-file-utils
+               appstream lintian man-db "${PACKAGE_PACKAGES[@]}")
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # configure_and_build DIR [CMAKE ARGS...]

@@ -9,7 +9,7 @@
 #include <ostream>
 #include <system_error>
 
-#include "canvas/PictureWriter.h"
+#include "output/PictureWriter.h"
 #include "canvas/SymbolImage.h"
 #include "cli/FieldText.h"
 #include "encoders/EANUPC.h"
@@ -320,7 +320,8 @@ void WritePicture(const Command& command) {
     const SymbolPicture picture = RenderSymbolPicture(command.symbol, command.scale, command.scale);
     if (picture.problem != PictureProblem::None) Fail(PictureProblemText(picture));
     const std::string error =
-        SavePicture(picture.image, QString::fromStdString(command.output), command.format);
+        SavePicture(picture.image, QString::fromStdString(command.output), command.format,
+                    command.scale);
     if (!error.empty()) Fail(error);
 }
 

@@ -1,0 +1,210 @@
+// Recording of fills, lines and texts, and the SVG document they make.
+#include "output/SvgCanvas.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "canvas/QPainterCanvas.h"
+
+namespace quillmark {
+namespace {
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                // Control characters are not allowed in XML documents.
+                if (static_cast<unsigned char>(c) >= 0x20) out += c;
+        }
+    }
+    return out;
+}
+
+std::string Colour(TColor color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(color & 0xFFFFFF));
+    return text;
+}
+
+// Millimetres with up to four decimals and no trailing zeros: "45.23mm".
+std::string Millimetres(double value) {
+    QString text = QString::number(value, 'f', 4);
+    while (text.endsWith('0')) text.chop(1);
+    if (text.endsWith('.')) text.chop(1);
+    return text.toStdString() + "mm";
+}
+
+}  // namespace
+
+void SvgCanvas::Fill(long long left, long long top, long long right, long long bottom,
+                     TColor color) {
+    if (right <= left || bottom <= top) return;
+    if (!elements_.empty()) {
+        Element& last = elements_.back();
+        if (!last.isText && last.color == color) {
+            if (last.top == top && last.bottom == bottom && last.right == left) {
+                last.right = right;
+                return;
+            }
+            if (last.left == left && last.right == right && last.bottom == top) {
+                last.bottom = bottom;
+                return;
+            }
+        }
+    }
+    Element fill;
+    fill.left = left;
+    fill.top = top;
+    fill.right = right;
+    fill.bottom = bottom;
+    fill.color = color;
+    elements_.push_back(std::move(fill));
+}
+
+void SvgCanvas::FillRect(const TRect& rect) {
+    Fill(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
+}
+
+void SvgCanvas::MoveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+}
+
+// The same pixels as the raster canvas: the start point painted, the end point not.
+void SvgCanvas::LineTo(int x, int y) {
+    long long x0 = penX_;
+    long long y0 = penY_;
+    penX_ = x;
+    penY_ = y;
+    if (y0 == y) {
+        if (x > x0) Fill(x0, y0, x, y0 + 1, pen_);
+        if (x < x0) Fill(x + 1LL, y0, x0 + 1, y0 + 1, pen_);
+        return;
+    }
+    if (x0 == x) {
+        if (y > y0) Fill(x0, y0, x0 + 1, y, pen_);
+        if (y < y0) Fill(x0, y + 1LL, x0 + 1, y0 + 1, pen_);
+        return;
+    }
+    const long long dx = std::llabs(x - x0);
+    const long long dy = -std::llabs(y - y0);
+    const long long sx = x0 < x ? 1 : -1;
+    const long long sy = y0 < y ? 1 : -1;
+    long long error = dx + dy;
+    while (x0 != x || y0 != y) {
+        Fill(x0, y0, x0 + 1, y0 + 1, pen_);
+        const long long twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x0 += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y0 += sy;
+        }
+    }
+}
+
+int SvgCanvas::TextWidth(std::string_view text) {
+    if (FontPixelSize(fontName_, fontHeight_) <= 0) return 0;
+    return QFontMetrics(CanvasFont(fontName_, fontHeight_))
+        .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void SvgCanvas::Text(long long x, long long y, std::string_view text, const TRect* clip) {
+    const int pixelSize = FontPixelSize(fontName_, fontHeight_);
+    if (pixelSize <= 0) return;
+    const QFont font = CanvasFont(fontName_, fontHeight_);
+    const QFontMetrics metrics(font);
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    Element element;
+    element.isText = true;
+    element.x = x;
+    element.baseline = y + metrics.ascent();
+    element.width = metrics.horizontalAdvance(qtext);
+    element.pixelSize = pixelSize;
+    element.color = fontColor_;
+    // The family the metrics came from, so that a viewer draws the text at the same width.
+    element.family = QFontInfo(font).family().toStdString();
+    element.text = text;
+    if (clip) {
+        element.clipped = true;
+        element.left = clip->Left;
+        element.top = clip->Top;
+        element.right = clip->Right;
+        element.bottom = clip->Bottom;
+    } else {
+        Fill(x, y, x + element.width, y + metrics.ascent() + metrics.descent(), brush_);
+    }
+    elements_.push_back(std::move(element));
+}
+
+void SvgCanvas::TextOut(int x, int y, std::string_view text) {
+    Text(x, y, text, nullptr);
+}
+
+void SvgCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
+    FillRect(rect);
+    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) return;
+    Text(x, y, text, &rect);
+}
+
+std::size_t SvgCanvas::RectangleCount() const {
+    std::size_t count = 0;
+    for (const Element& element : elements_) count += element.isText ? 0 : 1;
+    return count;
+}
+
+QByteArray SvgCanvas::Document(const TRect& bounds, double dotsPerMm) const {
+    const long long width = static_cast<long long>(bounds.Right) - bounds.Left;
+    const long long height = static_cast<long long>(bounds.Bottom) - bounds.Top;
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+           Millimetres(static_cast<double>(width) / dotsPerMm) + "\" height=\"" +
+           Millimetres(static_cast<double>(height) / dotsPerMm) + "\" viewBox=\"" +
+           std::to_string(bounds.Left) + " " + std::to_string(bounds.Top) + " " +
+           std::to_string(width) + " " + std::to_string(height) + "\">\n";
+    svg += "<g shape-rendering=\"crispEdges\">\n";
+    int clips = 0;
+    for (const Element& e : elements_) {
+        if (!e.isText) {
+            svg += "<rect x=\"" + std::to_string(e.left) + "\" y=\"" + std::to_string(e.top) +
+                   "\" width=\"" + std::to_string(e.right - e.left) + "\" height=\"" +
+                   std::to_string(e.bottom - e.top) + "\" fill=\"" + Colour(e.color) + "\"/>\n";
+            continue;
+        }
+        std::string clipAttribute;
+        if (e.clipped) {
+            const std::string id = "c" + std::to_string(++clips);
+            svg += "<clipPath id=\"" + id + "\"><rect x=\"" + std::to_string(e.left) + "\" y=\"" +
+                   std::to_string(e.top) + "\" width=\"" + std::to_string(e.right - e.left) +
+                   "\" height=\"" + std::to_string(e.bottom - e.top) + "\"/></clipPath>\n";
+            clipAttribute = " clip-path=\"url(#" + id + ")\"";
+        }
+        svg += "<text x=\"" + std::to_string(e.x) + "\" y=\"" + std::to_string(e.baseline) +
+               "\" font-family=\"" + Escaped(e.family) + "\" font-size=\"" +
+               std::to_string(e.pixelSize) + "\" fill=\"" + Colour(e.color) + "\"" + clipAttribute +
+               " xml:space=\"preserve\">" + Escaped(e.text) + "</text>\n";
+    }
+    svg += "</g>\n</svg>\n";
+    return QByteArray::fromStdString(svg);
+}
+
+}  // namespace quillmark

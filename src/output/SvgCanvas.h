@@ -1,0 +1,68 @@
+// A TCanvas that records what the renderers draw as SVG elements.
+#pragma once
+
+#include <QByteArray>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "encoders/Canvas.h"
+
+namespace quillmark {
+
+// Fills become rectangles. The renderers draw bars as one-pixel lines; a line or fill that
+// continues the previous rectangle (the next column of the same rows, or the next row of the
+// same columns, in the same colour) widens it, so a bar becomes one rectangle. Texts become
+// text elements with the canvas's font metrics: the baseline at the cell's top plus the ascent,
+// font-size the pixel size the raster canvas draws with, the opaque cell as a rectangle behind.
+class SvgCanvas : public TCanvas {
+public:
+    TColor PenColor() const override { return pen_; }
+    void SetPenColor(TColor color) override { pen_ = color & 0xFFFFFF; }
+    TColor BrushColor() const override { return brush_; }
+    void SetBrushColor(TColor color) override { brush_ = color & 0xFFFFFF; }
+    TColor FontColor() const override { return fontColor_; }
+    void SetFontColor(TColor color) override { fontColor_ = color & 0xFFFFFF; }
+    std::string FontName() const override { return fontName_; }
+    void SetFontName(std::string_view name) override { fontName_ = name; }
+    int FontHeight() const override { return fontHeight_; }
+    void SetFontHeight(int height) override { fontHeight_ = height; }
+
+    void FillRect(const TRect& rect) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    int TextWidth(std::string_view text) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    void TextRect(const TRect& rect, int x, int y, std::string_view text) override;
+
+    // The document over bounds (pixels), sized in millimetres at dotsPerMm.
+    QByteArray Document(const TRect& bounds, double dotsPerMm) const;
+    std::size_t RectangleCount() const;
+
+private:
+    struct Element {
+        bool isText = false;
+        long long left = 0, top = 0, right = 0, bottom = 0;  // fill, or the text's clip
+        TColor color = 0;
+        bool clipped = false;
+        long long x = 0, baseline = 0, width = 0;
+        int pixelSize = 0;
+        std::string family;
+        std::string text;
+    };
+
+    void Fill(long long left, long long top, long long right, long long bottom, TColor color);
+    void Text(long long x, long long y, std::string_view text, const TRect* clip);
+
+    TColor pen_ = 0x000000;
+    TColor brush_ = 0xFFFFFF;
+    TColor fontColor_ = 0x000000;
+    std::string fontName_ = "Liberation Sans";
+    int fontHeight_ = 0;
+    long long penX_ = 0;
+    long long penY_ = 0;
+    std::vector<Element> elements_;
+};
+
+}  // namespace quillmark

@@ -1,0 +1,82 @@
+// SVG through the recording canvas, PDF through QPdfWriter, both at the raster picture's grid.
+#include "output/VectorPictures.h"
+
+#include <QBuffer>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "output/AtomicFile.h"
+#include "output/SvgCanvas.h"
+#include "output/SymbolPainting.h"
+
+namespace quillmark {
+namespace {
+
+// The PDF's own resolution; the painter is scaled from it to the renderer's pixels, so any
+// dotsPerMm (not only those of a whole number of dots per inch) keeps its exact physical size.
+constexpr int kPdfDotsPerInch = 1200;
+
+bool HasArea(const TRect& bounds) {
+    return bounds.Right > bounds.Left && bounds.Bottom > bounds.Top;
+}
+
+}  // namespace
+
+QByteArray SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
+    const TRect bounds = MeasureSymbolBounds(render);
+    if (!HasArea(bounds) || !(dotsPerMm > 0)) return {};
+    SvgCanvas canvas;
+    canvas.SetBrushColor(style.background);
+    canvas.FillRect(bounds);
+    canvas.SetFontName(style.fontName);
+    canvas.SetPenColor(style.line);
+    canvas.SetFontColor(style.line);
+    TRect drawn;
+    render(&canvas, 0.0, 0.0, drawn);
+    return canvas.Document(bounds, dotsPerMm);
+}
+
+QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
+    const TRect bounds = MeasureSymbolBounds(render);
+    if (!HasArea(bounds) || !(dotsPerMm > 0)) return {};
+    const QSizeF pageMm((bounds.Right - bounds.Left) / dotsPerMm,
+                        (bounds.Bottom - bounds.Top) / dotsPerMm);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Quillmark"));
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(pageMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer)) return {};
+        const double unitsPerPixel = kPdfDotsPerInch / 25.4 / dotsPerMm;
+        painter.scale(unitsPerPixel, unitsPerPixel);
+        painter.translate(-bounds.Left, -bounds.Top);
+        PaintSymbol(painter, render, style, bounds);
+        painter.end();
+    }
+    return bytes;
+}
+
+std::string SaveSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
+                    const QString& path) {
+    const QByteArray svg = SymbolSvg(render, style, dotsPerMm);
+    if (svg.isEmpty()) return CannotWrite(path, QStringLiteral("the symbol has no area"));
+    return WriteFileAtomically(path, svg);
+}
+
+std::string SavePdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
+                    const QString& path) {
+    const QByteArray pdf = SymbolPdf(render, style, dotsPerMm);
+    if (pdf.isEmpty()) return CannotWrite(path, QStringLiteral("the PDF could not be made"));
+    return WriteFileAtomically(path, pdf);
+}
+
+}  // namespace quillmark

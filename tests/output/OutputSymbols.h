@@ -1,0 +1,138 @@
+// The symbols the output tests write and read back, and readers of the files' density fields.
+#pragma once
+
+#include <ZXing/BarcodeFormat.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "canvas/SymbolImage.h"
+#include "encoders/EANUPC.h"
+#include "encoders/ITF14.h"
+#include "encoders/UCCEAN128.h"
+#include "output/SymbolPainting.h"
+
+namespace quillmark::test {
+
+struct OutputSymbol {
+    const char* name;
+    ScaledSymbolRenderer render;
+    ZXing::BarcodeFormat format;
+    std::string text;  // what the decoder reads
+};
+
+inline std::vector<OutputSymbol> OutputSymbols() {
+    const auto ean = [](std::string type, std::string digits) -> ScaledSymbolRenderer {
+        return [=](double sx, double sy) -> SymbolRenderer {
+            return [=](TCanvas* canvas, double ox, double oy, TRect& bounds) {
+                DrawEANUPC(type, "None", digits, canvas, ox, oy, 100, sx, sy, bounds);
+            };
+        };
+    };
+    const ScaledSymbolRenderer itf = [](double sx, double sy) -> SymbolRenderer {
+        return [=](TCanvas* canvas, double ox, double oy, TRect& bounds) {
+            DrawITF14("15400141288763", canvas, 50, ox, oy, sx, sy, true, bounds);
+        };
+    };
+    const ScaledSymbolRenderer ucc = [](double sx, double sy) -> SymbolRenderer {
+        return [=](TCanvas* canvas, double ox, double oy, TRect& bounds) {
+            Code128Codes codes{};
+            std::string hrText;
+            // \xE0 is FNC1 in the field's notation: the separator after a variable-length AI.
+            EncodeUCCEAN128("(01)09501101530008(10)AB12\xE0(17)251231", codes, hrText);
+            DrawUCCEAN128(codes, hrText, canvas, ox, oy, 100, 100, sx, sy, bounds);
+        };
+    };
+    return {
+        {"EAN-13", ean("EAN-13", "4006381333931"), ZXing::BarcodeFormat::EAN13, "4006381333931"},
+        {"UPC-E", ean("UPC-E", "04252614"), ZXing::BarcodeFormat::UPCE, "04252614"},
+        {"ITF-14", itf, ZXing::BarcodeFormat::ITF, "15400141288763"},
+        {"UCC/EAN-128", ucc, ZXing::BarcodeFormat::Code128,
+         "010950110153000810AB12\x1d"
+         "17251231"},
+    };
+}
+
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline std::uint32_t LE(const QByteArray& b, qsizetype at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+inline std::uint32_t BE(const QByteArray& b, qsizetype at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < bytes; ++i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+struct Density {
+    std::uint32_t x = 0;
+    std::uint32_t y = 0;
+    int unit = -1;         // PNG: 1 = metre; JFIF: 2 = centimetre; BMP: always metres
+    int bitsPerPixel = 0;  // BMP only
+};
+
+// The density a file records, read from its bytes: BMP info header, JFIF APP0 or PNG pHYs.
+inline Density ReadDensity(const QByteArray& b) {
+    Density d;
+    if (b.startsWith("BM") && b.size() >= 54) {
+        d.bitsPerPixel = static_cast<int>(LE(b, 28, 2));
+        d.x = LE(b, 38, 4);
+        d.y = LE(b, 42, 4);
+        d.unit = 1;
+    } else if (b.startsWith("\xFF\xD8\xFF\xE0") && b.size() >= 18 && b.mid(6, 4) == "JFIF" &&
+               b[10] == 0) {
+        d.unit = static_cast<unsigned char>(b[13]);
+        d.x = BE(b, 14, 2);
+        d.y = BE(b, 16, 2);
+    } else if (const qsizetype at = b.indexOf("pHYs"); b.startsWith("\x89PNG") && at > 0) {
+        d.x = BE(b, at + 4, 4);
+        d.y = BE(b, at + 8, 4);
+        d.unit = static_cast<unsigned char>(b[at + 12]);
+    }
+    return d;
+}
+
+struct JpegCoding {
+    std::vector<int> sampling;      // per component: horizontal x 16 + vertical factor
+    int largestLuminanceStep = -1;  // the largest entry of the first quantisation table
+};
+
+// The frame's sampling factors and the first quantisation table's largest step, read from the
+// markers before the scan.
+inline JpegCoding ReadJpegCoding(const QByteArray& b) {
+    JpegCoding coding;
+    qsizetype at = 2;
+    while (at + 4 <= b.size() && static_cast<unsigned char>(b[at]) == 0xFF) {
+        const int marker = static_cast<unsigned char>(b[at + 1]);
+        const auto length = static_cast<qsizetype>(BE(b, at + 2, 2));
+        if (marker == 0xDA || at + 2 + length > b.size()) break;  // start of scan
+        if (marker == 0xDB && coding.largestLuminanceStep < 0) {
+            const bool sixteenBit = (static_cast<unsigned char>(b[at + 4]) >> 4) != 0;
+            for (int i = 0; i < 64; ++i)
+                coding.largestLuminanceStep = std::max<int>(
+                    coding.largestLuminanceStep,
+                    static_cast<int>(sixteenBit ? BE(b, at + 5 + 2 * i, 2) : BE(b, at + 5 + i, 1)));
+        }
+        if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+            const int components = static_cast<unsigned char>(b[at + 9]);
+            for (int c = 0; c < components; ++c)
+                coding.sampling.push_back(static_cast<unsigned char>(b[at + 11 + 3 * c]));
+        }
+        at += 2 + length;
+    }
+    return coding;
+}
+
+}  // namespace quillmark::test

@@ -1,0 +1,153 @@
+// SVG and PDF pictures: physical size, the raster picture's geometry, and decoding.
+#include "output/VectorPictures.h"
+
+#include <gtest/gtest.h>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include "support/GuiApp.h"
+#include "canvas/QPainterCanvas.h"
+#include "support/ZXingDecode.h"
+#include "output/OutputSymbols.h"
+#include "output/PdfTools.h"
+#include "output/SvgCanvas.h"
+
+namespace quillmark {
+namespace {
+
+using test::OutputSymbols;
+
+double Attribute(const QString& svg, const QString& name, QString& unit) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(" " + name + "=\"([0-9.]+)([a-z]*)\"").match(svg);
+    unit = m.captured(2);
+    return m.hasMatch() ? m.captured(1).toDouble() : -1;
+}
+
+QImage RasteriseSvg(const QByteArray& svg, QSize size) {
+    QSvgRenderer renderer(svg);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+TEST(VectorPictures, SvgHasThePhysicalSizeAndTheRasterPicturesBars) {
+    const SymbolStyle colours{0x202080, 0xFFFFE0, "Liberation Sans"};
+    for (const auto& symbol : OutputSymbols()) {
+        for (const double dotsPerMm : {6.0, 12.0, 11.811}) {
+            SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm));
+            const SymbolRenderer render = symbol.render(dotsPerMm, dotsPerMm);
+            const TRect b = MeasureSymbolBounds(render);
+            const QByteArray svg = SymbolSvg(render, colours, dotsPerMm);
+            ASSERT_FALSE(svg.isEmpty());
+            const QString text = QString::fromUtf8(svg);
+            QString unit;
+            EXPECT_NEAR(Attribute(text, "width", unit), (b.Right - b.Left) / dotsPerMm, 5e-5);
+            EXPECT_EQ(unit, "mm");
+            EXPECT_NEAR(Attribute(text, "height", unit), (b.Bottom - b.Top) / dotsPerMm, 5e-5);
+            EXPECT_EQ(unit, "mm");
+            EXPECT_TRUE(text.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"")
+                                          .arg(b.Right - b.Left)
+                                          .arg(b.Bottom - b.Top)));
+            // The bars, away from the texts, are the raster picture's pixels exactly.
+            const QImage raster = RenderSymbolPicture(render, colours).image;
+            const QImage drawn = RasteriseSvg(svg, raster.size());
+            int identicalRows = 0;
+            for (int y = 0; y < raster.height(); ++y)
+                if (std::memcmp(raster.constScanLine(y), drawn.constScanLine(y),
+                                static_cast<std::size_t>(raster.bytesPerLine())) == 0)
+                    ++identicalRows;
+            EXPECT_GT(identicalRows, raster.height() / 3);
+            const test::Reading reading = test::Decode(drawn, symbol.format);
+            EXPECT_TRUE(reading.valid);
+            EXPECT_EQ(test::Visible(reading.text), test::Visible(symbol.text));
+        }
+    }
+}
+
+// Each bar of a symbol becomes one rectangle: EAN-13 has 30 bars, besides them only the
+// symbol's box and one cell per text.
+TEST(VectorPictures, SvgDrawsEachBarAsOneRectangle) {
+    const auto symbol = OutputSymbols().front();
+    SvgCanvas canvas;
+    TRect bounds;
+    symbol.render(12, 12)(&canvas, 0, 0, bounds);
+    const QString ean = QString::fromUtf8(canvas.Document(bounds, 12));
+    EXPECT_EQ(ean.count("\n<text "), 13);
+    EXPECT_EQ(canvas.RectangleCount(), 1u + 30u + 13u);
+    // Adjacent columns of one colour and span merge; a different span or colour does not.
+    SvgCanvas merged;
+    for (int x = 10; x < 14; ++x) {
+        merged.MoveTo(x, 5);
+        merged.LineTo(x, 50);
+    }
+    merged.MoveTo(14, 5);
+    merged.LineTo(14, 49);
+    merged.SetPenColor(0x0000FF);
+    merged.MoveTo(15, 5);
+    merged.LineTo(15, 49);
+    for (int y = 60; y < 63; ++y) {
+        merged.MoveTo(0, y);
+        merged.LineTo(20, y);
+    }
+    EXPECT_EQ(merged.RectangleCount(), 4u);
+    const QString doc = QString::fromUtf8(merged.Document({0, 0, 20, 63}, 10));
+    EXPECT_TRUE(
+        doc.contains("<rect x=\"10\" y=\"5\" width=\"4\" height=\"45\" fill=\"#000000\"/>"));
+    EXPECT_TRUE(
+        doc.contains("<rect x=\"0\" y=\"60\" width=\"20\" height=\"3\" fill=\"#0000FF\"/>"));
+    EXPECT_TRUE(doc.contains("width=\"2mm\" height=\"6.3mm\""));
+}
+
+TEST(VectorPictures, SvgTextsAreTextsInTheCanvasFont) {
+    SvgCanvas canvas;
+    canvas.SetFontHeight(40);
+    canvas.SetFontName("Liberation Sans");
+    canvas.SetBrushColor(0xFFFFFF);
+    canvas.TextOut(5, 7, "A<&>\"B");
+    const QFont font = CanvasFont("Liberation Sans", 40);
+    const QFontMetrics metrics(font);
+    const QString doc = QString::fromUtf8(canvas.Document({0, 0, 200, 60}, 10));
+    EXPECT_TRUE(doc.contains(QStringLiteral("<text x=\"5\" y=\"%1\" font-family=\"Liberation "
+                                            "Sans\" font-size=\"%2\"")
+                                 .arg(7 + metrics.ascent())
+                                 .arg(FontPixelSize("Liberation Sans", 40))))
+        << doc.toStdString();
+    EXPECT_TRUE(doc.contains(">A&lt;&amp;&gt;&quot;B</text>"));
+    // The opaque cell behind the text.
+    EXPECT_TRUE(doc.contains(QStringLiteral("<rect x=\"5\" y=\"7\" width=\"%1\" height=\"%2\"")
+                                 .arg(metrics.horizontalAdvance("A<&>\"B"))
+                                 .arg(metrics.ascent() + metrics.descent())));
+    EXPECT_EQ(canvas.TextWidth("A<&>\"B"), metrics.horizontalAdvance("A<&>\"B"));
+}
+
+TEST(VectorPictures, PdfPageIsThePhysicalSizeAndDecodes) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const auto& symbol : OutputSymbols()) {
+        for (const double dotsPerMm : {7.0, 12.0, 11.811}) {
+            SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm));
+            const SymbolRenderer render = symbol.render(dotsPerMm, dotsPerMm);
+            const TRect b = MeasureSymbolBounds(render);
+            const QString path = dir.filePath("symbol.pdf");
+            ASSERT_EQ(SavePdf(render, {}, dotsPerMm, path), "");
+            const QSizeF points = test::PdfPageSizePoints(path);
+            const double mmToPoints = 72 / 25.4;
+            // PDF pages are whole points in Qt's writer: within half a point (0.18 mm).
+            EXPECT_NEAR(points.width(), (b.Right - b.Left) / dotsPerMm * mmToPoints, 0.5);
+            EXPECT_NEAR(points.height(), (b.Bottom - b.Top) / dotsPerMm * mmToPoints, 0.5);
+            const QImage page = test::RasterisePdf(path, 600);
+            ASSERT_FALSE(page.isNull());
+            const test::Reading reading = test::Decode(page, symbol.format);
+            EXPECT_TRUE(reading.valid);
+            EXPECT_EQ(test::Visible(reading.text), test::Visible(symbol.text));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quillmark
