@@ -1,6 +1,7 @@
 // Builds the main window, keeps its margins and check digits, and feeds the preview.
 #include "app/MainForm.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -11,11 +12,13 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -80,6 +83,12 @@ QComboBox* AddList(QWidget* parent, const char* name, const QStringList& items, 
     list->addItems(items);
     list->setGeometry(x, y, width, kEditHeight);
     return list;
+}
+
+// A list that shows rows at most when dropped (styles that open lists as menus show them all).
+void SetVisibleRows(QComboBox& list, int rows) {
+    list.setMaxVisibleItems(rows);
+    list.setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
 }
 
 QLineEdit* AddEdit(QWidget* parent, const char* name, int x, int y, int width,
@@ -235,6 +244,7 @@ void TMainForm::CreateToolButtons(QWidget* client) {
 
 void TMainForm::CreateEANUPCTab(QWidget* page) {
     EANUPC_CodeType = AddList(page, "EANUPC_CodeType", {kEAN13, kEAN8, kUPCA, kUPCE}, 5, 5, 93);
+    EANUPC_CodeType->installEventFilter(this);
     EANUPC_CodeValue = AddEdit(page, "EANUPC_CodeValue", 101, 5, 95);
     SetEditMask(*EANUPC_CodeValue, "9 999999 999999;1;0", QStringLiteral("0 000000 000000"));
     numberSystem_ = new NumberSystemValidator(this);
@@ -250,6 +260,7 @@ void TMainForm::CreateEANUPCTab(QWidget* page) {
     Label2 = AddLabel(page, "Label2", tr("Дополнение:"), 5, 35);
     EANUPC_AddOnType =
         AddList(page, "EANUPC_AddOnType", {kAddOnNone, kAddOn2, kAddOn5}, 75, 31, 59);
+    EANUPC_AddOnType->installEventFilter(this);
     EANUPC_AddOnValue = AddEdit(page, "EANUPC_AddOnValue", 137, 31, 59);
     SetEditMask(*EANUPC_AddOnValue, "99999;1;0", QStringLiteral("00000"));
     EANUPC_AddOnValue->hide();
@@ -286,14 +297,14 @@ void TMainForm::CreateUCCEAN128Tab(QWidget* page) {
     for (const std::string_view name : SpecialCharNames)
         names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     UCCEAN128_SpecChr = AddList(page, "UCCEAN128_SpecChr", names, 74, 32, 272);
-    UCCEAN128_SpecChr->setMaxVisibleItems(16);
+    SetVisibleRows(*UCCEAN128_SpecChr, 16);
     UCCEAN128_InsSpecChrBtn =
         Named(new QPushButton(tr("Вставить"), page), "UCCEAN128_InsSpecChrBtn");
     UCCEAN128_InsSpecChrBtn->setGeometry(349, 32, 56, 20);
 
     AddLabel(page, "Label14", tr("Прикладной идентификатор (AI):"), 5, 63);
     UCCEAN128_AI = AddList(page, "UCCEAN128_AI", {}, 173, 60, 173);
-    UCCEAN128_AI->setMaxVisibleItems(16);
+    SetVisibleRows(*UCCEAN128_AI, 16);
     UCCEAN128_InsAIBtn = Named(new QPushButton(tr("Вставить"), page), "UCCEAN128_InsAIBtn");
     UCCEAN128_InsAIBtn->setGeometry(349, 60, 56, 20);
 
@@ -313,7 +324,7 @@ void TMainForm::CreateSettings(QWidget* client) {
     AddLabel(SettingsPanel, "Label1", tr("точек/мм"), 106, 9);
     AddLabel(SettingsPanel, "Label4", tr("Шрифт:"), 16, 40);
     FontsBox = AddList(SettingsPanel, "FontsBox", {}, 59, 36, 140);
-    FontsBox->setMaxVisibleItems(20);
+    SetVisibleRows(*FontsBox, 20);
 
     // Beside the preview, under the settings: what the symbol leaves out of the text.
     NoticeLabel = Named(new QLabel(client), "NoticeLabel");
@@ -356,6 +367,10 @@ void TMainForm::FormCreate() {
     for (int row = 0; row < kAICount; ++row)
         UCCEAN128_AI->addItem(QString::fromStdString(AIListItem(row)));
     UCCEAN128_AI->setCurrentIndex(0);
+    // The AI names are longer than the list is wide: the dropped list shows them whole.
+    QAbstractItemView* rows = UCCEAN128_AI->view();
+    rows->setMinimumWidth(rows->sizeHintForColumn(0) +
+                          rows->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
 }
 
 void TMainForm::ConnectControls() {
@@ -474,6 +489,17 @@ void TMainForm::PaintBoxPaint() {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize) FormResize();
+    // The code-type and add-on lists drop down when typed into.
+    if ((watched == EANUPC_CodeType || watched == EANUPC_AddOnType) &&
+        event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->text().isEmpty() && key->text().at(0).isPrint() &&
+            (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier)
+            if (auto* list = qobject_cast<QComboBox*>(watched))
+                // After the list has picked the item the key stands for.
+                QMetaObject::invokeMethod(
+                    list, [list] { list->showPopup(); }, Qt::QueuedConnection);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
