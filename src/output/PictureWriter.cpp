@@ -50,8 +50,9 @@ std::vector<char> BmpHeader(int width, int height, std::uint32_t imageBytes, int
     return header;
 }
 
-// Qt's BMP writer records no density and writes 32 bits for RGB32 pictures, so the file is
-// written here. Rows go out in batches of about a megabyte: no second full-size copy is made.
+// Qt's BMP writer would take the density only from a copy of the picture (setting it detaches a
+// shared image) and reports write errors without the system's reason; the format is simple
+// enough to write here. Rows go out in batches of about a megabyte: no second full-size copy.
 void WriteBmp(const QImage& image, double dotsPerMm, AtomicFile& file) {
     const QImage rgb = AsRgb32(image);
     const int width = rgb.width();

@@ -59,6 +59,10 @@ void SvgCanvas::Fill(long long left, long long top, long long right, long long b
     if (!elements_.empty()) {
         Element& last = elements_.back();
         if (!last.isText && last.color == color) {
+            // The same rectangle again (the symbol's box over the picture's background).
+            if (last.left == left && last.top == top && last.right == right &&
+                last.bottom == bottom)
+                return;
             if (last.top == top && last.bottom == bottom && last.right == left) {
                 last.right = right;
                 return;

@@ -7,6 +7,11 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRect>
+
+#include <cmath>
+
+#include "canvas/QPainterCanvas.h"
 
 #include "output/AtomicFile.h"
 #include "output/SvgCanvas.h"
@@ -18,6 +23,9 @@ namespace {
 // The PDF's own resolution; the painter is scaled from it to the renderer's pixels, so any
 // dotsPerMm (not only those of a whole number of dots per inch) keeps its exact physical size.
 constexpr int kPdfDotsPerInch = 1200;
+
+// A size a hair above a whole number of points is that number: float noise adds no point.
+constexpr double kPointSlack = 1e-6;
 
 bool HasArea(const TRect& bounds) {
     return bounds.Right > bounds.Left && bounds.Bottom > bounds.Top;
@@ -42,8 +50,12 @@ QByteArray SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style, dou
 QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
     const TRect bounds = MeasureSymbolBounds(render);
     if (!HasArea(bounds) || !(dotsPerMm > 0)) return {};
-    const QSizeF pageMm((bounds.Right - bounds.Left) / dotsPerMm,
-                        (bounds.Bottom - bounds.Top) / dotsPerMm);
+    // Qt's PDF pages are whole points: the page is rounded up, the symbol keeps its exact size
+    // at the top-left corner, and the sliver beyond it (under a point) takes the background.
+    const double pointsPerPixel = 72.0 / 25.4 / dotsPerMm;
+    const QSize pagePoints(
+        static_cast<int>(std::ceil((bounds.Right - bounds.Left) * pointsPerPixel - kPointSlack)),
+        static_cast<int>(std::ceil((bounds.Bottom - bounds.Top) * pointsPerPixel - kPointSlack)));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -51,11 +63,12 @@ QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, dou
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Quillmark"));
         writer.setResolution(kPdfDotsPerInch);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(pageMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
-                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(pagePoints, QString(), QPageSize::ExactMatch),
+                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                         QPageLayout::Point));
         QPainter painter;
         if (!painter.begin(&writer)) return {};
+        painter.fillRect(QRect(0, 0, writer.width(), writer.height()), ToQColor(style.background));
         const double unitsPerPixel = kPdfDotsPerInch / 25.4 / dotsPerMm;
         painter.scale(unitsPerPixel, unitsPerPixel);
         painter.translate(-bounds.Left, -bounds.Top);

@@ -17,7 +17,9 @@ namespace quillmark {
 // rectangle per dark run, texts as text. Empty when the symbol has no area.
 QByteArray SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm);
 
-// A one-page PDF whose page is the symbol's physical size. Empty when the symbol has no area.
+// A one-page PDF with the symbol at physical size. PDF pages made by Qt are whole points, so the
+// page is the symbol's size rounded up to the next point (at most 0.36 mm more), the rest filled
+// with the background colour. Empty when the symbol has no area.
 QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm);
 
 // Writes SymbolSvg / SymbolPdf atomically as SavePicture does; empty on success, else the message.

@@ -103,6 +103,25 @@ TEST(PictureFiles, FormatFollowsTheExtensionInAnyCase) {
     }
 }
 
+// libjpeg's own errors come back as messages (its default handler would end the program), and
+// the target is not touched.
+TEST(PictureFiles, AnEncoderErrorIsReportedAndWritesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("wide.jpg");
+    QImage tooWide(70000, 1, QImage::Format_RGB32);  // JPEG allows at most 65500 a side
+    tooWide.fill(Qt::white);
+    const std::string error = SavePicture(tooWide, path, "JPEG", 12);
+    EXPECT_TRUE(
+        error.starts_with("cannot write \"" + path.toStdString() + "\": JPEG encoding failed: "))
+        << error;
+    EXPECT_NE(error.find("65500"), std::string::npos) << error;
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(SavePicture(tooWide, path, "GIF", 12),
+              "cannot write \"" + path.toStdString() + "\": unknown picture format \"GIF\"");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
 // Every writer of the library, each into a target that cannot take it.
 struct Writer {
     const char* name;

@@ -81,6 +81,8 @@ TEST(VectorPictures, SvgDrawsEachBarAsOneRectangle) {
     EXPECT_EQ(canvas.RectangleCount(), 1u + 30u + 13u);
     // Adjacent columns of one colour and span merge; a different span or colour does not.
     SvgCanvas merged;
+    merged.FillRect({0, 0, 20, 63});  // the background, then the symbol's box over it
+    merged.FillRect({0, 0, 20, 63});
     for (int x = 10; x < 14; ++x) {
         merged.MoveTo(x, 5);
         merged.LineTo(x, 50);
@@ -94,7 +96,7 @@ TEST(VectorPictures, SvgDrawsEachBarAsOneRectangle) {
         merged.MoveTo(0, y);
         merged.LineTo(20, y);
     }
-    EXPECT_EQ(merged.RectangleCount(), 4u);
+    EXPECT_EQ(merged.RectangleCount(), 5u);
     const QString doc = QString::fromUtf8(merged.Document({0, 0, 20, 63}, 10));
     EXPECT_TRUE(
         doc.contains("<rect x=\"10\" y=\"5\" width=\"4\" height=\"45\" fill=\"#000000\"/>"));
@@ -125,6 +127,20 @@ TEST(VectorPictures, SvgTextsAreTextsInTheCanvasFont) {
     EXPECT_EQ(canvas.TextWidth("A<&>\"B"), metrics.horizontalAdvance("A<&>\"B"));
 }
 
+// The first and last dark pixel of the row a quarter down the picture, where every symbol has
+// bars (or its frame); -1s when there is none.
+std::pair<int, int> DarkSpan(const QImage& image) {
+    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
+    const uchar* row = gray.constScanLine(gray.height() / 4);
+    int first = -1, last = -1;
+    for (int x = 0; x < gray.width(); ++x)
+        if (row[x] < 128) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    return {first, last};
+}
+
 TEST(VectorPictures, PdfPageIsThePhysicalSizeAndDecodes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -137,11 +153,20 @@ TEST(VectorPictures, PdfPageIsThePhysicalSizeAndDecodes) {
             ASSERT_EQ(SavePdf(render, {}, dotsPerMm, path), "");
             const QSizeF points = test::PdfPageSizePoints(path);
             const double mmToPoints = 72 / 25.4;
-            // PDF pages are whole points in Qt's writer: within half a point (0.18 mm).
-            EXPECT_NEAR(points.width(), (b.Right - b.Left) / dotsPerMm * mmToPoints, 0.5);
-            EXPECT_NEAR(points.height(), (b.Bottom - b.Top) / dotsPerMm * mmToPoints, 0.5);
+            // Qt makes pages of whole points: the symbol's size rounded up.
+            const QSizeF symbolPoints((b.Right - b.Left) / dotsPerMm * mmToPoints,
+                                      (b.Bottom - b.Top) / dotsPerMm * mmToPoints);
+            EXPECT_GE(points.width(), symbolPoints.width() - 1e-6);
+            EXPECT_LT(points.width(), symbolPoints.width() + 1);
+            EXPECT_GE(points.height(), symbolPoints.height() - 1e-6);
+            EXPECT_LT(points.height(), symbolPoints.height() + 1);
             const QImage page = test::RasterisePdf(path, 600);
             ASSERT_FALSE(page.isNull());
+            // Drawn at physical size: the bars span what they span in the raster picture.
+            const auto [first, last] = DarkSpan(RenderSymbolPicture(render).image);
+            const auto [pdfFirst, pdfLast] = DarkSpan(page);
+            EXPECT_NEAR((pdfLast + 1 - pdfFirst) * 25.4 / 600, (last + 1 - first) / dotsPerMm, 0.1);
+            EXPECT_NEAR(pdfFirst * 25.4 / 600, first / dotsPerMm, 0.1);
             const test::Reading reading = test::Decode(page, symbol.format);
             EXPECT_TRUE(reading.valid);
             EXPECT_EQ(test::Visible(reading.text), test::Visible(symbol.text));
