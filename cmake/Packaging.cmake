@@ -34,8 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLMARK_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The human-readable digits are set in Liberation Sans; Qt loads its SVG icon engine as a plugin.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6")
-# OCR-B, the typeface retail symbols are usually printed with, then appears in the font list.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ocr-b)
+# OCR-B, the typeface retail symbols are usually printed with, then appears in the font list;
+# Qt's own dialogs (file, print, messages) speak Russian with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ocr-b, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
 include(CPack)

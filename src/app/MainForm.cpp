@@ -31,6 +31,7 @@
 #include "app/FieldLetters.h"
 #include "app/PreviewWidget.h"
 #include "app/SymbolVerdict.h"
+#include "app/WindowCommands.h"
 #include "app/WindowControls.h"
 #include "canvas/QPainterCanvas.h"
 #include "symbol/CheckDigit.h"
@@ -167,6 +168,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     CreatePreview(client);
 
     FormCreate();
+    // Created once, after the window itself: the About box, then the AI dialog.
+    commands_ = new WindowCommands(*this);
     ConnectControls();
     SetTabOrder();
     UCCEAN128_CodeValueChange();
@@ -207,11 +210,6 @@ void TMainForm::CreateMenus() {
     auto* help = Named(bar->addMenu(tr("Справка")), "A4");
     HelpMI = Named(help->addAction(Picture("help-contents", "help"), tr("Справка")), "HelpMI");
     AboutMI = Named(help->addAction(Picture("help-about", "about"), tr("О программе")), "AboutMI");
-
-    // Commands of later work: present, but nothing that pretends to work.
-    for (QAction* later :
-         {SaveAsMI, PrintMI, ExitMI, CopyMI, ExportWordMI, ExportExcelMI, HelpMI, AboutMI})
-        later->setEnabled(false);
 }
 
 void TMainForm::CreateToolButtons(QWidget* client) {
@@ -311,7 +309,6 @@ void TMainForm::CreateUCCEAN128Tab(QWidget* page) {
     SetVisibleRows(*UCCEAN128_AI, 16);
     UCCEAN128_InsAIBtn = Named(new QPushButton(tr("Вставить"), page), "UCCEAN128_InsAIBtn");
     UCCEAN128_InsAIBtn->setGeometry(349, 60, 56, 20);
-    UCCEAN128_InsAIBtn->setEnabled(false);
 
     AddLabel(page, "Label7", tr("Горизонтальный размер:"), 5, 94);
     UCCEAN128_GSize = AddSpin(page, "UCCEAN128_GSize", 138, 90, 100, 407, 5, 100, false);
@@ -667,14 +664,41 @@ void TMainForm::UCCEAN128_InsSpecChrBtnClick() {
     field.setFocus(Qt::OtherFocusReason);
 }
 
-void TMainForm::UCCEAN128_InsAIBtnClick() {}
-void TMainForm::SaveAsMIClick() {}
-void TMainForm::PrintMIClick() {}
-void TMainForm::CopyMIClick() {}
-void TMainForm::ExportWordMIClick() {}
-void TMainForm::ExportExcelMIClick() {}
-void TMainForm::HelpMIClick() {}
-void TMainForm::AboutMIClick() {}
-void TMainForm::ExitMIClick() {}
+void TMainForm::UCCEAN128_InsAIBtnClick() {
+    const std::optional<QString> text = commands_->AskAIText(UCCEAN128_AI->currentIndex());
+    if (text) UCCEAN128_CodeValue->setText(UCCEAN128_CodeValue->text() + *text);
+}
+
+void TMainForm::SaveAsMIClick() {
+    commands_->SaveAs();
+}
+
+void TMainForm::PrintMIClick() {
+    commands_->Print();
+}
+
+void TMainForm::CopyMIClick() {
+    commands_->Copy();
+}
+
+void TMainForm::ExportWordMIClick() {
+    commands_->ExportWord();
+}
+
+void TMainForm::ExportExcelMIClick() {
+    commands_->ExportExcel();
+}
+
+void TMainForm::HelpMIClick() {
+    commands_->Help();
+}
+
+void TMainForm::AboutMIClick() {
+    commands_->About();
+}
+
+void TMainForm::ExitMIClick() {
+    close();
+}
 
 }  // namespace quillmark

@@ -28,6 +28,7 @@ class ColorPanel;
 class PreviewWidget;
 class StepSpinBox;
 class SymbolVerdict;
+class WindowCommands;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -41,6 +42,8 @@ public:
     SymbolStyle CurrentStyle() const;
     // Dots per millimetre chosen for pictures and printouts.
     int Resolution() const;
+    // The About box, the AI dialog and the output commands, with their replaceable dialogs.
+    WindowCommands& Commands() const { return *commands_; }
 
 public slots:
     void FormResize();
@@ -58,7 +61,7 @@ public slots:
     void UCCEAN128_CodeValueChange();
     void UCCEAN128_InsSpecChrBtnClick();
 
-    // Commands that arrive later; their menu items and buttons stay disabled until then.
+    // The commands of WindowCommands.
     void UCCEAN128_InsAIBtnClick();
     void SaveAsMIClick();
     void PrintMIClick();
@@ -150,6 +153,7 @@ private:
     QString refusedText_;
     qsizetype refusedCount_ = 0;
     int checkDepth_ = 0;
+    WindowCommands* commands_ = nullptr;
 };
 
 }  // namespace quillmark

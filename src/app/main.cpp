@@ -1,6 +1,8 @@
 // Quillmark: barcode symbols at physical size. Opens the main window.
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/MainForm.h"
 
@@ -9,6 +11,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.svg")));
+    // The window speaks Russian; so do Qt's own file, print and message dialogs where their
+    // translation is installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ru"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     quillmark::TMainForm window;
     window.show();
