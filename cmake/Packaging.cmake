@@ -32,8 +32,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLMARK_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The human-readable digits are set in Liberation Sans; Qt loads its SVG icon engine as a plugin.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6")
+# The human-readable digits are set in Liberation Sans; Qt loads its SVG icon engine as a plugin;
+# the office hand-over asks xdg-mime which program opens a document.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6, xdg-utils")
 # OCR-B, the typeface retail symbols are usually printed with, then appears in the font list;
 # Qt's own dialogs (file, print, messages) speak Russian with Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ocr-b, qt6-translations-l10n")

@@ -111,7 +111,7 @@ WindowCommands::WindowCommands(TMainForm& window)
       choosePictureFile(AskPictureFile),
       setUpPrinter(AskPrinter),
       openDocument([](const QString& path, const QString& mimeType) {
-          return OpenWithDesktop(path, mimeType);
+          return OpenWithDefaultApplication(path, mimeType);
       }),
       openUrl([](const QUrl& url) { return OpenWithDesktop(url); }),
       reportInformation(ShowInformationMessage),

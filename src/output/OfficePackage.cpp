@@ -232,7 +232,7 @@ QString DefaultApplication(const QString& mimeType) {
     return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
 }
 
-bool OpenWithDesktop(const QString& path, const QString& mimeType) {
+bool OpenWithDefaultApplication(const QString& path, const QString& mimeType) {
     if (DefaultApplication(mimeType).isEmpty()) return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -39,6 +39,6 @@ QString DefaultApplication(const QString& mimeType);
 // Opens path with the default application for mimeType. False when no application is registered
 // or the desktop refused; the caller then tells the user where the file is. (QDesktopServices
 // alone can report success although nothing opened.)
-bool OpenWithDesktop(const QString& path, const QString& mimeType);
+bool OpenWithDefaultApplication(const QString& path, const QString& mimeType);
 
 }  // namespace quillmark

@@ -150,7 +150,7 @@ TEST(OfficePackage, OpensOnlyWithARegisteredApplication) {
         qputenv("PATH", bin.path().toLocal8Bit());
         EXPECT_EQ(DefaultApplication(kDocxMimeType), c.expected);
         if (c.expected.isEmpty()) {
-            EXPECT_FALSE(OpenWithDesktop(QDir::tempPath() + "/none.docx", kDocxMimeType));
+            EXPECT_FALSE(OpenWithDefaultApplication(QDir::tempPath() + "/none.docx", kDocxMimeType));
         }
         qputenv("PATH", savedPath);
     }
