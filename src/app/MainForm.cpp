@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -210,6 +211,12 @@ void TMainForm::CreateMenus() {
     auto* help = Named(bar->addMenu(tr("Справка")), "A4");
     HelpMI = Named(help->addAction(Picture("help-contents", "help"), tr("Справка")), "HelpMI");
     AboutMI = Named(help->addAction(Picture("help-about", "about"), tr("О программе")), "AboutMI");
+
+    // The keys desktop programs use for these commands. Copy keeps Ctrl+C for the text fields.
+    SaveAsMI->setShortcut(QKeySequence::Save);
+    PrintMI->setShortcut(QKeySequence::Print);
+    ExitMI->setShortcut(QKeySequence::Quit);
+    HelpMI->setShortcut(QKeySequence::HelpContents);
 }
 
 void TMainForm::CreateToolButtons(QWidget* client) {
