@@ -13,8 +13,8 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>

@@ -13,9 +13,9 @@
 
 #include "canvas/QPainterCanvas.h"
 
+#include "canvas/SymbolImage.h"
 #include "output/AtomicFile.h"
 #include "output/SvgCanvas.h"
-#include "canvas/SymbolImage.h"
 
 namespace quillmark {
 namespace {

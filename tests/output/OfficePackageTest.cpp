@@ -10,9 +10,9 @@
 
 #include <map>
 
+#include "output/OutputSymbols.h"
 #include "support/GuiApp.h"
 #include "support/ZXingDecode.h"
-#include "output/OutputSymbols.h"
 
 namespace quillmark {
 namespace {
@@ -76,7 +76,8 @@ TEST(OfficePackage, PackagesHoldThePictureAtPhysicalSize) {
             for (const double dotsPerMm : {4.0, 12.0, 11.811, 100.0 / 7}) {
                 SCOPED_TRACE(std::string(package.suffix) + " " + symbol.name + " at " +
                              std::to_string(dotsPerMm));
-                const QImage picture = RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
+                const QImage picture =
+                    RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
                 const QString path = FreshTemporaryPath(package.suffix);
                 ASSERT_FALSE(path.isEmpty());
                 ASSERT_EQ(package.save(picture, dotsPerMm, path), "");
@@ -150,7 +151,8 @@ TEST(OfficePackage, OpensOnlyWithARegisteredApplication) {
         qputenv("PATH", bin.path().toLocal8Bit());
         EXPECT_EQ(DefaultApplication(kDocxMimeType), c.expected);
         if (c.expected.isEmpty()) {
-            EXPECT_FALSE(OpenWithDefaultApplication(QDir::tempPath() + "/none.docx", kDocxMimeType));
+            EXPECT_FALSE(
+                OpenWithDefaultApplication(QDir::tempPath() + "/none.docx", kDocxMimeType));
         }
         qputenv("PATH", savedPath);
     }

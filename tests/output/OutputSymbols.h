@@ -16,7 +16,6 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
-#include "canvas/SymbolImage.h"
 
 namespace quillmark::test {
 

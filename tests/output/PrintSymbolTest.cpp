@@ -6,10 +6,10 @@
 #include <QPageSize>
 #include <QTemporaryDir>
 
-#include "support/GuiApp.h"
-#include "support/ZXingDecode.h"
 #include "output/OutputSymbols.h"
 #include "output/PdfTools.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {

@@ -5,8 +5,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "support/GuiApp.h"
 #include "output/OutputSymbols.h"
+#include "support/GuiApp.h"
 
 namespace quillmark {
 namespace {

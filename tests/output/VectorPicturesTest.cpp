@@ -7,12 +7,12 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
-#include "support/GuiApp.h"
 #include "canvas/QPainterCanvas.h"
-#include "support/ZXingDecode.h"
 #include "output/OutputSymbols.h"
 #include "output/PdfTools.h"
 #include "output/SvgCanvas.h"
+#include "support/GuiApp.h"
+#include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {
