@@ -1,6 +1,8 @@
 // TCanvas over a QPainter with pixel-exact fills and lines and cell-height font sizing.
 #include "canvas/QPainterCanvas.h"
 
+#include "canvas/LinePixels.h"
+
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QRect>
@@ -214,26 +216,12 @@ void QPainterCanvas::DrawSlantedLine(long long x0, long long y0, long long x1, l
             visible = toCanvas.mapRect(QRect(0, 0, device->width(), device->height()))
                           .adjusted(-1, -1, 1, 1);
     }
-    const long long dx = std::llabs(x1 - x0);
-    const long long dy = -std::llabs(y1 - y0);
-    const long long sx = x0 < x1 ? 1 : -1;
-    const long long sy = y0 < y1 ? 1 : -1;
-    long long error = dx + dy;
     const AntialiasingOff crisp(painter_);
     const QColor color = ToQColor(pen_);
-    while (x0 != x1 || y0 != y1) {
-        if (visible.contains(static_cast<int>(x0), static_cast<int>(y0)))
-            painter_.fillRect(QRect(static_cast<int>(x0), static_cast<int>(y0), 1, 1), color);
-        const long long twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += sy;
-        }
-    }
+    ForEachLinePixel(x0, y0, x1, y1, [&](long long x, long long y) {
+        if (visible.contains(static_cast<int>(x), static_cast<int>(y)))
+            painter_.fillRect(QRect(static_cast<int>(x), static_cast<int>(y), 1, 1), color);
+    });
 }
 
 int QPainterCanvas::TextWidth(std::string_view text) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "canvas/LinePixels.h"
 #include "canvas/QPainterCanvas.h"
 
 namespace quillmark {
@@ -107,23 +108,8 @@ void SvgCanvas::LineTo(int x, int y) {
         if (y < y0) Fill(x0, y + 1LL, x0 + 1, y0 + 1, pen_);
         return;
     }
-    const long long dx = std::llabs(x - x0);
-    const long long dy = -std::llabs(y - y0);
-    const long long sx = x0 < x ? 1 : -1;
-    const long long sy = y0 < y ? 1 : -1;
-    long long error = dx + dy;
-    while (x0 != x || y0 != y) {
-        Fill(x0, y0, x0 + 1, y0 + 1, pen_);
-        const long long twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += sy;
-        }
-    }
+    ForEachLinePixel(x0, y0, x, y,
+                     [&](long long px, long long py) { Fill(px, py, px + 1, py + 1, pen_); });
 }
 
 int SvgCanvas::TextWidth(std::string_view text) {
