@@ -8,22 +8,6 @@
 
 namespace quillmark {
 
-PictureProblem CheckPictureSize(const TRect& extent) {
-    const long long width = static_cast<long long>(extent.Right) - extent.Left;
-    const long long height = static_cast<long long>(extent.Bottom) - extent.Top;
-    if (width <= 0 || height <= 0) return PictureProblem::NoArea;
-    if (width > kMaxSymbolImageSide || height > kMaxSymbolImageSide)
-        return PictureProblem::SideTooLong;
-    if (width * height > kMaxSymbolImagePixels) return PictureProblem::TooManyPixels;
-    return PictureProblem::None;
-}
-
-TRect MeasureSymbolBounds(const SymbolRenderer& render) {
-    TRect bounds;
-    render(nullptr, 0.0, 0.0, bounds);
-    return bounds;
-}
-
 void PaintSymbol(QPainter& painter, const SymbolRenderer& render, const SymbolStyle& style,
                  const TRect& bounds) {
     painter.fillRect(

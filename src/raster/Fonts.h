@@ -1,0 +1,33 @@
+// Fonts by family name for pictures drawn without Qt: cell metrics, advances and glyph coverage.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillmark {
+
+// A font at the size the canvas rules give a font height: a positive height is the height of
+// the character cell (the largest pixel size whose ascent + descent fits), a negative one the
+// pixel size, 0 no text. pixelSize 0 means the text is not drawn.
+struct FontCell {
+    int pixelSize = 0;
+    int ascent = 0;
+    int descent = 0;
+};
+
+FontCell CellForHeight(std::string_view family, int height);
+
+// The width in pixels of a UTF-8 text in the family at the height: the sum of its advances.
+int TextAdvance(std::string_view family, int height, std::string_view text);
+
+// The font file the system matches to the family (fontconfig's best match, a substitute when the
+// family is not installed); empty when there is no font at all.
+std::string FontFileFor(std::string_view family);
+
+// The family name of the font the family is drawn with (its substitute when not installed).
+std::string DrawnFamily(std::string_view family);
+
+// Whether a font of exactly this family (any case) is installed.
+bool FamilyInstalled(std::string_view family);
+
+}  // namespace quillmark
