@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "canvas/LinePixels.h"
 #include "raster/Fonts.h"
+#include "raster/LinePixels.h"
 
 namespace quillmark {
 namespace {
