@@ -1,9 +1,6 @@
 // Draws a symbol once and hands it to the outputs library's writer for its format.
 #include "cli/PictureOutput.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <algorithm>
 #include <cctype>
 
@@ -92,12 +89,13 @@ PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSetti
     if (!result.error.empty()) return result;
     if (format == PictureFormat::SVG)
         result.error = SaveSvg(RendererOf(symbol, settings.dotsPerMm), settings.style,
-                               settings.dotsPerMm, path);
+                               settings.dotsPerMm, path.toStdString());
     else if (format == PictureFormat::PDF)
         result.error = SavePdf(RendererOf(symbol, settings.dotsPerMm), settings.style,
-                               settings.dotsPerMm, path);
+                               settings.dotsPerMm, path.toStdString());
     else
-        result.error = SavePicture(result.raster, path, RasterName(format), settings.dotsPerMm);
+        result.error = SavePicture(ViewOf(result.raster), path.toStdString(), RasterName(format),
+                                   settings.dotsPerMm);
     return result;
 }
 
@@ -106,30 +104,26 @@ PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSett
     PictureResult result = Draw(symbol, settings);
     if (!result.error.empty()) return result;
     const double dpmm = settings.dotsPerMm;
+    const PixelView pixels = ViewOf(result.raster);
+    std::string encoded;
     switch (format) {
         case PictureFormat::PNG:
-            bytes = EncodePng(result.raster, dpmm);
+            encoded = EncodePng(pixels, dpmm);
             break;
         case PictureFormat::JPEG:
-            result.error = EncodeJpeg(result.raster, dpmm, bytes);
+            result.error = EncodeJpeg(pixels, dpmm, encoded);
             break;
         case PictureFormat::SVG:
-            bytes = SymbolSvg(RendererOf(symbol, dpmm), settings.style, dpmm);
+            encoded = SymbolSvg(RendererOf(symbol, dpmm), settings.style, dpmm);
             break;
         case PictureFormat::PDF:
             bytes = SymbolPdf(RendererOf(symbol, dpmm), settings.style, dpmm);
             break;
-        case PictureFormat::BMP: {
-            // The BMP writer writes files only; a private temporary one keeps it the one writer.
-            QTemporaryDir dir;
-            const QString path = dir.filePath(QStringLiteral("symbol.bmp"));
-            result.error = dir.isValid() ? SavePicture(result.raster, path, "BMP", dpmm)
-                                         : "cannot make a temporary folder for the BMP picture";
-            QFile file(path);
-            if (result.error.empty() && file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+        case PictureFormat::BMP:
+            encoded = EncodeBmp(pixels, dpmm);
             break;
-        }
     }
+    if (format != PictureFormat::PDF) bytes = QByteArray::fromStdString(encoded);
     if (result.error.empty() && bytes.isEmpty()) result.error = "the picture could not be encoded";
     return result;
 }
