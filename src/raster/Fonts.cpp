@@ -6,6 +6,7 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <string.h>
 #include <strings.h>
 #include <algorithm>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -75,15 +77,43 @@ FontMatch MatchFamily(const std::string& family) {
     return match;
 }
 
+// Reading fontconfig's configuration costs about 6 ms, most of a one-symbol process. The build
+// records the file fontconfig matched to the default family; while that file is there and its
+// regular face is of that family, the default family is drawn from it without fontconfig. Any
+// other family, or a file that changed, goes through fontconfig.
+std::optional<FontMatch> KnownMatch(std::string_view family) {
+    const std::string_view knownFamily = QUILLMARK_KNOWN_FONT_FAMILY;
+    const char* knownFile = QUILLMARK_KNOWN_FONT_FILE;
+    if (*knownFile == '\0' || family.size() != knownFamily.size() ||
+        strncasecmp(family.data(), knownFamily.data(), family.size()) != 0)
+        return std::nullopt;
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) != 0) return std::nullopt;
+    std::optional<FontMatch> match;
+    FT_Face face = nullptr;
+    if (FT_New_Face(library, knownFile, 0, &face) == 0) {
+        if (face->family_name != nullptr && face->style_name != nullptr &&
+            strcasecmp(face->family_name, std::string(knownFamily).c_str()) == 0 &&
+            strcmp(face->style_name, "Regular") == 0)
+            match = FontMatch{knownFile, 0, face->family_name};
+        FT_Done_Face(face);
+    }
+    FT_Done_FreeType(library);
+    return match;
+}
+
 // The cached match for a family; the reference stays valid (map nodes never move).
 const FontMatch& MatchFor(std::string_view family) {
     static std::map<std::string, FontMatch, std::less<>> matches;
     const std::lock_guard<std::mutex> lock(FontconfigMutex());
     if (const auto found = matches.find(family); found != matches.end()) return found->second;
-    EnsureFontconfig();
     std::string key(family);
-    FontMatch match = MatchFamily(key);
-    return matches.emplace(std::move(key), std::move(match)).first->second;
+    std::optional<FontMatch> match = KnownMatch(family);
+    if (!match) {
+        EnsureFontconfig();
+        match = MatchFamily(key);
+    }
+    return matches.emplace(std::move(key), std::move(*match)).first->second;
 }
 
 bool ListsFamily(const std::string& family) {
@@ -418,9 +448,8 @@ bool FamilyInstalled(std::string_view family) {
     static std::map<std::string, bool, std::less<>> installed;
     const std::lock_guard<std::mutex> lock(FontconfigMutex());
     if (const auto found = installed.find(family); found != installed.end()) return found->second;
-    EnsureFontconfig();
     std::string key(family);
-    const bool listed = ListsFamily(key);
+    const bool listed = KnownMatch(family).has_value() || (EnsureFontconfig(), ListsFamily(key));
     installed.emplace(std::move(key), listed);
     return listed;
 }

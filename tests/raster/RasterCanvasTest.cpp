@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
@@ -165,6 +166,20 @@ TEST(Fonts, ASubstituteDrawsAFamilyThatIsNotInstalled) {
     EXPECT_FALSE(FontFileFor("No Such Family 4711").empty());
     EXPECT_FALSE(DrawnFamily("No Such Family 4711").empty());
     EXPECT_GT(CellForHeight("No Such Family 4711", 16).pixelSize, 0);
+}
+
+// The default family is found without fontconfig; it must be the file fontconfig would give.
+TEST(Fonts, TheDefaultFamilyIsTheFileFontconfigMatches) {
+    std::string matched(4096, '\0');
+    FILE* fcMatch = popen("fc-match --format=%{file} 'Liberation Sans'", "r");
+    ASSERT_NE(fcMatch, nullptr);
+    matched.resize(fread(matched.data(), 1, matched.size(), fcMatch));
+    pclose(fcMatch);
+    ASSERT_FALSE(matched.empty());
+    for (const char* family : {"Liberation Sans", "liberation sans", "LIBERATION SANS"}) {
+        EXPECT_EQ(FontFileFor(family), matched) << family;
+        EXPECT_EQ(DrawnFamily(family), "Liberation Sans") << family;
+    }
 }
 
 RasterPicture Ean13(double dotsPerMm) {
