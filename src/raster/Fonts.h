@@ -1,6 +1,7 @@
 // Fonts by family name for pictures drawn without Qt: cell metrics, advances and glyph coverage.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,25 @@ FontCell CellForHeight(std::string_view family, int height);
 
 // The width in pixels of a UTF-8 text in the family at the height: the sum of its advances.
 int TextAdvance(std::string_view family, int height, std::string_view text);
+
+// One glyph's antialiased coverage (0 to 255), rows top to bottom, placed from the pen position
+// on the baseline: the first column is left pixels right of the pen, the first row top pixels
+// above the baseline.
+struct GlyphCoverage {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int rows = 0;
+    const unsigned char* coverage = nullptr;  // width x rows, packed
+};
+
+// Receives each glyph with its pen position in pixels from the start of the text.
+using GlyphSink = std::function<void(long long pen, const GlyphCoverage& glyph)>;
+
+// Lays a UTF-8 text out with the advances of TextAdvance and hands the glyphs to the sink;
+// glyphs far outside the pen range [visibleLeft, visibleRight) are only advanced over.
+void DrawTextGlyphs(std::string_view family, int height, std::string_view text,
+                    long long visibleLeft, long long visibleRight, const GlyphSink& sink);
 
 // The font file the system matches to the family (fontconfig's best match, a substitute when the
 // family is not installed); empty when there is no font at all.

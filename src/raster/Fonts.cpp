@@ -1,0 +1,428 @@
+// Fonts found with fontconfig and rasterised with FreeType, loaded on first use and cached.
+#include "raster/Fonts.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <strings.h>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace quillmark {
+
+namespace {
+
+// Glyphs beyond this size would only exhaust memory; no symbol text needs them.
+constexpr int kMaxPixelSize = 8192;
+
+// Rendered glyphs up to this size are kept per thread; larger ones are rendered where needed.
+constexpr int kMaxCachedPixelSize = 512;
+constexpr std::size_t kMaxCachedCoverageBytes = 32u << 20;
+
+// ---- fontconfig: family names to font files (shared by all threads) ----
+
+struct FontMatch {
+    std::string file;
+    int index = 0;
+    std::string family;
+};
+
+// Every fontconfig call goes through this lock: the matches are rare and cached.
+std::mutex& FontconfigMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+// Loads the configuration once, on the first text; callers hold FontconfigMutex().
+void EnsureFontconfig() {
+    static bool ready = false;
+    if (!ready) ready = FcInit() == FcTrue;
+}
+
+FcPattern* FamilyPattern(const std::string& family) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    return pattern;
+}
+
+FontMatch MatchFamily(const std::string& family) {
+    FontMatch match;
+    FcPattern* pattern = FamilyPattern(family);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* font = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (font == nullptr) return match;
+    FcChar8* file = nullptr;
+    FcChar8* name = nullptr;
+    int index = 0;
+    if (FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch && file != nullptr)
+        match.file = reinterpret_cast<const char*>(file);
+    if (FcPatternGetInteger(font, FC_INDEX, 0, &index) == FcResultMatch) match.index = index;
+    if (FcPatternGetString(font, FC_FAMILY, 0, &name) == FcResultMatch && name != nullptr)
+        match.family = reinterpret_cast<const char*>(name);
+    FcPatternDestroy(font);
+    return match;
+}
+
+// The cached match for a family; the reference stays valid (map nodes never move).
+const FontMatch& MatchFor(std::string_view family) {
+    static std::map<std::string, FontMatch, std::less<>> matches;
+    const std::lock_guard<std::mutex> lock(FontconfigMutex());
+    if (const auto found = matches.find(family); found != matches.end()) return found->second;
+    EnsureFontconfig();
+    std::string key(family);
+    FontMatch match = MatchFamily(key);
+    return matches.emplace(std::move(key), std::move(match)).first->second;
+}
+
+bool ListsFamily(const std::string& family) {
+    FcPattern* pattern = FamilyPattern(family);
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    if (fonts == nullptr) return false;
+    bool found = false;
+    // fontconfig also ignores blanks when it compares families; the name must match but for case.
+    for (int i = 0; i < fonts->nfont && !found; ++i) {
+        FcChar8* name = nullptr;
+        for (int n = 0; FcPatternGetString(fonts->fonts[i], FC_FAMILY, n, &name) == FcResultMatch;
+             ++n)
+            if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) found = true;
+    }
+    FcFontSetDestroy(fonts);
+    return found;
+}
+
+// ---- FreeType: faces and glyphs per thread (a face must not be used by two threads) ----
+
+struct GlyphKey {
+    int face;
+    int pixelSize;
+    char32_t codePoint;
+    bool operator==(const GlyphKey&) const = default;
+};
+
+struct GlyphKeyHash {
+    std::size_t operator()(const GlyphKey& k) const {
+        return (static_cast<std::size_t>(k.face) * 0x9E3779B1u) ^
+               (static_cast<std::size_t>(k.pixelSize) << 21) ^ k.codePoint;
+    }
+};
+
+struct CachedGlyph {
+    bool rendered = false;
+    int advance = 0;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int rows = 0;
+    std::vector<unsigned char> coverage;
+};
+
+class ThreadFonts {
+public:
+    ThreadFonts() = default;
+    ThreadFonts(const ThreadFonts&) = delete;
+    ThreadFonts& operator=(const ThreadFonts&) = delete;
+    ~ThreadFonts() {
+        for (auto& [match, face] : faces_)
+            if (face.face != nullptr) FT_Done_Face(face.face);
+        if (library_ != nullptr) FT_Done_FreeType(library_);
+    }
+
+    // The face of a font file at the pixel size; -1 and null when it cannot be loaded.
+    std::pair<int, FT_Face> Face(const FontMatch& match, int pixelSize) {
+        if (match.file.empty()) return {-1, nullptr};
+        if (library_ == nullptr && FT_Init_FreeType(&library_) != 0) {
+            library_ = nullptr;
+            return {-1, nullptr};
+        }
+        auto found = faces_.find(&match);
+        if (found == faces_.end()) {
+            LoadedFace loaded{static_cast<int>(faces_.size()), nullptr, 0};
+            if (FT_New_Face(library_, match.file.c_str(), match.index, &loaded.face) != 0)
+                loaded.face = nullptr;
+            found = faces_.emplace(&match, loaded).first;
+        }
+        LoadedFace& face = found->second;
+        if (face.face == nullptr) return {-1, nullptr};
+        if (face.pixelSize != pixelSize) {
+            if (FT_Set_Pixel_Sizes(face.face, 0, static_cast<FT_UInt>(pixelSize)) != 0) {
+                face.pixelSize = 0;
+                return {-1, nullptr};
+            }
+            face.pixelSize = pixelSize;
+        }
+        return {face.id, face.face};
+    }
+
+    // A glyph's advance, and with render its coverage; nullptr when it cannot be loaded.
+    const CachedGlyph* Glyph(int faceId, FT_Face face, int pixelSize, char32_t codePoint,
+                             bool render) {
+        const GlyphKey key{faceId, pixelSize, codePoint};
+        auto found = glyphs_.find(key);
+        if (found != glyphs_.end() && (found->second.rendered || !render)) return &found->second;
+        const FT_UInt index = FT_Get_Char_Index(face, codePoint);
+        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0) return nullptr;
+        if (render && FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return nullptr;
+        if (cachedBytes_ > kMaxCachedCoverageBytes) {
+            glyphs_.clear();
+            cachedBytes_ = 0;
+        }
+        CachedGlyph& glyph = glyphs_[key];
+        glyph.advance = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+        if (render) {
+            CopyCoverage(*face->glyph, glyph);
+            cachedBytes_ += glyph.coverage.size();
+        }
+        return &glyph;
+    }
+
+    // The current glyph slot rendered at a size too large to cache.
+    static bool RenderSlot(FT_Face face, char32_t codePoint, CachedGlyph& glyph) {
+        const FT_UInt index = FT_Get_Char_Index(face, codePoint);
+        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0) return false;
+        glyph.advance = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+        if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return false;
+        CopyCoverage(*face->glyph, glyph);
+        return true;
+    }
+
+private:
+    struct LoadedFace {
+        int id;
+        FT_Face face;
+        int pixelSize;
+    };
+
+    static void CopyCoverage(const FT_GlyphSlotRec& slot, CachedGlyph& glyph) {
+        const FT_Bitmap& bitmap = slot.bitmap;
+        glyph.rendered = true;
+        glyph.left = slot.bitmap_left;
+        glyph.top = slot.bitmap_top;
+        glyph.width = static_cast<int>(bitmap.width);
+        glyph.rows = static_cast<int>(bitmap.rows);
+        glyph.coverage.assign(static_cast<std::size_t>(glyph.width) * glyph.rows, 0);
+        if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || bitmap.buffer == nullptr) return;
+        for (int y = 0; y < glyph.rows; ++y) {
+            const unsigned char* row =
+                bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
+            std::copy(row, row + glyph.width,
+                      glyph.coverage.begin() + static_cast<std::ptrdiff_t>(y) * glyph.width);
+        }
+    }
+
+    FT_Library library_ = nullptr;
+    // Keyed by the shared match, which lives as long as the program.
+    std::map<const FontMatch*, LoadedFace> faces_;
+    std::unordered_map<GlyphKey, CachedGlyph, GlyphKeyHash> glyphs_;
+    std::size_t cachedBytes_ = 0;
+};
+
+ThreadFonts& Fonts() {
+    thread_local ThreadFonts fonts;
+    return fonts;
+}
+
+// Ascent and descent as Qt's font engine gives them on Linux: the OS/2 table's Windows metrics
+// (typographic ones when the font asks for them, hhea without OS/2) scaled by FreeType's
+// y_scale for the size, each rounded to whole pixels.
+FontCell CellOfFace(FT_Face face, int pixelSize) {
+    FT_Long ascent = face->ascender;
+    FT_Long descent = -face->descender;
+    if (const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+        os2 != nullptr && os2->version != 0xFFFF) {
+        constexpr FT_UShort kUseTypoMetrics = 1u << 7;
+        if ((os2->fsSelection & kUseTypoMetrics) != 0) {
+            ascent = os2->sTypoAscender;
+            descent = -os2->sTypoDescender;
+        } else if (os2->usWinAscent != 0 || os2->usWinDescent != 0) {
+            ascent = os2->usWinAscent;
+            descent = os2->usWinDescent;
+        }
+    }
+    if (!FT_IS_SCALABLE(face)) {
+        ascent = face->size->metrics.ascender;
+        descent = -face->size->metrics.descender;
+    } else {
+        ascent = FT_MulFix(ascent, face->size->metrics.y_scale);
+        descent = FT_MulFix(descent, face->size->metrics.y_scale);
+    }
+    return {pixelSize, static_cast<int>((ascent + 32) >> 6), static_cast<int>((descent + 32) >> 6)};
+}
+
+FontCell CellAtPixelSize(const FontMatch& match, int pixelSize) {
+    const auto [id, face] = Fonts().Face(match, pixelSize);
+    if (face == nullptr) return {};
+    return CellOfFace(face, pixelSize);
+}
+
+int CellHeight(const FontMatch& match, int pixelSize) {
+    const FontCell cell = CellAtPixelSize(match, pixelSize);
+    return cell.ascent + cell.descent;
+}
+
+// The largest pixel size whose cell fits the height. The search range allows fonts whose cell is
+// smaller than their pixel size.
+int LargestFittingPixelSize(const FontMatch& match, int height) {
+    const int top = static_cast<int>(std::min<long long>(2LL * height + 8, kMaxPixelSize));
+    if (CellHeight(match, 1) > height) return 0;
+    int fits = 1;
+    int tooBig = top + 1;
+    while (tooBig - fits > 1) {
+        const int mid = fits + (tooBig - fits) / 2;
+        if (CellHeight(match, mid) <= height)
+            fits = mid;
+        else
+            tooBig = mid;
+    }
+    // Rounded metrics can make the cell height step unevenly; settle on a local maximum.
+    while (fits < top && CellHeight(match, fits + 1) <= height) ++fits;
+    return fits;
+}
+
+FontCell ComputeCell(const FontMatch& match, int height) {
+    if (height == 0 || match.file.empty()) return {};
+    const int pixelSize =
+        height < 0
+            ? static_cast<int>(std::min<long long>(-static_cast<long long>(height), kMaxPixelSize))
+            : LargestFittingPixelSize(match, height);
+    if (pixelSize == 0) return {};
+    return CellAtPixelSize(match, pixelSize);
+}
+
+// Decodes UTF-8; each byte of a malformed sequence becomes U+FFFD.
+template <typename Visit>
+void ForEachCodePoint(std::string_view text, Visit&& visit) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        const unsigned char lead = bytes[i];
+        int length = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if (lead < 0x80) {
+            length = 1;
+            code = lead;
+        } else if (lead >= 0xC2 && lead < 0xE0) {
+            length = 2;
+            code = lead & 0x1Fu;
+            least = 0x80;
+        } else if (lead >= 0xE0 && lead < 0xF0) {
+            length = 3;
+            code = lead & 0x0Fu;
+            least = 0x800;
+        } else if (lead >= 0xF0 && lead < 0xF5) {
+            length = 4;
+            code = lead & 0x07u;
+            least = 0x10000;
+        }
+        bool valid = length > 0 && i + length <= size;
+        for (int k = 1; valid && k < length; ++k) {
+            if ((bytes[i + k] & 0xC0u) != 0x80u) valid = false;
+            code = (code << 6) | (bytes[i + k] & 0x3Fu);
+        }
+        if (valid && (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)))
+            valid = false;
+        if (!valid) {
+            visit(char32_t{0xFFFD});
+            ++i;
+            continue;
+        }
+        visit(code);
+        i += static_cast<std::size_t>(length);
+    }
+}
+
+}  // namespace
+
+FontCell CellForHeight(std::string_view family, int height) {
+    if (height == 0) return {};
+    static std::mutex mutex;
+    static std::map<std::pair<std::string, int>, FontCell, std::less<>> cache;
+    std::pair<std::string, int> key{std::string(family), height};
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (const auto found = cache.find(key); found != cache.end()) return found->second;
+    }
+    const FontCell cell = ComputeCell(MatchFor(family), height);
+    const std::lock_guard<std::mutex> lock(mutex);
+    cache.emplace(std::move(key), cell);
+    return cell;
+}
+
+int TextAdvance(std::string_view family, int height, std::string_view text) {
+    const FontCell cell = CellForHeight(family, height);
+    if (cell.pixelSize == 0) return 0;
+    const auto [id, face] = Fonts().Face(MatchFor(family), cell.pixelSize);
+    if (face == nullptr) return 0;
+    long long width = 0;
+    ForEachCodePoint(text, [&, id = id, face = face](char32_t code) {
+        if (const CachedGlyph* glyph = Fonts().Glyph(id, face, cell.pixelSize, code, false))
+            width += glyph->advance;
+    });
+    return static_cast<int>(std::clamp<long long>(width, 0, std::numeric_limits<int>::max()));
+}
+
+void DrawTextGlyphs(std::string_view family, int height, std::string_view text,
+                    long long visibleLeft, long long visibleRight, const GlyphSink& sink) {
+    const FontCell cell = CellForHeight(family, height);
+    if (cell.pixelSize == 0) return;
+    const auto [id, face] = Fonts().Face(MatchFor(family), cell.pixelSize);
+    if (face == nullptr) return;
+    const bool cached = cell.pixelSize <= kMaxCachedPixelSize;
+    // Glyphs reach at most about one em either side of their advance.
+    const long long reach = 2LL * cell.pixelSize;
+    long long pen = 0;
+    CachedGlyph large;
+    ForEachCodePoint(text, [&, id = id, face = face](char32_t code) {
+        const bool near = pen + reach > visibleLeft && pen - reach < visibleRight;
+        const CachedGlyph* glyph = nullptr;
+        if (!near) {
+            glyph = Fonts().Glyph(id, face, cell.pixelSize, code, false);
+        } else if (cached) {
+            glyph = Fonts().Glyph(id, face, cell.pixelSize, code, true);
+        } else if (ThreadFonts::RenderSlot(face, code, large)) {
+            glyph = &large;
+        }
+        if (glyph == nullptr) return;
+        if (near && glyph->rendered)
+            sink(pen, GlyphCoverage{glyph->left, glyph->top, glyph->width, glyph->rows,
+                                    glyph->coverage.data()});
+        pen += glyph->advance;
+    });
+}
+
+std::string FontFileFor(std::string_view family) {
+    return MatchFor(family).file;
+}
+
+std::string DrawnFamily(std::string_view family) {
+    return MatchFor(family).family;
+}
+
+bool FamilyInstalled(std::string_view family) {
+    static std::map<std::string, bool, std::less<>> installed;
+    const std::lock_guard<std::mutex> lock(FontconfigMutex());
+    if (const auto found = installed.find(family); found != installed.end()) return found->second;
+    EnsureFontconfig();
+    std::string key(family);
+    const bool listed = ListsFamily(key);
+    installed.emplace(std::move(key), listed);
+    return listed;
+}
+
+}  // namespace quillmark
