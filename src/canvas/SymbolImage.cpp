@@ -23,25 +23,24 @@ void PaintSymbol(QPainter& painter, const SymbolRenderer& render, const SymbolSt
 }
 
 SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyle& style) {
+    RasterPicture drawn = RenderSymbolRaster(render, style);
     SymbolPicture picture;
-    picture.extent = MeasureSymbolBounds(render);
-    picture.problem = CheckPictureSize(picture.extent);
+    picture.extent = drawn.extent;
+    picture.problem = drawn.problem;
     if (picture.problem != PictureProblem::None) return picture;
 
-    const TRect& bounds = picture.extent;
-    QImage image(bounds.Right - bounds.Left, bounds.Bottom - bounds.Top, QImage::Format_RGB32);
+    // The image shares the raster's pixels; the last copy of the image deletes the raster.
+    auto* raster = new Raster(std::move(drawn.raster));
+    const int width = raster->Width();
+    QImage image(
+        reinterpret_cast<uchar*>(raster->Row(0)), width, raster->Height(),
+        static_cast<qsizetype>(width) * 4, QImage::Format_RGB32,
+        [](void* held) { delete static_cast<Raster*>(held); }, raster);
     if (image.isNull()) {
+        delete raster;
         picture.problem = PictureProblem::OutOfMemory;
         return picture;
     }
-    image.setDevicePixelRatio(1.0);
-
-    QPainter painter(&image);
-    // Offsets 0 put the box at Px(0) = 0 in every renderer; the translation only guards a
-    // renderer whose box does not start at the origin.
-    painter.translate(-bounds.Left, -bounds.Top);
-    PaintSymbol(painter, render, style, bounds);
-    painter.end();
     picture.image = std::move(image);
     return picture;
 }

@@ -25,10 +25,7 @@ struct SymbolPicture {
     PictureProblem problem = PictureProblem::None;
 };
 
-// Measures the symbol once at offset 0 and, when the picture may be made, allocates an RGB32
-// image the size of its bounds (device pixel ratio 1), fills it with the background colour and
-// draws the symbol at offset 0 with the line colour as pen and font colour and the background
-// colour as brush. Needs a QGuiApplication (fonts).
+// RenderSymbolRaster's picture as an RGB32 image (device pixel ratio 1) that shares its pixels.
 SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyle& style = {});
 
 // The same for a symbol request at scaleX x scaleY pixels per millimetre.

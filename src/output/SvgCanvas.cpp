@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "canvas/LinePixels.h"
+#include "raster/LinePixels.h"
 #include "canvas/QPainterCanvas.h"
 
 namespace quillmark {

@@ -1,6 +1,9 @@
 // Measure pass, size check, picture allocation and draw pass for one symbol.
 #include "raster/SymbolRaster.h"
 
+#include "raster/RasterCanvas.h"
+#include "symbol/SymbolRequest.h"
+
 namespace quillmark {
 
 PictureProblem CheckPictureSize(const TRect& extent) {
@@ -17,6 +20,39 @@ TRect MeasureSymbolBounds(const SymbolRenderer& render) {
     TRect bounds;
     render(nullptr, 0.0, 0.0, bounds);
     return bounds;
+}
+
+RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle& style) {
+    RasterPicture picture;
+    picture.extent = MeasureSymbolBounds(render);
+    picture.problem = CheckPictureSize(picture.extent);
+    if (picture.problem != PictureProblem::None) return picture;
+
+    const TRect& bounds = picture.extent;
+    if (!picture.raster.Allocate(bounds.Right - bounds.Left, bounds.Bottom - bounds.Top,
+                                 style.background)) {
+        picture.problem = PictureProblem::OutOfMemory;
+        return picture;
+    }
+    // Offsets 0 put the box at Px(0) = 0 in every renderer; the translation only guards a
+    // renderer whose box does not start at the origin.
+    RasterCanvas canvas(picture.raster, -bounds.Left, -bounds.Top);
+    canvas.SetFontName(style.fontName);
+    canvas.SetPenColor(style.line);
+    canvas.SetFontColor(style.line);
+    canvas.SetBrushColor(style.background);
+    TRect drawn;
+    render(&canvas, 0.0, 0.0, drawn);
+    return picture;
+}
+
+RasterPicture RenderSymbolRaster(const SymbolRequest& request, double scaleX, double scaleY,
+                                 const SymbolStyle& style) {
+    return RenderSymbolRaster(
+        [&](TCanvas* canvas, double offsetX, double offsetY, TRect& bounds) {
+            RenderSymbol(request, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
+        },
+        style);
 }
 
 }  // namespace quillmark
