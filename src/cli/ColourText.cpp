@@ -222,8 +222,8 @@ std::optional<TColor> FromHex(std::string_view hex) {
     }
     TColor rgb = 0;
     for (int channel = 0; channel < 3; ++channel) {
-        const int value = HexValue(hex.substr(static_cast<std::size_t>(channel * width),
-                                              static_cast<std::size_t>(width)));
+        const int value = HexValue(
+            hex.substr(static_cast<std::size_t>(channel * width), static_cast<std::size_t>(width)));
         if (value < 0) return std::nullopt;
         int sixteen = 0;
         switch (width) {
@@ -252,11 +252,9 @@ std::optional<TColor> FromName(std::string_view text) {
         if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
         name += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
-    const auto found =
-        std::lower_bound(std::begin(kNamedColours), std::end(kNamedColours), name,
-                         [](const NamedColour& entry, const std::string& key) {
-                             return entry.name < key;
-                         });
+    const auto found = std::lower_bound(
+        std::begin(kNamedColours), std::end(kNamedColours), name,
+        [](const NamedColour& entry, const std::string& key) { return entry.name < key; });
     if (found == std::end(kNamedColours) || found->name != name) return std::nullopt;
     return found->rgb;
 }

@@ -116,7 +116,8 @@ std::string ReadBmp(const std::string& bytes, Raster& picture) {
         const std::size_t start = offset + static_cast<std::size_t>(stored) * stride;
         std::uint32_t* out = picture.Row(y);
         for (int x = 0; x < width; ++x)
-            out[x] = kOpaque | LittleEndian(bytes, start + static_cast<std::size_t>(x) * pixelBytes, 3);
+            out[x] =
+                kOpaque | LittleEndian(bytes, start + static_cast<std::size_t>(x) * pixelBytes, 3);
     }
     return {};
 }

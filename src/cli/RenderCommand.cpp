@@ -204,8 +204,8 @@ void Dump(const SymbolRequest& symbol, std::ostream& out) {
 void StartPictures(const PictureSettings& settings, std::ostream& err) {
     const std::string& family = settings.style.fontName;
     if (!FamilyInstalled(family))
-        err << "quillmark-render: font " << Quoted(family) << " is not installed; the text is drawn in "
-            << Quoted(DrawnFamily(family)) << '\n';
+        err << "quillmark-render: font " << Quoted(family)
+            << " is not installed; the text is drawn in " << Quoted(DrawnFamily(family)) << '\n';
 }
 
 // --check: every finding, one per line.

@@ -19,8 +19,8 @@ std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& s
     return DescribeScan(read, *expected) + " (expected " + wanted + ")";
 }
 
-std::string VerifyWrittenPicture(const std::string& path, PictureFormat format,
-                                 const Raster& drawn, const SymbolRequest& symbol) {
+std::string VerifyWrittenPicture(const std::string& path, PictureFormat format, const Raster& drawn,
+                                 const SymbolRequest& symbol) {
     if (path.empty() || format == PictureFormat::SVG || format == PictureFormat::PDF)
         return VerifySymbolPicture(drawn.View(), symbol);
     Raster written;

@@ -16,8 +16,8 @@ std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& s
 
 // The same for a picture just made as drawn: a raster file (path given) is read back as written,
 // a vector picture or one sent to standard output (path empty) is checked in the pixels drawn.
-std::string VerifyWrittenPicture(const std::string& path, PictureFormat format,
-                                 const Raster& drawn, const SymbolRequest& symbol);
+std::string VerifyWrittenPicture(const std::string& path, PictureFormat format, const Raster& drawn,
+                                 const SymbolRequest& symbol);
 
 // The GS1 and colour failures of symbol in style, one line each without a severity: a text that
 // silently means other data, or colours a scanner cannot tell apart, are told on every run.

@@ -37,8 +37,8 @@ void StartApplication() {
 }  // namespace quillmark
 
 extern "C" __attribute__((visibility("default"))) bool quillmark_symbol_pdf(
-    const quillmark::SymbolRequest* request, const quillmark::SymbolStyle* style,
-    double dotsPerMm, std::string* pdf) {
+    const quillmark::SymbolRequest* request, const quillmark::SymbolStyle* style, double dotsPerMm,
+    std::string* pdf) {
     static std::once_flag started;
     std::call_once(started, quillmark::StartApplication);
     if (request == nullptr) return true;

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "raster/SymbolRaster.h"
 #include "check/Severity.h"
+#include "raster/SymbolRaster.h"
 #include "verify/ExpectedScan.h"
 
 namespace quillmark {

@@ -42,32 +42,21 @@ TEST(ColourText, HexadecimalFormsAndNearMisses) {
         const char* text;
         std::optional<TColor> expected;
     } cases[] = {
-        {"#FFFFF0", 0xFFFFF0},
-        {"#000080", 0x000080},
-        {"#abcdef", 0xABCDEF},
-        {"#fA0", 0xFFAA00},
-        {"#FF123456", 0x123456},       // opaque alpha first
-        {"#80123456", std::nullopt},   // translucent
-        {"#00123456", std::nullopt},   // transparent
-        {"#123456789", 0x124578},      // 12 bits a channel, rounded to 8
-        {"#FFF800080", 0xFF8008},
-        {"#123412341234", 0x121212},   // 16 bits a channel
-        {"#FFFF7F7F8080", 0xFF7F80},
-        {"#12345", std::nullopt},
-        {"#1234567", std::nullopt},
-        {"#1234567890abcdef", std::nullopt},
-        {"#abcdeg", std::nullopt},
-        {"#ff ff ff", std::nullopt},
-        {"#+12345", std::nullopt},
-        {"#0x1234", std::nullopt},
-        {" #123456", std::nullopt},
-        {"#", std::nullopt},
-        {"", std::nullopt},
-        {"123456", std::nullopt},
-        {"grey", 0x808080},
-        {"LightGoldenRodYellow", 0xFAFAD2},
-        {"blurple", std::nullopt},
-        {"n\xC3\xA0vy", std::nullopt},
+        {"#FFFFF0", 0xFFFFF0},       {"#000080", 0x000080},
+        {"#abcdef", 0xABCDEF},       {"#fA0", 0xFFAA00},
+        {"#FF123456", 0x123456},      // opaque alpha first
+        {"#80123456", std::nullopt},  // translucent
+        {"#00123456", std::nullopt},  // transparent
+        {"#123456789", 0x124578},     // 12 bits a channel, rounded to 8
+        {"#FFF800080", 0xFF8008},    {"#123412341234", 0x121212},  // 16 bits a channel
+        {"#FFFF7F7F8080", 0xFF7F80}, {"#12345", std::nullopt},
+        {"#1234567", std::nullopt},  {"#1234567890abcdef", std::nullopt},
+        {"#abcdeg", std::nullopt},   {"#ff ff ff", std::nullopt},
+        {"#+12345", std::nullopt},   {"#0x1234", std::nullopt},
+        {" #123456", std::nullopt},  {"#", std::nullopt},
+        {"", std::nullopt},          {"123456", std::nullopt},
+        {"grey", 0x808080},          {"LightGoldenRodYellow", 0xFAFAD2},
+        {"blurple", std::nullopt},   {"n\xC3\xA0vy", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -33,8 +33,8 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
-    std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
-                                    ("quillmark-read-" + std::to_string(::getpid()));
+    std::filesystem::path folder_ =
+        std::filesystem::temp_directory_path() / ("quillmark-read-" + std::to_string(::getpid()));
     void SetUp() override { std::filesystem::create_directories(folder_); }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 };
@@ -76,10 +76,12 @@ TEST_F(PictureFileTest, DamagedOrForeignFilesAreRefused) {
     const std::string bmp = EncodeBmp(Pattern().View(), 12);
     std::string sixteenBits = bmp;
     sixteenBits[28] = 16;
-    // A top-down BMP (negative height) of the same pixels is read in its own row order.
-    std::string topDown = bmp;
-    const auto height = static_cast<std::int32_t>(-23);
-    for (int i = 0; i < 4; ++i) topDown[22 + i] = static_cast<char>((height >> (8 * i)) & 0xFF);
+    // The other row order (the sign of the height) of the same stored rows reads upside down.
+    std::string flipped = bmp;
+    std::uint32_t height = 0;
+    for (int i = 3; i >= 0; --i) height = height << 8 | static_cast<unsigned char>(bmp[22 + i]);
+    height = ~height + 1;
+    for (int i = 0; i < 4; ++i) flipped[22 + i] = static_cast<char>((height >> (8 * i)) & 0xFF);
     const struct {
         const char* name;
         PictureFormat format;
@@ -90,7 +92,7 @@ TEST_F(PictureFileTest, DamagedOrForeignFilesAreRefused) {
         {"header.bmp", PictureFormat::BMP, bmp.substr(0, 30), false},
         {"16.bmp", PictureFormat::BMP, sixteenBits, false},
         {"text.bmp", PictureFormat::BMP, "BM not really", false},
-        {"down.bmp", PictureFormat::BMP, topDown, true},
+        {"flipped.bmp", PictureFormat::BMP, flipped, true},
         {"text.png", PictureFormat::PNG, "not a PNG at all", false},
         {"cut.png", PictureFormat::PNG, EncodePng(Pattern().View(), 12).substr(0, 60), false},
         {"text.jpg", PictureFormat::JPEG, "not a JPEG", false},
@@ -102,7 +104,7 @@ TEST_F(PictureFileTest, DamagedOrForeignFilesAreRefused) {
         EXPECT_EQ(error.empty(), c.readable) << error;
     }
     Raster read;
-    ASSERT_EQ(ReadPictureFile(Write("down.bmp", topDown), PictureFormat::BMP, read), "");
+    ASSERT_EQ(ReadPictureFile(Write("flipped.bmp", flipped), PictureFormat::BMP, read), "");
     EXPECT_EQ(read.Row(0)[2], Pattern().Row(22)[2]);
     EXPECT_NE(ReadPictureFile((folder_ / "missing.png").string(), PictureFormat::PNG, read), "");
     EXPECT_NE(ReadPictureFile((folder_ / "missing.bmp").string(), PictureFormat::BMP, read), "");
