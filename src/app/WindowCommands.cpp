@@ -161,7 +161,8 @@ bool WindowCommands::SaveAs() {
         return false;
     const SymbolPicture picture = Picture();
     if (picture.image.isNull()) return false;
-    const std::string error = SavePicture(picture.image, target.path, target.format, scale);
+    const std::string error =
+        SavePicture(ViewOf(picture.image), target.path.toStdString(), target.format, scale);
     if (error.empty()) return true;
     reportError(&window_, Tr("Рисунок не сохранён.\n%1").arg(QString::fromStdString(error)));
     return false;

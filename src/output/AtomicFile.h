@@ -1,41 +1,55 @@
 // Files written through a temporary that replaces the target only when every byte reached the disk.
 #pragma once
 
-#include <QByteArray>
-#include <QSaveFile>
-#include <QString>
-
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace quillmark {
 
-// The message of every failed write: the file named and the system's reason.
-std::string CannotWrite(const QString& path, const QString& reason);
+// Past the file size limit the kernel sends SIGXFSZ, whose default action ends the process; with
+// it ignored the write fails with EFBIG and is reported like a full disk. Leaves a handler of the
+// program's own alone. AtomicFile calls it; writers that write files of their own call it first.
+void IgnoreFileSizeSignal();
 
-// Wraps QSaveFile without write buffering, so that every write reaches the system at once and a
-// failure (a full disk, a file size limit) is seen with the system's own reason. After the first
-// failure further writes are ignored and Commit() reports it; the target stays as it was.
+// The message of every failed write: the file named and the system's reason.
+std::string CannotWrite(const std::string& path, std::string_view reason);
+
+// A temporary file next to the target (the same file system, so that renaming it over the target
+// replaces the target in one step). Every write goes to the system at once and is checked: a
+// failure (a full disk, the file size limit) is seen with the system's own reason. After the
+// first failure further writes are ignored and Commit() reports it. Commit() syncs the temporary
+// to the disk and renames it over the target; a target that is a symbolic link has the file it
+// names replaced. An existing target's permissions are kept; a new file gets 0666 less the umask.
+// Until Commit() succeeds the target stays as it was, and the temporary is removed on failure or
+// when the object goes away uncommitted.
 class AtomicFile {
 public:
-    explicit AtomicFile(const QString& path);
+    explicit AtomicFile(const std::string& path);
+    ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     bool Ok() const { return error_.empty(); }
-    bool Write(const char* data, qint64 size);
-    bool Write(const QByteArray& bytes) { return Write(bytes.constData(), bytes.size()); }
+    bool Write(const void* data, std::size_t size);
+    bool Write(std::string_view bytes) { return Write(bytes.data(), bytes.size()); }
     // Records a failure of the caller's own (an encoder's) so that nothing is committed.
-    void Fail(const QString& reason);
+    void Fail(std::string_view reason);
     // Replaces the target with what was written. Empty on success; otherwise the message.
     std::string Commit();
 
 private:
-    QString path_;
-    QSaveFile file_;
+    void FailWithErrno(int systemError);
+    void Discard();
+
+    std::string path_;    // as the caller named it, for the messages
+    std::string target_;  // the file replaced: path_ with symbolic links followed
+    std::string temporary_;
+    int fd_ = -1;
     std::string error_;
 };
 
 // Writes bytes to path in one piece through AtomicFile. Empty on success; otherwise the message.
-std::string WriteFileAtomically(const QString& path, const QByteArray& bytes);
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace quillmark

@@ -1,4 +1,5 @@
 // JPEG through libjpeg's own API: full-resolution colour, high quality, JFIF density in dots/cm.
+#include <bit>
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <cstdlib>
@@ -28,7 +29,7 @@ struct JpegJob {
 }
 
 // Kept free of objects with destructors: a longjmp out of libjpeg skips them.
-bool Compress(JpegJob& job, const QImage& rgb32, int dotsPerCm) {
+bool Compress(JpegJob& job, const PixelView& picture, int dotsPerCm) {
     job.info.err = jpeg_std_error(&job.errors);
     job.errors.error_exit = JumpOnError;
     job.info.client_data = &job;
@@ -38,16 +39,13 @@ bool Compress(JpegJob& job, const QImage& rgb32, int dotsPerCm) {
     }
     jpeg_create_compress(&job.info);
     jpeg_mem_dest(&job.info, &job.output, &job.outputSize);
-    job.info.image_width = static_cast<JDIMENSION>(rgb32.width());
-    job.info.image_height = static_cast<JDIMENSION>(rgb32.height());
+    job.info.image_width = static_cast<JDIMENSION>(picture.width);
+    job.info.image_height = static_cast<JDIMENSION>(picture.height);
     job.info.input_components = 4;
-    // RGB32 holds 0xffRRGGBB words: B, G, R, X in memory on little-endian machines. The scan
-    // lines go to the encoder as they are, without a converted copy.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    job.info.in_color_space = JCS_EXT_BGRX;
-#else
-    job.info.in_color_space = JCS_EXT_XRGB;
-#endif
+    // The pixels are 0xffRRGGBB words: B, G, R, X in memory on little-endian machines. The rows
+    // go to the encoder as they are, without a converted copy.
+    job.info.in_color_space =
+        std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_set_defaults(&job.info);
     jpeg_set_quality(&job.info, kJpegQuality, TRUE);
     for (int c = 0; c < job.info.num_components; ++c) {
@@ -60,8 +58,9 @@ bool Compress(JpegJob& job, const QImage& rgb32, int dotsPerCm) {
     job.info.Y_density = static_cast<UINT16>(dotsPerCm);
     jpeg_start_compress(&job.info, TRUE);
     while (job.info.next_scanline < job.info.image_height) {
-        JSAMPROW row =
-            const_cast<JSAMPROW>(rgb32.constScanLine(static_cast<int>(job.info.next_scanline)));
+        // libjpeg only reads the rows it is given.
+        auto* row = reinterpret_cast<JSAMPROW>(
+            const_cast<std::uint32_t*>(picture.Row(static_cast<int>(job.info.next_scanline))));
         jpeg_write_scanlines(&job.info, &row, 1);
     }
     jpeg_finish_compress(&job.info);
@@ -71,17 +70,13 @@ bool Compress(JpegJob& job, const QImage& rgb32, int dotsPerCm) {
 
 }  // namespace
 
-std::string EncodeJpeg(const QImage& image, double dotsPerMm, QByteArray& jpeg) {
+std::string EncodeJpeg(const PixelView& picture, double dotsPerMm, std::string& jpeg) {
     jpeg.clear();
-    if (image.isNull()) return "there is no picture";
-    const QImage rgb32 = image.format() == QImage::Format_RGB32
-                             ? image
-                             : image.convertToFormat(QImage::Format_RGB32);
+    if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0)
+        return "there is no picture";
     JpegJob job;
-    const bool ok = Compress(job, rgb32, DotsPerCentimetre(dotsPerMm));
-    if (ok)
-        jpeg = QByteArray(reinterpret_cast<const char*>(job.output),
-                          static_cast<qsizetype>(job.outputSize));
+    const bool ok = Compress(job, picture, DotsPerCentimetre(dotsPerMm));
+    if (ok) jpeg.assign(reinterpret_cast<const char*>(job.output), job.outputSize);
     std::free(job.output);
     if (!ok) return std::string("JPEG encoding failed: ") + job.message;
     return {};

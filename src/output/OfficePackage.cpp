@@ -19,10 +19,22 @@
 #include <zip.h>
 
 #include "output/AtomicFile.h"
+#include "output/ImagePng.h"
 #include "output/PictureWriter.h"
 
 namespace quillmark {
 namespace {
+
+// The file messages and the atomic write for the QString paths and texts of this file.
+std::string CannotWrite(const QString& path, const QString& reason) {
+    return quillmark::CannotWrite(path.toStdString(), reason.toStdString());
+}
+
+std::string WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    return quillmark::WriteFileAtomically(
+        path.toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
 
 constexpr const char* kXmlHeader =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
@@ -185,6 +197,7 @@ std::string SaveXlsx(const QImage& picture, double dotsPerMm, const QString& pat
     QTemporaryDir folder;
     if (!folder.isValid()) return CannotWrite(path, folder.errorString());
     const QByteArray workbookPath = QFile::encodeName(folder.filePath("book.xlsx"));
+    IgnoreFileSizeSignal();  // libxlsxwriter writes the workbook's files itself
     lxw_workbook* workbook = workbook_new(workbookPath.constData());
     if (!workbook) return CannotWrite(path, QStringLiteral("the workbook could not be made"));
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);

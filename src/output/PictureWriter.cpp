@@ -1,11 +1,11 @@
-// BMP rows from the image's scan lines, the format by name, and every picture written atomically.
+// BMP rows from the picture's rows, the format by name, and every picture written atomically.
 #include "output/PictureWriter.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "output/AtomicFile.h"
@@ -13,11 +13,7 @@
 namespace quillmark {
 namespace {
 
-// Pictures are made as RGB32; anything else is converted once (the one extra copy allowed).
-QImage AsRgb32(const QImage& image) {
-    return image.format() == QImage::Format_RGB32 ? image
-                                                  : image.convertToFormat(QImage::Format_RGB32);
-}
+constexpr std::uint32_t kBmpHeaderBytes = 14 + 40;
 
 void PutLE16(std::vector<char>& out, std::size_t at, std::uint32_t v) {
     out[at] = static_cast<char>(v & 0xFF);
@@ -31,12 +27,11 @@ void PutLE32(std::vector<char>& out, std::size_t at, std::uint32_t v) {
 
 // BITMAPFILEHEADER and BITMAPINFOHEADER of a bottom-up 24-bit picture without compression.
 std::vector<char> BmpHeader(int width, int height, std::uint32_t imageBytes, int dotsPerMetre) {
-    constexpr std::uint32_t kHeaderBytes = 14 + 40;
-    std::vector<char> header(kHeaderBytes, 0);
+    std::vector<char> header(kBmpHeaderBytes, 0);
     header[0] = 'B';
     header[1] = 'M';
-    PutLE32(header, 2, kHeaderBytes + imageBytes);
-    PutLE32(header, 10, kHeaderBytes);
+    PutLE32(header, 2, kBmpHeaderBytes + imageBytes);
+    PutLE32(header, 10, kBmpHeaderBytes);
     PutLE32(header, 14, 40);
     PutLE32(header, 18, static_cast<std::uint32_t>(width));
     PutLE32(header, 22, static_cast<std::uint32_t>(height));
@@ -48,39 +43,50 @@ std::vector<char> BmpHeader(int width, int height, std::uint32_t imageBytes, int
     return header;
 }
 
-// Qt's BMP writer would take the density only from a copy of the picture (setting it detaches a
-// shared image) and reports write errors without the system's reason; the format is simple
-// enough to write here. Rows go out in batches of about a megabyte: no second full-size copy.
-void WriteBmp(const QImage& image, double dotsPerMm, AtomicFile& file) {
-    const QImage rgb = AsRgb32(image);
-    const int width = rgb.width();
-    const int height = rgb.height();
-    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * 3 + 3) & ~3ULL;
-    const std::uint64_t imageBytes = rowBytes * static_cast<std::uint64_t>(height);
-    if (imageBytes + 54 > 0xFFFFFFFFULL) {
-        file.Fail(QStringLiteral("the picture is too large for a BMP file"));
-        return;
-    }
-    const std::vector<char> header =
-        BmpHeader(width, height, static_cast<std::uint32_t>(imageBytes), DotsPerMetre(dotsPerMm));
-    if (!file.Write(header.data(), static_cast<qint64>(header.size()))) return;
+// The bytes of the BMP rows, padded to four bytes, of the whole picture; 0 when they do not fit
+// the format's 32-bit sizes.
+std::uint64_t BmpImageBytes(const PixelView& picture) {
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(picture.width) * 3 + 3) & ~3ULL;
+    const std::uint64_t imageBytes = rowBytes * static_cast<std::uint64_t>(picture.height);
+    return imageBytes + kBmpHeaderBytes > 0xFFFFFFFFULL ? 0 : imageBytes;
+}
 
+// The header and then the rows, bottom up, handed to put(data, size) in batches of about a
+// megabyte: a file needs no second full-size copy. Stops when put returns false.
+template <typename Put>
+void WriteBmp(const PixelView& picture, std::uint64_t imageBytes, double dotsPerMm, Put put) {
+    const int width = picture.width;
+    const std::vector<char> header = BmpHeader(
+        width, picture.height, static_cast<std::uint32_t>(imageBytes), DotsPerMetre(dotsPerMm));
+    if (!put(header.data(), header.size())) return;
+    const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
     const std::size_t rowsPerBatch = std::max<std::size_t>(1, (1u << 20) / rowBytes);
     std::vector<char> batch(rowsPerBatch * rowBytes, 0);
     std::size_t filled = 0;
-    for (int y = height - 1; y >= 0; --y) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    for (int y = picture.height - 1; y >= 0; --y) {
+        const std::uint32_t* pixels = picture.Row(y);
         char* out = batch.data() + filled * rowBytes;
         for (int x = 0; x < width; ++x) {
-            *out++ = static_cast<char>(qBlue(pixels[x]));
-            *out++ = static_cast<char>(qGreen(pixels[x]));
-            *out++ = static_cast<char>(qRed(pixels[x]));
+            *out++ = static_cast<char>(pixels[x] & 0xFF);
+            *out++ = static_cast<char>((pixels[x] >> 8) & 0xFF);
+            *out++ = static_cast<char>((pixels[x] >> 16) & 0xFF);
         }
         if (++filled == rowsPerBatch || y == 0) {
-            if (!file.Write(batch.data(), static_cast<qint64>(filled * rowBytes))) return;
+            if (!put(batch.data(), filled * rowBytes)) return;
             filled = 0;
         }
     }
+}
+
+bool HasPixels(const PixelView& picture) {
+    return picture.pixels != nullptr && picture.width > 0 && picture.height > 0;
+}
+
+bool SameLetters(const std::string& a, const char* b) {
+    return a.size() == std::strlen(b) && std::equal(a.begin(), a.end(), b, [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 }  // namespace
@@ -93,36 +99,58 @@ int DotsPerCentimetre(double dotsPerMm) {
     return static_cast<int>(std::clamp(std::lround(dotsPerMm * 10.0), 1L, 65535L));
 }
 
-const char* PictureFormatForPath(const QString& path) {
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension == QLatin1String("bmp")) return "BMP";
-    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) return "JPEG";
-    if (extension == QLatin1String("png")) return "PNG";
+const char* PictureFormatForPath(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return nullptr;
+    const std::string extension = path.substr(dot + 1);
+    if (SameLetters(extension, "bmp")) return "BMP";
+    if (SameLetters(extension, "jpg") || SameLetters(extension, "jpeg")) return "JPEG";
+    if (SameLetters(extension, "png")) return "PNG";
     return nullptr;
 }
 
-std::string SavePicture(const QImage& image, const QString& path, const char* format,
+std::string EncodeBmp(const PixelView& picture, double dotsPerMm) {
+    const std::uint64_t imageBytes = BmpImageBytes(picture);
+    if (!HasPixels(picture) || imageBytes == 0) return {};
+    std::string bmp;
+    bmp.reserve(static_cast<std::size_t>(imageBytes) + kBmpHeaderBytes);
+    WriteBmp(picture, imageBytes, dotsPerMm, [&](const char* data, std::size_t size) {
+        bmp.append(data, size);
+        return true;
+    });
+    return bmp;
+}
+
+std::string SavePicture(const PixelView& picture, const std::string& path, const char* format,
                         double dotsPerMm) {
-    const QByteArray name = QByteArray(format ? format : "").toUpper();
-    if (name != "BMP" && name != "JPEG" && name != "JPG" && name != "PNG")
-        return CannotWrite(
-            path, QStringLiteral("unknown picture format \"%1\"").arg(QString::fromLatin1(name)));
-    if (image.isNull()) return CannotWrite(path, QStringLiteral("there is no picture"));
-    // Encoded before the file is opened: an encoder's failure must not touch the target.
-    QByteArray encoded;
-    if (name == "PNG") {
-        encoded = EncodePng(image, dotsPerMm);
-        if (encoded.isEmpty()) return CannotWrite(path, QStringLiteral("PNG encoding failed"));
-    } else if (name != "BMP") {
-        if (const std::string error = EncodeJpeg(image, dotsPerMm, encoded); !error.empty())
-            return CannotWrite(path, QString::fromStdString(error));
+    const std::string name = format ? format : "";
+    const bool bmp = SameLetters(name, "BMP");
+    const bool jpeg = SameLetters(name, "JPEG") || SameLetters(name, "JPG");
+    if (!bmp && !jpeg && !SameLetters(name, "PNG")) {
+        std::string upper = name;
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return CannotWrite(path, "unknown picture format \"" + upper + "\"");
     }
-    AtomicFile file(path);
-    if (name == "BMP")
-        WriteBmp(image, dotsPerMm, file);
-    else
-        file.Write(encoded);
-    return file.Commit();
+    if (!HasPixels(picture)) return CannotWrite(path, "there is no picture");
+    if (bmp) {
+        const std::uint64_t imageBytes = BmpImageBytes(picture);
+        if (imageBytes == 0) return CannotWrite(path, "the picture is too large for a BMP file");
+        AtomicFile file(path);
+        WriteBmp(picture, imageBytes, dotsPerMm,
+                 [&](const char* data, std::size_t size) { return file.Write(data, size); });
+        return file.Commit();
+    }
+    // Encoded before the file is opened: an encoder's failure must not touch the target.
+    std::string encoded;
+    if (jpeg) {
+        if (const std::string error = EncodeJpeg(picture, dotsPerMm, encoded); !error.empty())
+            return CannotWrite(path, error);
+    } else {
+        encoded = EncodePng(picture, dotsPerMm);
+        if (encoded.empty()) return CannotWrite(path, "PNG encoding failed");
+    }
+    return WriteFileAtomically(path, encoded);
 }
 
 }  // namespace quillmark

@@ -1,11 +1,9 @@
 // Picture files (BMP, JPEG, PNG) that record their true density and never cost the user a file.
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
-#include <QString>
-
 #include <string>
+
+#include "raster/Raster.h"
 
 namespace quillmark {
 
@@ -18,29 +16,32 @@ int DotsPerCentimetre(double dotsPerMm);
 
 // "BMP", "JPEG" or "PNG" for a file name's extension (.bmp, .jpg, .jpeg, .png in any case);
 // nullptr for any other name.
-const char* PictureFormatForPath(const QString& path);
+const char* PictureFormatForPath(const std::string& path);
 
-// Writes image, drawn at dotsPerMm on both axes, in format ("BMP", "JPEG" or "PNG") so that it
+// Writes picture, drawn at dotsPerMm on both axes, in format ("BMP", "JPEG" or "PNG") so that it
 // imports at physical size:
 // - BMP: 24 bits per pixel, pixels per metre = dotsPerMm x 1000, rows written straight from the
-//   image's scan lines;
+//   picture's rows;
 // - JPEG: libjpeg, quality kJpegQuality, no chroma subsampling, JFIF density in dots per
 //   centimetre = dotsPerMm x 10;
 // - PNG: a pHYs chunk of dotsPerMm x 1000 pixels per metre.
-// The file is written through a temporary that replaces path only when complete, so a failure
-// never leaves a partial file and keeps an existing one byte-identical. Empty on success;
-// otherwise a message naming the file and the system's reason.
-std::string SavePicture(const QImage& image, const QString& path, const char* format,
+// The file is written through AtomicFile: a failure never leaves a partial file and keeps an
+// existing one byte-identical. Empty on success; otherwise a message naming the file and the
+// system's reason.
+std::string SavePicture(const PixelView& picture, const std::string& path, const char* format,
                         double dotsPerMm);
 
-// The image as PNG bytes carrying a pHYs chunk of dotsPerMm; empty when encoding failed. An opaque
+// The picture as PNG bytes carrying a pHYs chunk of dotsPerMm; empty when encoding failed. A
 // picture of at most 256 colours (a symbol: bars, background and the grey edges of its text) is
-// written as a palette picture, any other as 8-bit grey, RGB or RGBA; decoding gives the same
-// pixels back.
-QByteArray EncodePng(const QImage& image, double dotsPerMm);
+// written as a palette picture, any other as 8-bit RGB; decoding gives the same pixels back.
+std::string EncodePng(const PixelView& picture, double dotsPerMm);
 
-// The image as a baseline JFIF file as SavePicture writes it. Empty on success; otherwise
+// The picture as a baseline JFIF file as SavePicture writes it. Empty on success; otherwise
 // libjpeg's message.
-std::string EncodeJpeg(const QImage& image, double dotsPerMm, QByteArray& jpeg);
+std::string EncodeJpeg(const PixelView& picture, double dotsPerMm, std::string& jpeg);
+
+// The picture as the BMP file SavePicture writes; empty when it has no pixels or is too large
+// for the format (4 GiB).
+std::string EncodeBmp(const PixelView& picture, double dotsPerMm);
 
 }  // namespace quillmark

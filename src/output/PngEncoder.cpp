@@ -7,6 +7,8 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "output/PictureWriter.h"
@@ -15,23 +17,22 @@ namespace quillmark {
 namespace {
 
 // PNG colour types and row filters used here.
-enum ColourType : std::uint8_t { kGrey = 0, kRgb = 2, kPalette = 3, kRgba = 6 };
+enum ColourType : std::uint8_t { kRgb = 2, kPalette = 3 };
 enum Filter : std::uint8_t { kNoFilter = 0, kUpFilter = 2 };
 
-void PutBE32(QByteArray& out, std::uint32_t v) {
+void PutBE32(std::string& out, std::uint32_t v) {
     const char bytes[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16),
                            static_cast<char>(v >> 8), static_cast<char>(v)};
     out.append(bytes, 4);
 }
 
-void AppendChunk(QByteArray& out, const char* type, const QByteArray& data) {
+void AppendChunk(std::string& out, const char* type, std::string_view data) {
     PutBE32(out, static_cast<std::uint32_t>(data.size()));
-    const qsizetype start = out.size();
+    const std::size_t start = out.size();
     out.append(type, 4);
     out.append(data);
-    const auto* crcBytes = reinterpret_cast<const std::uint8_t*>(out.constData() + start);
-    PutBE32(out, static_cast<std::uint32_t>(
-                     libdeflate_crc32(0, crcBytes, static_cast<std::size_t>(out.size() - start))));
+    const auto* crcBytes = reinterpret_cast<const std::uint8_t*>(out.data() + start);
+    PutBE32(out, static_cast<std::uint32_t>(libdeflate_crc32(0, crcBytes, out.size() - start)));
 }
 
 // How many of the first n values at p equal v, compared eight bytes at a time: the runs of a
@@ -143,11 +144,11 @@ public:
         }
     }
     // The compressed stream.
-    QByteArray Finish() {
+    std::string Finish() {
         Put(kFixed.symbols[256].bits, kFixed.symbols[256].length);
         for (; used_ > 0; used_ -= 8, pending_ >>= 8) out_.push_back(static_cast<char>(pending_));
         for (const int shift : {24, 16, 8, 0}) out_.push_back(static_cast<char>(adler_ >> shift));
-        return QByteArray(out_.data(), static_cast<qsizetype>(out_.size()));
+        return std::move(out_);
     }
 
 private:
@@ -158,7 +159,7 @@ private:
         if (used_ < 32) return;
         const char word[4] = {static_cast<char>(pending_), static_cast<char>(pending_ >> 8),
                               static_cast<char>(pending_ >> 16), static_cast<char>(pending_ >> 24)};
-        out_.insert(out_.end(), word, word + 4);
+        out_.append(word, 4);
         pending_ >>= 32;
         used_ -= 32;
     }
@@ -175,7 +176,7 @@ private:
         Put(0, 5);  // distance code 0: distance 1
     }
 
-    std::vector<char> out_;
+    std::string out_;
     std::uint64_t pending_ = 0;
     int used_ = 0;
     std::uint8_t last_ = 0;
@@ -187,7 +188,7 @@ class PaletteIndex {
 public:
     PaletteIndex() { slots_.fill(-1); }
     // The colour's index, added when new; -1 when the palette is full.
-    int IndexOf(QRgb colour) {
+    int IndexOf(std::uint32_t colour) {
         for (unsigned slot = (colour * 2654435761u) >> 22;; slot = (slot + 1) & (kSlots - 1)) {
             if (slots_[slot] < 0) {
                 if (colours_.size() == 256) return -1;
@@ -198,31 +199,41 @@ public:
             if (colours_[static_cast<std::size_t>(slots_[slot])] == colour) return slots_[slot];
         }
     }
-    const std::vector<QRgb>& Colours() const { return colours_; }
+    const std::vector<std::uint32_t>& Colours() const { return colours_; }
 
 private:
     static constexpr unsigned kSlots = 1024;
     std::array<int, kSlots> slots_;
-    std::vector<QRgb> colours_;
+    std::vector<std::uint32_t> colours_;
 };
 
 struct Encoded {
     ColourType type = kRgb;
-    std::vector<QRgb> palette;
-    QByteArray idat;
+    std::vector<std::uint32_t> palette;
+    std::string idat;
 };
 
-// Rows of the image (all of the same byte width) into the data stream: a row equal to the one
-// above goes as zeros under the "up" filter, any other row unfiltered. convert turns source row y
-// into PNG bytes; it returns false to give up (the palette overflowed).
+std::uint8_t Red(std::uint32_t pixel) {
+    return static_cast<std::uint8_t>(pixel >> 16);
+}
+std::uint8_t Green(std::uint32_t pixel) {
+    return static_cast<std::uint8_t>(pixel >> 8);
+}
+std::uint8_t Blue(std::uint32_t pixel) {
+    return static_cast<std::uint8_t>(pixel);
+}
+
+// Rows of the picture into the data stream: a row equal to the one above goes as zeros under
+// the "up" filter, any other row unfiltered. convert turns picture row y into rowBytes PNG bytes;
+// it returns false to give up (the palette overflowed).
 template <typename Convert>
-bool DeflateRows(const QImage& image, std::size_t sourceBytes, std::size_t rowBytes,
-                 Convert convert, QByteArray& idat) {
+bool DeflateRows(const PixelView& picture, std::size_t rowBytes, Convert convert,
+                 std::string& idat) {
+    const std::size_t sourceBytes = static_cast<std::size_t>(picture.width) * 4;
     Deflater deflater;
     std::vector<std::uint8_t> row(rowBytes), zeros(rowBytes, 0);
-    for (int y = 0; y < image.height(); ++y) {
-        if (y > 0 &&
-            std::memcmp(image.constScanLine(y), image.constScanLine(y - 1), sourceBytes) == 0) {
+    for (int y = 0; y < picture.height; ++y) {
+        if (y > 0 && std::memcmp(picture.Row(y), picture.Row(y - 1), sourceBytes) == 0) {
             deflater.AddZeroRow(kUpFilter, zeros.data(), rowBytes);
             continue;
         }
@@ -230,16 +241,16 @@ bool DeflateRows(const QImage& image, std::size_t sourceBytes, std::size_t rowBy
         deflater.AddRow(kNoFilter, row.data(), rowBytes);
     }
     idat = deflater.Finish();
-    return !idat.isEmpty();
+    return !idat.empty();
 }
 
-// An opaque RGB32 picture: a palette when it has at most 256 colours, else 8-bit RGB.
-Encoded EncodeRgb32(const QImage& image) {
-    const auto width = static_cast<std::size_t>(image.width());
+// A palette when the picture has at most 256 colours, else 8-bit RGB.
+Encoded Encode(const PixelView& picture) {
+    const auto width = static_cast<std::size_t>(picture.width);
     Encoded result;
     PaletteIndex index;
     const auto toIndices = [&](int y, std::uint8_t* out) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        const std::uint32_t* line = picture.Row(y);
         for (std::size_t x = 0; x < width;) {
             const int at = index.IndexOf(line[x]);
             if (at < 0) return false;
@@ -249,114 +260,59 @@ Encoded EncodeRgb32(const QImage& image) {
         }
         return true;
     };
-    if (DeflateRows(image, width * 4, width, toIndices, result.idat)) {
+    if (DeflateRows(picture, width, toIndices, result.idat)) {
         result.type = kPalette;
         result.palette = index.Colours();
         return result;
     }
     const auto toRgb = [&](int y, std::uint8_t* out) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        const std::uint32_t* line = picture.Row(y);
         for (std::size_t x = 0; x < width; ++x) {
-            *out++ = static_cast<std::uint8_t>(qRed(line[x]));
-            *out++ = static_cast<std::uint8_t>(qGreen(line[x]));
-            *out++ = static_cast<std::uint8_t>(qBlue(line[x]));
+            *out++ = Red(line[x]);
+            *out++ = Green(line[x]);
+            *out++ = Blue(line[x]);
         }
         return true;
     };
     result.type = kRgb;
-    if (!DeflateRows(image, width * 4, width * 3, toRgb, result.idat)) result.idat.clear();
+    if (!DeflateRows(picture, width * 3, toRgb, result.idat)) result.idat.clear();
     return result;
 }
 
-// An image whose rows are already PNG bytes (palette indices or grey levels).
-Encoded EncodeBytes(const QImage& image, ColourType type) {
-    const auto width = static_cast<std::size_t>(image.width());
-    Encoded result;
-    result.type = type;
-    if (type == kPalette)
-        for (const QRgb colour : image.colorTable()) result.palette.push_back(colour);
-    const auto copy = [&](int y, std::uint8_t* out) {
-        std::memcpy(out, image.constScanLine(y), width);
-        return true;
-    };
-    if (!DeflateRows(image, width, width, copy, result.idat)) result.idat.clear();
-    return result;
-}
-
-// A picture with transparency, as 8-bit RGBA without premultiplication.
-Encoded EncodeRgba(const QImage& image) {
-    const auto width = static_cast<std::size_t>(image.width());
-    Encoded result;
-    result.type = kRgba;
-    const auto toRgba = [&](int y, std::uint8_t* out) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (std::size_t x = 0; x < width; ++x) {
-            *out++ = static_cast<std::uint8_t>(qRed(line[x]));
-            *out++ = static_cast<std::uint8_t>(qGreen(line[x]));
-            *out++ = static_cast<std::uint8_t>(qBlue(line[x]));
-            *out++ = static_cast<std::uint8_t>(qAlpha(line[x]));
-        }
-        return true;
-    };
-    if (!DeflateRows(image, width * 4, width * 4, toRgba, result.idat)) result.idat.clear();
-    return result;
-}
-
-Encoded EncodeAny(const QImage& image) {
-    switch (image.format()) {
-        case QImage::Format_RGB32:
-            return EncodeRgb32(image);
-        case QImage::Format_Indexed8:
-            if (!image.colorTable().isEmpty() && image.colorTable().size() <= 256)
-                return EncodeBytes(image, kPalette);
-            break;
-        case QImage::Format_Grayscale8:
-            return EncodeBytes(image, kGrey);
-        default:
-            break;
-    }
-    if (image.hasAlphaChannel()) return EncodeRgba(image.convertToFormat(QImage::Format_ARGB32));
-    return EncodeRgb32(image.convertToFormat(QImage::Format_RGB32));
-}
-
-QByteArray Header(const QImage& image, const Encoded& encoded) {
-    QByteArray header;
-    PutBE32(header, static_cast<std::uint32_t>(image.width()));
-    PutBE32(header, static_cast<std::uint32_t>(image.height()));
-    header.append(char(8));  // bits per sample (or per index)
-    header.append(static_cast<char>(encoded.type));
+std::string Header(const PixelView& picture, ColourType type) {
+    std::string header;
+    PutBE32(header, static_cast<std::uint32_t>(picture.width));
+    PutBE32(header, static_cast<std::uint32_t>(picture.height));
+    header += char(8);  // bits per sample (or per index)
+    header += static_cast<char>(type);
     header.append(3, char(0));  // deflate, adaptive filtering, no interlace
     return header;
 }
 
-// PLTE, and tRNS when a palette colour is not opaque.
-void AppendPalette(QByteArray& png, const std::vector<QRgb>& palette) {
-    QByteArray colours, alphas;
-    bool translucent = false;
-    for (const QRgb colour : palette) {
-        colours.append(static_cast<char>(qRed(colour)));
-        colours.append(static_cast<char>(qGreen(colour)));
-        colours.append(static_cast<char>(qBlue(colour)));
-        alphas.append(static_cast<char>(qAlpha(colour)));
-        translucent = translucent || qAlpha(colour) != 255;
+std::string Palette(const std::vector<std::uint32_t>& palette) {
+    std::string colours;
+    for (const std::uint32_t colour : palette) {
+        colours += static_cast<char>(Red(colour));
+        colours += static_cast<char>(Green(colour));
+        colours += static_cast<char>(Blue(colour));
     }
-    AppendChunk(png, "PLTE", colours);
-    if (translucent) AppendChunk(png, "tRNS", alphas);
+    return colours;
 }
 
 }  // namespace
 
-QByteArray EncodePng(const QImage& image, double dotsPerMm) {
-    if (image.isNull()) return {};
-    const Encoded encoded = EncodeAny(image);
-    if (encoded.idat.isEmpty()) return {};
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    AppendChunk(png, "IHDR", Header(image, encoded));
-    if (encoded.type == kPalette) AppendPalette(png, encoded.palette);
-    QByteArray density;
+std::string EncodePng(const PixelView& picture, double dotsPerMm) {
+    if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0) return {};
+    const Encoded encoded = Encode(picture);
+    if (encoded.idat.empty()) return {};
+    std::string png("\x89PNG\r\n\x1a\n", 8);
+    png.reserve(encoded.idat.size() + 128 + 3 * encoded.palette.size());
+    AppendChunk(png, "IHDR", Header(picture, encoded.type));
+    if (encoded.type == kPalette) AppendChunk(png, "PLTE", Palette(encoded.palette));
+    std::string density;
     PutBE32(density, static_cast<std::uint32_t>(DotsPerMetre(dotsPerMm)));
     PutBE32(density, static_cast<std::uint32_t>(DotsPerMetre(dotsPerMm)));
-    density.append(char(1));  // the unit is the metre
+    density += char(1);  // the unit is the metre
     AppendChunk(png, "pHYs", density);
     AppendChunk(png, "IDAT", encoded.idat);
     AppendChunk(png, "IEND", {});

@@ -1,15 +1,12 @@
 // Recording of fills, lines and texts, and the SVG document they make.
 #include "output/SvgCanvas.h"
 
-#include <QFontInfo>
-#include <QFontMetrics>
-#include <QString>
-
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
+#include "raster/Fonts.h"
 #include "raster/LinePixels.h"
-#include "canvas/QPainterCanvas.h"
 
 namespace quillmark {
 namespace {
@@ -44,12 +41,16 @@ std::string Colour(TColor color) {
     return text;
 }
 
-// Millimetres with up to four decimals and no trailing zeros: "45.23mm".
+// Millimetres with up to four decimals and no trailing zeros: "45.23mm". to_chars writes the
+// point whatever the locale (the window runs in the user's).
 std::string Millimetres(double value) {
-    QString text = QString::number(value, 'f', 4);
-    while (text.endsWith('0')) text.chop(1);
-    if (text.endsWith('.')) text.chop(1);
-    return text.toStdString() + "mm";
+    char buffer[64];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
+    std::string text(buffer, error == std::errc() ? end : buffer);
+    while (text.ends_with('0')) text.pop_back();
+    if (text.ends_with('.')) text.pop_back();
+    return text + "mm";
 }
 
 }  // namespace
@@ -113,26 +114,21 @@ void SvgCanvas::LineTo(int x, int y) {
 }
 
 int SvgCanvas::TextWidth(std::string_view text) {
-    if (FontPixelSize(fontName_, fontHeight_) <= 0) return 0;
-    return QFontMetrics(CanvasFont(fontName_, fontHeight_))
-        .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return TextAdvance(fontName_, fontHeight_, text);
 }
 
 void SvgCanvas::Text(long long x, long long y, std::string_view text, const TRect* clip) {
-    const int pixelSize = FontPixelSize(fontName_, fontHeight_);
-    if (pixelSize <= 0) return;
-    const QFont font = CanvasFont(fontName_, fontHeight_);
-    const QFontMetrics metrics(font);
-    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const FontCell cell = CellForHeight(fontName_, fontHeight_);
+    if (cell.pixelSize <= 0) return;
     Element element;
     element.isText = true;
     element.x = x;
-    element.baseline = y + metrics.ascent();
-    element.width = metrics.horizontalAdvance(qtext);
-    element.pixelSize = pixelSize;
+    element.baseline = y + cell.ascent;
+    element.width = TextAdvance(fontName_, fontHeight_, text);
+    element.pixelSize = cell.pixelSize;
     element.color = fontColor_;
     // The family the metrics came from, so that a viewer draws the text at the same width.
-    element.family = QFontInfo(font).family().toStdString();
+    element.family = DrawnFamily(fontName_);
     element.text = text;
     if (clip) {
         element.clipped = true;
@@ -141,7 +137,7 @@ void SvgCanvas::Text(long long x, long long y, std::string_view text, const TRec
         element.right = clip->Right;
         element.bottom = clip->Bottom;
     } else {
-        Fill(x, y, x + element.width, y + metrics.ascent() + metrics.descent(), brush_);
+        Fill(x, y, x + element.width, y + cell.ascent + cell.descent, brush_);
     }
     elements_.push_back(std::move(element));
 }
@@ -162,7 +158,7 @@ std::size_t SvgCanvas::RectangleCount() const {
     return count;
 }
 
-QByteArray SvgCanvas::Document(const TRect& bounds, double dotsPerMm) const {
+std::string SvgCanvas::Document(const TRect& bounds, double dotsPerMm) const {
     const long long width = static_cast<long long>(bounds.Right) - bounds.Left;
     const long long height = static_cast<long long>(bounds.Bottom) - bounds.Top;
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
@@ -194,7 +190,7 @@ QByteArray SvgCanvas::Document(const TRect& bounds, double dotsPerMm) const {
                " xml:space=\"preserve\">" + Escaped(e.text) + "</text>\n";
     }
     svg += "</g>\n</svg>\n";
-    return QByteArray::fromStdString(svg);
+    return svg;
 }
 
 }  // namespace quillmark

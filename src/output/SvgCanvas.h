@@ -1,8 +1,6 @@
 // A TCanvas that records what the renderers draw as SVG elements.
 #pragma once
 
-#include <QByteArray>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,8 +12,9 @@ namespace quillmark {
 // Fills become rectangles. The renderers draw bars as one-pixel lines; a line or fill that
 // continues the previous rectangle (the next column of the same rows, or the next row of the
 // same columns, in the same colour) widens it, so a bar becomes one rectangle. Texts become
-// text elements with the canvas's font metrics: the baseline at the cell's top plus the ascent,
-// font-size the pixel size the raster canvas draws with, the opaque cell as a rectangle behind.
+// text elements with the raster canvas's font metrics (raster/Fonts.h): the baseline at the
+// cell's top plus the ascent, font-size the pixel size the raster canvas draws with, the family
+// the font was found under, the opaque cell as a rectangle behind.
 class SvgCanvas : public TCanvas {
 public:
     TColor PenColor() const override { return pen_; }
@@ -37,7 +36,7 @@ public:
     void TextRect(const TRect& rect, int x, int y, std::string_view text) override;
 
     // The document over bounds (pixels), sized in millimetres at dotsPerMm.
-    QByteArray Document(const TRect& bounds, double dotsPerMm) const;
+    std::string Document(const TRect& bounds, double dotsPerMm) const;
     std::size_t RectangleCount() const;
 
 private:

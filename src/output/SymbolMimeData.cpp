@@ -1,6 +1,7 @@
 // Clipboard data of a picture: image and PNG with its density.
 #include "output/SymbolMimeData.h"
 
+#include "output/ImagePng.h"
 #include "output/PictureWriter.h"
 
 namespace quillmark {

@@ -1,4 +1,4 @@
-// SVG through the recording canvas, PDF through QPdfWriter, both at the raster picture's grid.
+// PDF through QPdfWriter at the raster picture's grid.
 #include "output/VectorPictures.h"
 
 #include <QBuffer>
@@ -12,10 +12,8 @@
 #include <cmath>
 
 #include "canvas/QPainterCanvas.h"
-
 #include "canvas/SymbolImage.h"
 #include "output/AtomicFile.h"
-#include "output/SvgCanvas.h"
 
 namespace quillmark {
 namespace {
@@ -32,20 +30,6 @@ bool HasArea(const TRect& bounds) {
 }
 
 }  // namespace
-
-QByteArray SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
-    const TRect bounds = MeasureSymbolBounds(render);
-    if (!HasArea(bounds) || !(dotsPerMm > 0)) return {};
-    SvgCanvas canvas;
-    canvas.SetBrushColor(style.background);
-    canvas.FillRect(bounds);
-    canvas.SetFontName(style.fontName);
-    canvas.SetPenColor(style.line);
-    canvas.SetFontColor(style.line);
-    TRect drawn;
-    render(&canvas, 0.0, 0.0, drawn);
-    return canvas.Document(bounds, dotsPerMm);
-}
 
 QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
     const TRect bounds = MeasureSymbolBounds(render);
@@ -78,18 +62,12 @@ QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, dou
     return bytes;
 }
 
-std::string SaveSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
-                    const QString& path) {
-    const QByteArray svg = SymbolSvg(render, style, dotsPerMm);
-    if (svg.isEmpty()) return CannotWrite(path, QStringLiteral("the symbol has no area"));
-    return WriteFileAtomically(path, svg);
-}
-
 std::string SavePdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
-                    const QString& path) {
+                    const std::string& path) {
     const QByteArray pdf = SymbolPdf(render, style, dotsPerMm);
-    if (pdf.isEmpty()) return CannotWrite(path, QStringLiteral("the PDF could not be made"));
-    return WriteFileAtomically(path, pdf);
+    if (pdf.isEmpty()) return CannotWrite(path, "the PDF could not be made");
+    return WriteFileAtomically(
+        path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace quillmark
