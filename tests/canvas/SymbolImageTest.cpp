@@ -55,6 +55,37 @@ TEST(SymbolImage, MeasuresThenDrawsIntoAPictureOfExactlyTheBounds) {
     EXPECT_GT(ink, 0);  // the text used the line colour
 }
 
+// A renderer whose box does not start at the origin still fills exactly its picture, and the
+// image keeps the raster's pixels after the picture it came from is gone.
+TEST(SymbolImage, BoundsAwayFromTheOriginAreMovedIntoThePicture) {
+    const struct { int left, top; } origins[] = {{-3, 2}, {5, -4}, {0, 0}, {100, 200}};
+    for (const auto& o : origins) {
+        SCOPED_TRACE(std::to_string(o.left) + "," + std::to_string(o.top));
+        const auto render = [&](TCanvas* canvas, double, double, TRect& bounds) {
+            bounds = {o.left, o.top, o.left + 20, o.top + 10};
+            if (canvas == nullptr) return;
+            canvas->SetBrushColor(0x00FF00);
+            canvas->FillRect({o.left + 1, o.top + 1, o.left + 19, o.top + 9});
+            canvas->MoveTo(o.left, o.top);
+            canvas->LineTo(o.left + 20, o.top);
+        };
+        QImage image;
+        {
+            const SymbolPicture picture = RenderSymbolPicture(render);
+            image = picture.image;
+        }
+        ASSERT_EQ(image.size(), QSize(20, 10));
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const bool inner = x >= 1 && x < 19 && y >= 1 && y < 9;
+                EXPECT_EQ(At(image, x, y), y == 0  ? 0u
+                                           : inner ? 0x00FF00u
+                                                   : 0xFFFFFFu)
+                    << x << "," << y;
+            }
+    }
+}
+
 TEST(SymbolImage, RefusesPicturesWithoutAreaOrBeyondTheLimitsBeforeDrawing) {
     const struct {
         int width, height;

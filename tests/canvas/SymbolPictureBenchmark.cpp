@@ -1,0 +1,60 @@
+// The everyday picture, EAN-13 at 12 dots/mm, drawn by the raster canvas and by QPainter.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "canvas/SymbolImage.h"
+#include "symbol/SymbolRequest.h"
+
+namespace {
+
+constexpr double kDotsPerMm = 12;
+
+quillmark::SymbolRequest Ean13() {
+    quillmark::SymbolRequest request;
+    request.type = "EAN-13";
+    request.digits = "4006381333931";
+    return request;
+}
+
+void RasterPicture(benchmark::State& state) {
+    const quillmark::SymbolRequest request = Ean13();
+    for (auto _ : state) {
+        const quillmark::RasterPicture picture =
+            quillmark::RenderSymbolRaster(request, kDotsPerMm, kDotsPerMm);
+        benchmark::DoNotOptimize(picture.raster.View().pixels);
+    }
+}
+
+void QPainterPicture(benchmark::State& state) {
+    const quillmark::SymbolRequest request = Ean13();
+    const quillmark::SymbolRenderer render = [&](quillmark::TCanvas* canvas, double ox, double oy,
+                                                 quillmark::TRect& bounds) {
+        quillmark::RenderSymbol(request, canvas, ox, oy, kDotsPerMm, kDotsPerMm, bounds);
+    };
+    for (auto _ : state) {
+        const quillmark::TRect bounds = quillmark::MeasureSymbolBounds(render);
+        QImage image(bounds.Right - bounds.Left, bounds.Bottom - bounds.Top, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.translate(-bounds.Left, -bounds.Top);
+        quillmark::PaintSymbol(painter, render, {}, bounds);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+BENCHMARK(RasterPicture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(QPainterPicture)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
