@@ -60,8 +60,8 @@ if(NOT signature STREQUAL "89504e470d0a1a0a")
 endif()
 # PDF pictures come from the module installed beside the renderer.
 run(${root}/usr/bin/quillmark-render --type EAN-13 --data 4006381333931 -o ${work}/symbol.pdf)
-file(READ ${work}/symbol.pdf signature LIMIT 4)
-if(NOT signature STREQUAL "%PDF")
+file(READ ${work}/symbol.pdf signature LIMIT 4 HEX)
+if(NOT signature STREQUAL "25504446")  # %PDF
     message(FATAL_ERROR "the unpacked renderer wrote no PDF (${signature})")
 endif()
 # The unpacked renderer names the package's version.
