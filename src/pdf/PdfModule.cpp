@@ -30,7 +30,8 @@ void StartApplication() {
     static int argc = 1;
     static char name[] = "quillmark-render";
     static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
+    static QGuiApplication* const application = new QGuiApplication(argc, argv);
+    Q_UNUSED(application);
 }
 
 }  // namespace
