@@ -190,7 +190,7 @@ public:
         return &glyph;
     }
 
-    // The current glyph slot rendered at a size too large to cache.
+    // Loads and renders a glyph at a size too large to cache.
     static bool RenderSlot(FT_Face face, char32_t codePoint, CachedGlyph& glyph) {
         const FT_UInt index = FT_Get_Char_Index(face, codePoint);
         if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0) return false;
