@@ -62,7 +62,24 @@ void EncodePngEan13(benchmark::State& state) {
     for (auto _ : state) bytes = quillmark::EncodePng(quillmark::ViewOf(picture), 12).size();
     state.counters["bytes"] = static_cast<double>(bytes);
 }
+// The same written to a file, as the command line writes each of a batch.
+void SavePngEan13(benchmark::State& state) {
+    static const QImage picture =
+        quillmark::RenderSymbolPicture([](quillmark::TCanvas* canvas, double ox, double oy,
+                                          quillmark::TRect& bounds) {
+            quillmark::DrawEANUPC("EAN-13", "None", "4006381333931", canvas, ox, oy, 100, 12, 12,
+                                  bounds);
+        }).image;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ean13.png"));
+    for (auto _ : state) {
+        const std::string error =
+            quillmark::SavePicture(quillmark::ViewOf(picture), path.toStdString(), "PNG", 12);
+        if (!error.empty()) state.SkipWithError(error.c_str());
+    }
+}
 BENCHMARK(EncodePng)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SavePngEan13)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EncodePngEan13)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SaveBmp)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveJpeg)->Unit(benchmark::kMillisecond);
