@@ -4,15 +4,13 @@
 
 #include <csv.h>
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -129,6 +127,13 @@ BatchRow ReadRow(const std::vector<std::string>& cells,
     return row;
 }
 
+// The file a path names, written one way: absolute, without "." and ".." steps or doubled slashes.
+std::string SameFileKey(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return (error ? std::filesystem::path(path) : absolute).lexically_normal().string();
+}
+
 }  // namespace
 
 std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields& defaults,
@@ -137,7 +142,7 @@ std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields&
     if (records.empty()) Fail("the batch file " + Quoted(path) + " has no header row");
     const std::array<int, kColumnCount> columns = HeaderColumns(records.front());
     std::vector<BatchRow> rows;
-    std::map<QString, int> outputs;  // each output file and the row that makes it
+    std::map<std::string, int> outputs;  // each output file and the row that makes it
     for (std::size_t i = 1; i < records.size(); ++i) {
         BatchRow row;
         row.number = static_cast<int>(i) + 1;
@@ -149,9 +154,8 @@ std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields&
             row = ReadRow(records[i], columns, defaults, defaultOutput);
             row.number = number;
             // Two rows writing one file would leave whichever finished last: the other is lost.
-            const QString file =
-                QDir::cleanPath(QFileInfo(QString::fromStdString(*row.output)).absoluteFilePath());
-            if (const auto [it, fresh] = outputs.emplace(file, row.number); !fresh)
+            if (const auto [it, fresh] = outputs.emplace(SameFileKey(*row.output), row.number);
+                !fresh)
                 Fail("output " + Quoted(*row.output) + " is already made by row " +
                      std::to_string(it->second));
         } catch (const InputError& error) {

@@ -4,9 +4,6 @@
 
 #include <malloc.h>
 
-#include <QImage>
-#include <QString>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -14,6 +11,7 @@
 #include <ostream>
 #include <thread>
 
+#include "cli/PdfLoader.h"
 #include "cli/RenderCommand.h"
 #include "cli/Verification.h"
 
@@ -49,13 +47,11 @@ RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
         if (!format)
             Fail("output " + Quoted(output) +
                  " must end in .png, .bmp, .jpg, .jpeg, .svg or .pdf (or give --format)");
-        const QString path = QString::fromStdString(output);
-        const PictureResult result = WriteSymbolPicture(symbol, options.settings, *format, path);
+        const PictureResult result = WriteSymbolPicture(symbol, options.settings, *format, output);
         if (!result.error.empty()) return failed(RowOutcome::Failed, result.error);
         if (options.verify) {
-            const bool vector = *format == PictureFormat::SVG || *format == PictureFormat::PDF;
             const std::string problem =
-                VerifySymbolPicture(vector ? result.raster : QImage(path), symbol);
+                VerifyWrittenPicture(output, *format, result.raster, symbol);
             if (!problem.empty())
                 return failed(RowOutcome::Unverified,
                               output + " does not scan as its data: " + problem);
@@ -64,6 +60,14 @@ RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
     } catch (const InputError& error) {
         return failed(RowOutcome::Failed, error.message);
     }
+}
+
+bool AnyPdf(const std::vector<BatchRow>& rows, const BatchOptions& options) {
+    return std::any_of(rows.begin(), rows.end(), [&options](const BatchRow& row) {
+        if (!row.error.empty() || !row.output) return false;
+        const std::optional<PictureFormat> format = FormatForPath(*row.output);
+        return (format ? format : options.format) == PictureFormat::PDF;
+    });
 }
 
 void DrawProgress(std::ostream& err, std::size_t done, std::size_t total) {
@@ -83,6 +87,12 @@ int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
     const auto start = std::chrono::steady_clock::now();
+    // The module starts Qt, which belongs on this thread; a module that cannot be loaded fails
+    // its rows with the loader's message.
+    if (AnyPdf(rows, options)) {
+        std::string ignored;
+        LoadPdfModule(ignored);
+    }
     std::vector<RowResult> results(rows.size());
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> done{0};

@@ -22,7 +22,8 @@ struct BatchOptions {
 // and reason, in row order, with its GS1 and colour warnings, then one summary line; with check,
 // every row's findings go to out, each line after its row number. Returns kExitUnverified when
 // any picture did not scan as its data, else kExitRowsFailed when rows failed, else
-// kExitCheckFailed when a check failed, else kExitMade. Needs a QGuiApplication.
+// kExitCheckFailed when a check failed, else kExitMade. Rows of PDF pictures have the PDF
+// module loaded on the calling thread first.
 int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std::ostream& out,
              std::ostream& err);
 

@@ -1,11 +1,14 @@
-// Draws a symbol once and hands it to the outputs library's writer for its format.
+// Draws a symbol once and hands it to the writer for its format: the raster and SVG writers in
+// this program, PDF in the module that holds Qt.
 #include "cli/PictureOutput.h"
 
 #include <algorithm>
 #include <cctype>
 
+#include "cli/PdfLoader.h"
+#include "output/AtomicFile.h"
 #include "output/PictureWriter.h"
-#include "output/VectorPictures.h"
+#include "output/SvgPicture.h"
 
 namespace quillmark {
 namespace {
@@ -27,7 +30,7 @@ const char* RasterName(PictureFormat format) {
     }
 }
 
-std::string PictureProblemText(const SymbolPicture& picture) {
+std::string PictureProblemText(const RasterPicture& picture) {
     const TRect& extent = picture.extent;
     const std::string size =
         std::to_string(static_cast<long long>(extent.Right) - extent.Left) + " x " +
@@ -57,10 +60,21 @@ SymbolRenderer RendererOf(const SymbolRequest& symbol, double dotsPerMm) {
 
 // Draws the raster picture every format starts from; error set when it cannot be made.
 PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings) {
-    SymbolPicture picture =
-        RenderSymbolPicture(symbol, settings.dotsPerMm, settings.dotsPerMm, settings.style);
+    RasterPicture picture =
+        RenderSymbolRaster(symbol, settings.dotsPerMm, settings.dotsPerMm, settings.style);
     if (picture.problem != PictureProblem::None) return {PictureProblemText(picture), {}};
-    return {{}, std::move(picture.image)};
+    return {{}, std::move(picture.raster)};
+}
+
+// The PDF's bytes from the module; the error when the module is missing.
+std::string MakePdf(const SymbolRequest& symbol, const PictureSettings& settings,
+                    std::string& bytes) {
+    std::string error;
+    const SymbolPdfEntry entry = LoadPdfModule(error);
+    if (entry == nullptr) return error;
+    if (!entry(&symbol, &settings.style, settings.dotsPerMm, &bytes))
+        return "the picture could not be encoded";
+    return {};
 }
 
 }  // namespace
@@ -84,47 +98,47 @@ std::optional<PictureFormat> FormatForPath(const std::string& path) {
 }
 
 PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
-                                 PictureFormat format, const QString& path) {
+                                 PictureFormat format, const std::string& path) {
     PictureResult result = Draw(symbol, settings);
     if (!result.error.empty()) return result;
-    if (format == PictureFormat::SVG)
+    if (format == PictureFormat::SVG) {
         result.error = SaveSvg(RendererOf(symbol, settings.dotsPerMm), settings.style,
-                               settings.dotsPerMm, path.toStdString());
-    else if (format == PictureFormat::PDF)
-        result.error = SavePdf(RendererOf(symbol, settings.dotsPerMm), settings.style,
-                               settings.dotsPerMm, path.toStdString());
-    else
-        result.error = SavePicture(ViewOf(result.raster), path.toStdString(), RasterName(format),
-                                   settings.dotsPerMm);
+                               settings.dotsPerMm, path);
+    } else if (format == PictureFormat::PDF) {
+        std::string pdf;
+        result.error = MakePdf(symbol, settings, pdf);
+        if (result.error.empty()) result.error = WriteFileAtomically(path, pdf);
+    } else {
+        result.error =
+            SavePicture(result.raster.View(), path, RasterName(format), settings.dotsPerMm);
+    }
     return result;
 }
 
 PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
-                                  PictureFormat format, QByteArray& bytes) {
+                                  PictureFormat format, std::string& bytes) {
     PictureResult result = Draw(symbol, settings);
     if (!result.error.empty()) return result;
     const double dpmm = settings.dotsPerMm;
-    const PixelView pixels = ViewOf(result.raster);
-    std::string encoded;
+    const PixelView pixels = result.raster.View();
     switch (format) {
         case PictureFormat::PNG:
-            encoded = EncodePng(pixels, dpmm);
+            bytes = EncodePng(pixels, dpmm);
             break;
         case PictureFormat::JPEG:
-            result.error = EncodeJpeg(pixels, dpmm, encoded);
-            break;
-        case PictureFormat::SVG:
-            encoded = SymbolSvg(RendererOf(symbol, dpmm), settings.style, dpmm);
-            break;
-        case PictureFormat::PDF:
-            bytes = SymbolPdf(RendererOf(symbol, dpmm), settings.style, dpmm);
+            result.error = EncodeJpeg(pixels, dpmm, bytes);
             break;
         case PictureFormat::BMP:
-            encoded = EncodeBmp(pixels, dpmm);
+            bytes = EncodeBmp(pixels, dpmm);
+            break;
+        case PictureFormat::SVG:
+            bytes = SymbolSvg(RendererOf(symbol, dpmm), settings.style, dpmm);
+            break;
+        case PictureFormat::PDF:
+            result.error = MakePdf(symbol, settings, bytes);
             break;
     }
-    if (format != PictureFormat::PDF) bytes = QByteArray::fromStdString(encoded);
-    if (result.error.empty() && bytes.isEmpty()) result.error = "the picture could not be encoded";
+    if (result.error.empty() && bytes.empty()) result.error = "the picture could not be encoded";
     return result;
 }
 

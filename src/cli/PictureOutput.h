@@ -1,14 +1,10 @@
 // One symbol written as a picture file or to a stream, in any of the formats the writers know.
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
-#include <QString>
-
 #include <optional>
 #include <string>
 
-#include "canvas/SymbolImage.h"
+#include "raster/SymbolRaster.h"
 #include "symbol/SymbolRequest.h"
 
 namespace quillmark {
@@ -30,16 +26,17 @@ struct PictureSettings {
 // the pixels written, so that they can be read back without a second draw).
 struct PictureResult {
     std::string error;
-    QImage raster;  // the pixels of the symbol at settings.dotsPerMm (every format)
+    Raster raster;  // the pixels of the symbol at settings.dotsPerMm (every format)
 };
 
 // Writes the symbol's picture to path atomically. A vector format keeps the raster picture's
-// grid, so raster carries what it looks like at that density.
+// grid, so raster carries what it looks like at that density. PDF pictures come from the PDF
+// module (LoadPdfModule), which must have been loaded on the main thread first.
 PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
-                                 PictureFormat format, const QString& path);
+                                 PictureFormat format, const std::string& path);
 
 // The same picture's bytes, for standard output.
 PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
-                                  PictureFormat format, QByteArray& bytes);
+                                  PictureFormat format, std::string& bytes);
 
 }  // namespace quillmark

@@ -1,13 +1,6 @@
 // Parses and checks the command line, then dumps the symbol, writes its picture or runs a batch.
 #include "cli/RenderCommand.h"
 
-#include <QColor>
-#include <QFile>
-#include <QFont>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QString>
-
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -16,15 +9,16 @@
 #include <system_error>
 
 #include "Version.h"
-#include "canvas/QPainterCanvas.h"
 #include "cli/BatchFile.h"
 #include "cli/BatchRun.h"
+#include "cli/ColourText.h"
 #include "cli/PictureOutput.h"
 #include "cli/SymbolInput.h"
 #include "cli/Verification.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "isbn/ISBN13.h"
+#include "raster/Fonts.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
@@ -131,10 +125,10 @@ double DotsPerMm(const Arguments& args) {
 }
 
 TColor ParseColour(const std::string& option, const std::string& text) {
-    const QColor colour = QColor::fromString(QString::fromStdString(text));
-    if (!colour.isValid() || colour.alpha() != 255)
+    const std::optional<TColor> colour = ColourFromText(text);
+    if (!colour)
         Fail(option + " " + Quoted(text) + " is neither #RRGGBB nor a colour name such as navy");
-    return FromQColor(colour);
+    return *colour;
 }
 
 SymbolFields FieldsOf(const Arguments& args) {
@@ -203,17 +197,15 @@ void Dump(const SymbolRequest& symbol, std::ostream& out) {
     }
 }
 
-// Pictures need the application for fonts. A font that is not installed is drawn in the one
-// the system puts in its place (for Arial, the metric-compatible Liberation Sans): the data stays
-// the same, so the user is told but nothing is refused.
-void StartPictures(const PictureSettings& settings, const RenderEnvironment& environment,
-                   std::ostream& err) {
-    if (environment.startGui) environment.startGui();
-    const QString family = QString::fromStdString(settings.style.fontName);
-    if (!QFontDatabase::hasFamily(family))
-        err << "quillmark-render: font " << Quoted(settings.style.fontName)
-            << " is not installed; the text is drawn in "
-            << Quoted(QFontInfo(QFont(family)).family().toStdString()) << '\n';
+// A font that is not installed is drawn in the one the system puts in its place (for Arial, the
+// metric-compatible Liberation Sans): the data stays the same, so the user is told but nothing
+// is refused. Only pictures look for fonts: a dump, the help and refused input never start the
+// font configuration.
+void StartPictures(const PictureSettings& settings, std::ostream& err) {
+    const std::string& family = settings.style.fontName;
+    if (!FamilyInstalled(family))
+        err << "quillmark-render: font " << Quoted(family)
+            << " is not installed; the text is drawn in " << Quoted(DrawnFamily(family)) << '\n';
 }
 
 // --check: every finding, one per line.
@@ -227,22 +219,18 @@ int ReportChecks(const Arguments& args, const SymbolRequest& symbol,
 }
 
 int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSettings& settings,
-             std::ostream& out, std::ostream& err, const RenderEnvironment& environment) {
+             std::ostream& out, std::ostream& err) {
     const std::string output = *args.Find("--output");
     const PictureFormat format = OutputFormat(output, FormatOption(args));
-    StartPictures(settings, environment, err);
-    QByteArray bytes;
-    const QString path = QString::fromStdString(output);
+    StartPictures(settings, err);
+    std::string bytes;
     const PictureResult result = output == "-"
                                      ? EncodeSymbolPicture(symbol, settings, format, bytes)
-                                     : WriteSymbolPicture(symbol, settings, format, path);
+                                     : WriteSymbolPicture(symbol, settings, format, output);
     if (!result.error.empty()) Fail(result.error);
     if (args.verify) {
-        // A raster file is read back as written; the others are checked in the pixels drawn.
-        const bool rasterFile =
-            output != "-" && format != PictureFormat::SVG && format != PictureFormat::PDF;
-        const std::string problem =
-            VerifySymbolPicture(rasterFile ? QImage(path) : result.raster, symbol);
+        const std::string problem = VerifyWrittenPicture(output == "-" ? std::string() : output,
+                                                         format, result.raster, symbol);
         if (!problem.empty()) {
             err << "quillmark-render: " << (output == "-" ? std::string("the picture") : output)
                 << " does not scan as its data: " << problem << '\n';
@@ -250,7 +238,7 @@ int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSe
         }
     }
     if (output == "-") {
-        out.write(bytes.constData(), bytes.size());
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (!out.flush()) Fail("cannot write the picture to standard output");
     }
     // The picture owns standard output when it goes there.
@@ -269,7 +257,7 @@ int RunBatchCommand(const Arguments& args, std::ostream& out, std::ostream& err,
     options.showProgress = environment.errIsTerminal;
     const std::vector<BatchRow> rows =
         ReadBatchFile(*args.Find("--batch"), FieldsOf(args), args.Find("--output"));
-    StartPictures(options.settings, environment, err);
+    StartPictures(options.settings, err);
     return RunBatch(rows, options, out, err);
 }
 
@@ -298,10 +286,10 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         Dump(symbol, out);
         if (!out.flush()) Fail("cannot write the dump to standard output");
         // The checks need no file: the picture is drawn as -o would write it.
-        if (args.check) StartPictures(settings, environment, err);
+        if (args.check) StartPictures(settings, err);
         return ReportChecks(args, symbol, settings, out);
     }
-    return WriteOne(args, symbol, settings, out, err, environment);
+    return WriteOne(args, symbol, settings, out, err);
 }
 
 }  // namespace

@@ -3,19 +3,30 @@
 
 #include "check/SymbolChecks.h"
 #include "cli/CheckWording.h"
+#include "cli/PictureFile.h"
 #include "verify/ScanBack.h"
 
 namespace quillmark {
 
-std::string VerifySymbolPicture(const QImage& picture, const SymbolRequest& symbol) {
+std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& symbol) {
     const std::optional<ScanExpectation> expected = ExpectedScanText(symbol);
     if (!expected) return "its type cannot be read back";
-    if (picture.isNull()) return "the picture cannot be read";
+    if (picture.pixels == nullptr) return "the picture cannot be read";
     const ScanResult read = ScanBack(picture, *expected);
     if (read.outcome == ScanOutcome::Read) return {};
     std::string wanted = ScanDataWord(expected->text, expected->symbology == Symbology::UCCEAN128);
     if (!expected->addOn.empty()) wanted += " + " + expected->addOn;
     return DescribeScan(read, *expected) + " (expected " + wanted + ")";
+}
+
+std::string VerifyWrittenPicture(const std::string& path, PictureFormat format, const Raster& drawn,
+                                 const SymbolRequest& symbol) {
+    if (path.empty() || format == PictureFormat::SVG || format == PictureFormat::PDF)
+        return VerifySymbolPicture(drawn.View(), symbol);
+    Raster written;
+    const std::string error = ReadPictureFile(path, format, written);
+    if (!error.empty()) return "the picture cannot be read: " + error;
+    return VerifySymbolPicture(written.View(), symbol);
 }
 
 std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const SymbolStyle& style) {

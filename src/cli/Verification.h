@@ -1,19 +1,23 @@
 // Reading a symbol's picture back to check that it scans as the data it was made from.
 #pragma once
 
-#include <QImage>
-
 #include <string>
 #include <vector>
 
-#include "canvas/SymbolImage.h"
+#include "cli/PictureOutput.h"
+#include "raster/SymbolRaster.h"
 #include "symbol/SymbolRequest.h"
 
 namespace quillmark {
 
 // Empty when picture decodes to exactly what symbol carries (main number and add-on, ITF-14
 // digits, GS1 data with its separators); otherwise what was read and what was expected.
-std::string VerifySymbolPicture(const QImage& picture, const SymbolRequest& symbol);
+std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& symbol);
+
+// The same for a picture just made as drawn: a raster file (path given) is read back as written,
+// a vector picture or one sent to standard output (path empty) is checked in the pixels drawn.
+std::string VerifyWrittenPicture(const std::string& path, PictureFormat format, const Raster& drawn,
+                                 const SymbolRequest& symbol);
 
 // The GS1 and colour failures of symbol in style, one line each without a severity: a text that
 // silently means other data, or colours a scanner cannot tell apart, are told on every run.

@@ -25,17 +25,17 @@ public:
     // The bars stand upright, so rows beyond kMaxRows tell the decoder nothing new: every
     // step-th row is taken, which keeps the horizontal structure exact and the decoding time low
     // on pictures of many thousand rows.
-    explicit RedLight(const QImage& picture) {
-        const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-        const int step = std::max(1, (rgb.height() + kMaxRows - 1) / kMaxRows);
-        const int rows = (rgb.height() + step - 1) / step;
-        width_ = rgb.width() + 2 * kMargin;
+    explicit RedLight(const PixelView& picture) {
+        const int step = std::max(1, (picture.height + kMaxRows - 1) / kMaxRows);
+        const int rows = (picture.height + step - 1) / step;
+        width_ = picture.width + 2 * kMargin;
         height_ = rows + 2 * kMargin;
         pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 255);
         for (int row = 0; row < rows; ++row) {
-            const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(row * step));
+            const std::uint32_t* line = picture.Row(row * step);
             std::uint8_t* out = &pixels_[Index(kMargin, row + kMargin)];
-            for (int x = 0; x < rgb.width(); ++x) out[x] = static_cast<std::uint8_t>(qRed(line[x]));
+            for (int x = 0; x < picture.width; ++x)
+                out[x] = static_cast<std::uint8_t>(line[x] >> 16);  // 0xFFRRGGBB
         }
     }
 
@@ -140,18 +140,18 @@ ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm,
     if (!expected) return {};
     SymbolRequest encoded = request;
     EncodeRequest(encoded);
-    const SymbolPicture picture =
-        RenderSymbolPicture(encoded, dotsPerMm, std::min(dotsPerMm, kScanRowsPerMm), style);
+    const RasterPicture picture =
+        RenderSymbolRaster(encoded, dotsPerMm, std::min(dotsPerMm, kScanRowsPerMm), style);
     if (picture.problem != PictureProblem::None) {
         ScanResult r;
         r.outcome = ScanOutcome::NoPicture;
         return r;
     }
-    return ScanBack(picture.image, *expected);
+    return ScanBack(picture.raster.View(), *expected);
 }
 
-ScanResult ScanBack(const QImage& picture, const ScanExpectation& expected) {
-    if (picture.isNull()) return {};
+ScanResult ScanBack(const PixelView& picture, const ScanExpectation& expected) {
+    if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0) return {};
     RedLight light(picture);
     const ZXing::BarcodeFormat format = FormatOf(expected.symbology);
     if (expected.addOn.empty()) {

@@ -1,12 +1,10 @@
 // Reads a symbol's picture back as a scanner would and compares it with the data intended.
 #pragma once
 
-#include <QImage>
-
 #include <string>
 
-#include "canvas/SymbolImage.h"
 #include "check/Severity.h"
+#include "raster/SymbolRaster.h"
 #include "verify/ExpectedScan.h"
 
 namespace quillmark {
@@ -30,7 +28,7 @@ struct ScanResult {
 // picture is seen in red light, as scanners light a symbol: its red channel is the brightness, so
 // lines that only look dark do not read. A white border is added around it. A symbol with an
 // add-on reads only with the add-on; a UCC/EAN-128 symbol only as GS1 ("]C1").
-ScanResult ScanBack(const QImage& picture, const ScanExpectation& expected);
+ScanResult ScanBack(const PixelView& picture, const ScanExpectation& expected);
 
 // Every row through a symbol's bars is the same, and the columns of a picture depend on its
 // horizontal resolution only; so the scan-back draws at most this many rows per millimetre.

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <sstream>
@@ -65,8 +64,6 @@ BENCHMARK(BatchPng)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

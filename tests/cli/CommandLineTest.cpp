@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "cli/RenderCommand.h"
-#include "support/GuiApp.h"
 
 namespace quillmark {
 namespace {

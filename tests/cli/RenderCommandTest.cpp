@@ -21,7 +21,6 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
-#include "support/GuiApp.h"
 
 namespace quillmark {
 namespace {

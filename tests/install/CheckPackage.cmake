@@ -35,6 +35,7 @@ endforeach()
 # list; only the OCR-B typeface is left to the user.
 foreach(field "Package: quillmark" "Version: ${VERSION}" "Section: graphics"
               "Depends: .*fonts-liberation2" "Depends: .*libqt6svg6" "Depends: .*libqt6widgets6 \\(>="
+              "Depends: .*libqt6gui6 \\(>=" "Depends: .*libfontconfig1 \\(>="
               "Depends: .*libc6 \\(>=" "Recommends: fonts-ocr-b" "Maintainer: The Quillmark project <")
     run(dpkg-deb --field ${packages})
     if(NOT out MATCHES "(^|\n)${field}")
@@ -56,6 +57,12 @@ run(${root}/usr/bin/quillmark-render --type EAN-13 --data 4006381333931 -o ${pic
 file(READ ${picture} signature LIMIT 8 HEX)
 if(NOT signature STREQUAL "89504e470d0a1a0a")
     message(FATAL_ERROR "the unpacked renderer wrote no PNG picture (${signature})")
+endif()
+# PDF pictures come from the module installed beside the renderer.
+run(${root}/usr/bin/quillmark-render --type EAN-13 --data 4006381333931 -o ${work}/symbol.pdf)
+file(READ ${work}/symbol.pdf signature LIMIT 4 HEX)
+if(NOT signature STREQUAL "25504446")  # %PDF
+    message(FATAL_ERROR "the unpacked renderer wrote no PDF (${signature})")
 endif()
 # The unpacked renderer names the package's version.
 execute_process(COMMAND ${root}/usr/bin/quillmark-render --version

@@ -54,7 +54,7 @@ TEST_P(ScanBackCases, ReadsWhatWasDrawn) {
     ASSERT_FALSE(picture.image.isNull());
     const std::optional<ScanExpectation> expected = ExpectedScanText(c.drawn);
     ASSERT_TRUE(expected);
-    const ScanResult r = ScanBack(picture.image, *expected);
+    const ScanResult r = ScanBack(ViewOf(picture.image), *expected);
     EXPECT_EQ(r.outcome, c.outcome) << r.text;
     EXPECT_EQ(r.severity, c.outcome == ScanOutcome::Read ? Severity::Pass : Severity::Failure);
     EXPECT_EQ(r.text, c.readText);
@@ -141,17 +141,17 @@ TEST(ScanBackSymbol, ReadsLikeTheSavedPicture) {
 TEST(ScanBack, OtherDataIsAFailureThatSaysWhatWasRead) {
     const SymbolPicture picture = RenderSymbolPicture(Request("EAN-13", "4006381333931"), 12, 12);
     ScanExpectation other{Symbology::EAN13, "4006381333948", ""};
-    ScanResult r = ScanBack(picture.image, other);
+    ScanResult r = ScanBack(ViewOf(picture.image), other);
     EXPECT_EQ(r.outcome, ScanOutcome::ReadOther);
     EXPECT_EQ(r.text, "4006381333931");
 
     ScanExpectation withAddOn{Symbology::EAN13, "4006381333931", "12"};
-    r = ScanBack(picture.image, withAddOn);
+    r = ScanBack(ViewOf(picture.image), withAddOn);
     EXPECT_EQ(r.outcome, ScanOutcome::ReadOther);
     EXPECT_EQ(r.text, "4006381333931");
     EXPECT_EQ(r.addOn, "");
 
-    EXPECT_EQ(ScanBack(QImage(), withAddOn).outcome, ScanOutcome::NothingRead);
+    EXPECT_EQ(ScanBack(PixelView{}, withAddOn).outcome, ScanOutcome::NothingRead);
 }
 
 TEST(ExpectedScanText, DataAReaderReports) {
