@@ -122,37 +122,6 @@ QFont CanvasFont(std::string_view fontName, int height) {
 
 QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {}
 
-TColor QPainterCanvas::PenColor() const {
-    return pen_;
-}
-void QPainterCanvas::SetPenColor(TColor color) {
-    pen_ = color & 0xFFFFFF;
-}
-TColor QPainterCanvas::BrushColor() const {
-    return brush_;
-}
-void QPainterCanvas::SetBrushColor(TColor color) {
-    brush_ = color & 0xFFFFFF;
-}
-TColor QPainterCanvas::FontColor() const {
-    return fontColor_;
-}
-void QPainterCanvas::SetFontColor(TColor color) {
-    fontColor_ = color & 0xFFFFFF;
-}
-std::string QPainterCanvas::FontName() const {
-    return fontName_;
-}
-void QPainterCanvas::SetFontName(std::string_view name) {
-    fontName_ = name;
-}
-int QPainterCanvas::FontHeight() const {
-    return fontHeight_;
-}
-void QPainterCanvas::SetFontHeight(int height) {
-    fontHeight_ = height;
-}
-
 QFont QPainterCanvas::CurrentFont() const {
     return CanvasFont(fontName_, fontHeight_);
 }
@@ -176,29 +145,6 @@ void QPainterCanvas::FillPixels(long long left, long long top, long long right, 
 
 void QPainterCanvas::FillRect(const TRect& rect) {
     FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
-}
-
-void QPainterCanvas::MoveTo(int x, int y) {
-    penPos_ = QPoint(x, y);
-}
-
-void QPainterCanvas::LineTo(int x, int y) {
-    const long long x0 = penPos_.x();
-    const long long y0 = penPos_.y();
-    penPos_ = QPoint(x, y);
-    // Axis-aligned runs are filled directly: the start pixel is painted, the end pixel is not,
-    // in whichever direction the line runs.
-    if (y0 == y) {
-        if (x > x0) FillPixels(x0, y0, x, y0 + 1, pen_);
-        if (x < x0) FillPixels(x + 1LL, y0, x0 + 1, y0 + 1, pen_);
-        return;
-    }
-    if (x0 == x) {
-        if (y > y0) FillPixels(x0, y0, x0 + 1, y, pen_);
-        if (y < y0) FillPixels(x0, y + 1LL, x0 + 1, y0 + 1, pen_);
-        return;
-    }
-    DrawSlantedLine(x0, y0, x, y);
 }
 
 // Bresenham's walk: one pixel per step along the major axis, the end point left out. Only the

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "encoders/Canvas.h"
+#include "raster/CanvasState.h"
 
 namespace quillmark {
 
@@ -27,26 +28,13 @@ int FontPixelSize(std::string_view fontName, int height);
 // when that is 0 (the canvas then draws no glyphs).
 QFont CanvasFont(std::string_view fontName, int height);
 
-class QPainterCanvas : public TCanvas {
+class QPainterCanvas : public CanvasState {
 public:
     // The painter must stay active for the canvas's lifetime; the canvas sets its pen, brush and
     // font per operation and leaves no other state behind.
     explicit QPainterCanvas(QPainter& painter);
 
-    TColor PenColor() const override;
-    void SetPenColor(TColor color) override;
-    TColor BrushColor() const override;
-    void SetBrushColor(TColor color) override;
-    TColor FontColor() const override;
-    void SetFontColor(TColor color) override;
-    std::string FontName() const override;
-    void SetFontName(std::string_view name) override;
-    int FontHeight() const override;
-    void SetFontHeight(int height) override;
-
     void FillRect(const TRect& rect) override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
     int TextWidth(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
     void TextRect(const TRect& rect, int x, int y, std::string_view text) override;
@@ -54,17 +42,12 @@ public:
 private:
     QFont CurrentFont() const;
     bool TextVisible() const;
-    void FillPixels(long long left, long long top, long long right, long long bottom, TColor color);
-    void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1);
+    void FillPixels(long long left, long long top, long long right, long long bottom,
+                    TColor color) override;
+    void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) override;
     void DrawGlyphs(long long x, long long y, const QString& text, const QFont& font);
 
     QPainter& painter_;
-    TColor pen_ = 0x000000;
-    TColor brush_ = 0xFFFFFF;
-    TColor fontColor_ = 0x000000;
-    std::string fontName_ = "Liberation Sans";
-    int fontHeight_ = 0;
-    QPoint penPos_;
 };
 
 }  // namespace quillmark

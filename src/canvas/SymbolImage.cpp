@@ -14,22 +14,21 @@ void PaintSymbol(QPainter& painter, const SymbolRenderer& render, const SymbolSt
         QRect(bounds.Left, bounds.Top, bounds.Right - bounds.Left, bounds.Bottom - bounds.Top),
         ToQColor(style.background));
     QPainterCanvas canvas(painter);
-    canvas.SetFontName(style.fontName);
-    canvas.SetPenColor(style.line);
-    canvas.SetFontColor(style.line);
-    canvas.SetBrushColor(style.background);
+    ApplySymbolStyle(canvas, style);
     TRect drawn;
     render(&canvas, 0.0, 0.0, drawn);
 }
 
-SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyle& style) {
-    RasterPicture drawn = RenderSymbolRaster(render, style);
+namespace {
+
+// The picture as an image sharing the raster's pixels; the last copy of the image deletes the
+// raster.
+SymbolPicture AsImage(RasterPicture drawn) {
     SymbolPicture picture;
     picture.extent = drawn.extent;
     picture.problem = drawn.problem;
     if (picture.problem != PictureProblem::None) return picture;
 
-    // The image shares the raster's pixels; the last copy of the image deletes the raster.
     auto* raster = new Raster(std::move(drawn.raster));
     const int width = raster->Width();
     QImage image(
@@ -45,13 +44,15 @@ SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyl
     return picture;
 }
 
+}  // namespace
+
+SymbolPicture RenderSymbolPicture(const SymbolRenderer& render, const SymbolStyle& style) {
+    return AsImage(RenderSymbolRaster(render, style));
+}
+
 SymbolPicture RenderSymbolPicture(const SymbolRequest& request, double scaleX, double scaleY,
                                   const SymbolStyle& style) {
-    return RenderSymbolPicture(
-        [&](TCanvas* canvas, double offsetX, double offsetY, TRect& bounds) {
-            RenderSymbol(request, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
-        },
-        style);
+    return AsImage(RenderSymbolRaster(request, scaleX, scaleY, style));
 }
 
 }  // namespace quillmark

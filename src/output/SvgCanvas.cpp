@@ -55,8 +55,8 @@ std::string Millimetres(double value) {
 
 }  // namespace
 
-void SvgCanvas::Fill(long long left, long long top, long long right, long long bottom,
-                     TColor color) {
+void SvgCanvas::FillPixels(long long left, long long top, long long right, long long bottom,
+                           TColor color) {
     if (right <= left || bottom <= top) return;
     if (!elements_.empty()) {
         Element& last = elements_.back();
@@ -85,32 +85,13 @@ void SvgCanvas::Fill(long long left, long long top, long long right, long long b
 }
 
 void SvgCanvas::FillRect(const TRect& rect) {
-    Fill(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
+    FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
 }
 
-void SvgCanvas::MoveTo(int x, int y) {
-    penX_ = x;
-    penY_ = y;
-}
-
-// The same pixels as the raster canvas: the start point painted, the end point not.
-void SvgCanvas::LineTo(int x, int y) {
-    long long x0 = penX_;
-    long long y0 = penY_;
-    penX_ = x;
-    penY_ = y;
-    if (y0 == y) {
-        if (x > x0) Fill(x0, y0, x, y0 + 1, pen_);
-        if (x < x0) Fill(x + 1LL, y0, x0 + 1, y0 + 1, pen_);
-        return;
-    }
-    if (x0 == x) {
-        if (y > y0) Fill(x0, y0, x0 + 1, y, pen_);
-        if (y < y0) Fill(x0, y + 1LL, x0 + 1, y0 + 1, pen_);
-        return;
-    }
-    ForEachLinePixel(x0, y0, x, y,
-                     [&](long long px, long long py) { Fill(px, py, px + 1, py + 1, pen_); });
+// The same pixels as the raster canvas.
+void SvgCanvas::DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) {
+    ForEachLinePixel(x0, y0, x1, y1,
+                     [&](long long px, long long py) { FillPixels(px, py, px + 1, py + 1, pen_); });
 }
 
 int SvgCanvas::TextWidth(std::string_view text) {
@@ -137,7 +118,7 @@ void SvgCanvas::Text(long long x, long long y, std::string_view text, const TRec
         element.right = clip->Right;
         element.bottom = clip->Bottom;
     } else {
-        Fill(x, y, x + element.width, y + cell.ascent + cell.descent, brush_);
+        FillPixels(x, y, x + element.width, y + cell.ascent + cell.descent, brush_);
     }
     elements_.push_back(std::move(element));
 }

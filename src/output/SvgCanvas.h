@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "encoders/Canvas.h"
+#include "raster/CanvasState.h"
 
 namespace quillmark {
 
@@ -15,22 +16,9 @@ namespace quillmark {
 // text elements with the raster canvas's font metrics (raster/Fonts.h): the baseline at the
 // cell's top plus the ascent, font-size the pixel size the raster canvas draws with, the family
 // the font was found under, the opaque cell as a rectangle behind.
-class SvgCanvas : public TCanvas {
+class SvgCanvas : public CanvasState {
 public:
-    TColor PenColor() const override { return pen_; }
-    void SetPenColor(TColor color) override { pen_ = color & 0xFFFFFF; }
-    TColor BrushColor() const override { return brush_; }
-    void SetBrushColor(TColor color) override { brush_ = color & 0xFFFFFF; }
-    TColor FontColor() const override { return fontColor_; }
-    void SetFontColor(TColor color) override { fontColor_ = color & 0xFFFFFF; }
-    std::string FontName() const override { return fontName_; }
-    void SetFontName(std::string_view name) override { fontName_ = name; }
-    int FontHeight() const override { return fontHeight_; }
-    void SetFontHeight(int height) override { fontHeight_ = height; }
-
     void FillRect(const TRect& rect) override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
     int TextWidth(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
     void TextRect(const TRect& rect, int x, int y, std::string_view text) override;
@@ -51,16 +39,11 @@ private:
         std::string text;
     };
 
-    void Fill(long long left, long long top, long long right, long long bottom, TColor color);
+    void FillPixels(long long left, long long top, long long right, long long bottom,
+                    TColor color) override;
+    void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) override;
     void Text(long long x, long long y, std::string_view text, const TRect* clip);
 
-    TColor pen_ = 0x000000;
-    TColor brush_ = 0xFFFFFF;
-    TColor fontColor_ = 0x000000;
-    std::string fontName_ = "Liberation Sans";
-    int fontHeight_ = 0;
-    long long penX_ = 0;
-    long long penY_ = 0;
     std::vector<Element> elements_;
 };
 

@@ -10,11 +10,8 @@ std::string SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style, do
     const TRect bounds = MeasureSymbolBounds(render);
     if (bounds.Right <= bounds.Left || bounds.Bottom <= bounds.Top || !(dotsPerMm > 0)) return {};
     SvgCanvas canvas;
-    canvas.SetBrushColor(style.background);
+    ApplySymbolStyle(canvas, style);
     canvas.FillRect(bounds);
-    canvas.SetFontName(style.fontName);
-    canvas.SetPenColor(style.line);
-    canvas.SetFontColor(style.line);
     TRect drawn;
     render(&canvas, 0.0, 0.0, drawn);
     return canvas.Document(bounds, dotsPerMm);

@@ -48,37 +48,6 @@ RasterCanvas::RasterCanvas(Raster& raster, int translateX, int translateY)
     : RasterCanvas(raster.Empty() ? nullptr : raster.Row(0), raster.Width(), raster.Height(),
                    raster.Width(), translateX, translateY) {}
 
-TColor RasterCanvas::PenColor() const {
-    return pen_;
-}
-void RasterCanvas::SetPenColor(TColor color) {
-    pen_ = color & 0xFFFFFF;
-}
-TColor RasterCanvas::BrushColor() const {
-    return brush_;
-}
-void RasterCanvas::SetBrushColor(TColor color) {
-    brush_ = color & 0xFFFFFF;
-}
-TColor RasterCanvas::FontColor() const {
-    return fontColor_;
-}
-void RasterCanvas::SetFontColor(TColor color) {
-    fontColor_ = color & 0xFFFFFF;
-}
-std::string RasterCanvas::FontName() const {
-    return fontName_;
-}
-void RasterCanvas::SetFontName(std::string_view name) {
-    fontName_ = name;
-}
-int RasterCanvas::FontHeight() const {
-    return fontHeight_;
-}
-void RasterCanvas::SetFontHeight(int height) {
-    fontHeight_ = height;
-}
-
 void RasterCanvas::FillPixels(long long left, long long top, long long right, long long bottom,
                               TColor color) {
     left = std::max(Clamp(left) + translateX_, 0LL);
@@ -95,31 +64,6 @@ void RasterCanvas::FillPixels(long long left, long long top, long long right, lo
 
 void RasterCanvas::FillRect(const TRect& rect) {
     FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
-}
-
-void RasterCanvas::MoveTo(int x, int y) {
-    penX_ = x;
-    penY_ = y;
-}
-
-void RasterCanvas::LineTo(int x, int y) {
-    const long long x0 = penX_;
-    const long long y0 = penY_;
-    penX_ = x;
-    penY_ = y;
-    // Axis-aligned runs are filled directly: the start pixel is painted, the end pixel is not,
-    // in whichever direction the line runs.
-    if (y0 == y) {
-        if (x > x0) FillPixels(x0, y0, x, y0 + 1, pen_);
-        if (x < x0) FillPixels(x + 1LL, y0, x0 + 1, y0 + 1, pen_);
-        return;
-    }
-    if (x0 == x) {
-        if (y > y0) FillPixels(x0, y0, x0 + 1, y, pen_);
-        if (y < y0) FillPixels(x0, y + 1LL, x0 + 1, y0 + 1, pen_);
-        return;
-    }
-    DrawSlantedLine(x0, y0, x, y);
 }
 
 // Bresenham's walk on the clamped end points; only the pixels on the picture are painted, so a

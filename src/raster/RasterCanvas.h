@@ -7,12 +7,13 @@
 #include <string_view>
 
 #include "encoders/Canvas.h"
+#include "raster/CanvasState.h"
 #include "raster/Fonts.h"
 #include "raster/Raster.h"
 
 namespace quillmark {
 
-class RasterCanvas : public TCanvas {
+class RasterCanvas : public CanvasState {
 public:
     // Draws into width x height opaque 0xFFRRGGBB pixels, rows stride pixels apart, with canvas
     // point (x, y) at pixel (x + translateX, y + translateY). The pixels must outlive the canvas.
@@ -20,20 +21,7 @@ public:
                  int translateX = 0, int translateY = 0);
     explicit RasterCanvas(Raster& raster, int translateX = 0, int translateY = 0);
 
-    TColor PenColor() const override;
-    void SetPenColor(TColor color) override;
-    TColor BrushColor() const override;
-    void SetBrushColor(TColor color) override;
-    TColor FontColor() const override;
-    void SetFontColor(TColor color) override;
-    std::string FontName() const override;
-    void SetFontName(std::string_view name) override;
-    int FontHeight() const override;
-    void SetFontHeight(int height) override;
-
     void FillRect(const TRect& rect) override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
     int TextWidth(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
     void TextRect(const TRect& rect, int x, int y, std::string_view text) override;
@@ -44,8 +32,9 @@ private:
         long long left, top, right, bottom;
     };
 
-    void FillPixels(long long left, long long top, long long right, long long bottom, TColor color);
-    void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1);
+    void FillPixels(long long left, long long top, long long right, long long bottom,
+                    TColor color) override;
+    void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) override;
     void DrawGlyphs(long long x, long long y, const FontCell& cell, std::string_view text,
                     const Box& clip);
 
@@ -55,13 +44,6 @@ private:
     std::ptrdiff_t stride_;
     int translateX_;
     int translateY_;
-    TColor pen_ = 0x000000;
-    TColor brush_ = 0xFFFFFF;
-    TColor fontColor_ = 0x000000;
-    std::string fontName_ = "Liberation Sans";
-    int fontHeight_ = 0;
-    int penX_ = 0;
-    int penY_ = 0;
 };
 
 }  // namespace quillmark

@@ -16,6 +16,13 @@ PictureProblem CheckPictureSize(const TRect& extent) {
     return PictureProblem::None;
 }
 
+void ApplySymbolStyle(TCanvas& canvas, const SymbolStyle& style) {
+    canvas.SetFontName(style.fontName);
+    canvas.SetPenColor(style.line);
+    canvas.SetFontColor(style.line);
+    canvas.SetBrushColor(style.background);
+}
+
 TRect MeasureSymbolBounds(const SymbolRenderer& render) {
     TRect bounds;
     render(nullptr, 0.0, 0.0, bounds);
@@ -37,10 +44,7 @@ RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle
     // Offsets 0 put the box at Px(0) = 0 in every renderer; the translation only guards a
     // renderer whose box does not start at the origin.
     RasterCanvas canvas(picture.raster, -bounds.Left, -bounds.Top);
-    canvas.SetFontName(style.fontName);
-    canvas.SetPenColor(style.line);
-    canvas.SetFontColor(style.line);
-    canvas.SetBrushColor(style.background);
+    ApplySymbolStyle(canvas, style);
     TRect drawn;
     render(&canvas, 0.0, 0.0, drawn);
     return picture;

@@ -26,6 +26,10 @@ using SymbolRenderer =
 // A symbol's renderer bound at a scale chosen by the output (a printer's resolution per axis).
 using ScaledSymbolRenderer = std::function<SymbolRenderer(double dotsPerMmX, double dotsPerMmY)>;
 
+// Sets the canvas up to draw in the style: the line colour as pen and font colour, the
+// background as brush, the style's font.
+void ApplySymbolStyle(TCanvas& canvas, const SymbolStyle& style);
+
 // The symbol's extent from the measure pass at offset 0.
 TRect MeasureSymbolBounds(const SymbolRenderer& render);
 
