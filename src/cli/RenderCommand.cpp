@@ -1,8 +1,10 @@
 // Parses and checks the command line, then dumps the symbol, writes its picture or runs a batch.
 #include "cli/RenderCommand.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -114,7 +116,13 @@ double DotsPerMm(const Arguments& args) {
     const std::optional<std::string> scale = args.Find("--scale");
     const std::optional<std::string> dpi = args.Find("--dpi");
     if (scale && dpi) Fail("give --scale (dots per millimetre) or --dpi (dots per inch), not both");
-    if (dpi) return ParseNumber("--dpi", *dpi, "dots per inch") / 25.4;
+    if (dpi) {
+        const double dotsPerInch = ParseNumber("--dpi", *dpi, "dots per inch");
+        if (dotsPerInch > kMaxDotsPerMm * 25.4)
+            Fail("--dpi " + *dpi + " is above " + std::to_string(int(kMaxDotsPerMm * 25.4)) +
+                 " (" + std::to_string(int(kMaxDotsPerMm)) + " dots per millimetre)");
+        return dotsPerInch / 25.4;
+    }
     if (!scale) return 12;
     const double dotsPerMm = ParseNumber("--scale", *scale, "dots per millimetre");
     if (dotsPerMm > kMaxDotsPerMm)
@@ -218,6 +226,16 @@ int ReportChecks(const Arguments& args, const SymbolRequest& symbol,
     return checks.failed ? kExitCheckFailed : kExitMade;
 }
 
+// The stream's buffer writes straight to the descriptor, so a failed flush leaves the system's
+// reason (a full device, a closed pipe) in errno.
+void WriteToStream(const std::string& bytes, std::ostream& out) {
+    errno = 0;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (out.flush()) return;
+    Fail(std::string("cannot write the picture to standard output") +
+         (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()));
+}
+
 int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSettings& settings,
              std::ostream& out, std::ostream& err) {
     const std::string output = *args.Find("--output");
@@ -237,10 +255,7 @@ int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSe
             return kExitUnverified;
         }
     }
-    if (output == "-") {
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush()) Fail("cannot write the picture to standard output");
-    }
+    if (output == "-") WriteToStream(bytes, out);
     // The picture owns standard output when it goes there.
     return ReportChecks(args, symbol, settings, output == "-" ? err : out);
 }

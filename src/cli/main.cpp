@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "cli/RenderCommand.h"
+#include "output/AtomicFile.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     quillmark::RenderEnvironment environment;
     environment.errIsTerminal = isatty(STDERR_FILENO) == 1;
     std::ios::sync_with_stdio(false);
+    quillmark::RemoveTemporariesOnSignals();
     return quillmark::RunRenderCommand(args, std::cout, std::cerr, environment);
 }

@@ -362,14 +362,18 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
         {"batch missing", {"--batch", "/no/such/file.csv"}, "cannot read \"/no/such/file.csv\""},
         {"dump and output", With(kEAN13, {"--dump"}), "exclude each other"},
         {"no output", kEAN13, "give -o"},
-        {"too wide", With(kEAN13, {"--dpi", "25400"}), "at most 32767 pixels a side"},
+        {"dpi above the scale's limit", With(kEAN13, {"--dpi", "2540.1"}), "above 2540"},
+        {"dpi far above", With(kEAN13, {"--dpi", "1e9"}), "above 2540 (100 dots per millimetre)"},
         // 255 codewords at the widest and highest magnification at 100 dots/mm: refused from
         // the measure pass, before any picture is allocated.
         {"UCC/EAN-128 too large",
          {"--type", "UCC/EAN-128", "--data", std::string(252, 'A'), "--gsize", "407", "--vsize",
           "400", "--scale", "100"},
          "288766 x 15100 pixels"},
-        {"too many pixels", With(kEAN13, {"--dpi", "8382"}), "at most 100000000 pixels"},
+        {"too many pixels",
+         {"--type", "UCC/EAN-128", "--data", std::string(20, 'A'), "--gsize", "407", "--vsize",
+          "400", "--scale", "100"},
+         "at most 100000000 pixels"},
         {"no pixels", With(kEAN13, {"--scale", "0.01"}), "cannot be laid out"},
     };
     QTemporaryDir dir;
