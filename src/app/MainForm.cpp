@@ -57,14 +57,20 @@ const QString kAddOnNone = QStringLiteral("None");
 const QString kAddOn2 = QStringLiteral("2-Digit");
 const QString kAddOn5 = QStringLiteral("5-Digit");
 
-// UPC-E has number systems 0 and 1 only; the mask's first position takes no other digit.
-class NumberSystemValidator : public QValidator {
+// A masked field whose digit at one position takes only some values: UPC-E has number systems
+// 0 and 1 only, and an ISBN-13 begins with 978 or 979.
+class DigitChoiceValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    DigitChoiceValidator(qsizetype position, QString allowed, QObject* parent)
+        : QValidator(parent), position_(position), allowed_(std::move(allowed)) {}
     State validate(QString& input, int&) const override {
-        if (!input.isEmpty() && input[0] != u'0' && input[0] != u'1') return Invalid;
+        if (input.size() > position_ && !allowed_.contains(input[position_])) return Invalid;
         return Acceptable;
     }
+
+private:
+    qsizetype position_;
+    QString allowed_;
 };
 
 template <typename Widget>
@@ -256,7 +262,8 @@ void TMainForm::CreateEANUPCTab(QWidget* page) {
     EANUPC_CodeType->installEventFilter(this);
     EANUPC_CodeValue = AddEdit(page, "EANUPC_CodeValue", 101, 5, 95);
     SetEditMask(*EANUPC_CodeValue, "9 999999 999999;1;0", QStringLiteral("0 000000 000000"));
-    numberSystem_ = new NumberSystemValidator(this);
+    numberSystem_ = new DigitChoiceValidator(0, QStringLiteral("01"), this);
+    isbnPrefix_ = new DigitChoiceValidator(3, QStringLiteral("89"), this);
     CheckDigitButton =
         AddToolButton(page, "CheckDigitButton", 199, 5, tr("Рассчитать контрольное значение"));
     CheckDigitButton->hide();
@@ -565,9 +572,11 @@ void TMainForm::EANUPC_CodeTypeChange() {
     if (type == kEAN13) {
         ISBN13Box->show();
         SetEditMask(*EANUPC_CodeValue, "9 999999 999999;1;0", QStringLiteral("0 000000 000000"));
-        if (ISBN13Box->isChecked())
-            SetEditMask(*EANUPC_CodeValue, "\\9 789999 999999;1;0",
+        if (ISBN13Box->isChecked()) {
+            SetEditMask(*EANUPC_CodeValue, "\\9 799999 999999;1;0",
                         QStringLiteral("9 780000 000000"));
+            EANUPC_CodeValue->setValidator(isbnPrefix_);
+        }
     }
     if (type == kEAN8) {
         Label2->hide();

@@ -125,6 +125,7 @@ private:
     QLineEdit* EANUPC_AddOnValue = nullptr;
     StepSpinBox* EANUPC_Size = nullptr;
     QValidator* numberSystem_ = nullptr;
+    QValidator* isbnPrefix_ = nullptr;  // 978 or 979
     // ITF-14
     QLineEdit* ITF14_CodeValue = nullptr;
     QToolButton* ITF14CheckDigitButton = nullptr;

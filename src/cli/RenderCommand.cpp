@@ -20,6 +20,7 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "isbn/ISBN13.h"
+#include "isbn/ISBNAreas.h"
 #include "raster/Fonts.h"
 #include "symbol/Symbology.h"
 
@@ -119,8 +120,8 @@ double DotsPerMm(const Arguments& args) {
     if (dpi) {
         const double dotsPerInch = ParseNumber("--dpi", *dpi, "dots per inch");
         if (dotsPerInch > kMaxDotsPerMm * 25.4)
-            Fail("--dpi " + *dpi + " is above " + std::to_string(int(kMaxDotsPerMm * 25.4)) +
-                 " (" + std::to_string(int(kMaxDotsPerMm)) + " dots per millimetre)");
+            Fail("--dpi " + *dpi + " is above " + std::to_string(int(kMaxDotsPerMm * 25.4)) + " (" +
+                 std::to_string(int(kMaxDotsPerMm)) + " dots per millimetre)");
         return dotsPerInch / 25.4;
     }
     if (!scale) return 12;
@@ -284,7 +285,8 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         return kExitMade;
     }
     if (args.version) {
-        out << "quillmark-render " << kQuillmarkVersion << '\n';
+        out << "quillmark-render " << kQuillmarkVersion << '\n'
+            << "ISBN ranges: " << ISBNRangesEdition() << '\n';
         return kExitMade;
     }
     if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);
@@ -316,7 +318,7 @@ std::string RenderUsage() {
 Draws barcode symbols at their physical size into pictures: PNG, BMP, JPEG, SVG or PDF.
 
 Types and their data (type names in any case, with or without the hyphen):
-  EAN-13, ISBN-13 (ISBN)   13 digits (ISBN-13: beginning with 978)
+  EAN-13, ISBN-13 (ISBN)   13 digits (ISBN-13: beginning with 978 or 979)
   EAN-8                    8 digits
   UPC-A (UPC)              12 digits
   UPC-E                    8 digits, number system 0 or 1

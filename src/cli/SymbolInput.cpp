@@ -97,7 +97,7 @@ unsigned short Percent(const std::optional<std::string>& text, const std::string
             Fail("check digit of " + text + " should be " + std::to_string(check.expected) +
                  ", not " + std::to_string(check.given));
         case SymbolProblem::ISBNPrefix:
-            Fail("ISBN-13 data " + Quoted(text) + " must begin with 978");
+            Fail("ISBN-13 data " + Quoted(text) + " must begin with 978 or 979");
         case SymbolProblem::UPCENumberSystem:
             Fail("UPC-E data " + Quoted(text) + " must begin with number system 0 or 1");
         case SymbolProblem::AddOnNotAllowed:

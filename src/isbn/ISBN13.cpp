@@ -1,5 +1,5 @@
-// Hyphenation of an ISBN-13: group identifier from the digits, publisher prefix from the group's
-// ranges.
+// Hyphenation of an ISBN-13: group identifier and publisher prefix from the range message's
+// groups and ranges.
 #include "isbn/ISBN13.h"
 
 #include <algorithm>
@@ -25,32 +25,8 @@ bool AllDigits(std::string_view s) {
 
 struct Group {
     std::size_t length;
-    bool known;  // false for identifiers that are not assigned (6, 94, 990-993, ...)
+    const TISBNArea* row;  // null when the range message defines no such group
 };
-
-// The identifier length follows from its leading digits alone; d holds 13 digits.
-Group ReadGroup(std::string_view d) {
-    const char d4 = d[3], d5 = d[4], d6 = d[5], d7 = d[6], d8 = d[7];
-    if (d4 == '6') return {1, false};
-    if (d4 <= '7') return {1, true};
-    if (d4 == '9' && d5 == '4') return {2, false};
-    if (d4 == '8' || d5 < '4') return {2, true};   // 80-89, 90-93
-    if (d5 == '9' && d6 < '4') return {3, false};  // 990-993
-    if (d5 != '9') return {3, true};               // 950-989
-    if (d6 == '4' && d7 < '4') return {4, false};  // 9940-9943
-    if (d6 != '9') return {4, true};               // 9944-9989
-    const int lastTwo = (d7 - '0') * 10 + (d8 - '0');
-    return {5, lastTwo != 0 && lastTwo <= 55};  // 99901-99955
-}
-
-int DecimalDigits(int value) {
-    int digits = 1;
-    while (value >= 10) {
-        value /= 10;
-        ++digits;
-    }
-    return digits;
-}
 
 int ToNumber(std::string_view digits) {
     int value = 0;
@@ -58,19 +34,25 @@ int ToNumber(std::string_view digits) {
     return value;
 }
 
-// The row of the group; a group without a row of its own (unassigned, or the assigned 9969 and
-// 99907 that the table lacks) borrows the first row whose identifier has the same length.
-const TISBNArea& SelectRow(std::string_view groupText, bool known) {
-    const auto table = ISBNAreaTable();
-    if (known) {
-        const int id = ToNumber(groupText);
-        for (const TISBNArea& row : table)
-            if (row.GroupID == id) return row;
+// The group of the digits after the prefix, its identifier's length from the prefix's rules. An
+// identifier the rules do not define takes the length of the rule before it (1 at the start), so
+// that the line still reads in the usual shape with "e" in place of the check digit.
+Group ReadGroup(std::string_view digits) {
+    const int prefix = ToNumber(digits.substr(0, kGroupStart));
+    const int seven = ToNumber(digits.substr(kGroupStart, 7));
+    std::size_t length = 1;
+    bool defined = false;
+    for (const TISBNGroupLength& rule : ISBNGroupLengthTable()) {
+        if (rule.Prefix != prefix || rule.Low > seven) continue;
+        length = static_cast<std::size_t>(rule.Length);
+        defined = seven <= rule.High;
+        if (defined) break;
     }
-    const int length = static_cast<int>(groupText.size());
-    for (const TISBNArea& row : table)
-        if (DecimalDigits(row.GroupID) == length) return row;
-    return table.front();  // not reached: every length 1 to 5 has rows
+    if (!defined) return {length, nullptr};
+    const int id = ToNumber(digits.substr(kGroupStart, length));
+    for (const TISBNArea& row : ISBNAreaTable())
+        if (row.Prefix == prefix && row.GroupID == id) return {length, &row};
+    return {length, nullptr};
 }
 
 // Compares two digit strings by value, without converting them, so no length can overflow.
@@ -98,10 +80,16 @@ std::optional<Range> ParseElement(std::string_view element) {
     return range;
 }
 
+struct Publisher {
+    std::size_t length;
+    bool defined;  // false where no range of the group holds the digits
+};
+
 // Publisher prefix length for the digits after the group (rest never includes the check digit).
-// The first element that holds the candidate wins; when none does, the last usable element sets
-// the length; a list without usable elements splits the digits in half.
-std::size_t PublisherLength(std::string_view ranges, std::string_view rest) {
+// The first element that holds the candidate wins; when none does, the publisher is undefined
+// and the last usable element sets the length; a list without usable elements splits the digits
+// in half.
+Publisher ReadPublisher(std::string_view ranges, std::string_view rest) {
     std::optional<std::size_t> lastLength;
     std::size_t start = 0;
     while (start <= ranges.size()) {
@@ -110,12 +98,12 @@ std::size_t PublisherLength(std::string_view ranges, std::string_view rest) {
             const auto candidate = rest.substr(0, range->low.size());
             if (CompareDecimal(range->low, candidate) <= 0 &&
                 CompareDecimal(candidate, range->high) <= 0)
-                return candidate.size();
+                return {candidate.size(), true};
             lastLength = candidate.size();
         }
         start = end + 1;
     }
-    return lastLength.value_or(rest.size() / 2);
+    return {lastLength.value_or(rest.size() / 2), false};
 }
 
 }  // namespace
@@ -129,17 +117,19 @@ std::string FormatISBN13(std::string_view digits) {
     const std::string_view groupText = digits.substr(kGroupStart, group.length);
     const std::string_view rest =
         digits.substr(kGroupStart + group.length, kCheckIndex - kGroupStart - group.length);
-    const std::size_t publisherLength =
-        PublisherLength(SelectRow(groupText, group.known).Ranges, rest);
+    const Publisher publisher = group.row != nullptr ? ReadPublisher(group.row->Ranges, rest)
+                                                     : Publisher{rest.size() / 2, false};
 
-    std::string line = "ISBN 978-";
+    std::string line = "ISBN ";
+    line.append(digits.substr(0, kGroupStart));
+    line += '-';
     line.append(groupText);
     line += '-';
-    line.append(rest.substr(0, publisherLength));
+    line.append(rest.substr(0, publisher.length));
     line += '-';
-    line.append(rest.substr(publisherLength));
+    line.append(rest.substr(publisher.length));
     line += '-';
-    line += group.known ? digits[kCheckIndex] : 'e';
+    line += publisher.defined ? digits[kCheckIndex] : 'e';
     return line;
 }
 

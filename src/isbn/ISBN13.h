@@ -6,9 +6,10 @@
 
 namespace quillmark {
 
-// "ISBN 978-G-P-T-C" from the first 13 characters of digits (positions 1-3 are not examined, the
-// check digit is copied unverified); C is "e" for an unassigned group. Returns an empty string
-// when digits holds fewer than 13 characters or a non-digit among its first 13.
+// "ISBN 978-G-P-T-C" (or 979-...) from the first 13 characters of digits, split by the range
+// message's groups and publisher ranges (the check digit is copied unverified); C is "e" where
+// the ranges leave the group or the publisher undefined. Returns an empty string when digits
+// holds fewer than 13 characters or a non-digit among its first 13.
 std::string FormatISBN13(std::string_view digits);
 
 }  // namespace quillmark

@@ -1,193 +1,25 @@
-// The ISBN registration groups of the 978 prefix, as constant data in ascending GroupID order.
+// The ISBN registration groups, as constant data generated from the range message's copy.
 #include "isbn/ISBNAreas.h"
 
 #include <array>
+#include <cstddef>
 
 namespace quillmark {
 
 namespace {
-
-// GroupID, area name, publisher-prefix ranges. The lists are kept as registered, including the
-// elements that do not follow the "low-high" form (a lone value, the list ";", empty lists);
-// FormatISBN13 decides how to read those.
-// clang-format off
-constexpr std::array kAreas = {
-    TISBNArea{0, "English speaking area", "00-09;10-19;200-699;7000-8499;85000-89999;900000-949999;9500000-9999999"},
-    TISBNArea{1, "English speaking area", "00-09;100-399;4000-5499;55000-86979;869800-998999"},
-    TISBNArea{2, "French speaking area", "00-09;10-19;200-349;35000-39999;400-699;7000-8399;84000-89999;900000-949999;9500000-9999999"},
-    TISBNArea{3, "German speaking area", "00-02;030-033;0340-0369;03700-03999;04-19;200-699;7000-8499;85000-89999;900000-949999;9500000-9999999"},
-    TISBNArea{4, "Japan", "00-09;10-19;200-699;7000-8499;85000-89999;900000-949999;9500000-9999999"},
-    TISBNArea{5, "Russian Federation", "00-09;10-19;200-699;7000-8499;85000-89999;900000-909999;91000-91999;9200-9299;93000-94999;9500-9799;98000-98999;9910-9999;9900000-9999999"},
-    TISBNArea{7, "China, People's Republic", "00-09;100-499;5000-7999;80000-89999;900000-999999"},
-    TISBNArea{80, "Czech Republic; Slovakia", "00-09;10-19;200-699;7000-8499;85000-89999;900000-999999"},
-    TISBNArea{81, "India", "00-09;10-19;200-699;7000-8499;85000-89999;900000-999999"},
-    TISBNArea{82, "Norway", "00-09;10-19;200-699;7000-8999;90000-98999;990000-999999"},
-    TISBNArea{83, "Poland", "00-09;10-19;200-599;60000-69999;7000-8499;85000-89999;900000-999999"},
-    TISBNArea{84, "Spain", "00-09;10-19;200-699;7000-8499;85000-89999;9000-9199;920000-923999;92400-92999;930000-949999;95000-96999;9700-9999"},
-    TISBNArea{85, "Brazil", "00-09;10-19;200-599;60000-69999;7000-8499;85000-89999;900000-979999;98000-99999"},
-    TISBNArea{86, "Serbia and Montenegro", "00-09;10-29;300-699;7000-7999;80000-89999;900000-999999"},
-    TISBNArea{87, "Denmark", "00-09;10-29;400-649;7000-7999;85000-94999;970000-999999"},
-    TISBNArea{88, "Italian speaking area", "00-09;10-19;200-599;6000-8499;85000-89999;900000-949999;95000-99999"},
-    TISBNArea{89, "Korea", "00-09;10-24;250-549;5500-8499;85000-94999;950000-999999"},
-    TISBNArea{90, "Netherlands, Belium (Flemish)", "00-09;10-19;200-499;5000-6999;70000-79999;800000-849999;8500-8999;900000-909999;940000-949999"},
-    TISBNArea{91, "Sweden", "0-1;20-49;500-649;7000-7999;85000-94999;970000-999999"},
-    TISBNArea{92, "International Publishers (Unesco, EU), European Community Organizations", "0-5;60-79;800-899;9000-9499;95000-98999;990000-999999"},
-    TISBNArea{93, "India - no ranges fixed yet", ""},
-    TISBNArea{950, "Argentina", "00-09;10-49;500-899;9000-9899;99000-99999"},
-    TISBNArea{951, "Finland", "0-1;20-54;550-889;8900-9499;95000-99999"},
-    TISBNArea{952, "Finland", "00-09;10-19;200-499;5000-5999;60-65;6600-6699;67000-69999;7000-7999;80-94;9500-9899;99000-99999"},
-    TISBNArea{953, "Croatia", "0-0;10-14;150-599;6000-9499;95000-99999"},
-    TISBNArea{954, "Bulgaria", "00-09;10-29;300-799;8000-8999;90000-92999;9300-9999"},
-    TISBNArea{955, "Sri Lanka", "0-0;1000-1999;20-54;550-799;8000-9499;95000-99999"},
-    TISBNArea{956, "Chile", "00-09;10-19;200-699;7000-9999"},
-    TISBNArea{957, "Taiwan, China", "00-02;0300-0499;05-19;2000-2099;21-27;28000-30999;31-43;440-819;8200-9699;97000-99999"},
-    TISBNArea{958, "Colombia", "00-09;10-59;600-799;8000-9499;95000-99999"},
-    TISBNArea{959, "Cuba", "00-09;10-19;200-699;7000-8499"},
-    TISBNArea{960, "Greece", "00-09;10-19;200-659;6600-6899;690-699;85000-99999"},
-    TISBNArea{961, "Slovenia", "00-09;10-19;200-599;6000-8999;90000-94999"},
-    TISBNArea{962, "Hong Kong", "00-09;10-19;200-699;7000-8499;85000-86999;8700-8999;900-999"},
-    TISBNArea{963, "Hungary", "00-09;10-19;200-699;7000-8499;85000-89999;9000-9999"},
-    TISBNArea{964, "Iran", "00-09;10-14;150-249;2500-2999;300-549;5500-8999;90000-96999;970-989;9900-9999"},
-    TISBNArea{965, "Israel", "00-09;10-19;200-599;7000-7999;90000-99999"},
-    TISBNArea{966, "Ukraine", "00-09;10-29;300-699;7000-8999;90000-99999"},
-    TISBNArea{967, "Malaysia", "0-5;60-89;900-989;9900-9989;99900-99999"},
-    TISBNArea{968, "Mexico", "01-09;10-39;400-499;5000-7999;800-899"},
-    TISBNArea{969, "Pakistan", "0-1;20-39;400-799;8000-9999"},
-    TISBNArea{970, "Mexico", "01-09;10-59;600-899;9000-9099;91000-96999;9700-9999"},
-    TISBNArea{971, "Philippines?", "000-019;02-02;0300-0599;06-09;10-49;500-849;8500-9099;91000-99999"},
-    TISBNArea{972, "Portugal", "0-1;20-54;550-799;8000-9499;95000-99999"},
-    TISBNArea{973, "Romania", "0-0;100-169;1700-1999;20-54;550-759;7600-8499;85000-88999;8900-9499;95000-99999"},
-    TISBNArea{974, "Thailand", "00-09;10-19;200-699;7000-8499;85000-89999;90000-94999;9500-9999"},
-    TISBNArea{975, "Turkey", "00000-00999;01-09;10-24;250-599;6000-9199;92000-98999;990-999"},
-    TISBNArea{976, "Caribbean Community", "0-3;40-59;600-799;8000-9499;95000-99999"},
-    TISBNArea{977, "Egypr", "00-09;10-19;200-499;5000-6999;700-999"},
-    TISBNArea{978, "Nigeria", "000-199;2000-2999;30000-79999;8000-8999;900-999"},
-    TISBNArea{979, "Indonesia", "000-099;1000-1499;15000-19999;20-29;3000-3999;400-799;8000-9499;95000-99999"},
-    TISBNArea{980, "Venezuela", "00-09;10-19;200-599;6000-9999;00-19"},
-    TISBNArea{981, "Singapore", "200-299;3000-9999;00-09"},
-    TISBNArea{982, "South Pacific", "00-09;100-699;70-89;9000-9999"},
-    TISBNArea{983, "Malaysia", "00-01;020-199;2000-3999;40000-49999;50-79;800-899;9000-9899;99000-99999"},
-    TISBNArea{984, "Bangladesh", "00-09;10-39;400-799;8000-8999;90000-99999"},
-    TISBNArea{985, "Belarus", "00-09;10-39;400-599;6000-8999;90000-99999;00-11"},
-    TISBNArea{986, "Taiwan, China", "120-559;5600-7999;80000-99999;00-09"},
-    TISBNArea{987, "Argentina", "00-09;10-90;1000-1999;20000-29999;30-49;500-899;9000-9499;95000-99999"},
-    TISBNArea{988, "Hongkong", "00-09;10-19;200-799;8000-9699;97000-99999"},
-    TISBNArea{989, "Portugal", "0-1;20-54;550-799;8000-9499;95000-99999"},
-    TISBNArea{9944, "Turkey", "0-5;60-89;900-999"},
-    TISBNArea{9945, "Dominican Republic", "00-09;10-39;400-849;8500-9999"},
-    TISBNArea{9946, "Korea, P.D.R.", "0-1;20-39;400-899;9000-9999"},
-    TISBNArea{9947, "Algeria", "0-1;20-79;800-999"},
-    TISBNArea{9948, "United Arab Emirates", "00-09;10-39;400-849;8500-9999"},
-    TISBNArea{9949, "Estonia", "0-0;10-39;400-899;9000-9999"},
-    TISBNArea{9950, "Palestine no ranges fixed yet", ";"},
-    TISBNArea{9951, "Kosova", "00-09;10-39;400-849;8500-9999"},
-    TISBNArea{9952, "Azerbaijan", "0-1;20-39;400-799;8000-9999"},
-    TISBNArea{9953, "Lebanon", "0-0;10-39;400-599;60-89;9000-9999"},
-    TISBNArea{9954, "Morocco", "0-1;20-39;400-799;8000-9999"},
-    TISBNArea{9955, "Lithuania", "00-09;10-39;400-929;9300-9999"},
-    TISBNArea{9956, "Cameroon", "0-0;10-39;400-899;9000-9999"},
-    TISBNArea{9957, "Jordan", "00-09;10-39;400-849;8500-9999"},
-    TISBNArea{9958, "Bosnia and Herzegovina", "0-0;10-49;500-899;9000-9999"},
-    TISBNArea{9959, "Libya", "0-1;20-79;800-949;9500-9999"},
-    TISBNArea{9960, "Saudi Arabia", "00-09;10-59;600-899;9000-9999;0-2"},
-    TISBNArea{9961, "Algeria", "0-2;30-69;700-949;9500-9999"},
-    TISBNArea{9962, "Panama", "00-09;10-54;5500-5599;56-59;600-849;8500-9999"},
-    TISBNArea{9963, "Cyprus", "0-2;30-54;550-749;7500-9999"},
-    TISBNArea{9964, "Ghana", "0-6;70-94;950-999"},
-    TISBNArea{9965, "Kazakhstan", "00-09;10-39;400-899;9000-9999"},
-    TISBNArea{9966, "Kenya", "00-09;10-69;7000-7499;750-959;9600-9999"},
-    TISBNArea{9967, "Kyrgyzstan", "00-09;10-39;400-899;9000-9999"},
-    TISBNArea{9968, "Costa Rica", "00-09;10-49;500-939;9400-9999"},
-    TISBNArea{9970, "Uganda", "00-09;10-39;400-899;9000-9999"},
-    TISBNArea{9971, "Singapore", "0-5;60-89;900-989;9900-9999"},
-    TISBNArea{9972, "Peru", "00-09;1;200-249;2500-2999;30-59;600-899;9000-9999"},
-    TISBNArea{9973, "Tunisia", "0-0;10-69;700-969;9700-9999"},
-    TISBNArea{9974, "Uruguay", "0-2;30-54;550-749;7500-9499;95-99"},
-    TISBNArea{9975, "Moldova", "0;100-399;4000-4499;45-89;900-949;9500-9999"},
-    TISBNArea{9976, "Tanzania", "0-5;60-89;900-989;9990-9999"},
-    TISBNArea{9977, "Costa Rica", "00-09;10-89;900-989;9900-9999"},
-    TISBNArea{9978, "Ecuador", "00-09;10-29;300-399;40-94;950-989;9900-9999"},
-    TISBNArea{9979, "Iceland", "0-4;50-75;760-899;9000-9999"},
-    TISBNArea{9980, "Papua New Guinea", "0-3;40-89;900-989;9900-9999"},
-    TISBNArea{9981, "Morocco", "00-09;100-159;1600-1999;20-79;800-949;9500-9999"},
-    TISBNArea{9982, "Zambia", "00-09;10-79;800-889;9900-9999"},
-    TISBNArea{9983, "Gambia", "80-94;950-989;9900-9999"},
-    TISBNArea{9984, "Latvia", "00-09;10-49;500-899;9000-9999"},
-    TISBNArea{9985, "Estonia", "0-4;50-79;800-899;9000-9999"},
-    TISBNArea{9986, "Lithuania", "00-09;10-39;400-899;9000-9399;940-969;97-99"},
-    TISBNArea{9987, "Tanzania", "00-09;10-39;400-879;8800-9999"},
-    TISBNArea{9988, "Ghana", "0-2;30-54;550-749;7500-9999"},
-    TISBNArea{9989, "Macedonia", "0-0;100-199;2000-2999;30-59;600-949;9500-9999"},
-    TISBNArea{99901, "Bahrain", "00-09;10-49;500-799;80-99"},
-    TISBNArea{99902, "Gabon - no ranges fixed yet", ""},
-    TISBNArea{99903, "Mauritius", "0-1;20-89;900-999;0-5"},
-    TISBNArea{99904, "Netherlands Antilles; Aruba, Neth. Ant", "60-89;900-999;0-3"},
-    TISBNArea{99905, "Bolivia", "40-79;800-999;0-2"},
-    TISBNArea{99906, "Kuwait", "0-2;9-9;30-59;70-89;600-999"},
-    TISBNArea{99908, "Malawi", "0-0;10-89;900-999"},
-    TISBNArea{99909, "Malta", "0-3;40-94;950-999"},
-    TISBNArea{99910, "Sierra Leone", "0-2;30-89;900-999"},
-    TISBNArea{99911, "Lesotho", "00-09;10-59;600-999"},
-    TISBNArea{99912, "Botswana", "0-3;400-599;60-89;900-999"},
-    TISBNArea{99913, "Andorra", "0-2;30-35;600-604"},
-    TISBNArea{99914, "Suriname", "0-4;50-89;900-949"},
-    TISBNArea{99915, "Maldives", "0-4;50-79;800-999"},
-    TISBNArea{99916, "Namibia", "0-2;30-69;700-999"},
-    TISBNArea{99917, "Brunei Darussalam", "0-2;30-89;900-999"},
-    TISBNArea{99918, "Faroe Islands", "0-3;40-79;800-999"},
-    TISBNArea{99919, "Benin", "0-2;40-69;900-999"},
-    TISBNArea{99920, "Andorra", "0-4;50-89;900-999"},
-    TISBNArea{99921, "Qatar", "0-1;20-69;700-799;8-8;90-99"},
-    TISBNArea{99922, "Guatemala", "0-3;40-69;700-999"},
-    TISBNArea{99923, "El Salvador", "0-1;20-79;800-999"},
-    TISBNArea{99924, "Nicaragua", "0-2;30-79;800-900"},
-    TISBNArea{99925, "Paraguay", "0-3;40-79;800-999"},
-    TISBNArea{99926, "Honduras", "0-0;10-59;600-999"},
-    TISBNArea{99927, "Albania", "0-2;30-59;600-999"},
-    TISBNArea{99928, "Georgia", "0-0;10-79;800-999"},
-    TISBNArea{99929, "Mongolia", "0-4;50-79;800-999"},
-    TISBNArea{99930, "Armenia", "0-4;50-79;800-999"},
-    TISBNArea{99931, "Seychelles", "0-4;50-79;800-999"},
-    TISBNArea{99932, "Malta", "0-0;10-59;600-699;7-7;80-99"},
-    TISBNArea{99933, "Nepal", "0-2;30-59;600-999"},
-    TISBNArea{99934, "Dominican Republic", "0-1;20-79;800-999"},
-    TISBNArea{99935, "Haiti", "0-2;30-59;600-799;8;90-99"},
-    TISBNArea{99936, "Bhutan", "0-0;10-59;600-999"},
-    TISBNArea{99937, "Macau", "0-1;20-59;600-999"},
-    TISBNArea{99938, "Srpska", "0-1;20-59;600-899;90-99"},
-    TISBNArea{99939, "Guatemala", "0-5;60-89;900-999"},
-    TISBNArea{99940, "Georgia", "0-0;10-69;700-999"},
-    TISBNArea{99941, "Armenia", "0-2;30-79;800-999"},
-    TISBNArea{99942, "Sudan", "0-4;50-79;800-999"},
-    TISBNArea{99943, "Alsbania", "0-2;30-59;600-999"},
-    TISBNArea{99944, "Ethiopia", "0-4;50-79;800-999"},
-    TISBNArea{99945, "Namibia", "0-5;60-89;900-999"},
-    TISBNArea{99946, "Nepal", "0-2;30-59;600-999"},
-    TISBNArea{99947, "Tajikistan", "0-2;30-69;700-999"},
-    TISBNArea{99948, "Eritrea", "0-4;50-79;800-999"},
-    TISBNArea{99949, "Mauritius", "0-1;20-80;900-999"},
-    TISBNArea{99950, "Cambodia", "0-4;50-79;800-999"},
-    TISBNArea{99951, "Congo - no ranges fixed yet", ""},
-    TISBNArea{99952, "Mali", "0-4;50-79;800-999"},
-    TISBNArea{99953, "Paraguay", "0-2;30-79;800-999"},
-    TISBNArea{99954, "Bolivia", "0-2;30-69;700-999"},
-    TISBNArea{99955, "Srpska", "0-1;20-59;600-899;90-99"},
-};
-// clang-format on
-
-static_assert(kAreas.size() == 160);
-
-constexpr bool StrictlyAscending() {
-    for (std::size_t i = 1; i < kAreas.size(); ++i)
-        if (kAreas[i - 1].GroupID >= kAreas[i].GroupID) return false;
-    return true;
-}
-static_assert(StrictlyAscending());
-
+#include "ISBNRangesTable.inc"
 }  // namespace
 
 std::span<const TISBNArea> ISBNAreaTable() {
     return kAreas;
+}
+
+std::span<const TISBNGroupLength> ISBNGroupLengthTable() {
+    return kGroupLengths;
+}
+
+std::string_view ISBNRangesEdition() {
+    return kRangesEdition;
 }
 
 }  // namespace quillmark

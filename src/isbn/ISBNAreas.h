@@ -1,4 +1,4 @@
-// The ISBN registration groups of the 978 prefix with their publisher-prefix ranges.
+// The ISBN registration groups of the 978 and 979 prefixes with their publisher-prefix ranges.
 #pragma once
 
 #include <span>
@@ -7,12 +7,26 @@
 namespace quillmark {
 
 struct TISBNArea {
+    int Prefix;  // 978 or 979
     int GroupID;
     std::string_view AreaName;
-    std::string_view Ranges;  // "low-high;low-high;..."; the low bound's length is the prefix length
+    std::string_view
+        Ranges;  // "low-high;low-high;..."; the low bound's length is the prefix length
 };
 
-// 160 rows in strictly ascending GroupID order.
+// The length of the group identifiers whose seven digits after the prefix lie in Low..High.
+struct TISBNGroupLength {
+    int Prefix;
+    int Low, High;
+    int Length;
+};
+
+// Every registration group of the range message in data/isbn-ranges.txt, in its order
+// (ascending by prefix, then by identifier digits).
 std::span<const TISBNArea> ISBNAreaTable();
+// The group identifier lengths the range message defines; digits outside them are no group.
+std::span<const TISBNGroupLength> ISBNGroupLengthTable();
+// The range message's date, as it gives it.
+std::string_view ISBNRangesEdition();
 
 }  // namespace quillmark

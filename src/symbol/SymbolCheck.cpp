@@ -31,7 +31,7 @@ SymbolCheck CheckDigitsOnly(std::string_view digits, std::size_t count) {
 SymbolCheck CheckMainDigits(const SymbologyInfo& info, std::string_view digits) {
     if (info.digitCount == 0) return Problem(SymbolProblem::UnknownType);
     if (SymbolCheck check = CheckDigitsOnly(digits, info.digitCount); !check.ok()) return check;
-    if (info.id == Symbology::ISBN13 && !digits.starts_with("978"))
+    if (info.id == Symbology::ISBN13 && !digits.starts_with("978") && !digits.starts_with("979"))
         return Problem(SymbolProblem::ISBNPrefix);
     // UPC-E exists for number systems 0 and 1 only; another digit would be printed but not
     // encoded, so the symbol would scan as different data.

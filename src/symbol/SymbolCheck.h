@@ -16,7 +16,7 @@ enum class SymbolProblem {
     NotADigit,         // position: the first character that is not 0-9
     DigitCount,        // count: digits given; expected: digits needed
     CheckDigit,        // expected: the right check digit; given: the one in the data
-    ISBNPrefix,        // ISBN-13 data not beginning with 978
+    ISBNPrefix,        // ISBN-13 data beginning with neither 978 nor 979
     UPCENumberSystem,  // UPC-E with number system 2-9 (printed, but never encoded)
     AddOnNotAllowed,   // an add-on for a symbology that has none
     AddOnLength,       // count: add-on digits given (2 or 5 needed)
@@ -35,7 +35,7 @@ struct SymbolCheck {
 };
 
 // Main digits of a numbered symbology: digits only, the table's count, the right check digit and
-// the symbology's own rules (978 for ISBN-13, number system 0 or 1 for UPC-E).
+// the symbology's own rules (978 or 979 for ISBN-13, number system 0 or 1 for UPC-E).
 SymbolCheck CheckMainDigits(const SymbologyInfo& info, std::string_view digits);
 
 // An add-on of 2 or 5 digits, for a symbology that takes one.

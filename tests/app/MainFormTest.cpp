@@ -368,7 +368,7 @@ private slots:
                                << "0 000000 0"
                                << "0110"
                                << "00000";
-        QTest::newRow("ISBN ticked") << QStringList{"isbn:1"} << "\\9 789999 999999;1;0"
+        QTest::newRow("ISBN ticked") << QStringList{"isbn:1"} << "\\9 799999 999999;1;0"
                                      << "9 780000 000002"
                                      << "1110"
                                      << "00000";
@@ -378,7 +378,7 @@ private slots:
             << "1110"
             << "00000";
         QTest::newRow("ISBN kept while hidden")
-            << QStringList{"isbn:1", "type:EAN-8", "type:EAN-13"} << "\\9 789999 999999;1;0"
+            << QStringList{"isbn:1", "type:EAN-8", "type:EAN-13"} << "\\9 799999 999999;1;0"
             << "9 780000 000002"
             << "1110"
             << "00000";
@@ -561,8 +561,13 @@ private slots:
         QTest::newRow("ISBN-13 after the fixed 978")
             << QStringList{"isbn:1"} << ean << 4 << "030640615"
             << "9 780306 406157" << 14;
-        QTest::newRow("ISBN-13 prefix stays") << QStringList{"isbn:1"} << ean << 0 << "1"
+        QTest::newRow("ISBN-13 prefix stays") << QStringList{"isbn:1"} << ean << 0 << "81"
                                               << "9 781000 000009" << 5;
+        QTest::newRow("ISBN-13 under 979") << QStringList{"isbn:1"} << ean << 3 << "9101234567"
+                                           << "9 791012 345678" << 14;
+        QTest::newRow("ISBN-13 third digit other than 8 or 9 refused")
+            << QStringList{"isbn:1"} << ean << 3 << "5"
+            << "9 780000 000002" << 3;
         QTest::newRow("EAN-8") << QStringList{"type:EAN-8"} << ean << 0 << "9638507"
                                << "9638 5074" << 8;
         QTest::newRow("UPC-A") << QStringList{"type:UPC-A"} << ean << 0 << "03600029145"

@@ -1,145 +1,97 @@
-// The ISBN group table: row count, order, named rows, range list form and the lookups its reader
-// uses.
+// The ISBN group tables built from data/isbn-ranges.txt: every group and rule of the copy is in
+// them, in order, with well-formed ranges that the group-length rules agree with.
 #include "isbn/ISBNAreas.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
+#include <tuple>
 
 namespace quillmark {
 namespace {
 
-int Digits(int value) {
-    return static_cast<int>(std::to_string(value).size());
+struct DataCounts {
+    std::size_t groups = 0, lengths = 0, ranges = 0;
+    std::string edition;
+};
+
+// Counts the copy's lines as the file states them, independently of the build step.
+DataCounts CountDataFile() {
+    std::ifstream file(QUILLMARK_ISBN_RANGES_FILE);
+    DataCounts counts;
+    for (std::string line; std::getline(file, line);) {
+        if (line.starts_with("group|")) {
+            ++counts.groups;
+            const std::string ranges = line.substr(line.rfind('|') + 1);
+            if (!ranges.empty()) counts.ranges += std::count(ranges.begin(), ranges.end(), ';') + 1;
+        }
+        if (line.starts_with("prefix|")) ++counts.lengths;
+        if (line.starts_with("edition|")) counts.edition = line.substr(8);
+    }
+    return counts;
 }
 
-const TISBNArea* FindGroup(int id) {
-    for (const TISBNArea& row : ISBNAreaTable())
-        if (row.GroupID == id) return &row;
-    return nullptr;
+std::size_t RangeCount(std::string_view ranges) {
+    return ranges.empty() ? 0 : std::count(ranges.begin(), ranges.end(), ';') + 1;
 }
 
-int IndexOf(int id) {
-    const auto table = ISBNAreaTable();
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].GroupID == id) return static_cast<int>(i);
-    return -1;
+TEST(ISBNAreaTable, HoldsEveryGroupRuleAndRangeOfTheCopy) {
+    const DataCounts data = CountDataFile();
+    ASSERT_GT(data.groups, 200u) << "cannot read " << QUILLMARK_ISBN_RANGES_FILE;
+    std::size_t ranges = 0;
+    for (const TISBNArea& row : ISBNAreaTable()) ranges += RangeCount(row.Ranges);
+    EXPECT_EQ(ISBNAreaTable().size(), data.groups);
+    EXPECT_EQ(ISBNGroupLengthTable().size(), data.lengths);
+    EXPECT_EQ(ranges, data.ranges);
+    EXPECT_EQ(ISBNRangesEdition(), data.edition);
 }
 
-TEST(ISBNAreaTable, CountOrderAndEnds) {
-    const auto table = ISBNAreaTable();
-    ASSERT_EQ(table.size(), 160u);
-    for (std::size_t i = 1; i < table.size(); ++i)
-        EXPECT_LT(table[i - 1].GroupID, table[i].GroupID);
-    EXPECT_EQ(table.front().GroupID, 0);
-    EXPECT_EQ(table.front().Ranges,
-              "00-09;10-19;200-699;7000-8499;85000-89999;900000-949999;9500000-9999999");
-    EXPECT_EQ(table.back().GroupID, 99955);
-    EXPECT_EQ(table.back().AreaName, "Srpska");
-    EXPECT_EQ(table.back().Ranges, "0-1;20-59;600-899;90-99");
-    EXPECT_EQ(IndexOf(99955), 159);
-}
-
-TEST(ISBNAreaTable, RowsPerIdentifierLength) {
-    // 1 to 5 digits: 0-5 and 7; 80-93; 950-989; 9944-9989 less 9969; 99901-99955 less 99907.
-    int count[6] = {};
-    for (const TISBNArea& row : ISBNAreaTable()) ++count[Digits(row.GroupID)];
-    EXPECT_EQ(count[1], 7);
-    EXPECT_EQ(count[2], 14);
-    EXPECT_EQ(count[3], 40);
-    EXPECT_EQ(count[4], 45);
-    EXPECT_EQ(count[5], 54);
-}
-
-TEST(ISBNAreaTable, IdentifiersWithoutRow) {
-    for (int id :
-         {6, 94, 990, 991, 992, 993, 9940, 9941, 9942, 9943, 9969, 99900, 99907, 99956, 99999}) {
-        SCOPED_TRACE(id);
-        EXPECT_EQ(FindGroup(id), nullptr);
+// Each group's identifier lies in a group-length rule of its prefix whose length is the
+// identifier's own, and groups come in the order of their digits within each prefix.
+TEST(ISBNAreaTable, GroupsAgreeWithTheLengthRules) {
+    std::tuple<int, std::string> previous{0, ""};
+    for (const TISBNArea& row : ISBNAreaTable()) {
+        const std::string id = std::to_string(row.GroupID);
+        SCOPED_TRACE(std::to_string(row.Prefix) + "-" + id);
+        const int seven = std::stoi((id + "0000000").substr(0, 7));
+        const auto rule =
+            std::find_if(ISBNGroupLengthTable().begin(), ISBNGroupLengthTable().end(),
+                         [&](const TISBNGroupLength& r) {
+                             return r.Prefix == row.Prefix && r.Low <= seven && seven <= r.High;
+                         });
+        ASSERT_NE(rule, ISBNGroupLengthTable().end());
+        EXPECT_EQ(rule->Length, static_cast<int>(id.size()));
+        const std::tuple<int, std::string> key{row.Prefix, id};
+        EXPECT_LT(previous, key);
+        previous = key;
     }
 }
 
-TEST(ISBNAreaTable, NamedRows) {
-    struct Case {
-        int id;
-        const char* name;
-        const char* ranges;
-    };
-    const Case cases[] = {
-        {92, "International Publishers (Unesco, EU), European Community Organizations",
-         "0-5;60-79;800-899;9000-9499;95000-98999;990000-999999"},
-        {93, "India - no ranges fixed yet", ""},
-        {950, "Argentina", "00-09;10-49;500-899;9000-9899;99000-99999"},
-        {951, "Finland", "0-1;20-54;550-889;8900-9499;95000-99999"},
-        {952, "Finland",
-         "00-09;10-19;200-499;5000-5999;60-65;6600-6699;67000-69999;7000-7999;80-94;9500-9899;"
-         "99000-99999"},
-        {968, "Mexico", "01-09;10-39;400-499;5000-7999;800-899"},
-        {970, "Mexico", "01-09;10-59;600-899;9000-9099;91000-96999;9700-9999"},
-        {975, "Turkey", "00000-00999;01-09;10-24;250-599;6000-9199;92000-98999;990-999"},
-        {980, "Venezuela", "00-09;10-19;200-599;6000-9999;00-19"},
-        {981, "Singapore", "200-299;3000-9999;00-09"},
-        {9950, "Palestine no ranges fixed yet", ";"},
-        {9972, "Peru", "00-09;1;200-249;2500-2999;30-59;600-899;9000-9999"},
-        {9975, "Moldova", "0;100-399;4000-4499;45-89;900-949;9500-9999"},
-        {99902, "Gabon - no ranges fixed yet", ""},
-        {99935, "Haiti", "0-2;30-59;600-799;8;90-99"},
-        {99951, "Congo - no ranges fixed yet", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.id);
-        const TISBNArea* row = FindGroup(c.id);
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->AreaName, c.name);
-        EXPECT_EQ(row->Ranges, c.ranges);
-    }
-    EXPECT_EQ(IndexOf(93), IndexOf(92) + 1);
-    EXPECT_EQ(IndexOf(950), IndexOf(93) + 1);
-}
-
-TEST(ISBNAreaTable, FirstRowOfEachIdentifierLength) {
-    const int expected[] = {0, 0, 80, 950, 9944, 99901};
-    for (int length = 1; length <= 5; ++length) {
-        SCOPED_TRACE(length);
-        int found = -1;
-        for (const TISBNArea& row : ISBNAreaTable())
-            if (Digits(row.GroupID) == length) {
-                found = row.GroupID;
-                break;
-            }
-        EXPECT_EQ(found, expected[length]);
-    }
-}
-
-// Every element is "low-high" with bounds of equal length and low <= high, except the few
-// irregular lists that are kept as registered.
+// Every element is "low-high" with bounds of equal length, low <= high, that leave at least one
+// digit for the title.
 TEST(ISBNAreaTable, RangeElementsAreWellFormed) {
-    int irregular = 0;
     for (const TISBNArea& row : ISBNAreaTable()) {
         std::string_view list = row.Ranges;
         std::size_t start = 0;
-        while (start <= list.size()) {
+        while (!list.empty() && start <= list.size()) {
             const auto end = std::min(list.find(';', start), list.size());
             const std::string element(list.substr(start, end - start));
             start = end + 1;
+            SCOPED_TRACE(std::to_string(row.Prefix) + "-" + std::to_string(row.GroupID) + " " +
+                         element);
             const auto dash = element.find('-');
-            if (dash == std::string::npos) {
-                ++irregular;
-                continue;
-            }
-            SCOPED_TRACE(std::to_string(row.GroupID) + " " + element);
+            ASSERT_NE(dash, std::string::npos);
             const std::string low = element.substr(0, dash), high = element.substr(dash + 1);
             ASSERT_FALSE(low.empty());
             EXPECT_EQ(low.find_first_not_of("0123456789"), std::string::npos);
             EXPECT_EQ(high.find_first_not_of("0123456789"), std::string::npos);
             EXPECT_EQ(low.size(), high.size());
             EXPECT_LE(low, high);
-            EXPECT_LT(low.size(), 9u - std::to_string(row.GroupID).size());  // leaves a title digit
+            EXPECT_LT(low.size(), 9u - std::to_string(row.GroupID).size());
         }
     }
-    // Three empty lists, the two empty elements of ";" and the lone values of 9972, 9975, 99935.
-    EXPECT_EQ(irregular, 8);
 }
 
 }  // namespace

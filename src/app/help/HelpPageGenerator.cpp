@@ -7,6 +7,8 @@
 //   @AI_COUNT@                 the number of entries
 //   @SPECIAL_ROWS@             the special characters and the letters that stand for them
 //   @VERSION@                  the program's version
+//   @ISBN_EDITION@             the date of the ISBN range message the ISBN line is split by
+//   @ISBN_GROUPS@              the number of ISBN registration groups in it
 //   @SIZE type percent@        width x height in mm of an EAN/UPC type or "ITF-14" as drawn
 //   @HEIGHT UCC/EAN-128 v@     height in mm of a UCC/EAN-128 symbol at vertical size v
 // An unknown placeholder or a character Windows-1251 lacks fails the build.
@@ -30,6 +32,7 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
+#include "isbn/ISBNAreas.h"
 
 namespace {
 
@@ -128,6 +131,8 @@ std::optional<std::string> Expand(const std::string& name) {
     if (name == "SPECIAL_ROWS") return SpecialRows();
     if (name == "AI_COUNT") return std::to_string(AITable.size());
     if (name == "VERSION") return std::string(kQuillmarkVersion);
+    if (name == "ISBN_EDITION") return std::string(ISBNRangesEdition());
+    if (name == "ISBN_GROUPS") return std::to_string(ISBNAreaTable().size());
     const std::vector<std::string> words = Words(name);
     if (words.size() != 3) return std::nullopt;
     const std::optional<unsigned short> percent = Percent(words[2]);

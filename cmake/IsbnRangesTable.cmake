@@ -1,0 +1,46 @@
+# Turns data/isbn-ranges.txt into the constant tables of ISBNAreas.cpp (an include file).
+#   cmake -DINPUT=data/isbn-ranges.txt -DOUTPUT=ISBNRangesTable.inc -P IsbnRangesTable.cmake
+file(STRINGS "${INPUT}" lines ENCODING UTF-8)
+set(edition "")
+set(lengths "")
+set(areas "")
+set(group_count 0)
+set(length_count 0)
+foreach(line IN LISTS lines)
+    if(line MATCHES "^#" OR line STREQUAL "")
+        continue()
+    endif()
+    # A ';' in a line would split it as a CMake list; the ranges' separators are kept as '/'.
+    string(REPLACE ";" "/" line "${line}")
+    string(REPLACE "\\" "\\\\" line "${line}")
+    string(REPLACE "\"" "\\\"" line "${line}")
+    if(line MATCHES "^edition\\|(.+)$")
+        set(edition "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^prefix\\|(97[89])\\|([0-9]+)-([0-9]+)\\|([1-7])$")
+        math(EXPR low "${CMAKE_MATCH_2}" OUTPUT_FORMAT DECIMAL)
+        math(EXPR high "${CMAKE_MATCH_3}" OUTPUT_FORMAT DECIMAL)
+        string(APPEND lengths "    TISBNGroupLength{${CMAKE_MATCH_1}, ${low}, ${high}, ${CMAKE_MATCH_4}},\n")
+        math(EXPR length_count "${length_count} + 1")
+    elseif(line MATCHES "^group\\|(97[89])\\|([0-9]+)\\|([^|]*)\\|([-0-9/]*)$")
+        string(REPLACE "/" ";" ranges "${CMAKE_MATCH_4}")
+        string(APPEND areas
+               "    TISBNArea{${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}, \"${CMAKE_MATCH_3}\", \"${ranges}\"},\n")
+        math(EXPR group_count "${group_count} + 1")
+    else()
+        message(FATAL_ERROR "${INPUT}: cannot read the line \"${line}\"")
+    endif()
+endforeach()
+if(edition STREQUAL "" OR group_count EQUAL 0 OR length_count EQUAL 0)
+    message(FATAL_ERROR "${INPUT}: no edition, groups or group lengths")
+endif()
+file(WRITE "${OUTPUT}.new" "// Generated from data/isbn-ranges.txt at build time; edit that file instead.
+inline constexpr char kRangesEdition[] = \"${edition}\";
+// clang-format off
+constexpr std::array kGroupLengths = {
+${lengths}};
+constexpr std::array kAreas = {
+${areas}};
+// clang-format on
+")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.new")
