@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/CheckWording.h"
@@ -20,10 +21,28 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("SymbolVerdict", text);
 }
 
+// Within one severity the causes come first, since they explain why a scan-back fails: the symbol
+// as a whole (its size, colours, modules), then its data in the order of the text, then the
+// scan-back itself.
+enum class Weight { Symbol, Data, Scan };
+
 struct Item {
     Severity severity;
     QString text;
+    Weight weight = Weight::Data;
 };
+
+Weight WeightOf(const GS1Finding& f) {
+    switch (f.problem) {
+        case GS1Problem::TextTruncated:
+        case GS1Problem::TooManyDataCharacters:
+        case GS1Problem::SymbolTooWide:
+        case GS1Problem::NoElementStrings:
+            return Weight::Symbol;
+        default:
+            return Weight::Data;
+    }
+}
 
 QString MarkOf(std::optional<Severity> severity) {
     if (!severity) return QStringLiteral("…");
@@ -61,24 +80,33 @@ QString MendText(const GS1Finding& f) {
 // The causes first: data, colours and geometry explain why a scan-back fails.
 std::vector<Item> Causes(const SymbolCheckReport& report, double dotsPerMm) {
     std::vector<Item> items;
-    for (const GS1Finding& f : report.gs1) items.push_back({f.severity, GS1FindingText(f)});
-    items.push_back({report.contrast.severity, ContrastText(report.contrast)});
+    for (const GS1Finding& f : report.gs1)
+        items.push_back({f.severity, GS1FindingText(f), WeightOf(f)});
+    items.push_back({report.contrast.severity, ContrastText(report.contrast), Weight::Symbol});
     if (report.module)
-        items.push_back({report.module->severity, ModuleText(*report.module, dotsPerMm)});
+        items.push_back(
+            {report.module->severity, ModuleText(*report.module, dotsPerMm), Weight::Symbol});
     else
-        items.push_back({Severity::Failure, Tr("Символ такого вида или размера не построить")});
+        items.push_back(
+            {Severity::Failure, Tr("Символ такого вида или размера не построить"), Weight::Symbol});
     return items;
 }
 
-// The first item of severity, with how many more there are of it.
-QString FirstOf(const std::vector<Item>& items, Severity severity) {
-    QString first;
-    int more = -1;
-    for (const Item& item : items) {
-        if (item.severity != severity) continue;
-        if (++more == 0) first = item.text;
-    }
-    if (more > 0) first += Tr(" (и ещё %1)").arg(more);
+// Failures before warnings before passes, each by its weight; the text order within a weight.
+void WorstFirst(std::vector<Item>& items) {
+    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+        if (a.severity != b.severity) return a.severity > b.severity;
+        return a.weight < b.weight;
+    });
+}
+
+// The worst item, with how many more findings (failures and warnings) follow it.
+QString WorstWithCount(const std::vector<Item>& items) {
+    const auto findings = std::count_if(items.begin(), items.end(), [](const Item& item) {
+        return item.severity != Severity::Pass;
+    });
+    QString first = items.front().text;
+    if (findings > 1) first += Tr(" (и ещё %1)").arg(findings - 1);
     return first;
 }
 
@@ -93,7 +121,8 @@ VerdictText WordVerdict(const SymbolCheckReport& report, const std::optional<Sca
     if (pending)
         details << MarkOf(std::nullopt) + u' ' + Tr("Считывание проверяется");
     else if (scan && expected)
-        items.push_back({scan->severity, ScanText(*scan, *expected)});
+        items.push_back({scan->severity, ScanText(*scan, *expected), Weight::Scan});
+    WorstFirst(items);
     for (const Item& item : items) details << MarkOf(item.severity) + u' ' + item.text;
     v.details = details.join(u'\n');
 
@@ -118,7 +147,7 @@ VerdictText WordVerdict(const SymbolCheckReport& report, const std::optional<Sca
     if (worst == Severity::Pass)
         v.sentence = scan && expected ? ScanText(*scan, *expected) : Tr("Замечаний нет");
     else
-        v.sentence = FirstOf(items, worst);
+        v.sentence = WorstWithCount(items);
     return v;
 }
 
@@ -212,9 +241,20 @@ void SymbolVerdict::fitSentence() {
         sentence_->fontMetrics().elidedText(shown_.sentence, Qt::ElideRight, sentence_->width()));
 }
 
+// The mend is typed over the whole text rather than set, so that Ctrl+Z takes it back like any
+// edit; the caret stays where it was, after the mend when the mend was made before it.
 void SymbolVerdict::mend() {
     if (!shown_.mendedText || mendField_ == nullptr) return;
-    mendField_->setText(FieldLettersOf(*shown_.mendedText));
+    const QString before = mendField_->text();
+    const QString after = FieldLettersOf(*shown_.mendedText);
+    qsizetype caret = mendField_->cursorPosition();
+    qsizetype common = 0;
+    while (common < before.size() && common < after.size() && before[common] == after[common])
+        ++common;
+    if (caret > common) caret = std::max(common, caret + after.size() - before.size());
+    mendField_->selectAll();
+    mendField_->insert(after);
+    mendField_->setCursorPosition(static_cast<int>(std::min(caret, after.size())));
     mendField_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/CheckWording.h"
 #include "app/MainForm.h"
 #include "app/SymbolVerdict.h"
 #include "app/WindowControls.h"
@@ -163,13 +164,22 @@ private slots:
     void mendButton_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("mended");
-        QTest::newRow("check digit of (01)")
-            << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A");
-        QTest::newRow("FNC1 after (10)") << "(10)A(17)251231" << QStringLiteral("(10)Aа(17)251231");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("caretAfter");
+        QTest::newRow("check digit of (01), caret before it")
+            << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A") << 5 << 5;
+        QTest::newRow("check digit of (01), caret after it")
+            << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A") << 20 << 20;
+        QTest::newRow("FNC1 after (10), caret at the end")
+            << "(10)A(17)251231" << QStringLiteral("(10)Aа(17)251231") << 15 << 16;
+        QTest::newRow("FNC1 after (10), caret in (10)")
+            << "(10)A(17)251231" << QStringLiteral("(10)Aа(17)251231") << 2 << 2;
     }
     void mendButton() {
         QFETCH(QString, typed);
         QFETCH(QString, mended);
+        QFETCH(int, caret);
+        QFETCH(int, caretAfter);
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -177,9 +187,48 @@ private slots:
         auto* field = Child<QLineEdit>(form, "UCCEAN128_CodeValue");
         field->setText(typed);
         QVERIFY(LineOf(form).startsWith(u"AI ("));
+        field->setCursorPosition(caret);
         QTest::mouseClick(Child(form, "VerdictMendBtn"), Qt::LeftButton);
         QCOMPARE(field->text(), mended);
+        QCOMPARE(field->cursorPosition(), caretAfter);
         QVERIFY2(LineOf(form).startsWith(u"Читается"), qPrintable(LineOf(form)));
+        // The mend is an edit like any other: Ctrl+Z brings the text back.
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field->text(), typed);
+    }
+
+    // Failures come before warnings whatever their order in the text, and the count covers
+    // every other finding.
+    void worstFindingFirst() {
+        quillmark::SymbolCheckReport report;
+        report.contrast.severity = Severity::Pass;
+        quillmark::GS1Finding unclosed;
+        unclosed.problem = quillmark::GS1Problem::UnclosedAI;
+        unclosed.severity = Severity::Warning;
+        quillmark::GS1Finding digit;
+        digit.problem = quillmark::GS1Problem::WrongCheckDigit;
+        digit.severity = Severity::Failure;
+        digit.ai = "01";
+        digit.expected = "1";
+        digit.found = "4";
+        quillmark::GS1Finding wide;
+        wide.problem = quillmark::GS1Problem::SymbolTooWide;
+        wide.severity = Severity::Warning;
+        wide.expected = "165";
+        wide.found = "200";
+        report.gs1 = {unclosed, digit, wide};
+        report.module = quillmark::ModuleGeometry{};
+        report.module->severity = Severity::Pass;
+        const quillmark::VerdictText v =
+            quillmark::WordVerdict(report, std::nullopt, std::nullopt, 12);
+        QCOMPARE(v.severity, std::optional(Severity::Failure));
+        QVERIFY2(v.sentence.startsWith(quillmark::GS1FindingText(digit)), qPrintable(v.sentence));
+        QVERIFY2(v.sentence.endsWith(u" (и ещё 2)"), qPrintable(v.sentence));
+        // Among warnings the symbol's size comes before a flaw in its data.
+        report.gs1 = {unclosed, wide};
+        const quillmark::VerdictText w =
+            quillmark::WordVerdict(report, std::nullopt, std::nullopt, 12);
+        QVERIFY2(w.sentence.startsWith(quillmark::GS1FindingText(wide)), qPrintable(w.sentence));
     }
 
     void redLinesFailTheColourCheck() {
