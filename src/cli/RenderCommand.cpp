@@ -296,8 +296,14 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         err << "quillmark-render: warning: " << warning << '\n';
     const bool hasOutput = args.Has("--output");
     if (args.dump && hasOutput) Fail("--dump and -o exclude each other");
-    if (!args.dump && !hasOutput)
-        Fail("give -o FILE (.png .bmp .jpg .svg .pdf), --dump or --batch");
+    if (!args.dump && !hasOutput && !args.check)
+        Fail("give -o FILE (.png .bmp .jpg .svg .pdf), --dump, --check or --batch");
+    if (!args.dump && !hasOutput) {
+        if (args.verify) Fail("--verify reads pictures back; give -o FILE");
+        // A lint: the picture is drawn and read back in memory, nothing is written.
+        StartPictures(settings, err);
+        return ReportChecks(args, symbol, settings, out);
+    }
     if (args.dump) {
         if (args.verify) Fail("--verify reads pictures back; it does not apply to --dump");
         Dump(symbol, out);
@@ -312,7 +318,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
 }  // namespace
 
 std::string RenderUsage() {
-    return R"(Usage: quillmark-render --type TYPE --data DATA [options] (-o FILE | --dump)
+    return R"(Usage: quillmark-render --type TYPE --data DATA [options] (-o FILE | --dump | --check)
        quillmark-render --batch FILE.csv [options]
 
 Draws barcode symbols at their physical size into pictures: PNG, BMP, JPEG, SVG or PDF.
@@ -323,7 +329,7 @@ Types and their data (type names in any case, with or without the hyphen):
   UPC-A (UPC)              12 digits
   UPC-E                    8 digits, number system 0 or 1
   ITF-14 (ITF14)           14 digits
-  UCC/EAN-128 (GS1-128)    AIs in parentheses or square brackets, e.g. "(01)09501101530008(10)AB";
+  UCC/EAN-128 (GS1-128)    AIs in parentheses or square brackets, e.g. "(01)09501101530003(10)AB";
                            special characters by name in braces: {FNC1} to {FNC4}, {NUL} to {US}
   Give the number without its check digit and it is computed (UPC-E: that of the UPC-A number it
   expands to); a number with a wrong check digit is refused with the right one.
@@ -352,7 +358,8 @@ Options:
   --verify             read every picture back and check that it scans as its data
   --check              print every symbol check, one per line: the scan-back, the colours in a
                        scanner's red light, the GS1 data and the module at the resolution
-                       (GS1 and colour failures are warned of on every run)
+                       (GS1 and colour failures are warned of on every run); without -o or
+                       --dump it only checks, drawing and reading the picture in memory
   --version            the program's version
   -h, --help           this text
 

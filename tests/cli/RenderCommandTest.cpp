@@ -405,6 +405,27 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
+// --check without -o checks the symbol as it would be drawn and leaves the folder as it was.
+TEST(RenderCommand, CheckAloneWritesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString saved = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const CliRun good = RunCli(With(kEAN13, {"--check"}));
+    const CliRun bad =
+        RunCli({"--type", "EAN-8", "--data", "9638507", "--line-color", "red", "--check"});
+    const CliRun verify = RunCli(With(kEAN13, {"--check", "--verify"}));
+    QDir::setCurrent(saved);
+    EXPECT_EQ(good.status, 0) << good.err;
+    EXPECT_TRUE(good.out.starts_with("pass: ")) << good.out;
+    EXPECT_EQ(bad.status, 4) << bad.err;
+    EXPECT_NE(bad.out.find("failure: "), std::string::npos) << bad.out;
+    EXPECT_EQ(verify.status, 2);
+    EXPECT_EQ(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+        0);
+}
+
 TEST(RenderCommand, UnwritableOutputNamesFileAndReason) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
