@@ -374,7 +374,7 @@ void TMainForm::CreatePreview(QWidget* client) {
 }
 
 void TMainForm::FormCreate() {
-    FontsBox->addItems(QFontDatabase::families());
+    FontsBox->addItems(PlainFontFamilies(QFontDatabase::families()));
     // "Arial" where installed; elsewhere the family the system puts in its place, so the text
     // is in a proportional sans as intended.
     int arial =
@@ -387,7 +387,10 @@ void TMainForm::FormCreate() {
     UCCEAN128_AI->clear();
     for (int row = 0; row < kAICount; ++row)
         UCCEAN128_AI->addItem(QString::fromStdString(AIListItem(row)));
+    // The closed list is narrower than most names: its tooltip has the chosen one whole.
+    connect(UCCEAN128_AI, &QComboBox::currentTextChanged, UCCEAN128_AI, &QWidget::setToolTip);
     UCCEAN128_AI->setCurrentIndex(0);
+    UCCEAN128_AI->setToolTip(UCCEAN128_AI->currentText());
     // The AI names are longer than the list is wide: the dropped list shows them whole.
     QAbstractItemView* rows = UCCEAN128_AI->view();
     rows->setMinimumWidth(rows->sizeHintForColumn(0) +

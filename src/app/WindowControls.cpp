@@ -1,9 +1,11 @@
-// Colour panels and stepped spin edits.
+// Colour panels, stepped spin edits and the font families as the font list shows them.
 #include "app/WindowControls.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 
@@ -48,6 +50,23 @@ void StepSpinBox::stepBy(int steps) {
     const long long wanted = static_cast<long long>(value()) + 1LL * steps * singleStep();
     setValue(static_cast<int>(std::clamp<long long>(wanted, minimum(), maximum())));
     selectAll();
+}
+
+QStringList PlainFontFamilies(const QStringList& families) {
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]\\s*$"));
+    QStringList plain;
+    QSet<QString> seen;
+    for (QString family : families) {
+        family.remove(foundry);
+        family = family.trimmed();
+        if (family.isEmpty() || seen.contains(family.toCaseFolded())) continue;
+        seen.insert(family.toCaseFolded());
+        plain << family;
+    }
+    std::stable_sort(plain.begin(), plain.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return plain;
 }
 
 }  // namespace quillmark

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QSpinBox>
+#include <QStringList>
 
 namespace quillmark {
 
@@ -40,5 +41,9 @@ public:
 
     void stepBy(int steps) override;
 };
+
+// The font families as a user knows them: each once, by its plain name, sorted. Qt tags a
+// family installed by several foundries with the foundry ("C059 [UKWN]", "D050000L [URW ]").
+QStringList PlainFontFamilies(const QStringList& families);
 
 }  // namespace quillmark

@@ -25,6 +25,7 @@
 
 #include <functional>
 
+#include "ai/AIList.h"
 #include "app/EditMask.h"
 #include "app/MainForm.h"
 #include "app/PreviewGeometry.h"
@@ -97,6 +98,25 @@ class MainFormTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each family once, by its plain name, whatever foundry tags Qt adds.
+    void plainFontFamilies() {
+        const QStringList families = quillmark::PlainFontFamilies(
+            {QStringLiteral("C059 [UKWN]"), QStringLiteral("C059 [urw]"),
+             QStringLiteral("D050000L [URW ]"), QStringLiteral("D050000L"),
+             QStringLiteral("liberation sans"), QStringLiteral("Liberation Sans"),
+             QStringLiteral("DejaVu Sans"), QStringLiteral(" [x]")});
+        QCOMPARE(families, (QStringList{"C059", "D050000L", "DejaVu Sans", "liberation sans"}));
+        TMainForm form;
+        const QComboBox* fonts = List(form, "FontsBox");
+        QStringList shown;
+        for (int i = 0; i < fonts->count(); ++i) shown << fonts->itemText(i);
+        QCOMPARE(shown, quillmark::PlainFontFamilies(shown));
+        // The AI list's tooltip follows the chosen item.
+        auto* ai = List(form, "UCCEAN128_AI");
+        ai->setCurrentIndex(5);
+        QCOMPARE(ai->toolTip(), ai->itemText(5));
+    }
+
     void startUpState() {
         TMainForm form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Quillmark"));
@@ -131,6 +151,7 @@ private slots:
         QCOMPARE(ai->count(), 91);
         QCOMPARE(ai->currentIndex(), 0);
         QVERIFY(ai->currentText().startsWith(QStringLiteral("(00) - ")));
+        QCOMPARE(ai->toolTip(), ai->currentText());
         QCOMPARE(List(form, "UCCEAN128_SpecChr")->count(), 36);
         QCOMPARE(List(form, "UCCEAN128_SpecChr")->currentText(), QStringLiteral("FNC1"));
         QCOMPARE(List(form, "UCCEAN128_SpecChr")->itemText(35), QStringLiteral("US"));
@@ -188,7 +209,9 @@ private slots:
         QTest::newRow("text") << "UCCEAN128_CodeValue" << QRect(5, 5, 375, 0) << "";
         QTest::newRow("special") << "UCCEAN128_SpecChr" << QRect(74, 32, 272, 0) << "";
         QTest::newRow("insert") << "UCCEAN128_InsSpecChrBtn" << QRect(349, 32, 56, 20) << "";
-        QTest::newRow("ai") << "UCCEAN128_AI" << QRect(173, 60, 173, 0) << "";
+        // The chosen AI's whole name (the closed list cuts it).
+        QTest::newRow("ai") << "UCCEAN128_AI" << QRect(173, 60, 173, 0)
+                            << QString::fromStdString(quillmark::AIListItem(0));
         QTest::newRow("insert ai") << "UCCEAN128_InsAIBtn" << QRect(349, 60, 56, 20) << "";
         QTest::newRow("g size") << "UCCEAN128_GSize" << QRect(138, 90, 45, 0) << "";
         QTest::newRow("v size") << "UCCEAN128_VSize" << QRect(332, 90, 45, 0) << "";
