@@ -9,6 +9,14 @@
 
 namespace quillmark {
 
+// What a symbol is drawn with, in physical units: the height of its normal bars and its quiet
+// zones counted in modules (ITF-14: narrow elements).
+struct DrawnGeometry {
+    double barHeightMm = 0;
+    int quietLeftModules = 0;
+    int quietRightModules = 0;
+};
+
 // An integer rectangle in pixels; Right and Bottom are exclusive edges.
 struct TRect {
     int Left = 0;

@@ -83,6 +83,19 @@ const Layout* FindLayout(std::string_view codeType) {
     return nullptr;
 }
 
+}  // namespace
+
+std::optional<DrawnGeometry> EANUPCGeometry(std::string_view codeType, unsigned short sizePercent) {
+    const Layout* layout = FindLayout(codeType);
+    if (layout == nullptr) return std::nullopt;
+    const auto symbolModules =
+        static_cast<int>(EANUPCModules(codeType, std::string(layout->mainDigits, '0')).size());
+    return DrawnGeometry{layout->barMm * sizePercent / 100.0, layout->quietLeft,
+                         layout->boxModules - layout->quietLeft - symbolModules};
+}
+
+namespace {
+
 bool IsLongBar(const Layout& layout, int position) {
     return std::any_of(layout.longBars.begin(), layout.longBars.end(),
                        [&](const Span& s) { return position >= s.first && position <= s.last; });

@@ -30,6 +30,7 @@ constexpr std::size_t kDigitCount = 14;
 // Millimetres at 100 %; every length scales with the magnification.
 constexpr double kWideRatio = 2.5;  // wide element = 2.5 narrow
 constexpr double kBarHeightMm = 32.0;
+constexpr int kQuietNarrow = 10;  // quiet zone on either side, in narrow elements
 constexpr double kBearerMm = 4.8;
 // The text band below the bottom bearer. The gap and the font cell add up to 5.808 mm, so the
 // digit cells reach 0.088 mm below the extent; kept so that the extent stays what callers centre.
@@ -65,7 +66,7 @@ struct Geometry {
 
 // The exact left edge of the start pattern, in pixels.
 double StartEdge(const Geometry& g) {
-    return g.sx * g.ox + g.sx * g.t + 10 * g.sx * g.x;
+    return g.sx * g.ox + g.sx * g.t + kQuietNarrow * g.sx * g.x;
 }
 
 // The columns of the start pattern, left edge to the first data bar: both ends rounded inwards,
@@ -254,6 +255,10 @@ std::string ITF14Elements(std::string_view digits) {
     }
     elements += "301";  // stop: wide bar, narrow space, narrow bar
     return elements;
+}
+
+DrawnGeometry ITF14Geometry(unsigned short sizePercent) {
+    return {kBarHeightMm * sizePercent / 100.0, kQuietNarrow, kQuietNarrow};
 }
 
 void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePercent, double offsetX,

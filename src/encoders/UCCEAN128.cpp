@@ -27,6 +27,9 @@ constexpr std::uint16_t kStartC = 105;
 constexpr std::uint16_t kHighestValue = 105;
 
 // Field notation of the special characters.
+constexpr double kBarHeightMm = 32.0;  // at a vertical magnification of 100 %
+constexpr int kQuietModules = 10;
+
 constexpr unsigned char kNotationNul = 192;
 constexpr unsigned char kNotationUs = 223;
 constexpr unsigned char kNotationFnc1 = 224;
@@ -275,6 +278,10 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, const std::string& modules, dou
 
 }  // namespace
 
+DrawnGeometry UCCEAN128Geometry(unsigned short vSizePercent) {
+    return {kBarHeightMm * vSizePercent / 100.0, kQuietModules, kQuietModules};
+}
+
 void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* canvas,
                    double offsetX, double offsetY, unsigned short gSizePercent,
                    unsigned short vSizePercent, double scaleX, double scaleY, TRect& bounds) {
@@ -287,7 +294,7 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
 
     const std::size_t n = Code128CodewordCount(codes);
     const double right = sx * ox + static_cast<double>(11 * n + 33) * sx * X;
-    const double bottom = sy * oy + 32 * V * sy + 5.75 * V * sy;
+    const double bottom = sy * oy + kBarHeightMm * V * sy + 5.75 * V * sy;
     if (!IsAddressable(sx * ox, sy * oy, right, bottom)) return;
     const TRect extent{Px(sx * ox), Px(sy * oy), Px(right), Px(bottom)};
     if (canvas == nullptr) {
@@ -302,10 +309,10 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
     const double module = sx * X;
     const int moduleWidth = Px(module);
     const int barTop = Px(sy * oy);
-    const int barBottom = Px(sy * oy + 32 * V * sy);
+    const int barBottom = Px(sy * oy + kBarHeightMm * V * sy);
     const std::string modules = Code128Modules(codes);
     auto moduleLeft = [&](std::size_t j) {  // j counts from 1
-        return sx * ox + 10 * module + static_cast<double>(j - 1) * module;
+        return sx * ox + kQuietModules * module + static_cast<double>(j - 1) * module;
     };
     if (module >= 1 && module < 2) {
         DrawCharactersOnTheirEdges(*canvas, modules, moduleLeft(1), module, barTop, barBottom);
@@ -326,7 +333,7 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
                   Fit::NoWider);
     const int textWidth = canvas->TextWidth(hrText);
     canvas->TextOut(Px(sx * ox + (extentWidth - textWidth) / 2),
-                    Px(sy * oy + 32 * V * sy + 0.5 * sy * X), hrText);
+                    Px(sy * oy + kBarHeightMm * V * sy + 0.5 * sy * X), hrText);
     bounds = extent;
 }
 

@@ -40,6 +40,9 @@ std::size_t Code128CodewordCount(const Code128Codes& codes);
 // The module string of the codewords before the first kCodesEnd, followed by the stop pattern.
 std::string Code128Modules(const Code128Codes& codes);
 
+// The bars' height at vSizePercent and the quiet zones (ten modules each side).
+DrawnGeometry UCCEAN128Geometry(unsigned short vSizePercent);
+
 // Draws the symbol with its line centred below, or with canvas == nullptr only measures it.
 // bounds receives the pixel extent in both passes; a scale or offset that is not a finite number,
 // a scale not above 0 or a magnification of 0 gives an empty bounds and draws nothing.

@@ -1,0 +1,150 @@
+// GS1's symbol specification tables, as constant data, and the comparison with a symbol as drawn.
+#include "check/SpecificationCheck.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <string>
+
+#include "check/ModuleCheck.h"
+#include "encoders/EANUPC.h"
+#include "encoders/ITF14.h"
+#include "encoders/UCCEAN128.h"
+#include "symbol/Symbology.h"
+
+namespace quillmark {
+namespace {
+
+// One row of a table. Bar heights of EAN/UPC grow with X: the table gives them for the target X
+// (the nominal 0.330 mm) and they scale with it.
+struct Row {
+    Application application;
+    Symbology symbology;
+    double minX, targetX, maxX;  // mm
+    double minHeightMm;          // at targetX where heightScales, else for every X
+    bool heightScales;
+    int quietLeft, quietRight;  // modules
+};
+
+constexpr double kNominalEANUPC = 0.330;
+
+// The GS1 General Specifications' limits: general distribution (the rows for trade items scanned
+// in general distribution, EAN/UPC on outer packaging), the retail point of sale (symbol
+// specification table 1) and regulated healthcare non-retail items (table 6, GS1-128 only).
+// clang-format off
+constexpr std::array kRows = {
+    Row{Application::GeneralDistribution, Symbology::EAN13, 0.495, 0.660, 0.660, 22.85, true, 11, 7},
+    Row{Application::GeneralDistribution, Symbology::ISBN13, 0.495, 0.660, 0.660, 22.85, true, 11, 7},
+    Row{Application::GeneralDistribution, Symbology::EAN8, 0.495, 0.660, 0.660, 18.23, true, 7, 7},
+    Row{Application::GeneralDistribution, Symbology::UPCA, 0.495, 0.660, 0.660, 22.85, true, 9, 9},
+    Row{Application::GeneralDistribution, Symbology::UPCE, 0.495, 0.660, 0.660, 22.85, true, 9, 7},
+    Row{Application::GeneralDistribution, Symbology::ITF14, 0.495, 0.495, 1.016, 31.75, false, 10, 10},
+    Row{Application::GeneralDistribution, Symbology::UCCEAN128, 0.495, 0.495, 1.016, 31.75, false, 10, 10},
+    Row{Application::RetailPOS, Symbology::EAN13, 0.264, 0.330, 0.660, 22.85, true, 11, 7},
+    Row{Application::RetailPOS, Symbology::ISBN13, 0.264, 0.330, 0.660, 22.85, true, 11, 7},
+    Row{Application::RetailPOS, Symbology::EAN8, 0.264, 0.330, 0.660, 18.23, true, 7, 7},
+    Row{Application::RetailPOS, Symbology::UPCA, 0.264, 0.330, 0.660, 22.85, true, 9, 9},
+    Row{Application::RetailPOS, Symbology::UPCE, 0.264, 0.330, 0.660, 22.85, true, 9, 7},
+    Row{Application::HealthcareNonRetail, Symbology::UCCEAN128, 0.170, 0.495, 0.495, 12.70, false, 10, 10},
+};
+// clang-format on
+
+struct Name {
+    Application application;
+    std::string_view shortName, longName;
+};
+constexpr std::array kNames = {
+    Name{Application::GeneralDistribution, "distribution", "general-distribution"},
+    Name{Application::RetailPOS, "retail", "retail-pos"},
+    Name{Application::HealthcareNonRetail, "healthcare", "healthcare-non-retail"},
+};
+
+const Row* FindRow(Application application, Symbology symbology) {
+    for (const Row& row : kRows)
+        if (row.application == application && row.symbology == symbology) return &row;
+    return nullptr;
+}
+
+// The least whole magnification in range whose value (valueAt100 per 100 %) reaches needed.
+unsigned short PercentReaching(double needed, double valueAt100, unsigned short lowest,
+                               unsigned short highest) {
+    // A hair below, so that 0.495 / 0.25 gives 198 and not 199 through rounding.
+    const double percent = std::ceil(needed / valueAt100 * 100.0 - 1e-9);
+    if (percent > highest) return 0;
+    return static_cast<unsigned short>(std::max<double>(percent, lowest));
+}
+
+bool Near(double a, double b) {
+    return std::fabs(a - b) < 0.0005;
+}
+
+}  // namespace
+
+std::optional<Application> ApplicationByName(std::string_view name) {
+    std::string lower(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const Name& n : kNames)
+        if (lower == n.shortName || lower == n.longName) return n.application;
+    return std::nullopt;
+}
+
+std::string_view ApplicationName(Application application) {
+    for (const Name& n : kNames)
+        if (n.application == application) return n.longName;
+    return {};
+}
+
+std::vector<SpecificationFinding> CheckSpecification(const SymbolRequest& request,
+                                                     Application application) {
+    std::vector<SpecificationFinding> findings;
+    const SymbologyInfo* info = FindSymbology(request.type);
+    if (info == nullptr) return findings;
+    const bool ucc = info->id == Symbology::UCCEAN128;
+    const unsigned short size = ucc ? request.gSizePercent : request.sizePercent;
+    const std::optional<double> x = NominalModuleMm(request.type, size);
+    const std::optional<DrawnGeometry> drawn =
+        ucc                            ? UCCEAN128Geometry(request.vSizePercent)
+        : info->id == Symbology::ITF14 ? ITF14Geometry(request.sizePercent)
+                                       : EANUPCGeometry(request.type, request.sizePercent);
+    const Row* row = FindRow(application, info->id);
+    if (!x || !drawn) return findings;
+    if (row == nullptr) return {{SpecificationProblem::NotListed, Severity::Warning}};
+
+    const double xAt100 = *x * 100.0 / size;
+    const auto horizontal = [&](double needed) {
+        return PercentReaching(needed, xAt100, info->minPercent, info->maxPercent);
+    };
+    if (*x < row->minX && !Near(*x, row->minX))
+        findings.push_back({SpecificationProblem::XBelowMinimum, Severity::Failure, row->minX, *x,
+                            horizontal(std::max(row->minX, row->targetX))});
+    else if (*x > row->maxX && !Near(*x, row->maxX))
+        findings.push_back({SpecificationProblem::XAboveMaximum, Severity::Failure, row->maxX, *x,
+                            horizontal(row->targetX)});
+    else if (std::fabs(*x - row->targetX) > kTargetTolerance * row->targetX)
+        findings.push_back({SpecificationProblem::XOffTarget, Severity::Warning, row->targetX, *x,
+                            horizontal(row->targetX)});
+
+    const double minHeight =
+        row->heightScales ? row->minHeightMm * *x / kNominalEANUPC : row->minHeightMm;
+    if (drawn->barHeightMm < minHeight && !Near(drawn->barHeightMm, minHeight)) {
+        SpecificationFinding bars{SpecificationProblem::BarsTooShort, Severity::Failure, minHeight,
+                                  drawn->barHeightMm};
+        const double heightAt100 =
+            drawn->barHeightMm * 100.0 / (ucc ? request.vSizePercent : request.sizePercent);
+        bars.vertical = ucc;
+        bars.mendPercent = ucc ? PercentReaching(minHeight, heightAt100, 100, info->maxVPercent)
+                               : horizontal(minHeight / heightAt100 * xAt100);
+        findings.push_back(bars);
+    }
+    const int quietDrawn = std::min(drawn->quietLeftModules - row->quietLeft,
+                                    drawn->quietRightModules - row->quietRight);
+    if (quietDrawn < 0)
+        findings.push_back({SpecificationProblem::QuietZone, Severity::Failure,
+                            double(std::max(row->quietLeft, row->quietRight)),
+                            double(std::min(drawn->quietLeftModules, drawn->quietRightModules))});
+    return findings;
+}
+
+}  // namespace quillmark
