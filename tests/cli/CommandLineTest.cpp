@@ -7,9 +7,16 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -564,6 +571,75 @@ TEST(CommandLine, BatchRefusesRowsOverTheLimit) {
         EXPECT_LT(run.err.size(), 400u) << run.err;
         for (const char* refused : {"a.png", "b.png"})
             EXPECT_FALSE(QFile::exists(dir.filePath(refused)));
+    }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double kSlowdown = 5;  // AddressSanitizer's checks and start-up
+#else
+constexpr double kSlowdown = 1;
+#endif
+
+struct ProgramRun {
+    int status = -1;
+    long peakKiB = 0;
+    double seconds = 0;
+    std::string err;
+};
+
+// The built quillmark-render itself, timed and its peak memory taken from the kernel's account
+// of it, through cli_peak_memory.
+ProgramRun RunProgram(const Args& args, const QTemporaryDir& dir) {
+    const std::string report = dir.filePath("report.txt").toStdString();
+    const std::string errors = dir.filePath("err.txt").toStdString();
+    std::vector<const char*> argv{QUILLMARK_PEAK_MEMORY, errors.c_str(), QUILLMARK_RENDER_PROGRAM};
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, report.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr,
+                                    const_cast<char* const*>(argv.data()), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    ProgramRun run;
+    if (spawned != 0 || waitpid(pid, &status, 0) != pid || status != 0) return run;
+    std::istringstream(ReadFile(QString::fromStdString(report)).toStdString()) >> run.status >>
+        run.peakKiB >> run.seconds;
+    run.err = ReadFile(QString::fromStdString(errors)).toStdString();
+    return run;
+}
+
+// One line of 100 MiB, in a plain field, as empty fields and inside quotes: refused at once,
+// in little memory, with a short message.
+TEST(CommandLine, BatchRefusesAHugeLineQuicklyInLittleMemory) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string csv = dir.filePath("huge.csv").toStdString();
+    const std::pair<std::string, char> lines[] = {{"type,data,output\nEAN-8,", 'A'},
+                                                  {"type,data,output\n", ','},
+                                                  {"type,data,output\n\"", '"'}};
+    for (const auto& [start, filler] : lines) {
+        SCOPED_TRACE(filler);
+        {
+            std::ofstream file(csv, std::ios::binary);
+            file << start;
+            const std::string piece(1 << 20, filler);
+            for (int i = 0; i < 100; ++i) file << piece;
+            file << "\n";
+            ASSERT_TRUE(file.good());
+        }
+        const ProgramRun run = RunProgram({"--batch", csv}, dir);
+        EXPECT_EQ(run.status, kExitBadInput) << run.err;
+        EXPECT_NE(run.err.find("is refused: row 2 is longer than 64 KiB\n"), std::string::npos)
+            << run.err;
+        EXPECT_LT(run.err.size(), 200u);
+        EXPECT_LT(run.seconds, 1.0 * kSlowdown);
+        EXPECT_LT(run.peakKiB, 100 * 1024);
+        std::printf("%c: %.3f s, peak %ld KiB\n", filler, run.seconds, run.peakKiB);
+        RecordProperty(std::string("peak KiB ") + filler, static_cast<int>(run.peakKiB));
     }
 }
 
