@@ -341,11 +341,11 @@ Options:
                        gsize, vsize, border (full or top-bottom) and output; a missing column or
                        an empty cell takes the option's value     --batch labels.csv --type EAN-13
                        Output cells are taken from the CSV file's folder (-o from the current
-                       one); a cell that is absolute or climbs out with "..", or that holds a
-                       control character, is refused, as is a row writing a file that an
-                       earlier row writes, and an existing file that is not a picture of the
+                       one); a cell that leaves it (an absolute path elsewhere, a ".." climbing
+                       out) or holds a control character is refused, as is a row writing a file
+                       an earlier row writes, and an existing file that is not a picture of the
                        format written. A row longer than 64 KiB refuses the whole file.
-  --allow-outside      --batch: output cells may be absolute or climb out of the CSV's folder
+  --allow-outside      --batch: output cells may lead out of the CSV file's folder
   --force              --batch: existing files are replaced whatever they are
   --verify             read every picture back and check that it scans as its data
   --check              print every symbol check, one per line: the scan-back, the colours in a
