@@ -1,67 +1,31 @@
 // Reads batch files with libcsv, so quoted fields, embedded commas, quotes and line breaks follow
-// RFC 4180 exactly.
+// RFC 4180 exactly. Each record becomes its row as soon as libcsv hands it over, so that only the
+// rows are kept, and a row too long is refused before the rest of it is read.
 #include "cli/BatchFile.h"
 
 #include <csv.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace quillmark {
 namespace {
 
+namespace fs = std::filesystem;
+
 enum Column { Type, Data, AddOn, Size, GSize, VSize, Border, Output, kColumnCount };
 constexpr std::array<const char*, kColumnCount> kColumnNames{"type",  "data",  "addon",  "size",
                                                              "gsize", "vsize", "border", "output"};
-
-// Collects the records libcsv hands back field by field.
-struct Records {
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> current;
-};
-
-void OnField(void* text, std::size_t length, void* data) {
-    static_cast<Records*>(data)->current.emplace_back(static_cast<const char*>(text), length);
-}
-
-void OnRecordEnd(int, void* data) {
-    auto* records = static_cast<Records*>(data);
-    records->rows.push_back(std::move(records->current));
-    records->current.clear();
-}
-
-std::vector<std::vector<std::string>> ParseCsv(const std::string& path) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file) Fail("cannot read " + Quoted(path) + ": " + std::strerror(errno));
-    csv_parser parser{};
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) Fail("cannot start the CSV reader");
-    const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, &csv_free);
-    Records records;
-    char buffer[65536];
-    bool first = true;
-    while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file.get())) {
-        std::size_t skip = 0;
-        if (first && read >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0) skip = 3;
-        first = false;
-        if (csv_parse(&parser, buffer + skip, read - skip, OnField, OnRecordEnd, &records) !=
-            read - skip)
-            Fail(Quoted(path) + " is not valid CSV after row " +
-                 std::to_string(records.rows.size()) + ": " + csv_strerror(csv_error(&parser)));
-    }
-    if (std::ferror(file.get())) Fail("cannot read " + Quoted(path) + ": " + std::strerror(errno));
-    if (csv_fini(&parser, OnField, OnRecordEnd, &records) != 0)
-        Fail(Quoted(path) + " is not valid CSV after row " + std::to_string(records.rows.size()) +
-             ": " + csv_strerror(csv_error(&parser)));
-    return records.rows;
-}
 
 std::string Trimmed(const std::string& text) {
     const auto space = [](unsigned char c) { return std::isspace(c) != 0; };
@@ -105,65 +69,296 @@ std::optional<bool> ParseBorder(const std::string& text) {
     Fail("border " + Quoted(text) + " is neither full (yes, 1) nor top-bottom (no, 0)");
 }
 
-BatchRow ReadRow(const std::vector<std::string>& cells,
-                 const std::array<int, kColumnCount>& columns, const SymbolFields& defaults,
-                 const std::optional<std::string>& defaultOutput) {
-    BatchRow row;
-    row.fields = defaults;
-    row.output = defaultOutput;
-    const auto cell = [&](Column column) -> std::optional<std::string> {
-        const int at = columns[column];
-        if (at < 0 || cells[static_cast<std::size_t>(at)].empty()) return std::nullopt;
-        return cells[static_cast<std::size_t>(at)];
-    };
-    std::optional<std::string>* targets[] = {&row.fields.type,  &row.fields.data,
-                                             &row.fields.addOn, &row.fields.size,
-                                             &row.fields.gSize, &row.fields.vSize};
-    for (int column = Type; column <= VSize; ++column)
-        if (auto value = cell(static_cast<Column>(column))) *targets[column] = std::move(value);
-    if (auto border = cell(Border)) row.fields.fullBorder = ParseBorder(*border);
-    if (auto output = cell(Output)) row.output = std::move(output);
-    if (!row.output) Fail("no output file (give an output column)");
-    return row;
+// The position (counted in characters from 1) of the first control character in text, C0, DEL
+// or C1 (U+0080 to U+009F, "\xC2\x80" to "\xC2\x9F"); 0 when there is none. A file name with one
+// can hide its real name on a terminal or cut it short (NUL) when it is opened.
+std::size_t ControlCharacterAt(const std::string& text) {
+    std::size_t position = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80) ++position;
+        if (byte < 32 || byte == 127) return position;
+        if (byte == 0xC2 && i + 1 < text.size() &&
+            (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80)
+            return position;
+    }
+    return 0;
 }
 
-// The file a path names, written one way: absolute, without "." and ".." steps or doubled slashes.
-std::string SameFileKey(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return (error ? std::filesystem::path(path) : absolute).lexically_normal().string();
+std::string ExtensionList() {
+    return ".png, .bmp, .jpg, .jpeg, .svg or .pdf";
 }
+
+// Turns libcsv's records into rows, one at a time, and decides where each row may write.
+class BatchReader {
+public:
+    BatchReader(const std::string& path, const SymbolFields& defaults,
+                const std::optional<std::string>& defaultOutput, const BatchPolicy& policy)
+        : path_(path),
+          folder_(fs::path(path).parent_path()),
+          defaults_(defaults),
+          defaultOutput_(defaultOutput),
+          policy_(policy) {}
+
+    static void OnField(void* text, std::size_t length, void* reader) {
+        auto* self = static_cast<BatchReader*>(reader);
+        if (!self->failure_) self->current_.emplace_back(static_cast<const char*>(text), length);
+    }
+
+    // libcsv is C: nothing may be thrown through it, so a refused header is kept for later.
+    static void OnRecordEnd(int, void* reader) {
+        auto* self = static_cast<BatchReader*>(reader);
+        std::vector<std::string> cells = std::move(self->current_);
+        self->current_.clear();
+        if (self->failure_) return;
+        try {
+            self->Record(cells);
+        } catch (const InputError& error) {
+            self->failure_ = error;
+        }
+    }
+
+    // Throws the header's refusal, if any.
+    void ThrowFailure() const {
+        if (failure_) throw *failure_;
+    }
+
+    std::size_t records() const { return records_; }
+    std::vector<BatchRow>& rows() { return rows_; }
+
+private:
+    void Record(const std::vector<std::string>& cells) {
+        ++records_;
+        if (records_ == 1) {
+            columns_ = HeaderColumns(cells);
+            headerSize_ = cells.size();
+            return;
+        }
+        BatchRow row;
+        row.number = static_cast<int>(records_);
+        try {
+            if (cells.size() != headerSize_)
+                Fail("has " + std::to_string(cells.size()) + " fields; the header has " +
+                     std::to_string(headerSize_));
+            ReadRow(cells, row);
+        } catch (const InputError& error) {
+            row.error = error.message;
+        }
+        rows_.push_back(std::move(row));
+    }
+
+    void ReadRow(const std::vector<std::string>& cells, BatchRow& row) {
+        for (int column = 0; column < kColumnCount; ++column) {
+            const int at = columns_[static_cast<std::size_t>(column)];
+            if (at < 0) continue;
+            const std::string& text = cells[static_cast<std::size_t>(at)];
+            if (const std::size_t position = ControlCharacterAt(text))
+                Fail(std::string(kColumnNames[static_cast<std::size_t>(column)]) + " " +
+                     Quoted(text) + " holds a control character at position " +
+                     std::to_string(position));
+        }
+        row.fields = defaults_;
+        const auto cell = [&](Column column) -> std::optional<std::string> {
+            const int at = columns_[column];
+            if (at < 0 || cells[static_cast<std::size_t>(at)].empty()) return std::nullopt;
+            return cells[static_cast<std::size_t>(at)];
+        };
+        std::optional<std::string>* targets[] = {&row.fields.type,  &row.fields.data,
+                                                 &row.fields.addOn, &row.fields.size,
+                                                 &row.fields.gSize, &row.fields.vSize};
+        for (int column = Type; column <= VSize; ++column)
+            if (auto value = cell(static_cast<Column>(column))) *targets[column] = std::move(value);
+        if (auto border = cell(Border)) row.fields.fullBorder = ParseBorder(*border);
+        std::string shown;  // the output as the user wrote it, for messages
+        if (auto output = cell(Output)) {
+            shown = *output;
+            row.output = InFolder(*output);
+        } else if (defaultOutput_) {
+            // The command line's own argument, taken as every path on it: from the current folder.
+            shown = *defaultOutput_;
+            row.output = defaultOutput_;
+        } else {
+            Fail("no output file (give an output column)");
+        }
+        Claim(*row.output, shown, row.number);
+    }
+
+    // An output cell as a path from the batch file's folder; ".." steps are taken by name.
+    std::string InFolder(const std::string& cell) const {
+        const fs::path normal = fs::path(cell).lexically_normal();
+        if (normal.has_root_path()) {
+            if (!policy_.allowOutside && !WithinFolder(normal))
+                Fail("output " + Quoted(cell) + " is an absolute path outside the batch file's " +
+                     "folder (--allow-outside writes anywhere)");
+            return normal.string();
+        }
+        if (!policy_.allowOutside && !normal.empty() && *normal.begin() == "..")
+            Fail("output " + Quoted(cell) + " climbs out of the batch file's folder " +
+                 "(--allow-outside writes anywhere)");
+        return (folder_ / normal).string();
+    }
+
+    // Whether an absolute path lies in the batch file's folder, by name or after the links of
+    // both (a folder reached through a link to it).
+    bool WithinFolder(const fs::path& file) const {
+        const auto inside = [](const fs::path& folder, const fs::path& path) {
+            const fs::path relative = path.lexically_relative(folder);
+            return !relative.empty() && *relative.begin() != "..";
+        };
+        std::error_code error;
+        const fs::path folder =
+            fs::absolute(fs::path(path_), error).lexically_normal().parent_path();
+        if (error) return false;
+        if (inside(folder, file)) return true;
+        const fs::path realFolder = fs::weakly_canonical(folder, error);
+        if (error) return false;
+        const fs::path realFile = fs::weakly_canonical(file.parent_path(), error) / file.filename();
+        return !error && inside(realFolder, realFile);
+    }
+
+    // Makes path this row's output, or refuses it: a name that cannot be a file, a file that
+    // another row writes already, an existing file that is not a picture of the format written.
+    void Claim(const std::string& path, const std::string& shown, int number) {
+        const fs::path target(path);
+        const std::string name = target.filename().string();
+        if (name.empty() || name == "." || name == "..")
+            Fail("output " + Quoted(shown) + " names a folder, not a file");
+        if (path.size() >= PATH_MAX || name.size() > NAME_MAX)
+            Fail("output " + Quoted(shown) + " is longer than a file name may be");
+        const std::string key = (RealFolder(target.parent_path()) / name).string();
+        if (const auto it = outputs_.find(key); it != outputs_.end())
+            Fail("output " + Quoted(shown) + " is also the output of row " +
+                 std::to_string(it->second));
+        struct stat existing {};
+        const bool exists = stat(path.c_str(), &existing) == 0;  // after links, as it is written
+        std::pair<dev_t, ino_t> file{existing.st_dev, existing.st_ino};
+        if (exists) {
+            // Another name for a file a row writes: a hard link, or a link to it.
+            if (const auto it = files_.find(file); it != files_.end())
+                Fail("output " + Quoted(shown) + " is also the output of row " +
+                     std::to_string(it->second));
+            if (S_ISDIR(existing.st_mode)) Fail("output " + Quoted(shown) + " is a folder");
+            RefuseReplacing(path, shown);
+        }
+        outputs_.emplace(key, number);
+        if (exists) files_.emplace(file, number);
+    }
+
+    // The folder after its links, so that two names through a linked folder are one file; the
+    // part of it not made yet is taken by name. Rows mostly share a few folders, so each is
+    // looked up once.
+    const fs::path& RealFolder(const fs::path& folder) {
+        const auto [it, fresh] = realFolders_.try_emplace(folder.string());
+        if (!fresh) return it->second;
+        std::error_code error;
+        fs::path absolute = fs::absolute(folder.empty() ? fs::path(".") : folder, error);
+        if (error) absolute = folder;
+        const fs::path real = fs::weakly_canonical(absolute, error);
+        it->second = error ? absolute.lexically_normal() : real;
+        return it->second;
+    }
+
+    // An existing file goes only for a picture of the format written, unless --force: a batch
+    // must not turn a document, a script or a settings file into a picture.
+    void RefuseReplacing(const std::string& path, const std::string& shown) const {
+        if (policy_.force) return;
+        std::optional<PictureFormat> written = FormatForPath(path);
+        if (!written) written = policy_.format;
+        if (!written) return;  // the row fails for want of a format; nothing is written
+        std::error_code error;
+        const fs::path real = fs::canonical(path, error);  // the file a link leads to
+        const std::string replaced = error ? path : real.string();
+        if (FormatForPath(replaced) != written)
+            Fail("output " + Quoted(shown) + " exists and is not a picture of its format (" +
+                 ExtensionList() + "); --force replaces it");
+    }
+
+    std::string path_;  // the batch file's
+    fs::path folder_;
+    SymbolFields defaults_;
+    std::optional<std::string> defaultOutput_;
+    BatchPolicy policy_;
+    std::array<int, kColumnCount> columns_{};
+    std::size_t headerSize_ = 0;
+    std::size_t records_ = 0;
+    std::vector<std::string> current_;
+    std::vector<BatchRow> rows_;
+    std::map<std::string, int> outputs_;            // each output file and the row that makes it
+    std::map<std::pair<dev_t, ino_t>, int> files_;  // each existing file a row replaces
+    std::map<std::string, fs::path> realFolders_;   // each output folder after its links
+    std::optional<InputError> failure_;
+};
+
+// Follows the rows through a piece of the file as libcsv does, only to count the bytes of the
+// current row: returns how many bytes of text the row limit lets through (all of them when the
+// row stays within the limit).
+class RowLength {
+public:
+    std::size_t Allowed(const char* text, std::size_t size) {
+        for (std::size_t i = 0; i < size; ++i) {
+            const char c = text[i];
+            if (c == '"') quoted_ = !quoted_;  // a doubled quote toggles twice
+            if (!quoted_ && (c == '\n' || c == '\r')) {
+                bytes_ = 0;
+            } else if (++bytes_ > kMaxBatchRowBytes) {
+                return i;
+            }
+        }
+        return size;
+    }
+
+private:
+    bool quoted_ = false;
+    std::size_t bytes_ = 0;
+};
 
 }  // namespace
 
 std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields& defaults,
-                                    const std::optional<std::string>& defaultOutput) {
-    const std::vector<std::vector<std::string>> records = ParseCsv(path);
-    if (records.empty()) Fail("the batch file " + Quoted(path) + " has no header row");
-    const std::array<int, kColumnCount> columns = HeaderColumns(records.front());
-    std::vector<BatchRow> rows;
-    std::map<std::string, int> outputs;  // each output file and the row that makes it
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        BatchRow row;
-        row.number = static_cast<int>(i) + 1;
-        try {
-            if (records[i].size() != records.front().size())
-                Fail("has " + std::to_string(records[i].size()) + " fields; the header has " +
-                     std::to_string(records.front().size()));
-            const int number = row.number;
-            row = ReadRow(records[i], columns, defaults, defaultOutput);
-            row.number = number;
-            // Two rows writing one file would leave whichever finished last: the other is lost.
-            if (const auto [it, fresh] = outputs.emplace(SameFileKey(*row.output), row.number);
-                !fresh)
-                Fail("output " + Quoted(*row.output) + " is already made by row " +
-                     std::to_string(it->second));
-        } catch (const InputError& error) {
-            row.error = error.message;
+                                    const std::optional<std::string>& defaultOutput,
+                                    const BatchPolicy& policy) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file) Fail("cannot read " + Quoted(path) + ": " + std::strerror(errno));
+    csv_parser parser{};
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) Fail("cannot start the CSV reader");
+    const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, &csv_free);
+    BatchReader reader(path, defaults, defaultOutput, policy);
+    const auto parse = [&](const char* text, std::size_t size) {
+        const bool whole = csv_parse(&parser, text, size, BatchReader::OnField,
+                                     BatchReader::OnRecordEnd, &reader) == size;
+        reader.ThrowFailure();
+        if (!whole)
+            Fail(Quoted(path) + " is not valid CSV after row " + std::to_string(reader.records()) +
+                 ": " + csv_strerror(csv_error(&parser)));
+    };
+    RowLength length;
+    std::array<char, 65536> buffer;
+    bool first = true;
+    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), file.get())) {
+        const char* text = buffer.data();
+        std::size_t size = read;
+        if (first && size >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0) {
+            text += 3;
+            size -= 3;
         }
-        rows.push_back(std::move(row));
+        first = false;
+        const std::size_t allowed = length.Allowed(text, size);
+        parse(text, allowed);
+        if (allowed < size)
+            Fail("the batch file " + Quoted(path) + " is refused: row " +
+                 std::to_string(reader.records() + 1) + " is longer than " +
+                 std::to_string(kMaxBatchRowBytes / 1024) + " KiB");
     }
-    return rows;
+    if (std::ferror(file.get())) Fail("cannot read " + Quoted(path) + ": " + std::strerror(errno));
+    const bool finished =
+        csv_fini(&parser, BatchReader::OnField, BatchReader::OnRecordEnd, &reader) == 0;
+    reader.ThrowFailure();
+    if (!finished)
+        Fail(Quoted(path) + " is not valid CSV after row " + std::to_string(reader.records()) +
+             ": " + csv_strerror(csv_error(&parser)));
+    if (reader.records() == 0) Fail("the batch file " + Quoted(path) + " has no header row");
+    return std::move(reader.rows());
 }
 
 }  // namespace quillmark

@@ -54,7 +54,7 @@ RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
                 VerifyWrittenPicture(output, *format, result.raster, symbol);
             if (!problem.empty())
                 return failed(RowOutcome::Unverified,
-                              output + " does not scan as its data: " + problem);
+                              Quoted(output) + " does not scan as its data: " + problem);
         }
         return made;
     } catch (const InputError& error) {

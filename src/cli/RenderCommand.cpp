@@ -37,6 +37,8 @@ struct Arguments {
     bool noFullBorder = false;
     bool verify = false;
     bool check = false;
+    bool allowOutside = false;
+    bool force = false;
     bool help = false;
     bool version = false;
 
@@ -62,6 +64,8 @@ bool* FlagOf(Arguments& parsed, const std::string& name) {
     if (name == "--no-full-border") return &parsed.noFullBorder;
     if (name == "--verify") return &parsed.verify;
     if (name == "--check") return &parsed.check;
+    if (name == "--allow-outside") return &parsed.allowOutside;
+    if (name == "--force") return &parsed.force;
     return nullptr;
 }
 
@@ -271,8 +275,12 @@ int RunBatchCommand(const Arguments& args, std::ostream& out, std::ostream& err,
     options.verify = args.verify;
     options.check = args.check;
     options.showProgress = environment.errIsTerminal;
+    BatchPolicy policy;
+    policy.allowOutside = args.allowOutside;
+    policy.force = args.force;
+    policy.format = options.format;
     const std::vector<BatchRow> rows =
-        ReadBatchFile(*args.Find("--batch"), FieldsOf(args), args.Find("--output"));
+        ReadBatchFile(*args.Find("--batch"), FieldsOf(args), args.Find("--output"), policy);
     StartPictures(options.settings, err);
     return RunBatch(rows, options, out, err);
 }
@@ -355,6 +363,13 @@ Options:
   --batch FILE.csv     one symbol per row; the header names the columns type, data, addon, size,
                        gsize, vsize, border (full or top-bottom) and output; a missing column or
                        an empty cell takes the option's value     --batch labels.csv --type EAN-13
+                       Output cells are taken from the CSV file's folder (-o from the current
+                       one); a cell that leaves it (an absolute path elsewhere, a ".." climbing
+                       out) or holds a control character is refused, as is a row writing a file
+                       an earlier row writes, and an existing file that is not a picture of the
+                       format written. A row longer than 64 KiB refuses the whole file.
+  --allow-outside      --batch: output cells may lead out of the CSV file's folder
+  --force              --batch: existing files are replaced whatever they are
   --verify             read every picture back and check that it scans as its data
   --check              print every symbol check, one per line: the scan-back, the colours in a
                        scanner's red light, the GS1 data and the module at the resolution

@@ -18,18 +18,31 @@ void Fail(std::string message) {
 
 std::string Quoted(const std::string& text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
+    // Characters are counted as UTF-8 sequences: a byte that does not continue one begins one.
+    const auto begins = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    const std::size_t characters =
+        static_cast<std::size_t>(std::count_if(text.begin(), text.end(), begins));
     std::string quoted = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (begins(text[i]) && shown++ == kQuotedCharacters) break;
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
         if (byte < 32 || byte == 127) {
             quoted += "\\x";
             quoted += kHex[byte >> 4];
             quoted += kHex[byte & 15];
+        } else if (byte == 0xC2 && (next & 0xE0) == 0x80) {  // U+0080 to U+009F, C1 controls
+            quoted += "\\u00";
+            quoted += kHex[next >> 4];
+            quoted += kHex[next & 15];
+            ++i;
         } else {
-            quoted += c;
+            quoted += text[i];
         }
     }
-    return quoted + "\"";
+    if (characters <= kQuotedCharacters) return quoted + "\"";
+    return quoted + "\xE2\x80\xA6\" (" + std::to_string(characters) + " characters)";
 }
 
 std::string TypeList() {

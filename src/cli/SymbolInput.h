@@ -1,6 +1,7 @@
 // One symbol's inputs as the command line and batch rows give them, checked into a request.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -16,8 +17,14 @@ struct InputError {
 
 [[noreturn]] void Fail(std::string message);
 
-// Quotes a user's text for a message; control characters become \xNN so that a message always
-// stays on one line and cannot move the terminal's cursor.
+// How many characters of a value a message shows at most.
+inline constexpr std::size_t kQuotedCharacters = 40;
+
+// Quotes a user's text for a message; control characters become \xNN (C1 controls \u00NN) so
+// that a message always stays on one line and cannot move the terminal's cursor. A longer value is
+// cut after its first kQuotedCharacters characters and followed by its length, "AAAA…" (131072
+// characters), so that no message repeats a huge value. Every message about a value, batch rows
+// included, quotes it with this.
 std::string Quoted(const std::string& text);
 
 // The symbol's inputs as text; an absent value takes the symbology's default.

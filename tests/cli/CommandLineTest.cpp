@@ -1,16 +1,25 @@
 // quillmark-render's forgiving inputs, its picture formats read back, batches and exit statuses.
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/BatchFile.h"
 #include "cli/RenderCommand.h"
+#include "cli/SymbolInput.h"
 
 namespace quillmark {
 namespace {
@@ -204,67 +213,69 @@ TEST(CommandLine, VerifyCatchesASymbolThatDoesNotScan) {
     EXPECT_NE(run.err.find("nothing read (expected 4006381333931)"), std::string::npos) << run.err;
 }
 
-std::string BatchFile(const QTemporaryDir& dir, const std::string& body) {
-    const QString path = dir.filePath("rows.csv");
-    QFile file(path);
+std::string WriteFile(const std::string& path, const std::string& body) {
+    QFile file(QString::fromStdString(path));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(body.data(), static_cast<qint64>(body.size()));
-    return path.toStdString();
+    return path;
+}
+
+std::string BatchFile(const QTemporaryDir& dir, const std::string& body) {
+    return WriteFile(dir.filePath("rows.csv").toStdString(), body);
 }
 
 // Good, bad and quoted rows: the bad ones are reported by row number and the others still made.
 TEST(CommandLine, BatchMakesTheGoodRowsAndReportsTheBadOnes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const std::string d = dir.path().toStdString() + "/";
     const std::string csv =
         "\xEF\xBB\xBF"
-        "Data,Output,type\r\n"  // row 1, BOM and any case
-        "400638133393," +
-        d + "a.png,\r\n" +                               // row 2: --type, check digit
-        "\"(10)A,B\"\"C\"," + d + "b.svg,GS1-128\r\n" +  // row 3: comma and quote
-        "4006381333932," + d + "c.png,\r\n" +            // row 4: wrong check digit
-        "96385074,\"" + d + "d\ne.bmp\",EAN-8\r\n" +     // row 5: line break in a name
-        "96385074," + d + "a.png,EAN-8\r\n" +            // row 6: a.png again
-        "9638507," + d + "f.jpg\r\n" +                   // row 7: too few fields
-        "9638507," + d + "g.jpg,ean8\r\n";               // row 8
+        "Data,Output,type\r\n"                       // row 1, BOM and any case
+        "400638133393,a.png,\r\n"                    // row 2: --type, check digit
+        "\"(10)A,B\"\"C\",\"b, c.svg\",GS1-128\r\n"  // row 3: comma and quote
+        "4006381333932,c.png,\r\n"                   // row 4: wrong check digit
+        "96385074,\"d\ne.bmp\",EAN-8\r\n"            // row 5: line break in a name
+        "96385074,a.png,EAN-8\r\n"                   // row 6: a.png again
+        "9638507,f.jpg\r\n"                          // row 7: too few fields
+        "9638507,g.jpg,ean8\r\n";                    // row 8
     const CliRun run = Render({"--batch", BatchFile(dir, csv), "--type", "EAN-13", "--verify"});
     EXPECT_EQ(run.status, kExitRowsFailed);
     EXPECT_EQ(run.out, "");
     const std::string expected[] = {
         "quillmark-render: row 4: check digit of 4006381333932 should be 1, not 2\n",
-        "quillmark-render: row 6: output \"" + d + "a.png\" is already made by row 2\n",
+        "quillmark-render: row 5: output \"d\\x0Ae.bmp\" holds a control character at position "
+        "2\n",
+        "quillmark-render: row 6: output \"a.png\" is also the output of row 2\n",
         "quillmark-render: row 7: has 2 fields; the header has 3\n",
     };
     std::string reported;
     for (const std::string& line : expected) reported += line;
     EXPECT_TRUE(run.err.starts_with(reported)) << run.err;
-    EXPECT_NE(run.err.find("quillmark-render: 4 made, 3 failed, "), std::string::npos) << run.err;
-    for (const char* made : {"a.png", "b.svg", "d\ne.bmp", "g.jpg"})
+    EXPECT_NE(run.err.find("quillmark-render: 3 made, 4 failed, "), std::string::npos) << run.err;
+    for (const char* made : {"a.png", "b, c.svg", "g.jpg"})
         EXPECT_TRUE(QFile::exists(dir.filePath(made))) << made;
-    for (const char* refused : {"c.png", "f.jpg"})
+    for (const char* refused : {"c.png", "d\ne.bmp", "f.jpg"})
         EXPECT_FALSE(QFile::exists(dir.filePath(refused)));
     // The comma and the quote reached the symbol's text.
-    EXPECT_TRUE(ReadFile(dir.filePath("b.svg")).contains("(10)A,B&quot;C"));
+    EXPECT_TRUE(ReadFile(dir.filePath("b, c.svg")).contains("(10)A,B&quot;C"));
 }
 
 TEST(CommandLine, BatchExitStatuses) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const std::string d = dir.path().toStdString() + "/";
     const struct {
         std::string csv;
         Args extra;
         int status;
         std::string message;
     } cases[] = {
-        {"type,data,output\nEAN-8,9638507," + d + "ok.png\n", {}, kExitMade, "1 made, 0 failed"},
-        {"type,data,output\nEAN-8,9638507," + d + "s.png\n",
+        {"type,data,output\nEAN-8,9638507,ok.png\n", {}, kExitMade, "1 made, 0 failed"},
+        {"type,data,output\nEAN-8,9638507,s.png\n",
          {"--scale", "1.2", "--verify"},
          kExitUnverified,
-         "row 2: " + d + "s.png does not scan"},
+         "does not scan as its data"},
         {"type,data,adon,output\n", {}, kExitBadInput, "column \"adon\" is none of"},
-        {"type,data,output\nEAN-8,\"9638507," + d + "x.png\n", {}, kExitBadInput, "not valid CSV"},
+        {"type,data,output\nEAN-8,\"9638507,x.png\n", {}, kExitBadInput, "not valid CSV"},
         {"", {}, kExitBadInput, "has no header row"},
         {"type,data\nEAN-8,9638507\n", {}, kExitRowsFailed, "row 2: no output file"},
     };
@@ -328,8 +339,7 @@ TEST(CommandLine, ChecksAndWarnings) {
          "",
          {"warning: module: 1.65 dots at 5.00 dots/mm", "pass: scan-back"}},
         {{"--batch",
-          BatchFile(dir, "type,data,output\nEAN-8,9638507," + d + "g.png\nGS1-128,(10)A(21)1," + d +
-                             "h.png\n"),
+          BatchFile(dir, "type,data,output\nEAN-8,9638507,g.png\nGS1-128,(10)A(21)1,h.png\n"),
           "--check"},
          kExitCheckFailed,
          "quillmark-render: row 3: warning: AI (10): no {FNC1}",
@@ -355,6 +365,267 @@ TEST(CommandLine, ChecksAndWarnings) {
     // The pictures are made whatever the checks say.
     for (const char* made : {"a.png", "d.png", "e.png", "g.png", "h.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(made))) << made;
+}
+
+// Output cells are taken from the batch file's folder, not the current one, and may not leave it
+// or hide a control character in a name.
+TEST(CommandLine, BatchOutputsStayInTheBatchFilesFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string root = dir.path().toStdString() + "/";
+    ASSERT_TRUE(QDir(dir.path()).mkpath("csv/x"));
+    ASSERT_EQ(symlink("csv", (root + "linked").c_str()), 0);
+    const struct {
+        std::string cell;
+        Args extra;
+        std::string refusal;  // what row 2's message says; empty when the picture is made
+        std::string file;     // from root: the file the row makes, or must not make
+    } cases[] = {
+        {"a.png", {}, "", "csv/a.png"},
+        {"x/../b.png", {}, "", "csv/b.png"},
+        {"../up.png", {}, "output \"../up.png\" climbs out of the batch file's folder", "up.png"},
+        {"x/../../up.png", {"--allow-outside"}, "", "up.png"},
+        {root + "abs.png",
+         {},
+         "output " + Quoted(root + "abs.png") + " is an absolute path outside the batch file's",
+         "abs.png"},
+        {root + "abs.png", {"--allow-outside"}, "", "abs.png"},
+        {root + "csv/x/../in.png", {}, "", "csv/in.png"},
+        {root + "linked/in2.png", {}, "", "csv/in2.png"},  // linked is a link to csv
+        {std::string("nul3\0.png", 9),
+         {},
+         "output \"nul3\\x00.png\" holds a control character at position 5",
+         "csv/nul3"},
+        {"esc\x1B[2J.png",
+         {},
+         "output \"esc\\x1B[2J.png\" holds a control character at position 4",
+         "csv/esc\x1B[2J.png"},
+        {"c1\xC2\x9B"
+         "2J.png",
+         {},
+         "output \"c1\\u009B2J.png\" holds a control character at position 3",
+         "csv/c1\xC2\x9B"
+         "2J.png"},
+        {"x/..", {}, "output \"x/..\" names a folder, not a file", "csv/x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Quoted(c.cell) + (c.extra.empty() ? "" : " " + c.extra[0]));
+        QFile::remove(QString::fromStdString(root + c.file));
+        Args args = {"--batch", WriteFile(root + "csv/rows.csv",
+                                          "type,data,output\nEAN-8,9638507,\"" + c.cell + "\"\n")};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const CliRun run = Render(args);
+        if (c.refusal.empty()) {
+            EXPECT_EQ(run.status, kExitMade) << run.err;
+            EXPECT_TRUE(QFileInfo(QString::fromStdString(root + c.file)).isFile());
+        } else {
+            EXPECT_EQ(run.status, kExitRowsFailed);
+            EXPECT_NE(run.err.find("quillmark-render: row 2: " + c.refusal), std::string::npos)
+                << run.err;
+            EXPECT_FALSE(QFileInfo(QString::fromStdString(root + c.file)).isFile());
+        }
+    }
+}
+
+// Two rows naming one file by different paths: the later one is refused and the earlier one's
+// picture is the file left.
+TEST(CommandLine, BatchRefusesASecondRowWritingTheSameFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string root = dir.path().toStdString() + "/";
+    const std::string reference = root + "reference.png";
+    ASSERT_EQ(Render({"--type", "EAN-8", "--data", "9638507", "-o", reference}).status, kExitMade);
+    const QByteArray picture = ReadFile(QString::fromStdString(reference));
+    ASSERT_FALSE(picture.isEmpty());
+    const struct {
+        std::string first;
+        std::string second;
+    } cases[] = {
+        {"real/a.png", "link/a.png"},  // link is a link to the folder real
+        {"b.png", "./x/../b.png"},
+        {"old.png", "hard.png"},  // a hard link to old.png
+        {"old.png", "soft.png"},  // a symbolic link to old.png
+    };
+    int index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first + " " + c.second);
+        const std::string folder = root + std::to_string(++index) + "/";
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder + "real")));
+        ASSERT_EQ(symlink("real", (folder + "link").c_str()), 0);
+        ASSERT_EQ(Render({"--type", "EAN-8", "--data", "1234565", "-o", folder + "old.png"}).status,
+                  kExitMade);
+        ASSERT_EQ(link((folder + "old.png").c_str(), (folder + "hard.png").c_str()), 0);
+        ASSERT_EQ(symlink("old.png", (folder + "soft.png").c_str()), 0);
+        const CliRun run =
+            Render({"--batch",
+                    WriteFile(folder + "rows.csv", "type,data,output\nEAN-8,9638507," + c.first +
+                                                       "\nEAN-8,5512345," + c.second + "\n")});
+        EXPECT_EQ(run.status, kExitRowsFailed);
+        EXPECT_NE(
+            run.err.find("row 3: output " + Quoted(c.second) + " is also the output of row 2"),
+            std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("1 made, 1 failed"), std::string::npos) << run.err;
+        EXPECT_EQ(ReadFile(QString::fromStdString(folder + c.first)), picture);
+    }
+}
+
+// A batch replaces an existing file only with a picture of the format its name says.
+TEST(CommandLine, BatchReplacesOnlyPicturesUnlessForced) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray kept = "keep me\n";
+    const struct {
+        std::string existing;  // made first, holding kept
+        std::string cell;      // a link to existing when different
+        Args extra;
+        bool replaced;
+    } cases[] = {
+        {".bashrc", ".bashrc", {"--format", "png"}, false},
+        {"notes.txt", "notes.txt", {"--format", "png"}, false},
+        {"notes.txt", "notes.txt", {"--format", "png", "--force"}, true},
+        {"old.PNG", "old.PNG", {}, true},
+        {"old.jpeg", "old.jpeg", {"--format", "jpg"}, true},
+        {"doc.txt", "pic.png", {}, false},  // pic.png is a link to doc.txt
+        {"pic.svg", "pic.png", {}, false},  // a PNG would go into pic.svg
+        {"doc.txt", "pic.png", {"--force"}, true},
+    };
+    int index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell + (c.extra.empty() ? "" : " " + c.extra.back()));
+        const std::string folder = dir.path().toStdString() + "/" + std::to_string(++index) + "/";
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+        WriteFile(folder + c.existing, kept.toStdString());
+        if (c.cell != c.existing) {
+            ASSERT_EQ(symlink(c.existing.c_str(), (folder + c.cell).c_str()), 0);
+        }
+        Args args = {"--batch", WriteFile(folder + "rows.csv",
+                                          "type,data,output\nEAN-8,9638507," + c.cell + "\n")};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const CliRun run = Render(args);
+        const QByteArray after = ReadFile(QString::fromStdString(folder + c.existing));
+        if (c.replaced) {
+            EXPECT_EQ(run.status, kExitMade) << run.err;
+            EXPECT_NE(after, kept);
+        } else {
+            EXPECT_EQ(run.status, kExitRowsFailed);
+            EXPECT_NE(run.err.find("row 2: output " + Quoted(c.cell) +
+                                   " exists and is not a picture of its format"),
+                      std::string::npos)
+                << run.err;
+            EXPECT_EQ(after, kept);
+        }
+    }
+}
+
+// Messages show the first 40 characters of a value and its length, never the whole of it.
+TEST(CommandLine, QuotedValuesAreCut) {
+    const std::string cyrillic = "\xD0\xAF";  // one character, two bytes
+    std::string forty;
+    for (int i = 0; i < 40; ++i) forty += cyrillic;
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "\"\""},
+        {std::string(40, 'A'), "\"" + std::string(40, 'A') + "\""},
+        {std::string(41, 'A'), "\"" + std::string(40, 'A') + "\u2026\" (41 characters)"},
+        {std::string(131072, 'A'), "\"" + std::string(40, 'A') + "\u2026\" (131072 characters)"},
+        {forty, "\"" + forty + "\""},
+        {forty + "!", "\"" + forty + "\u2026\" (41 characters)"},
+        {std::string("a\0b\n", 4), "\"a\\x00b\\x0A\""},
+        {"\xC2\x9B"
+         "2J\xC2\xA0",
+         "\"\\u009B2J\xC2\xA0\""},  // CSI escaped, a no-break space kept
+    };
+    for (const auto& [text, quoted] : cases) EXPECT_EQ(Quoted(text), quoted) << text.size();
+}
+
+// A row longer than the limit refuses the whole file at once; a long cell within it is quoted
+// cut in its row's message.
+TEST(CommandLine, BatchRefusesRowsOverTheLimit) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    std::string lines;  // a quoted cell of short lines, longer than a row may be
+    while (lines.size() <= kMaxBatchRowBytes) lines += std::string(39, 'L') + "\n";
+    const struct {
+        std::string csv;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"type,data,output\nEAN-8," + std::string(kMaxBatchRowBytes, 'A') + ",a.png\n",
+         kExitBadInput, "rows.csv\" is refused: row 2 is longer than 64 KiB\n"},
+        {"type,data,output\nEAN-8,9638507,a.png\n\nEAN-8,\"" + lines + "\",b.png\n", kExitBadInput,
+         "row 3 is longer than 64 KiB"},
+        {"type,output," + std::string(kMaxBatchRowBytes, ',') + "\n", kExitBadInput,
+         "row 1 is longer than 64 KiB"},
+        {"type,data,output\nEAN-8," + std::string(60000, 'A') + ",a.png\n", kExitRowsFailed,
+         "row 2: --data \"" + std::string(40, 'A') + "\u2026\" (60000 characters) holds"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliRun run = Render({"--batch", BatchFile(dir, c.csv)});
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_LT(run.err.size(), 400u) << run.err;
+        for (const char* refused : {"a.png", "b.png"})
+            EXPECT_FALSE(QFile::exists(dir.filePath(refused)));
+    }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double kSlowdown = 5;  // AddressSanitizer's checks and start-up
+#else
+constexpr double kSlowdown = 1;
+#endif
+
+struct ProgramRun {
+    int status = -1;
+    long peakKiB = 0;
+    double seconds = 0;
+    std::string err;
+};
+
+// The built quillmark-render itself on a batch file, timed and its peak memory taken from the
+// kernel's account of it, through cli_peak_memory.
+ProgramRun RunBatchProgram(const std::string& csv, const QTemporaryDir& dir) {
+    const std::string errors = dir.filePath("err.txt").toStdString();
+    const std::string command = std::string(QUILLMARK_PEAK_MEMORY) + " '" + errors + "' '" +
+                                QUILLMARK_RENDER_PROGRAM + "' --batch '" + csv + "'";
+    ProgramRun run;
+    std::FILE* report = popen(command.c_str(), "r");
+    if (report == nullptr) return run;
+    if (std::fscanf(report, "%d %ld %lf", &run.status, &run.peakKiB, &run.seconds) != 3)
+        run.status = -1;
+    pclose(report);
+    run.err = ReadFile(QString::fromStdString(errors)).toStdString();
+    return run;
+}
+
+// One line of 100 MiB, in a plain field, as empty fields and inside quotes: refused at once,
+// in little memory, with a short message.
+TEST(CommandLine, BatchRefusesAHugeLineQuicklyInLittleMemory) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string csv = dir.filePath("huge.csv").toStdString();
+    const std::pair<std::string, char> lines[] = {{"type,data,output\nEAN-8,", 'A'},
+                                                  {"type,data,output\n", ','},
+                                                  {"type,data,output\n\"", '"'}};
+    for (const auto& [start, filler] : lines) {
+        SCOPED_TRACE(filler);
+        {
+            std::ofstream file(csv, std::ios::binary);
+            file << start;
+            const std::string piece(1 << 20, filler);
+            for (int i = 0; i < 100; ++i) file << piece;
+            file << "\n";
+            ASSERT_TRUE(file.good());
+        }
+        const ProgramRun run = RunBatchProgram(csv, dir);
+        EXPECT_EQ(run.status, kExitBadInput) << run.err;
+        EXPECT_NE(run.err.find("is refused: row 2 is longer than 64 KiB\n"), std::string::npos)
+            << run.err;
+        EXPECT_LT(run.err.size(), 200u);
+        EXPECT_LT(run.seconds, 1.0 * kSlowdown) << run.seconds;
+        EXPECT_LT(run.peakKiB, 100 * 1024) << run.peakKiB;
+    }
 }
 
 }  // namespace
