@@ -20,7 +20,9 @@
 #include "output/PictureWriter.h"
 #include "output/PrintSymbol.h"
 #include "output/SymbolMimeData.h"
+#include "output/TemporaryFolder.h"
 #include "symbol/SymbolRequest.h"
+#include "verify/ScanBack.h"
 
 namespace quillmark {
 namespace {
@@ -189,10 +191,14 @@ bool WindowCommands::ExportOffice(const QString& suffix, const QString& mimeType
                                   std::string (*save)(const QImage&, double, const QString&)) {
     const SymbolPicture picture = Picture();
     if (picture.image.isNull()) return false;
-    const QString path = FreshTemporaryPath(suffix);
+    const TemporaryFolder folder = WindowTemporaryFolder();
+    const QString path =
+        folder.problem.isEmpty() ? FreshTemporaryPath(suffix, folder.path) : QString();
     if (path.isEmpty()) {
-        reportError(&window_, Tr("Во временной папке %1 не удалось создать файл.")
-                                  .arg(QDir::toNativeSeparators(QDir::tempPath())));
+        QString message = Tr("Во временной папке %1 не удалось создать файл.")
+                              .arg(QDir::toNativeSeparators(folder.path));
+        if (!folder.problem.isEmpty()) message += u'\n' + folder.problem;
+        reportError(&window_, message);
         return false;
     }
     const std::string error = save(picture.image, window_.Resolution(), path);

@@ -21,6 +21,7 @@
 #include "output/AtomicFile.h"
 #include "output/ImagePng.h"
 #include "output/PictureWriter.h"
+#include "output/TemporaryFolder.h"
 
 namespace quillmark {
 namespace {
@@ -228,8 +229,14 @@ std::string SaveXlsx(const QImage& picture, double dotsPerMm, const QString& pat
     return WriteFileAtomically(path, written.readAll());
 }
 
-QString FreshTemporaryPath(const QString& suffix) {
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillmark-XXXXXX.") + suffix);
+QString FreshTemporaryPath(const QString& suffix, const QString& folder) {
+    QString where = folder;
+    if (where.isEmpty()) {
+        const TemporaryFolder temporary = WindowTemporaryFolder();
+        if (!temporary.problem.isEmpty()) return {};
+        where = temporary.path;
+    }
+    QTemporaryFile file(where + QStringLiteral("/quillmark-XXXXXX.") + suffix);
     file.setAutoRemove(false);
     if (!file.open()) return {};
     return file.fileName();

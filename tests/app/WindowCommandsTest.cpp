@@ -31,6 +31,7 @@
 #include "app/PreviewWidget.h"
 #include "app/WindowCommands.h"
 #include "output/OfficePackage.h"
+#include "output/TemporaryFolder.h"
 #include "support/ZXingDecode.h"
 
 using quillmark::TMainForm;
@@ -138,7 +139,13 @@ class WindowCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        // The window's temporary folder: a private one in a runtime folder of the test's own.
+        QVERIFY(runtime_.isValid());
+        qunsetenv("TEMP");
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8());
+    }
 
     // "(01)" with 13 typed digits, FNC1, "(10)" with ABC123: one GS1 symbol in the preview.
     void elementStringsThroughTheDialog() {
@@ -318,7 +325,7 @@ private slots:
         QVERIFY(opened[0] != opened[1]);
         for (const QString& path : opened) {
             QVERIFY(path.endsWith(QString(QTest::currentDataTag()).left(4)));
-            QCOMPARE(QFileInfo(path).absolutePath(), QDir(QDir::tempPath()).absolutePath());
+            QCOMPARE(QFileInfo(path).absolutePath(), runtime_.filePath("quillmark"));
             QVERIFY(FileBytes(path).startsWith("PK"));
         }
         QVERIFY(w.errors.isEmpty());
@@ -327,6 +334,56 @@ private slots:
             QVERIFY2(w.notes[i].contains(QDir::toNativeSeparators(opened[i])),
                      qPrintable(w.notes[i]));
         for (const QString& path : opened) QFile::remove(path);
+    }
+
+    // A temporary folder that is not the user's own is refused: nothing is written and the
+    // message names the folder and why.
+    void officeFolderRefused() {
+        const QString folder = runtime_.filePath("quillmark");
+        QDir(folder).removeRecursively();
+        const QTemporaryDir elsewhere;
+        QVERIFY(QFile::link(elsewhere.path(), folder));
+        Window w;
+        int opened = 0;
+        w.commands.openDocument = [&](const QString&, const QString&) { return ++opened, true; };
+        const bool exported = w.commands.ExportWord() || w.commands.ExportExcel();
+        QFile::remove(folder);
+        QVERIFY(!exported);
+        QCOMPARE(opened, 0);
+        QCOMPARE(w.errors.size(), 2);
+        for (const QString& error : w.errors)
+            QVERIFY2(error.startsWith(QString("Во временной папке %1 не удалось создать файл.")
+                                          .arg(QDir::toNativeSeparators(folder))) &&
+                         error.contains("символическая ссылка"),
+                     qPrintable(error));
+        QVERIFY(QDir(elsewhere.path()).isEmpty());
+    }
+
+    // Help goes to the folder the office files go to; where nothing opens the page, the user
+    // learns where it is.
+    void helpInTheOfficeFolder_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("opened") << true;
+        QTest::newRow("nothing opens it") << false;
+    }
+    void helpInTheOfficeFolder() {
+        QFETCH(bool, opens);
+        Window w;
+        QList<QUrl> urls;
+        w.commands.openUrl = [&](const QUrl& url) { return urls << url, opens; };
+        QString office;
+        w.commands.openDocument = [&](const QString& path, const QString&) {
+            office = path;
+            return true;
+        };
+        QVERIFY(w.commands.Help() && w.commands.ExportWord());
+        const QString page = runtime_.filePath("quillmark/HelpRus.html");
+        QCOMPARE(urls, QList<QUrl>{QUrl::fromLocalFile(page)});
+        QCOMPARE(QFileInfo(office).path(), QFileInfo(page).path());
+        QFile::remove(office);
+        QVERIFY(w.errors.isEmpty());
+        QCOMPARE(w.notes.size(), opens ? 0 : 1);
+        if (!opens) QVERIFY2(w.notes[0].contains(page), qPrintable(w.notes[0]));
     }
 
     // The printer the user set up receives the symbol; cancel prints nothing.
@@ -376,6 +433,9 @@ private slots:
         QVERIFY(!form.isVisible());
         qunsetenv("TEMP");
     }
+
+private:
+    QTemporaryDir runtime_;
 };
 
 QTEST_MAIN(WindowCommandsTest)
