@@ -1,5 +1,6 @@
 // The About box: fixed size, the configured version, the links' targets, and closing with Esc.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
@@ -94,6 +95,41 @@ private slots:
         }
         QCOMPARE(opened[1].toEncoded(), mailTarget);
         if (!mail.isEmpty()) QVERIFY(form.findChild<QLabel*>("mailLink")->text().contains(mail));
+    }
+
+    // Where nothing opens a link, the user is told what could not be opened: the help page's
+    // file, the web address, or the mail address; nothing is reported as an error.
+    void linkThatDoesNotOpenIsTold_data() {
+        QTest::addColumn<QString>("web");
+        QTest::addColumn<QString>("mail");
+        QTest::addColumn<QByteArray>("link");
+        QTest::addColumn<QString>("named");
+        const QString page = QDir::toNativeSeparators(temp_.filePath("HelpRus.html"));
+        QTest::newRow("help page") << QString() << QString() << QByteArray("webLink") << page;
+        QTest::newRow("web address") << "https://quillmark.example/" << QString()
+                                     << QByteArray("webLink") << "https://quillmark.example/";
+        QTest::newRow("mail address") << QString() << "team@quillmark.example"
+                                      << QByteArray("mailLink") << "mailto:team@quillmark.example";
+        QTest::newRow("mail, no address")
+            << QString() << QString() << QByteArray("mailLink") << "mailto:";
+    }
+    void linkThatDoesNotOpenIsTold() {
+        QFETCH(QString, web);
+        QFETCH(QString, mail);
+        QFETCH(QByteArray, link);
+        QFETCH(QString, named);
+        TAboutForm form(nullptr, AboutLinks{web, mail});
+        QStringList errors, told;
+        form.setUrlOpener([](const QUrl&) { return false; });
+        form.setErrorReporter([&](QWidget*, const QString& message) { errors << message; });
+        form.setInformationReporter([&](QWidget* parent, const QString& message) {
+            QCOMPARE(parent, &form);
+            told << message;
+        });
+        ActivateLink(form, link.constData());
+        QCOMPARE(errors, QStringList());
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].endsWith("\n" + named), qPrintable(told[0]));
     }
 
     void mailSubjectIsPercentEncoded() {

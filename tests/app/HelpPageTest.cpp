@@ -234,17 +234,29 @@ private slots:
         QCOMPARE(opened, 0);
     }
 
+    // The written page is opened; where nothing opens it, the user is told where it is.
+    void commandOpensWrittenPage_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("opened") << true;
+        QTest::newRow("nothing opens it") << false;
+    }
     void commandOpensWrittenPage() {
+        QFETCH(bool, opens);
         const QTemporaryDir folder;
         SetTemp(folder.path() + "/");
         QList<QUrl> opened;
         int reported = 0;
+        QStringList told;
         QVERIFY(quillmark::OpenHelpPage(
-            nullptr, [&](const QUrl& url) { return opened << url, true; },
-            [&](QWidget*, const QString&) { ++reported; }));
-        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder.path() + "/HelpRus.html")});
+            nullptr, [&](const QUrl& url) { return opened << url, opens; },
+            [&](QWidget*, const QString&) { ++reported; },
+            [&](QWidget*, const QString& message) { told << message; }));
+        const QString page = folder.path() + "/HelpRus.html";
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(page)});
         QCOMPARE(reported, 0);
-        QCOMPARE(ReadAll(opened.front().toLocalFile()), HelpPageBytes());
+        QCOMPARE(told.size(), opens ? 0 : 1);
+        if (!opens) QVERIFY2(told[0].contains(QDir::toNativeSeparators(page)), qPrintable(told[0]));
+        QCOMPARE(ReadAll(page), HelpPageBytes());
     }
 
     // Every byte is Windows-1251 and the page is the template with its placeholders filled.

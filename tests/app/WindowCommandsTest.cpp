@@ -127,9 +127,12 @@ struct Window {
     WindowCommands& commands = form.Commands();
     QStringList errors;
     QStringList notes;
+    QStringList questions;
     Window() {
         commands.reportError = [this](QWidget*, const QString& m) { errors << m; };
         commands.reportInformation = [this](QWidget*, const QString& m) { notes << m; };
+        // Questions are answered yes, and recorded; a test that has none to ask checks them.
+        commands.ask = [this](QWidget*, const QString& q) { return questions << q, true; };
     }
 };
 
@@ -213,6 +216,7 @@ private slots:
 
         QCOMPARE(asked, 1);
         QCOMPARE(w.errors, QStringList());
+        QCOMPARE(w.questions, QStringList());
         const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         if (written.isEmpty()) {
             QVERIFY(files.isEmpty());
@@ -261,6 +265,46 @@ private slots:
         QCOMPARE(FileBytes(dir.filePath("label.bmp")), keep);
         QCOMPARE(FileBytes(dir.filePath("label.jpg")), keep);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // A picture that does not read back at the chosen density is saved only when the user says
+    // so; one that reads is saved without a question.
+    void saveAsksAboutUnreadablePicture_data() {
+        QTest::addColumn<int>("resolution");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("3 dots/mm, no") << 3 << false << true << false;
+        QTest::newRow("3 dots/mm, yes") << 3 << true << true << true;
+        QTest::newRow("1 dot/mm, no") << 1 << false << true << false;
+        QTest::newRow("1 dot/mm, yes") << 1 << true << true << true;
+        QTest::newRow("12 dots/mm reads") << 12 << false << false << true;
+    }
+    void saveAsksAboutUnreadablePicture() {
+        QFETCH(int, resolution);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        Window w;
+        ShowTab(w.form, 0);
+        Child<QSpinBox>(w.form, "Resolution")->setValue(resolution);
+        QStringList questions;
+        w.commands.ask = [&](QWidget* parent, const QString& question) {
+            if (parent == &w.form) questions << question;
+            return answer;
+        };
+        int chosen = 0;
+        w.commands.choosePictureFile = [&](QWidget*) {
+            ++chosen;
+            return quillmark::PictureChoice{dir.filePath("a.bmp"), quillmark::PictureFilters()[0]};
+        };
+        QCOMPARE(w.commands.SaveAs(), written);
+        QCOMPARE(questions, asked ? QStringList{"Символ не читается при этой четкости. Сохранить?"}
+                                  : QStringList());
+        QCOMPARE(chosen, written ? 1 : 0);
+        QCOMPARE(QFile::exists(dir.filePath("a.bmp")), written);
+        QVERIFY(w.errors.isEmpty());
     }
 
     // A picture too large to hold is refused with a message before anything is made or asked.
