@@ -113,13 +113,19 @@ void TAboutForm::setErrorReporter(quillmark::ErrorReporter reporter) {
     reporter_ = std::move(reporter);
 }
 
+void TAboutForm::setInformationReporter(quillmark::ErrorReporter reporter) {
+    informer_ = std::move(reporter);
+}
+
 void TAboutForm::WebLinkActivated() {
     if (links_.web.isEmpty())
-        quillmark::OpenHelpPage(this, opener_, reporter_);
+        quillmark::OpenHelpPage(this, opener_, reporter_, informer_);
     else
-        opener_(QUrl(links_.web));
+        quillmark::OpenLink(this, QUrl(links_.web), opener_, informer_);
 }
 
 void TAboutForm::MailLinkActivated() {
-    opener_(quillmark::AboutMailUrl(links_.mail, QString::fromUtf8(kQuillmarkVersion)));
+    quillmark::OpenLink(this,
+                        quillmark::AboutMailUrl(links_.mail, QString::fromUtf8(kQuillmarkVersion)),
+                        opener_, informer_);
 }

@@ -37,6 +37,8 @@ public:
     // Every link goes through these; the defaults are the desktop and a critical message box.
     void setUrlOpener(quillmark::UrlOpener opener);
     void setErrorReporter(quillmark::ErrorReporter reporter);
+    // Tells where the help page is, or which link, when nothing opened it.
+    void setInformationReporter(quillmark::ErrorReporter reporter);
 
 private:
     void WebLinkActivated();
@@ -45,4 +47,5 @@ private:
     quillmark::AboutLinks links_;
     quillmark::UrlOpener opener_ = quillmark::OpenWithDesktop;
     quillmark::ErrorReporter reporter_ = quillmark::ShowCriticalMessage;
+    quillmark::ErrorReporter informer_ = quillmark::ShowInformationMessage;
 };

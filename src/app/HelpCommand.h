@@ -14,16 +14,25 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 // Tells the user that a command failed.
 using ErrorReporter = std::function<void(QWidget* parent, const QString& message)>;
 
-// QDesktopServices::openUrl. Its result is ignored by the commands: it can report success
-// although nothing opened, and the user sees either way.
+// QDesktopServices::openUrl. It can report success although nothing opened; when it reports
+// failure the commands tell the user what could not be opened.
 bool OpenWithDesktop(const QUrl& url);
 
 // A critical message box titled "Quillmark".
 void ShowCriticalMessage(QWidget* parent, const QString& message);
+// An information message box titled "Quillmark".
+void ShowInformationMessage(QWidget* parent, const QString& message);
 
 // Writes the help page to the temporary folder and opens it. When it cannot be written, reports
-// the system's message and opens nothing. Returns whether the page was written.
+// the reason as an error and opens nothing; when it is written but does not open, tells where it
+// is. Returns whether the page was written.
 bool OpenHelpPage(QWidget* parent, const UrlOpener& open = OpenWithDesktop,
-                  const ErrorReporter& report = ShowCriticalMessage);
+                  const ErrorReporter& report = ShowCriticalMessage,
+                  const ErrorReporter& inform = ShowInformationMessage);
+
+// Opens a link (a web address, a new message); when that fails, tells the user which link.
+// Returns whether it opened.
+bool OpenLink(QWidget* parent, const QUrl& url, const UrlOpener& open = OpenWithDesktop,
+              const ErrorReporter& inform = ShowInformationMessage);
 
 }  // namespace quillmark

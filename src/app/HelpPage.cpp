@@ -4,8 +4,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QtGlobal>
+
+#include <string>
+
+#include "output/AtomicFile.h"
+#include "output/TemporaryFolder.h"
 
 // The resource lives in a static library; naming its initialiser links it in and registers it.
 static void RegisterHelpResource() {
@@ -22,23 +26,46 @@ QByteArray HelpPageBytes() {
     return resource.readAll();
 }
 
+namespace {
+
+QString PagePath(const QString& folder) {
+    return folder + QStringLiteral("/HelpRus.html");
+}
+
+// The writer's reason without its "cannot write "<path>": " prefix, which the message has.
+QString WriterReason(const std::string& message, const QString& path) {
+    const std::string prefix = CannotWrite(QFile::encodeName(path).toStdString(), "");
+    const bool prefixed = message.compare(0, prefix.size(), prefix) == 0;
+    return QString::fromLocal8Bit(prefixed ? message.substr(prefix.size()) : message);
+}
+
+}  // namespace
+
 QString HelpPagePath() {
-    QString folder = qEnvironmentVariable("TEMP");
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    if (!folder.endsWith(u'/') && !folder.endsWith(QDir::separator())) folder += QDir::separator();
-    return folder + QStringLiteral("HelpRus.html");
+    return PagePath(WindowTemporaryFolder().path);
 }
 
 QString WriteHelpPage(QString* error) {
-    const QString path = HelpPagePath();
+    const TemporaryFolder folder = WindowTemporaryFolder();
+    const QString path = PagePath(folder.path);
     const QByteArray bytes = HelpPageBytes();
-    QSaveFile file(path);
     QString reason;
-    if (bytes.isEmpty())
+    if (bytes.isEmpty()) {
         reason = QCoreApplication::translate("HelpPage", "Справка отсутствует в программе.");
-    else if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-             !file.commit())
-        reason = file.errorString();
+    } else if (!folder.problem.isEmpty()) {
+        reason = QCoreApplication::translate("HelpPage", "Папка %1 не годится: %2")
+                     .arg(QDir::toNativeSeparators(folder.path), folder.problem);
+    } else {
+        // Checked here whatever the writer does with links and other users' files: the page
+        // never goes through a link planted at its name, nor into another user's file.
+        reason = ForeignFileProblem(path);
+        if (reason.isEmpty()) {
+            const std::string written = WriteFileAtomically(
+                QFile::encodeName(path).toStdString(),
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            if (!written.empty()) reason = WriterReason(written, path);
+        }
+    }
     if (reason.isEmpty()) return path;
     if (error != nullptr)
         *error = QCoreApplication::translate("HelpPage", "Не удаётся создать файл \"%1\".\n%2")

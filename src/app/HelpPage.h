@@ -12,13 +12,15 @@ inline constexpr char kHelpResourcePath[] = ":/HELPRUS";
 // The page's bytes; empty only if the resource is missing from the build.
 QByteArray HelpPageBytes();
 
-// TEMP (the system's temporary folder when TEMP is unset or empty), a separator when the value
-// does not end in one, then "HelpRus.html".
+// "HelpRus.html" in the window's temporary folder (WindowTemporaryFolder: TEMP when set, else a
+// folder of the user's own).
 QString HelpPagePath();
 
-// Writes the page to HelpPagePath(), replacing any earlier file in one step, and returns the path.
-// On failure returns an empty string, leaves an earlier file as it was and, when error is given,
-// sets it to a message naming the file and the system's reason.
+// Writes the page to HelpPagePath() with the atomic writer, replacing an earlier page of the
+// user's in one step, and returns the path. A symbolic link or another user's file at that path
+// is refused and left as it is, as is a temporary folder that is refused. On failure returns an
+// empty string, leaves an earlier file as it was and, when error is given, sets it to a message
+// naming the file and the reason.
 QString WriteHelpPage(QString* error);
 
 }  // namespace quillmark

@@ -20,7 +20,9 @@
 #include "output/PictureWriter.h"
 #include "output/PrintSymbol.h"
 #include "output/SymbolMimeData.h"
+#include "output/TemporaryFolder.h"
 #include "symbol/SymbolRequest.h"
+#include "verify/ScanBack.h"
 
 namespace quillmark {
 namespace {
@@ -50,8 +52,16 @@ bool AskPrinter(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void ShowInformationMessage(QWidget* parent, const QString& message) {
-    QMessageBox::information(parent, QStringLiteral("Quillmark"), message);
+bool AskYesNo(QWidget* parent, const QString& question) {
+    return QMessageBox::question(parent, QStringLiteral("Quillmark"), question,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Whether the symbol as saved at dotsPerMm reads back as intended, by the scan-back of the
+// window's verdict line. A symbol without an expected reading is not questioned.
+bool ReadsBack(const SymbolRequest& request, double dotsPerMm, const SymbolStyle& style) {
+    if (!ExpectedScanText(request)) return true;
+    return ScanBackSymbol(request, dotsPerMm, style).outcome == ScanOutcome::Read;
 }
 
 // The symbol's renderer at any scale, for the printer's resolution.
@@ -115,6 +125,7 @@ WindowCommands::WindowCommands(TMainForm& window)
       }),
       openUrl([](const QUrl& url) { return OpenWithDesktop(url); }),
       reportInformation(ShowInformationMessage),
+      ask(AskYesNo),
       window_(window),
       about_(new TAboutForm(&window)),
       aiForm_(new TAIForm(&window)) {
@@ -123,6 +134,8 @@ WindowCommands::WindowCommands(TMainForm& window)
     about_->setUrlOpener([this](const QUrl& url) { return openUrl(url); });
     about_->setErrorReporter(
         [this](QWidget* parent, const QString& message) { reportError(parent, message); });
+    about_->setInformationReporter(
+        [this](QWidget* parent, const QString& message) { reportInformation(parent, message); });
 }
 
 std::optional<QString> WindowCommands::AskAIText(int aiIndex) {
@@ -150,14 +163,18 @@ bool WindowCommands::SaveAs() {
         reportError(&window_, PictureProblemMessage(measured));
         return false;
     }
+    // A picture that would not read is saved only when the user says so.
+    if (!ReadsBack(window_.CurrentRequest(), scale, window_.CurrentStyle()) &&
+        !ask(&window_, Tr("Символ не читается при этой четкости. Сохранить?")))
+        return false;
     const std::optional<PictureChoice> choice = choosePictureFile(&window_);
     if (!choice || choice->path.isEmpty()) return false;
     const PictureTarget target = ResolvePictureTarget(*choice);
     // The dialog asked about the name as typed; an extension added here names another file.
     if (target.path != choice->path && QFileInfo::exists(target.path) &&
-        QMessageBox::question(&window_, QStringLiteral("Quillmark"),
-                              Tr("Файл %1 уже существует. Заменить его?")
-                                  .arg(QDir::toNativeSeparators(target.path))) != QMessageBox::Yes)
+        !ask(
+            &window_,
+            Tr("Файл %1 уже существует. Заменить его?").arg(QDir::toNativeSeparators(target.path))))
         return false;
     const SymbolPicture picture = Picture();
     if (picture.image.isNull()) return false;
@@ -189,10 +206,14 @@ bool WindowCommands::ExportOffice(const QString& suffix, const QString& mimeType
                                   std::string (*save)(const QImage&, double, const QString&)) {
     const SymbolPicture picture = Picture();
     if (picture.image.isNull()) return false;
-    const QString path = FreshTemporaryPath(suffix);
+    const TemporaryFolder folder = WindowTemporaryFolder();
+    const QString path =
+        folder.problem.isEmpty() ? FreshTemporaryPath(suffix, folder.path) : QString();
     if (path.isEmpty()) {
-        reportError(&window_, Tr("Во временной папке %1 не удалось создать файл.")
-                                  .arg(QDir::toNativeSeparators(QDir::tempPath())));
+        QString message = Tr("Во временной папке %1 не удалось создать файл.")
+                              .arg(QDir::toNativeSeparators(folder.path));
+        if (!folder.problem.isEmpty()) message += u'\n' + folder.problem;
+        reportError(&window_, message);
         return false;
     }
     const std::string error = save(picture.image, window_.Resolution(), path);
@@ -217,7 +238,7 @@ bool WindowCommands::ExportExcel() {
 }
 
 bool WindowCommands::Help() {
-    return OpenHelpPage(&window_, openUrl, reportError);
+    return OpenHelpPage(&window_, openUrl, reportError, reportInformation);
 }
 
 void WindowCommands::About() {

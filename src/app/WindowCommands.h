@@ -52,6 +52,8 @@ public:
     using PrinterSetup = std::function<bool(QWidget* parent, QPrinter& printer)>;
     // Opens a written office file with the desktop's application for its type; false when none.
     using DocumentOpener = std::function<bool(const QString& path, const QString& mimeType)>;
+    // Asks the user a yes/no question; true for yes.
+    using Question = std::function<bool(QWidget* parent, const QString& question)>;
 
     // Creates the About box, then the AI dialog, both children of the window.
     explicit WindowCommands(TMainForm& window);
@@ -62,7 +64,7 @@ public:
     // The AI dialog for row aiIndex; the text to append when the user confirmed it.
     std::optional<QString> AskAIText(int aiIndex);
     // Each returns whether it produced its output (false on cancel and on failure, which has been
-    // reported).
+    // reported). SaveAs asks first whether to save a picture that does not read back.
     bool SaveAs();
     bool Print();
     bool Copy();
@@ -77,6 +79,7 @@ public:
     UrlOpener openUrl;
     ErrorReporter reportError = ShowCriticalMessage;
     ErrorReporter reportInformation;
+    Question ask;
 
 private:
     // The active tab's symbol at Resolution() dots per mm in the window's style; a null image

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -21,6 +22,7 @@
 #include "output/AtomicFile.h"
 #include "output/ImagePng.h"
 #include "output/PictureWriter.h"
+#include "output/TemporaryFolder.h"
 
 namespace quillmark {
 namespace {
@@ -163,7 +165,71 @@ QByteArray ZipInMemory(const std::vector<std::pair<const char*, QByteArray>>& pa
     return bytes;
 }
 
+// The drawing part of a workbook libxlsxwriter wrote, anchored by size in place. The reason, or
+// empty.
+QString AnchorWorkbookPictureBySize(const QString& workbookPath, std::int64_t cx, std::int64_t cy) {
+    constexpr const char* kDrawing = "xl/drawings/drawing1.xml";
+    int code = 0;
+    zip_t* archive = zip_open(QFile::encodeName(workbookPath).constData(), 0, &code);
+    if (!archive) {
+        zip_error_t error;
+        zip_error_init_with_code(&error, code);
+        const QString reason = ZipMessage(&error);
+        zip_error_fini(&error);
+        return reason;
+    }
+    QString reason;
+    QByteArray drawing;
+    zip_stat_t stat;
+    zip_file_t* file = zip_stat(archive, kDrawing, 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE)
+                           ? zip_fopen(archive, kDrawing, 0)
+                           : nullptr;
+    if (file) {
+        drawing.resize(static_cast<qsizetype>(stat.size));
+        if (zip_fread(file, drawing.data(), stat.size) != static_cast<zip_int64_t>(stat.size))
+            drawing.clear();
+        zip_fclose(file);
+    }
+    // The source takes the bytes without copying them: they live until the archive is closed.
+    const QByteArray anchored = AnchorPictureBySize(drawing, cx, cy);
+    zip_source_t* source = anchored.isEmpty()
+                               ? nullptr
+                               : zip_source_buffer(archive, anchored.constData(),
+                                                   static_cast<zip_uint64_t>(anchored.size()), 0);
+    if (!source) {
+        reason = QStringLiteral("the workbook's drawing could not be anchored");
+    } else if (zip_file_add(archive, kDrawing, source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
+        zip_source_free(source);
+        reason = QString::fromLocal8Bit(zip_strerror(archive));
+    } else if (zip_close(archive) != 0) {
+        reason = QString::fromLocal8Bit(zip_strerror(archive));
+    } else {
+        return {};
+    }
+    zip_discard(archive);
+    return reason;
+}
+
 }  // namespace
+
+QByteArray AnchorPictureBySize(const QByteArray& drawing, std::int64_t cx, std::int64_t cy) {
+    QString xml = QString::fromUtf8(drawing);
+    static const QRegularExpression opening(QStringLiteral("<xdr:twoCellAnchor\\b[^>]*>"));
+    static const QRegularExpression to(QStringLiteral("<xdr:to>.*?</xdr:to>"),
+                                       QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression pictureExtent(
+        QStringLiteral("<a:ext cx=\"\\d+\" cy=\"\\d+\"/>"));
+    const QString closing = QStringLiteral("</xdr:twoCellAnchor>");
+    if (xml.count(opening) != 1 || xml.count(to) != 1 || xml.count(closing) != 1 ||
+        xml.count(pictureExtent) > 1)
+        return {};
+    const QString size = QStringLiteral("cx=\"%1\" cy=\"%2\"").arg(cx).arg(cy);
+    xml.replace(opening, QStringLiteral("<xdr:oneCellAnchor>"));
+    xml.replace(to, QStringLiteral("<xdr:ext %1/>").arg(size));
+    xml.replace(closing, QStringLiteral("</xdr:oneCellAnchor>"));
+    xml.replace(pictureExtent, QStringLiteral("<a:ext %1/>").arg(size));
+    return xml.toUtf8();
+}
 
 std::int64_t PixelsToEmu(int pixels, double dotsPerMm) {
     return std::llround(pixels / dotsPerMm * 36000.0);
@@ -223,13 +289,23 @@ std::string SaveXlsx(const QImage& picture, double dotsPerMm, const QString& pat
         return CannotWrite(path, closed != LXW_NO_ERROR && systemError != 0
                                      ? QString::fromLocal8Bit(std::strerror(systemError))
                                      : QString::fromLocal8Bit(lxw_strerror(failure)));
+    const QString anchorProblem = AnchorWorkbookPictureBySize(
+        folder.filePath("book.xlsx"), PixelsToEmu(picture.width(), dotsPerMm),
+        PixelsToEmu(picture.height(), dotsPerMm));
+    if (!anchorProblem.isEmpty()) return CannotWrite(path, anchorProblem);
     QFile written(folder.filePath("book.xlsx"));
     if (!written.open(QIODevice::ReadOnly)) return CannotWrite(path, written.errorString());
     return WriteFileAtomically(path, written.readAll());
 }
 
-QString FreshTemporaryPath(const QString& suffix) {
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillmark-XXXXXX.") + suffix);
+QString FreshTemporaryPath(const QString& suffix, const QString& folder) {
+    QString where = folder;
+    if (where.isEmpty()) {
+        const TemporaryFolder temporary = WindowTemporaryFolder();
+        if (!temporary.problem.isEmpty()) return {};
+        where = temporary.path;
+    }
+    QTemporaryFile file(where + QStringLiteral("/quillmark-XXXXXX.") + suffix);
     file.setAutoRemove(false);
     if (!file.open()) return {};
     return file.fileName();

@@ -1,5 +1,6 @@
 // The About box: fixed size, the configured version, the links' targets, and closing with Esc.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "about/AboutForm.h"
 
 using quillmark::AboutLinks;
+Q_DECLARE_METATYPE(AboutLinks)
 
 namespace {
 
@@ -94,6 +96,34 @@ private slots:
         }
         QCOMPARE(opened[1].toEncoded(), mailTarget);
         if (!mail.isEmpty()) QVERIFY(form.findChild<QLabel*>("mailLink")->text().contains(mail));
+    }
+
+    // Where nothing opens a link, the user is told what could not be opened (the help page's
+    // file, the web or the mail address) as information, not as an error.
+    void linkThatDoesNotOpenIsTold_data() {
+        QTest::addColumn<AboutLinks>("links");
+        QTest::addColumn<QByteArray>("link");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("help page") << AboutLinks{} << QByteArray("webLink")
+                                   << QDir::toNativeSeparators(temp_.filePath("HelpRus.html"));
+        QTest::newRow("web address") << AboutLinks{"https://q.example/", {}}
+                                     << QByteArray("webLink") << "https://q.example/";
+        QTest::newRow("mail address") << AboutLinks{{}, "team@q.example"} << QByteArray("mailLink")
+                                      << "mailto:team@q.example";
+    }
+    void linkThatDoesNotOpenIsTold() {
+        QFETCH(AboutLinks, links);
+        QFETCH(QByteArray, link);
+        QFETCH(QString, named);
+        TAboutForm form(nullptr, links);
+        QStringList errors, told;
+        form.setUrlOpener([](const QUrl&) { return false; });
+        form.setErrorReporter([&](QWidget*, const QString& message) { errors << message; });
+        form.setInformationReporter([&](QWidget*, const QString& message) { told << message; });
+        ActivateLink(form, link.constData());
+        QCOMPARE(errors, QStringList());
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].endsWith("\n" + named), qPrintable(told[0]));
     }
 
     void mailSubjectIsPercentEncoded() {

@@ -1,11 +1,14 @@
 // The help page: where it is written, that writing replaces or fails cleanly, and what it holds.
 #include <iconv.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <optional>
 #include <string>
 
@@ -59,6 +62,9 @@ void SetTemp(const std::optional<QString>& value) {
         qunsetenv("TEMP");
 }
 
+// An id other than the one running the tests, to own what another user would.
+constexpr uid_t kOtherUser = 65534;
+
 QString Millimetres(int pixels) {
     return QString::number(pixels / 1000.0, 'f', 2).replace(u'.', u',');
 }
@@ -76,11 +82,12 @@ class HelpPageTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        // QDir::tempPath() follows TMPDIR, so an unset or empty TEMP lands in a known folder.
-        const QString system = QDir(dir_.path()).filePath("system");
-        QVERIFY(QDir().mkpath(system));
-        qputenv("TMPDIR", system.toUtf8());
-        QCOMPARE(QDir::tempPath(), system);
+        // Without TEMP the page goes to a private folder in the runtime folder, here a known one;
+        // the system's temporary folder is not used.
+        const QString runtime = QDir(dir_.path()).filePath("run");
+        QVERIFY(QDir().mkpath(runtime));
+        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+        qputenv("TMPDIR", dir_.path().toUtf8());
         QVERIFY(HelpPageBytes().size() > 10000);
     }
 
@@ -90,8 +97,9 @@ private slots:
         const QString base = dir_.path();
         QTest::newRow("no separator") << std::optional<QString>(base) << base + "/HelpRus.html";
         QTest::newRow("separator") << std::optional<QString>(base + "/") << base + "/HelpRus.html";
-        QTest::newRow("unset") << std::optional<QString>() << base + "/system/HelpRus.html";
-        QTest::newRow("empty") << std::optional<QString>("") << base + "/system/HelpRus.html";
+        const QString private_ = base + "/run/quillmark/HelpRus.html";
+        QTest::newRow("unset") << std::optional<QString>() << private_;
+        QTest::newRow("empty") << std::optional<QString>("") << private_;
     }
     void writesWhereTempSays() {
         QFETCH(std::optional<QString>, temp);
@@ -103,6 +111,46 @@ private slots:
         QCOMPARE(WriteHelpPage(&error), expected);
         QVERIFY(error.isEmpty());
         QCOMPARE(ReadAll(expected), HelpPageBytes());
+    }
+
+    // What another user planted at the page's name is refused and left as it is: a link to the
+    // victim's file (which stays unchanged), a link to a file not made yet, another user's file.
+    // The page is never written through it.
+    void plantedPathRefused_data() {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("link to a file") << "link"
+                                        << "символическая ссылка";
+        QTest::newRow("dangling link") << "dangling"
+                                       << "символическая ссылка";
+        QTest::newRow("another user's file") << "foreign"
+                                             << "другому пользователю";
+    }
+    void plantedPathRefused() {
+        QFETCH(QString, plant);
+        QFETCH(QString, reason);
+        if (plant == "foreign" && geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        const QTemporaryDir shared, home;  // a folder every user writes to; the victim's home
+        SetTemp(shared.path());
+        const QString page = HelpPagePath(), victim = home.filePath(".bashrc");
+        const QByteArray kept = "export PATH=$HOME/bin:$PATH\n";
+        QFile file(plant == "foreign" ? page : victim);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kept) == kept.size());
+        file.close();
+        if (plant != "foreign")
+            QVERIFY(QFile::link(plant == "link" ? victim : home.filePath("new"), page));
+        else
+            QCOMPARE(chown(QFile::encodeName(page).constData(), kOtherUser, kOtherUser), 0);
+        QString error;
+        QCOMPARE(WriteHelpPage(&error), QString());
+        QVERIFY2(error.contains(QString("Не удаётся создать файл \"%1\"").arg(page)) &&
+                     error.contains(reason),
+                 qPrintable(error));
+        QCOMPARE(ReadAll(file.fileName()), kept);
+        QVERIFY(!QFile::exists(home.filePath("new")));
+        QCOMPARE(QDir(shared.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{"HelpRus.html"});
     }
 
     // A second write replaces the first file, or any other one of that name, and leaves no

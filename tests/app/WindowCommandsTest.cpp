@@ -31,6 +31,7 @@
 #include "app/PreviewWidget.h"
 #include "app/WindowCommands.h"
 #include "output/OfficePackage.h"
+#include "output/TemporaryFolder.h"
 #include "support/ZXingDecode.h"
 
 using quillmark::TMainForm;
@@ -126,9 +127,12 @@ struct Window {
     WindowCommands& commands = form.Commands();
     QStringList errors;
     QStringList notes;
+    QStringList questions;
     Window() {
         commands.reportError = [this](QWidget*, const QString& m) { errors << m; };
         commands.reportInformation = [this](QWidget*, const QString& m) { notes << m; };
+        // Questions are answered yes, and recorded; a test that has none to ask checks them.
+        commands.ask = [this](QWidget*, const QString& q) { return questions << q, true; };
     }
 };
 
@@ -138,7 +142,13 @@ class WindowCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        // The window's temporary folder: a private one in a runtime folder of the test's own.
+        QVERIFY(runtime_.isValid());
+        qunsetenv("TEMP");
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8());
+    }
 
     // "(01)" with 13 typed digits, FNC1, "(10)" with ABC123: one GS1 symbol in the preview.
     void elementStringsThroughTheDialog() {
@@ -206,6 +216,7 @@ private slots:
 
         QCOMPARE(asked, 1);
         QCOMPARE(w.errors, QStringList());
+        QCOMPARE(w.questions, QStringList());
         const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         if (written.isEmpty()) {
             QVERIFY(files.isEmpty());
@@ -254,6 +265,38 @@ private slots:
         QCOMPARE(FileBytes(dir.filePath("label.bmp")), keep);
         QCOMPARE(FileBytes(dir.filePath("label.jpg")), keep);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // A picture that does not read back at the chosen density is saved only when the user says
+    // so (and then the file is asked for); one that reads is saved without a question.
+    void saveAsksAboutUnreadablePicture_data() {
+        QTest::addColumn<int>("resolution");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        for (const int resolution : {1, 3})
+            for (const bool answer : {false, true})
+                QTest::addRow("%d dots/mm, %s", resolution, answer ? "yes" : "no")
+                    << resolution << answer << true;
+        QTest::newRow("12 dots/mm reads") << 12 << false << false;
+    }
+    void saveAsksAboutUnreadablePicture() {
+        QFETCH(int, resolution);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        QTemporaryDir dir;
+        Window w;
+        ShowTab(w.form, 0);
+        Child<QSpinBox>(w.form, "Resolution")->setValue(resolution);
+        w.commands.ask = [&](QWidget*, const QString& q) { return w.questions << q, answer; };
+        w.commands.choosePictureFile = [&](QWidget*) {
+            return quillmark::PictureChoice{dir.filePath("a.bmp"), quillmark::PictureFilters()[0]};
+        };
+        const bool written = !asked || answer;
+        QCOMPARE(w.commands.SaveAs(), written);
+        QCOMPARE(w.questions, asked
+                                  ? QStringList{"Символ не читается при этой четкости. Сохранить?"}
+                                  : QStringList());
+        QCOMPARE(QFile::exists(dir.filePath("a.bmp")), written);
     }
 
     // A picture too large to hold is refused with a message before anything is made or asked.
@@ -318,7 +361,7 @@ private slots:
         QVERIFY(opened[0] != opened[1]);
         for (const QString& path : opened) {
             QVERIFY(path.endsWith(QString(QTest::currentDataTag()).left(4)));
-            QCOMPARE(QFileInfo(path).absolutePath(), QDir(QDir::tempPath()).absolutePath());
+            QCOMPARE(QFileInfo(path).absolutePath(), runtime_.filePath("quillmark"));
             QVERIFY(FileBytes(path).startsWith("PK"));
         }
         QVERIFY(w.errors.isEmpty());
@@ -327,6 +370,25 @@ private slots:
             QVERIFY2(w.notes[i].contains(QDir::toNativeSeparators(opened[i])),
                      qPrintable(w.notes[i]));
         for (const QString& path : opened) QFile::remove(path);
+    }
+
+    // A temporary folder that is not the user's own is refused: nothing is written and the
+    // message names the folder and why.
+    void officeFolderRefused() {
+        const QString folder = runtime_.filePath("quillmark");
+        QDir(folder).removeRecursively();
+        QVERIFY(QFile::link(runtime_.path(), folder));
+        Window w;
+        const bool exported = w.commands.ExportWord() || w.commands.ExportExcel();
+        QFile::remove(folder);
+        QVERIFY(!exported);
+        QCOMPARE(w.errors.size(), 2);
+        for (const QString& error : w.errors)
+            QVERIFY2(error.startsWith(QString("Во временной папке %1 не удалось создать файл.\n")
+                                          .arg(QDir::toNativeSeparators(folder))) &&
+                         error.contains("символическая ссылка"),
+                     qPrintable(error));
+        QCOMPARE(QDir(runtime_.path()).entryList(QDir::Files), QStringList());
     }
 
     // The printer the user set up receives the symbol; cancel prints nothing.
@@ -376,6 +438,9 @@ private slots:
         QVERIFY(!form.isVisible());
         qunsetenv("TEMP");
     }
+
+private:
+    QTemporaryDir runtime_;
 };
 
 QTEST_MAIN(WindowCommandsTest)

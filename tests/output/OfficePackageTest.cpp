@@ -5,12 +5,17 @@
 #include <zip.h>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <iostream>
 #include <map>
 
 #include "output/OutputSymbols.h"
+#include "output/PdfTools.h"
+#include "output/TemporaryFolder.h"
 #include "support/GuiApp.h"
 #include "support/ZXingDecode.h"
 
@@ -71,6 +76,8 @@ TEST(OfficePackage, PackagesHoldThePictureAtPhysicalSize) {
          "a:ext",
          "xl/media/image1.png"},
     };
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
     for (const PackageCase& package : packages) {
         for (const auto& symbol : test::OutputSymbols()) {
             for (const double dotsPerMm : {4.0, 12.0, 11.811, 100.0 / 7}) {
@@ -78,7 +85,7 @@ TEST(OfficePackage, PackagesHoldThePictureAtPhysicalSize) {
                              std::to_string(dotsPerMm));
                 const QImage picture =
                     RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
-                const QString path = FreshTemporaryPath(package.suffix);
+                const QString path = FreshTemporaryPath(package.suffix, folder.path());
                 ASSERT_FALSE(path.isEmpty());
                 ASSERT_EQ(package.save(picture, dotsPerMm, path), "");
                 const auto entries = Unzip(path);
@@ -99,12 +106,95 @@ TEST(OfficePackage, PackagesHoldThePictureAtPhysicalSize) {
                 EXPECT_NEAR(static_cast<double>(extent.cy), picture.height() / dotsPerMm * 36000,
                             1.0);
                 if (package.suffix == std::string("xlsx")) {
-                    EXPECT_TRUE(entries.at(placing).contains(
-                        "<xdr:from><xdr:col>0</xdr:col><xdr:colOff>0</xdr:colOff>"
-                        "<xdr:row>0</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from>"));
+                    // Anchored at A1 by its size, whatever the widths of the columns.
+                    const QByteArray& drawing = entries.at(placing);
+                    EXPECT_TRUE(drawing.contains(
+                        "<xdr:oneCellAnchor><xdr:from><xdr:col>0</xdr:col><xdr:colOff>0</"
+                        "xdr:colOff><xdr:row>0</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from>"))
+                        << drawing.toStdString();
+                    EXPECT_FALSE(drawing.contains("twoCellAnchor"));
+                    const Extent anchor = FindExtent(drawing, "xdr:ext");
+                    EXPECT_EQ(anchor.cx, PixelsToEmu(picture.width(), dotsPerMm));
+                    EXPECT_EQ(anchor.cy, PixelsToEmu(picture.height(), dotsPerMm));
+                    EXPECT_EQ(extent.cx, anchor.cx);
+                    EXPECT_EQ(extent.cy, anchor.cy);
                 }
             }
         }
+    }
+}
+
+// Anything but exactly one two-cell anchor is refused (the one anchor is checked above).
+TEST(OfficePackage, AnchorPictureBySizeNeedsOneTwoCellAnchor) {
+    const QByteArray anchor =
+        "<xdr:twoCellAnchor><xdr:from/><xdr:to>x</xdr:to></xdr:twoCellAnchor>";
+    for (const QByteArray& drawing : {QByteArray(), QByteArray("<xdr:wsDr/>"), anchor + anchor})
+        EXPECT_EQ(AnchorPictureBySize(drawing, 1, 1), QByteArray()) << drawing.toStdString();
+    EXPECT_EQ(AnchorPictureBySize(anchor, 2, 3),
+              QByteArray("<xdr:oneCellAnchor><xdr:from/><xdr:ext cx=\"2\" cy=\"3\"/>"
+                         "</xdr:oneCellAnchor>"));
+}
+
+// The size in millimetres at which the first page of pdf places its first image; empty when it
+// cannot be measured.
+QSizeF PlacedImageMm(const QString& pdf) {
+    // pdftocairo's SVG holds the image in its pixels and the matrix that places it, exactly.
+    const QString svg = pdf + QStringLiteral(".svg");
+    QProcess convert;
+    convert.start(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), pdf, svg});
+    if (!convert.waitForFinished(60000) || convert.exitCode() != 0) return {};
+    QFile file(svg);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    const QRegularExpressionMatch image =
+        QRegularExpression(R"re(<image id="([^"]+)" width="([0-9.]+)" height="([0-9.]+)")re")
+            .match(text);
+    if (!image.hasMatch()) return {};
+    const QRegularExpressionMatch use =
+        QRegularExpression(R"re(<use xlink:href="#)re" + image.captured(1) +
+                           R"(" transform="matrix\(([-0-9.e]+),0,0,([-0-9.e]+),)")
+            .match(text);
+    if (!use.hasMatch()) return {};
+    constexpr double kMmPerPoint = 25.4 / 72;
+    return {image.captured(2).toDouble() * use.captured(1).toDouble() * kMmPerPoint,
+            image.captured(3).toDouble() * use.captured(2).toDouble() * kMmPerPoint};
+}
+
+// The picture's size in a spreadsheet program: Calc prints the workbook and Writer the document,
+// each to PDF, and the picture placed in the two is measured. Calc without Calibri's metric twin
+// sizes a picture anchored to two cells by its own column widths, not by its extent. Only where
+// LibreOffice is installed.
+TEST(OfficePackage, CalcShowsThePictureAtTheSizeWriterDoes) {
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed: the picture is not measured in "
+                        "Calc and Writer";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto symbol = test::OutputSymbols().front();
+    for (const double dotsPerMm : {12.0, 100.0 / 7}) {
+        SCOPED_TRACE(dotsPerMm);
+        const QImage picture = RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
+        const QString docx = dir.filePath("word.docx"), xlsx = dir.filePath("calc.xlsx");
+        ASSERT_EQ(SaveDocx(picture, dotsPerMm, docx), "");
+        ASSERT_EQ(SaveXlsx(picture, dotsPerMm, xlsx), "");
+        QProcess convert;
+        convert.start(soffice,
+                      {"-env:UserInstallation=file://" + dir.filePath("profile"), "--headless",
+                       "--convert-to", "pdf", "--outdir", dir.path(), docx, xlsx});
+        ASSERT_TRUE(convert.waitForFinished(300000));
+        ASSERT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+        const QSizeF expected(picture.width() / dotsPerMm, picture.height() / dotsPerMm);
+        const QSizeF writer = PlacedImageMm(dir.filePath("word.pdf"));
+        const QSizeF calc = PlacedImageMm(dir.filePath("calc.pdf"));
+        ASSERT_TRUE(writer.isValid() && calc.isValid());
+        std::cout << "picture " << expected.width() << " x " << expected.height() << " mm; Writer "
+                  << writer.width() << " x " << writer.height() << " mm; Calc " << calc.width()
+                  << " x " << calc.height() << " mm\n";
+        EXPECT_NEAR(calc.width(), writer.width(), 0.1);
+        EXPECT_NEAR(calc.height(), writer.height(), 0.1);
+        EXPECT_NEAR(writer.width(), expected.width(), 0.1);
+        EXPECT_NEAR(writer.height(), expected.height(), 0.1);
     }
 }
 
@@ -114,7 +204,7 @@ TEST(OfficePackage, EveryHandOverGetsAFreshFileInTheTemporaryFolder) {
     EXPECT_NE(first, second);
     for (const QString& path : {first, second}) {
         EXPECT_TRUE(QFileInfo::exists(path));
-        EXPECT_EQ(QFileInfo(path).absolutePath(), QDir(QDir::tempPath()).absolutePath());
+        EXPECT_EQ(QFileInfo(path).absolutePath(), WindowTemporaryFolder().path);
         EXPECT_TRUE(path.endsWith(".docx"));
         QFile::remove(path);
     }
