@@ -162,6 +162,55 @@ QString ScanText(const ScanResult& scan, const ScanExpectation& expected) {
     return Tr("Не читается");
 }
 
+QString ApplicationText(Application application) {
+    switch (application) {
+        case Application::GeneralDistribution:
+            return Tr("Общая дистрибуция и логистика");
+        case Application::RetailPOS:
+            return Tr("Розничная торговля (касса)");
+        case Application::HealthcareNonRetail:
+            break;
+    }
+    return Tr("Здравоохранение (не розница)");
+}
+
+QString SpecificationText(const SpecificationFinding& f, Application application,
+                          Symbology symbology) {
+    const QString table = Tr("по таблице GS1 «%1»").arg(ApplicationText(application));
+    const QString mend =
+        f.mendPercent == 0 ? Tr("; никакое увеличение этого символа не подходит")
+        : symbology != Symbology::UCCEAN128 ? Tr("; подходит увеличение %1 %").arg(f.mendPercent)
+        : f.vertical ? Tr("; подходит вертикальное увеличение %1 %").arg(f.mendPercent)
+                     : Tr("; подходит горизонтальное увеличение %1 %").arg(f.mendPercent);
+    switch (f.problem) {
+        case SpecificationProblem::NotListed:
+            return Tr("Таблица GS1 «%1» не предусматривает %2")
+                .arg(ApplicationText(application),
+                     QString::fromUtf8(SymbologyOf(symbology).name.data(),
+                                       static_cast<qsizetype>(SymbologyOf(symbology).name.size())));
+        case SpecificationProblem::XBelowMinimum:
+            return Tr("Модуль %1 мм меньше наименьшего %2 мм %3")
+                       .arg(Number(f.found, 3), Number(f.expected, 3), table) +
+                   mend;
+        case SpecificationProblem::XAboveMaximum:
+            return Tr("Модуль %1 мм больше наибольшего %2 мм %3")
+                       .arg(Number(f.found, 3), Number(f.expected, 3), table) +
+                   mend;
+        case SpecificationProblem::XOffTarget:
+            return Tr("Модуль %1 мм далёк от рекомендуемого %2 мм %3")
+                       .arg(Number(f.found, 3), Number(f.expected, 3), table) +
+                   mend;
+        case SpecificationProblem::BarsTooShort:
+            return Tr("Высота штрихов %1 мм меньше наименьшей %2 мм %3")
+                       .arg(Number(f.found, 2), Number(f.expected, 2), table) +
+                   mend;
+        case SpecificationProblem::QuietZone:
+            return Tr("Свободные зоны в %1 модулей меньше %2 %3")
+                .arg(Number(f.found, 0), Number(f.expected, 0), table);
+    }
+    return {};
+}
+
 QString ModuleText(const ModuleGeometry& m, double dotsPerMm) {
     QString text = Tr("Модуль %1 мм (номинал %2 мм): %3 точки при %4 точек/мм")
                        .arg(Number(m.printedMm, 3), Number(m.nominalMm, 3), Number(m.dots, 2),

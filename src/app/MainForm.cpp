@@ -28,6 +28,7 @@
 
 #include "ai/AIList.h"
 #include "ai/FieldCharacters.h"
+#include "app/CheckWording.h"
 #include "app/EditMask.h"
 #include "app/FieldLetters.h"
 #include "app/PreviewWidget.h"
@@ -370,6 +371,15 @@ void TMainForm::CreatePreview(QWidget* client) {
     Verdict = new SymbolVerdict(this);
     Verdict->setMendField(UCCEAN128_CodeValue);
     statusBar()->addWidget(Verdict, 1);
+    // What the label is for: the GS1 table the verdict holds the symbol's size to.
+    ApplicationBox = Named(new QComboBox(this), "ApplicationBox");
+    for (const Application application : {Application::GeneralDistribution, Application::RetailPOS,
+                                          Application::HealthcareNonRetail})
+        ApplicationBox->addItem(ApplicationText(application), static_cast<int>(application));
+    ApplicationBox->setToolTip(
+        tr("Для чего символ: его размеры проверяются по таблице GS1 для этого применения"));
+    statusBar()->addPermanentWidget(ApplicationBox);
+    connect(ApplicationBox, &QComboBox::currentIndexChanged, this, &TMainForm::PaintBoxPaint);
     connect(Resolution_, &QSpinBox::valueChanged, this, &TMainForm::PaintBoxPaint);
 }
 
@@ -507,9 +517,13 @@ void TMainForm::RenderActiveTab(TCanvas* canvas, TRect& bounds, double offsetX, 
     RenderSymbol(CurrentRequest(), canvas, offsetX, offsetY, scaleX, scaleY, bounds);
 }
 
+Application TMainForm::CurrentApplication() const {
+    return static_cast<Application>(ApplicationBox->currentData().toInt());
+}
+
 void TMainForm::PaintBoxPaint() {
     PaintBox->setSymbolStyle(CurrentStyle());
-    Verdict->recheck(CurrentRequest(), CurrentStyle(), Resolution());
+    Verdict->recheck(CurrentRequest(), CurrentStyle(), Resolution(), CurrentApplication());
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "canvas/SymbolImage.h"
+#include "check/SpecificationCheck.h"
 #include "encoders/Canvas.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
@@ -40,6 +41,8 @@ public:
     SymbolRequest CurrentRequest() const;
     // Line and background colours and the font of the human-readable text.
     SymbolStyle CurrentStyle() const;
+    // The application chosen beside the verdict, whose GS1 table the symbol's size is held to.
+    Application CurrentApplication() const;
     // Dots per millimetre chosen for pictures and printouts.
     int Resolution() const;
     // The About box, the AI dialog and the output commands, with their replaceable dialogs.
@@ -147,6 +150,7 @@ private:
     PreviewWidget* PaintBox = nullptr;
     QLabel* NoticeLabel = nullptr;
     SymbolVerdict* Verdict = nullptr;
+    QComboBox* ApplicationBox = nullptr;
 
     // The UCC/EAN-128 text as the encoder reads it, encoded once per change of the field.
     SymbolRequest ucc_;

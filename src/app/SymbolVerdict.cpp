@@ -22,9 +22,10 @@ QString Tr(const char* text) {
 }
 
 // Within one severity the causes come first, since they explain why a scan-back fails: the symbol
-// as a whole (its size, colours, modules), then its data in the order of the text, then the
-// scan-back itself.
-enum class Weight { Symbol, Data, Scan };
+// as a whole (its width, colours, modules), then its data in the order of the text; then the
+// symbol's size against GS1's table for the application, which scanners in that place need; then
+// the scan-back itself.
+enum class Weight { Symbol, Data, Specification, Scan };
 
 struct Item {
     Severity severity;
@@ -83,6 +84,9 @@ std::vector<Item> Causes(const SymbolCheckReport& report, double dotsPerMm) {
     for (const GS1Finding& f : report.gs1)
         items.push_back({f.severity, GS1FindingText(f), WeightOf(f)});
     items.push_back({report.contrast.severity, ContrastText(report.contrast), Weight::Symbol});
+    for (const SpecificationFinding& f : report.specification)
+        items.push_back({f.severity, SpecificationText(f, report.application, report.symbology),
+                         Weight::Specification});
     if (report.module)
         items.push_back(
             {report.module->severity, ModuleText(*report.module, dotsPerMm), Weight::Symbol});
@@ -190,9 +194,9 @@ SymbolVerdict::~SymbolVerdict() {
 }
 
 void SymbolVerdict::recheck(const SymbolRequest& request, const SymbolStyle& style,
-                            double dotsPerMm) {
+                            double dotsPerMm, Application application) {
     const unsigned generation = ++generation_;
-    report_ = CheckSymbol(request, style.line, style.background, dotsPerMm);
+    report_ = CheckSymbol(request, style.line, style.background, dotsPerMm, application);
     expected_ = ExpectedScanText(request);
     dotsPerMm_ = dotsPerMm;
     show(WordVerdict(report_, std::nullopt, expected_, dotsPerMm));

@@ -49,8 +49,10 @@ public:
     // The UCC/EAN-128 field a mend writes to.
     void setMendField(QLineEdit* field) { mendField_ = field; }
 
-    // Checks the symbol as it would be output at dotsPerMm in style.
-    void recheck(const SymbolRequest& request, const SymbolStyle& style, double dotsPerMm);
+    // Checks the symbol as it would be output at dotsPerMm in style, its size against the GS1
+    // symbol specification table of application.
+    void recheck(const SymbolRequest& request, const SymbolStyle& style, double dotsPerMm,
+                 Application application = Application::GeneralDistribution);
 
     bool isPending() const { return shown_.pending; }
     const VerdictText& shown() const { return shown_; }

@@ -39,8 +39,8 @@ RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
         const SymbolRequest symbol = BuildSymbolRequest(row.fields);
         made.warnings = FailureWarnings(symbol, options.settings.style);
         if (options.check)
-            made.checks =
-                CheckSymbolLines(symbol, options.settings.style, options.settings.dotsPerMm);
+            made.checks = CheckSymbolLines(symbol, options.settings.style,
+                                           options.settings.dotsPerMm, options.application);
         const std::string& output = *row.output;
         std::optional<PictureFormat> format = FormatForPath(output);
         if (!format) format = options.format;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "check/SpecificationCheck.h"
 #include "cli/BatchFile.h"
 #include "cli/PictureOutput.h"
 
@@ -14,7 +15,8 @@ struct BatchOptions {
     PictureSettings settings;
     std::optional<PictureFormat> format;  // for outputs without a known extension
     bool verify = false;
-    bool check = false;         // every row's checks, on out
+    bool check = false;                                          // every row's checks, on out
+    Application application = Application::GeneralDistribution;  // the table --check holds to
     bool showProgress = false;  // a bar redrawn on err (a terminal)
 };
 

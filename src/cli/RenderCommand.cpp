@@ -49,9 +49,10 @@ struct Arguments {
     }
 };
 
-constexpr const char* kValueOptions[] = {
-    "--type", "--data",       "--addon",      "--size", "--gsize",  "--vsize",  "--scale",
-    "--dpi",  "--line-color", "--background", "--font", "--output", "--format", "--batch"};
+constexpr const char* kValueOptions[] = {"--type",       "--data",       "--addon",      "--size",
+                                         "--gsize",      "--vsize",      "--scale",      "--dpi",
+                                         "--line-color", "--background", "--font",       "--output",
+                                         "--format",     "--batch",      "--application"};
 
 bool IsValueOption(const std::string& name) {
     for (const char* option : kValueOptions)
@@ -221,11 +222,22 @@ void StartPictures(const PictureSettings& settings, std::ostream& err) {
             << " is not installed; the text is drawn in " << Quoted(DrawnFamily(family)) << '\n';
 }
 
+// The application whose GS1 symbol specification table --check holds the symbol to.
+Application ApplicationOption(const Arguments& args) {
+    const std::optional<std::string> name = args.Find("--application");
+    if (!name) return Application::GeneralDistribution;
+    const std::optional<Application> application = ApplicationByName(*name);
+    if (!application)
+        Fail("--application " + Quoted(*name) + " is none of distribution, retail, healthcare");
+    return *application;
+}
+
 // --check: every finding, one per line.
 int ReportChecks(const Arguments& args, const SymbolRequest& symbol,
                  const PictureSettings& settings, std::ostream& out) {
     if (!args.check) return kExitMade;
-    const CheckLines checks = CheckSymbolLines(symbol, settings.style, settings.dotsPerMm);
+    const CheckLines checks =
+        CheckSymbolLines(symbol, settings.style, settings.dotsPerMm, ApplicationOption(args));
     for (const std::string& line : checks.lines) out << line << '\n';
     out.flush();
     return checks.failed ? kExitCheckFailed : kExitMade;
@@ -274,6 +286,7 @@ int RunBatchCommand(const Arguments& args, std::ostream& out, std::ostream& err,
     options.format = FormatOption(args);
     options.verify = args.verify;
     options.check = args.check;
+    options.application = ApplicationOption(args);
     options.showProgress = environment.errIsTerminal;
     BatchPolicy policy;
     policy.allowOutside = args.allowOutside;
@@ -300,6 +313,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
     if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);
     const SymbolRequest symbol = BuildSymbolRequest(FieldsOf(args));
     const PictureSettings settings = SettingsOf(args);
+    ApplicationOption(args);  // a misspelt application is refused before anything is drawn
     for (const std::string& warning : FailureWarnings(symbol, settings.style))
         err << "quillmark-render: warning: " << warning << '\n';
     const bool hasOutput = args.Has("--output");
@@ -375,6 +389,10 @@ Options:
                        scanner's red light, the GS1 data and the module at the resolution
                        (GS1 and colour failures are warned of on every run); without -o or
                        --dump it only checks, drawing and reading the picture in memory
+  --application APP    the GS1 symbol specification table --check holds the size to:
+                       distribution (general distribution and logistics, the default),
+                       retail (retail point of sale) or healthcare (regulated healthcare
+                       non-retail)                                  --application retail
   --version            the program's version
   -h, --help           this text
 

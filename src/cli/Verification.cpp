@@ -40,8 +40,8 @@ std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const Symb
     return warnings;
 }
 
-CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style,
-                            double dotsPerMm) {
+CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style, double dotsPerMm,
+                            Application application) {
     CheckLines out;
     const auto add = [&out](Severity severity, const std::string& text) {
         out.lines.push_back(FindingLine(severity, text));
@@ -51,13 +51,19 @@ CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& styl
         const ScanResult scan = ScanBackSymbol(symbol, dotsPerMm, style);
         add(scan.severity, DescribeScan(scan, *expected));
     }
-    const SymbolCheckReport report = CheckSymbol(symbol, style.line, style.background, dotsPerMm);
+    const SymbolCheckReport report =
+        CheckSymbol(symbol, style.line, style.background, dotsPerMm, application);
     add(report.contrast.severity, DescribeContrast(report.contrast));
     for (const GS1Finding& f : report.gs1) add(f.severity, DescribeGS1Finding(f));
     if (report.module)
         add(report.module->severity, DescribeModule(*report.module, dotsPerMm));
     else
         add(Severity::Failure, "module: no module at this size and resolution");
+    if (report.specification.empty())
+        add(Severity::Pass,
+            "specification (" + std::string(ApplicationName(application)) + "): meets GS1's table");
+    for (const SpecificationFinding& f : report.specification)
+        add(f.severity, DescribeSpecification(f, application, report.symbology));
     return out;
 }
 

@@ -44,8 +44,25 @@ SymbolRequest Request(const char* type, const char* data) {
         r.fieldText = data;
     else
         r.digits = data;
+    // GS1's smallest X for general distribution, so that these symbols meet its table.
+    r.gSizePercent = 200;
     quillmark::EncodeRequest(r);
     return r;
+}
+
+// The table a retail EAN/UPC symbol and a distribution label are each held to.
+quillmark::Application ApplicationFor(const QString& type) {
+    return type.startsWith(u"EAN") || type.startsWith(u"UPC")
+               ? quillmark::Application::RetailPOS
+               : quillmark::Application::GeneralDistribution;
+}
+
+// A main window on its UCC/EAN-128 tab, the label at 200 % so that it meets GS1's table.
+void ShowLabelTab(TMainForm& form) {
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) qFatal("the window is not shown");
+    Child<QTabWidget>(form, "PageControl")->setCurrentIndex(2);
+    Child<QSpinBox>(form, "UCCEAN128_GSize")->setValue(200);
 }
 
 // Waits for the scan-back of the latest change and returns what the line shows.
@@ -117,7 +134,7 @@ private slots:
         SymbolStyle style;
         style.line = line;
         verdict.recheck(Request(type.toLatin1().constData(), data.toLatin1().constData()), style,
-                        dotsPerMm);
+                        dotsPerMm, ApplicationFor(type));
         const quillmark::VerdictText& shown = Settled(verdict);
         QVERIFY2(shown.severity == severity, qPrintable(shown.details));
         QVERIFY2(shown.sentence.contains(sentence), qPrintable(shown.sentence));
@@ -145,9 +162,7 @@ private slots:
 
     void typingShowsMissingFNC1AndInsertingItClearsIt() {
         TMainForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        Child<QTabWidget>(form, "PageControl")->setCurrentIndex(2);
+        ShowLabelTab(form);
         auto* field = Child<QLineEdit>(form, "UCCEAN128_CodeValue");
         field->setFocus();
         Type(field, QStringLiteral("(10)ABC(21)12"));
@@ -181,9 +196,7 @@ private slots:
         QFETCH(int, caret);
         QFETCH(int, caretAfter);
         TMainForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        Child<QTabWidget>(form, "PageControl")->setCurrentIndex(2);
+        ShowLabelTab(form);
         auto* field = Child<QLineEdit>(form, "UCCEAN128_CodeValue");
         field->setText(typed);
         QVERIFY(LineOf(form).startsWith(u"AI ("));
@@ -231,10 +244,28 @@ private slots:
         QVERIFY2(w.sentence.startsWith(quillmark::GS1FindingText(wide)), qPrintable(w.sentence));
     }
 
+    // The window's EAN-13 at 100 % is a retail symbol: too small for an outer case, right for
+    // the point of sale. The choice beside the verdict decides which table holds it.
+    void applicationChoiceDecidesTheTable() {
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* application = Child<QComboBox>(form, "ApplicationBox");
+        QCOMPARE(application->currentText(), QStringLiteral("Общая дистрибуция и логистика"));
+        QVERIFY2(LineOf(form).startsWith(u"Модуль 0,330 мм меньше наименьшего 0,495 мм"),
+                 qPrintable(LineOf(form)));
+        QVERIFY(Child<SymbolVerdict>(form, "SymbolVerdict")
+                    ->shown()
+                    .sentence.contains(u"увеличение 200 %"));
+        application->setCurrentIndex(1);
+        QVERIFY2(LineOf(form).startsWith(u"Читается"), qPrintable(LineOf(form)));
+    }
+
     void redLinesFailTheColourCheck() {
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Child<QComboBox>(form, "ApplicationBox")->setCurrentIndex(1);  // retail
         QVERIFY(LineOf(form).startsWith(u"Читается"));
         auto* dialog = Child<QColorDialog>(form, "ColorDialog");
         QTimer::singleShot(0, dialog, [dialog] {

@@ -363,6 +363,8 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
         {"bracket open", {"--type", "GS1-128", "--data", "[01"}, "not closed"},
         {"batch missing", {"--batch", "/no/such/file.csv"}, "cannot read \"/no/such/file.csv\""},
         {"dump and output", With(kEAN13, {"--dump"}), "exclude each other"},
+        {"unknown application", With(kEAN13, {"--application", "logistics"}),
+         "--application \"logistics\" is none of distribution, retail, healthcare"},
         {"no output", kEAN13, "give -o"},
         {"dpi above the scale's limit", With(kEAN13, {"--dpi", "2540.1"}), "above 2540"},
         {"dpi far above", With(kEAN13, {"--dpi", "1e9"}), "above 2540 (100 dots per millimetre)"},
@@ -411,7 +413,7 @@ TEST(RenderCommand, CheckAloneWritesNothing) {
     ASSERT_TRUE(dir.isValid());
     const QString saved = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    const CliRun good = RunCli(With(kEAN13, {"--check"}));
+    const CliRun good = RunCli(With(kEAN13, {"--check", "--application", "retail"}));
     const CliRun bad =
         RunCli({"--type", "EAN-8", "--data", "9638507", "--line-color", "red", "--check"});
     const CliRun verify = RunCli(With(kEAN13, {"--check", "--verify"}));

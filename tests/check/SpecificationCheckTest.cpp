@@ -1,0 +1,98 @@
+// GS1's symbol specification tables against each symbology at its smallest and largest
+// magnification, under each application, with the mend each finding offers.
+#include "check/SpecificationCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quillmark {
+namespace {
+
+using P = SpecificationProblem;
+
+struct Expected {
+    P problem;
+    Severity severity;
+    unsigned short mend;
+};
+
+struct Case {
+    const char* type;
+    unsigned short size;  // UCC/EAN-128: the horizontal magnification
+    Application application;
+    std::vector<Expected> findings;
+};
+
+SymbolRequest Request(const char* type, unsigned short size) {
+    SymbolRequest r;
+    r.type = type;
+    r.sizePercent = size;
+    r.gSizePercent = size;
+    return r;
+}
+
+TEST(SpecificationCheck, EachSymbologyAtItsLimitsUnderEachApplication) {
+    const auto GD = Application::GeneralDistribution;
+    const auto POS = Application::RetailPOS;
+    const auto HC = Application::HealthcareNonRetail;
+    const Expected notListed{P::NotListed, Severity::Warning, 0};
+    std::vector<Case> cases;
+    for (const char* type : {"EAN-13", "ISBN-13", "EAN-8", "UPC-A", "UPC-E"}) {
+        // 80 %: X 0.264 mm; 200 %: X 0.660 mm.
+        cases.push_back({type, 80, GD, {{P::XBelowMinimum, Severity::Failure, 200}}});
+        cases.push_back({type, 200, GD, {}});
+        cases.push_back({type, 80, POS, {{P::XOffTarget, Severity::Warning, 100}}});
+        cases.push_back({type, 100, POS, {}});
+        cases.push_back({type, 200, POS, {{P::XOffTarget, Severity::Warning, 100}}});
+        cases.push_back({type, 100, HC, {notListed}});
+    }
+    // ITF-14: 25 % is X 0.254 mm with bars 8 mm high; at 100 % the bars stand 32 mm, and the
+    // target X (49 %) would cut them to 15.7 mm, so no aim is offered there.
+    cases.push_back(
+        {"ITF-14",
+         25,
+         GD,
+         {{P::XBelowMinimum, Severity::Failure, 49}, {P::BarsTooShort, Severity::Failure, 100}}});
+    cases.push_back({"ITF-14", 100, GD, {}});
+    cases.push_back({"ITF-14", 100, POS, {notListed}});
+    cases.push_back({"ITF-14", 100, HC, {notListed}});
+    // UCC/EAN-128: X 0.250 mm at 100 %, 1.0175 mm at 407 %.
+    cases.push_back({"UCC/EAN-128", 100, GD, {{P::XBelowMinimum, Severity::Failure, 198}}});
+    cases.push_back({"UCC/EAN-128", 198, GD, {}});
+    cases.push_back({"UCC/EAN-128", 407, GD, {{P::XAboveMaximum, Severity::Failure, 198}}});
+    cases.push_back({"UCC/EAN-128", 100, POS, {notListed}});
+    cases.push_back({"UCC/EAN-128", 100, HC, {{P::XOffTarget, Severity::Warning, 198}}});
+    cases.push_back({"UCC/EAN-128", 407, HC, {{P::XAboveMaximum, Severity::Failure, 198}}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.type) + " at " + std::to_string(c.size) + " % for " +
+                     std::string(ApplicationName(c.application)));
+        const auto found = CheckSpecification(Request(c.type, c.size), c.application);
+        ASSERT_EQ(found.size(), c.findings.size());
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].problem, c.findings[i].problem);
+            EXPECT_EQ(found[i].severity, c.findings[i].severity);
+            EXPECT_EQ(found[i].mendPercent, c.findings[i].mend);
+        }
+    }
+}
+
+// UCC/EAN-128's bars follow the vertical magnification and meet distribution's 31.75 mm from
+// 100 % (32 mm); applications are named in either form and any case.
+TEST(SpecificationCheck, BarHeightAndNames) {
+    SymbolRequest ucc = Request("UCC/EAN-128", 198);
+    EXPECT_TRUE(CheckSpecification(ucc, Application::GeneralDistribution).empty());
+    for (const auto& [name, application] :
+         {std::pair{"distribution", Application::GeneralDistribution},
+          {"Retail-POS", Application::RetailPOS},
+          {"HEALTHCARE", Application::HealthcareNonRetail}}) {
+        EXPECT_EQ(ApplicationByName(name), application) << name;
+        EXPECT_EQ(ApplicationByName(ApplicationName(application)), application);
+    }
+    EXPECT_EQ(ApplicationByName("logistics"), std::nullopt);
+    EXPECT_TRUE(CheckSpecification(Request("EAN-14", 100), Application::RetailPOS).empty());
+}
+
+}  // namespace
+}  // namespace quillmark
