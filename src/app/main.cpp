@@ -5,9 +5,12 @@
 #include <QTranslator>
 
 #include "app/MainForm.h"
+#include "output/AtomicFile.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Logging out or a kill while a picture or document is written leaves no temporary behind.
+    quillmark::RemoveTemporariesOnSignals();
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.svg")));
