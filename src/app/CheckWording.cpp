@@ -165,23 +165,23 @@ QString ScanText(const ScanResult& scan, const ScanExpectation& expected) {
 QString ApplicationText(Application application) {
     switch (application) {
         case Application::GeneralDistribution:
-            return Tr("Общая дистрибуция и логистика");
+            return Tr("Дистрибуция и логистика");
         case Application::RetailPOS:
-            return Tr("Розничная торговля (касса)");
+            return Tr("Розница (касса)");
         case Application::HealthcareNonRetail:
             break;
     }
-    return Tr("Здравоохранение (не розница)");
+    return Tr("Здравоохранение");
 }
 
+// The sentence leaves the application out: the list beside the verdict shows it.
 QString SpecificationText(const SpecificationFinding& f, Application application,
                           Symbology symbology) {
-    const QString table = Tr("по таблице GS1 «%1»").arg(ApplicationText(application));
     const QString mend =
-        f.mendPercent == 0 ? Tr("; никакое увеличение этого символа не подходит")
-        : symbology != Symbology::UCCEAN128 ? Tr("; подходит увеличение %1 %").arg(f.mendPercent)
-        : f.vertical ? Tr("; подходит вертикальное увеличение %1 %").arg(f.mendPercent)
-                     : Tr("; подходит горизонтальное увеличение %1 %").arg(f.mendPercent);
+        f.mendPercent == 0 ? Tr(": ни одно увеличение не подходит")
+        : symbology != Symbology::UCCEAN128 ? Tr(": нужно увеличение %1 %").arg(f.mendPercent)
+        : f.vertical ? Tr(": нужно вертикальное увеличение %1 %").arg(f.mendPercent)
+                     : Tr(": нужно горизонтальное увеличение %1 %").arg(f.mendPercent);
     switch (f.problem) {
         case SpecificationProblem::NotListed:
             return Tr("Таблица GS1 «%1» не предусматривает %2")
@@ -189,24 +189,24 @@ QString SpecificationText(const SpecificationFinding& f, Application application
                      QString::fromUtf8(SymbologyOf(symbology).name.data(),
                                        static_cast<qsizetype>(SymbologyOf(symbology).name.size())));
         case SpecificationProblem::XBelowMinimum:
-            return Tr("Модуль %1 мм меньше наименьшего %2 мм %3")
-                       .arg(Number(f.found, 3), Number(f.expected, 3), table) +
+            return Tr("Модуль %1 мм меньше %2 мм по GS1")
+                       .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
         case SpecificationProblem::XAboveMaximum:
-            return Tr("Модуль %1 мм больше наибольшего %2 мм %3")
-                       .arg(Number(f.found, 3), Number(f.expected, 3), table) +
+            return Tr("Модуль %1 мм больше %2 мм по GS1")
+                       .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
         case SpecificationProblem::XOffTarget:
-            return Tr("Модуль %1 мм далёк от рекомендуемого %2 мм %3")
-                       .arg(Number(f.found, 3), Number(f.expected, 3), table) +
+            return Tr("Модуль %1 мм вместо рекомендуемых GS1 %2 мм")
+                       .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
         case SpecificationProblem::BarsTooShort:
-            return Tr("Высота штрихов %1 мм меньше наименьшей %2 мм %3")
-                       .arg(Number(f.found, 2), Number(f.expected, 2), table) +
+            return Tr("Штрихи %1 мм ниже %2 мм по GS1")
+                       .arg(Number(f.found, 2), Number(f.expected, 2)) +
                    mend;
         case SpecificationProblem::QuietZone:
-            return Tr("Свободные зоны в %1 модулей меньше %2 %3")
-                .arg(Number(f.found, 0), Number(f.expected, 0), table);
+            return Tr("Свободные зоны в %1 модулей меньше %2 по GS1")
+                .arg(Number(f.found, 0), Number(f.expected, 0));
     }
     return {};
 }

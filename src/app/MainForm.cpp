@@ -377,7 +377,8 @@ void TMainForm::CreatePreview(QWidget* client) {
                                           Application::HealthcareNonRetail})
         ApplicationBox->addItem(ApplicationText(application), static_cast<int>(application));
     ApplicationBox->setToolTip(
-        tr("Для чего символ: его размеры проверяются по таблице GS1 для этого применения"));
+        tr("Для чего символ: его размеры проверяются по таблице GS1 для этого применения "
+           "(дистрибуция и логистика, розничная торговля на кассе, здравоохранение вне розницы)"));
     statusBar()->addPermanentWidget(ApplicationBox);
     connect(ApplicationBox, &QComboBox::currentIndexChanged, this, &TMainForm::PaintBoxPaint);
     connect(Resolution_, &QSpinBox::valueChanged, this, &TMainForm::PaintBoxPaint);

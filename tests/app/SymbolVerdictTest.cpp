@@ -251,8 +251,8 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* application = Child<QComboBox>(form, "ApplicationBox");
-        QCOMPARE(application->currentText(), QStringLiteral("Общая дистрибуция и логистика"));
-        QVERIFY2(LineOf(form).startsWith(u"Модуль 0,330 мм меньше наименьшего 0,495 мм"),
+        QCOMPARE(application->currentText(), QStringLiteral("Дистрибуция и логистика"));
+        QVERIFY2(LineOf(form).startsWith(u"Модуль 0,330 мм меньше 0,495 мм по GS1: нужно увеличение 200 %"),
                  qPrintable(LineOf(form)));
         QVERIFY(Child<SymbolVerdict>(form, "SymbolVerdict")
                     ->shown()
