@@ -59,9 +59,7 @@ struct GS1AIEntry {
     std::string_view excluded;  // AIs or patterns that must not appear with it
     std::string_view title;
 
-    std::span<const GS1Component> Components() const {
-        return {components.data(), componentCount};
-    }
+    std::span<const GS1Component> Components() const { return {components.data(), componentCount}; }
 };
 
 std::span<const GS1AIEntry> GS1DictionaryEntries();
