@@ -1,0 +1,108 @@
+// The dictionary table against its data file, read here on its own.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "check/GS1Dictionary.h"
+
+namespace quillmark {
+namespace {
+
+struct FileEntry {
+    std::string first, last;
+    bool predefined = false;
+    std::string title;
+};
+
+std::vector<FileEntry> ReadFile() {
+    std::ifstream in(QUILLMARK_GS1_DICTIONARY_FILE);
+    std::vector<FileEntry> entries;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        FileEntry e;
+        const std::size_t hash = line.find('#');
+        if (hash != std::string::npos) {
+            e.title = line.substr(line.find_first_not_of(' ', hash + 1));
+            e.title.erase(e.title.find_last_not_of(" \t") + 1);
+        }
+        std::istringstream words(line.substr(0, hash));
+        std::string ais, flag;
+        words >> ais >> flag;
+        const std::size_t dash = ais.find('-');
+        e.first = ais.substr(0, dash);
+        e.last = dash == std::string::npos ? ais : ais.substr(dash + 1);
+        e.predefined = flag == "*";
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+TEST(GS1Dictionary, HoldsEveryEntryOfTheFile) {
+    const std::vector<FileEntry> file = ReadFile();
+    ASSERT_EQ(GS1DictionaryEntries().size(), file.size());
+    std::size_t expanded = 0;
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        const GS1AIEntry& e = GS1DictionaryEntries()[i];
+        EXPECT_EQ(e.first, file[i].first);
+        EXPECT_EQ(e.last, file[i].last);
+        EXPECT_EQ(e.predefinedLength, file[i].predefined) << e.first;
+        EXPECT_EQ(e.title, file[i].title) << e.first;
+        EXPECT_GE(e.componentCount, 1) << e.first;
+        expanded +=
+            static_cast<std::size_t>(std::stoi(file[i].last) - std::stoi(file[i].first) + 1);
+    }
+    // Every AI of two to four digits the file covers is found, and no other.
+    std::size_t found = 0;
+    for (int digits = 2; digits <= 4; ++digits)
+        for (int n = 0; n < (digits == 2 ? 100 : digits == 3 ? 1000 : 10000); ++n) {
+            std::string ai = std::to_string(n);
+            ai.insert(0, static_cast<std::size_t>(digits) - ai.size(), '0');
+            const GS1AIEntry* e = FindGS1AI(ai);
+            if (e == nullptr) continue;
+            ++found;
+            EXPECT_TRUE(e->first <= ai && ai <= e->last) << ai;
+        }
+    EXPECT_EQ(found, expanded);
+    EXPECT_FALSE(GS1DictionaryEdition().empty());
+}
+
+TEST(GS1Dictionary, EntriesAsTheFileWritesThem) {
+    const GS1AIEntry* net = FindGS1AI("3103");
+    ASSERT_NE(net, nullptr);
+    EXPECT_EQ(net->first, "3100");
+    EXPECT_EQ(net->excluded, "310n");
+    EXPECT_EQ(net->requisites[0], "01,02");
+    const GS1AIEntry* count = FindGS1AI("37");
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->requisites[0], "00");
+    EXPECT_EQ(count->requisites[1], "02,8026");
+    const GS1AIEntry* harvest = FindGS1AI("7007");
+    ASSERT_NE(harvest, nullptr);
+    ASSERT_EQ(harvest->Components().size(), 2u);
+    EXPECT_TRUE(harvest->Components()[1].optional);
+    EXPECT_EQ(harvest->Components()[1].linters[0], GS1Linter::yymmdd);
+    const GS1AIEntry* dimensions = FindGS1AI("8001");
+    ASSERT_NE(dimensions, nullptr);
+    EXPECT_EQ(dimensions->Components().size(), 5u);
+    const GS1AIEntry* gmn = FindGS1AI("8013");
+    ASSERT_NE(gmn, nullptr);
+    EXPECT_EQ(gmn->Components()[0].type, 'X');
+    EXPECT_EQ(gmn->Components()[0].maxLength, 25);
+    EXPECT_EQ(LinterName(gmn->Components()[0].linters[0]), "csumalpha");
+    EXPECT_EQ(LinterName(gmn->Components()[0].linters[1]), "key");
+}
+
+TEST(GS1Dictionary, Patterns) {
+    EXPECT_TRUE(MatchesAnyAIPattern("30,31nn,32nn", "3105"));
+    EXPECT_TRUE(MatchesAnyAIPattern("30,31nn,32nn", "30"));
+    EXPECT_FALSE(MatchesAnyAIPattern("30,31nn,32nn", "310"));
+    EXPECT_FALSE(MatchesAnyAIPattern("30,31nn,32nn", "3305"));
+    EXPECT_FALSE(MatchesAnyAIPattern("", "30"));
+}
+
+}  // namespace
+}  // namespace quillmark
