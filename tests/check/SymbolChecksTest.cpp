@@ -44,14 +44,18 @@ const ReportCase kCases[] = {
     {"SoundEAN13", Make("EAN-13", "4006381333931"), 0x000000, 12, Severity::Pass, 0},
     {"SoundGS1", Make("UCC/EAN-128", "(01)09501101530003(10)A"), 0x000080, 12, Severity::Pass, 0},
     {"RedLines", Make("EAN-13", "4006381333931"), 0xFF0000, 12, Severity::Failure, 0},
-    {"MissingFNC1", Make("UCC/EAN-128", "(10)ABC(21)12"), 0x000000, 12, Severity::Failure, 1},
-    // 13 codewords at 400 %: 176 mm.
-    {"TooWide", Make("UCC/EAN-128", "(10)ABCDEFGH", 400), 0x000000, 12, Severity::Warning, 1},
-    {"NotTooWide", Make("UCC/EAN-128", "(10)ABCDEFGH", 100), 0x000000, 12, Severity::Pass, 0},
+    {"MissingFNC1", Make("UCC/EAN-128", "(01)09501101530003(10)ABC(21)12"), 0x000000, 12,
+     Severity::Failure, 1},
+    // 15 codewords at 400 %: 198 mm.
+    {"TooWide", Make("UCC/EAN-128", "(01)09501101530003(10)AB", 400), 0x000000, 12,
+     Severity::Warning, 1},
+    {"NotTooWide", Make("UCC/EAN-128", "(01)09501101530003(10)AB", 100), 0x000000, 12,
+     Severity::Pass, 0},
     // The GS1 checks look at the UCC/EAN-128 text only.
     {"DigitsAreNoGS1", Make("ITF-14", "12345678901231"), 0x000000, 12, Severity::Pass, 0},
     {"OneDotModules", Make("ITF-14", "12345678901231", 25), 0x000000, 2, Severity::Warning, 0},
-    {"VanishingModules", Make("UCC/EAN-128", "(10)1"), 0x000000, 2, Severity::Failure, 0},
+    {"VanishingModules", Make("UCC/EAN-128", "(01)09501101530003(10)1"), 0x000000, 2,
+     Severity::Failure, 0},
     {"UnknownType", Make("Code 39", "1"), 0x000000, 12, Severity::Failure, 0},
 };
 // clang-format on
