@@ -73,6 +73,7 @@ QString RuleOf(const std::string& linter) {
                                       "(ММСС)")},
         {"csumalpha",
          QT_TRANSLATE_NOOP("CheckWording", "слишком короткое или длинное для контрольной пары")},
+        {"iso3166list", QT_TRANSLATE_NOOP("CheckWording", "не список трёхзначных кодов стран")},
     };
     for (const auto& [name, rule] : kRules)
         if (linter == name) return Tr(rule);

@@ -108,16 +108,14 @@ bool IsControl(unsigned char c) {
     return c >= 192 && c < kFNC1;
 }
 
-// The entry of a measure AI whose decimal-point digit lies beyond the entry's range ("3106" with
-// "3100".."3105"), or nullptr.
+// The entry of a measure AI whose last digit, the decimal-point position, lies beyond the entry's
+// range ("3106" with "3100".."3105"), or nullptr. Only measures come as ranges of four digits.
 const GS1AIEntry* DecimalPointEntry(std::string_view ai) {
     if (ai.size() != 4 || !IsDigit(ai[3])) return nullptr;
     std::string first(ai);
     first[3] = '0';
     const GS1AIEntry* entry = FindGS1AI(first);
-    return entry != nullptr && entry->first == first && entry->last.substr(0, 3) == ai.substr(0, 3)
-               ? entry
-               : nullptr;
+    return entry != nullptr && entry->first == first && entry->last != first ? entry : nullptr;
 }
 
 class Checker {

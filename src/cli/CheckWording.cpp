@@ -66,6 +66,7 @@ std::string RuleOf(const std::string& linter) {
         {"couponposoffer", "breaks the structure of a coupon offer"},
         {"mmoptss", "is not minutes (MM) or minutes and seconds (MMSS)"},
         {"csumalpha", "is too short or long for check characters"},
+        {"iso3166list", "is not a list of three-digit country codes"},
     };
     for (const auto& [name, rule] : kRules)
         if (linter == name) return rule;

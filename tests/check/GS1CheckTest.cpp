@@ -80,6 +80,7 @@ const GS1Case kCases[] = {
     {"DecimalPointAboveFive", "(3106)001250", {{P::DecimalPointAboveFive, "3106"}},
      "(3105)001250"},
     {"DecimalPointAboveThree", "(3944)0010", {{P::DecimalPointAboveFive, "3944"}}, "(3943)0010"},
+    {"NoMeasureBesideASingleAI", "(4339)1", {{P::UnknownAI, "4339"}}, "(4333)000100"},
     {"SpaceInData", "(10)AB C", {{P::SpaceInData, "10"}}, "(10) ABC " + F + "(21)1"},
     {"TooManyDataCharacters",
      "(00)123456789012345675(01)09501101530003(11)240131(10)ABC",

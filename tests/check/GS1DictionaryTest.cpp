@@ -70,39 +70,5 @@ TEST(GS1Dictionary, HoldsEveryEntryOfTheFile) {
     EXPECT_FALSE(GS1DictionaryEdition().empty());
 }
 
-TEST(GS1Dictionary, EntriesAsTheFileWritesThem) {
-    const GS1AIEntry* net = FindGS1AI("3103");
-    ASSERT_NE(net, nullptr);
-    EXPECT_EQ(net->first, "3100");
-    EXPECT_EQ(net->excluded, "310n");
-    EXPECT_EQ(net->requisites[0], "01,02");
-    const GS1AIEntry* count = FindGS1AI("37");
-    ASSERT_NE(count, nullptr);
-    EXPECT_EQ(count->requisites[0], "00");
-    EXPECT_EQ(count->requisites[1], "02,8026");
-    const GS1AIEntry* harvest = FindGS1AI("7007");
-    ASSERT_NE(harvest, nullptr);
-    ASSERT_EQ(harvest->Components().size(), 2u);
-    EXPECT_TRUE(harvest->Components()[1].optional);
-    EXPECT_EQ(harvest->Components()[1].linters[0], GS1Linter::yymmdd);
-    const GS1AIEntry* dimensions = FindGS1AI("8001");
-    ASSERT_NE(dimensions, nullptr);
-    EXPECT_EQ(dimensions->Components().size(), 5u);
-    const GS1AIEntry* gmn = FindGS1AI("8013");
-    ASSERT_NE(gmn, nullptr);
-    EXPECT_EQ(gmn->Components()[0].type, 'X');
-    EXPECT_EQ(gmn->Components()[0].maxLength, 25);
-    EXPECT_EQ(LinterName(gmn->Components()[0].linters[0]), "csumalpha");
-    EXPECT_EQ(LinterName(gmn->Components()[0].linters[1]), "key");
-}
-
-TEST(GS1Dictionary, Patterns) {
-    EXPECT_TRUE(MatchesAnyAIPattern("30,31nn,32nn", "3105"));
-    EXPECT_TRUE(MatchesAnyAIPattern("30,31nn,32nn", "30"));
-    EXPECT_FALSE(MatchesAnyAIPattern("30,31nn,32nn", "310"));
-    EXPECT_FALSE(MatchesAnyAIPattern("30,31nn,32nn", "3305"));
-    EXPECT_FALSE(MatchesAnyAIPattern("", "30"));
-}
-
 }  // namespace
 }  // namespace quillmark

@@ -102,17 +102,6 @@ TEST(Linters, EveryLinterTested) {
         })) << LinterName(static_cast<GS1Linter>(l));
 }
 
-TEST(Linters, CheckDigitAndPairNamedAsExpected) {
-    const std::optional<GS1LintFault> digit = Lint(L::csum, "09501101530004");
-    ASSERT_TRUE(digit);
-    EXPECT_EQ(digit->expected, "3");
-    EXPECT_EQ(digit->found, "4");
-    const std::optional<GS1LintFault> pair = Lint(L::csumalpha, "1987654Ad4X4bL5ttr2310c2L");
-    ASSERT_TRUE(pair);
-    EXPECT_EQ(pair->expected, "2K");
-    EXPECT_EQ(pair->found, "2L");
-}
-
 TEST(CharacterSets, EachTypeTakesItsOwnCharacters) {
     const struct {
         char type;
