@@ -234,7 +234,7 @@ class CouponReader {
 public:
     explicit CouponReader(std::string_view s) : s_(s) {}
 
-    // n digits, or nothing when they are not there.
+    // n digits, or nothing when they are not there; the value of more than nine is not needed.
     std::optional<int> Digits(std::size_t n) {
         if (!ok_ || at_ + n > s_.size() || !AllDigits(s_.substr(at_, n))) return Fail();
         const int v = n <= 9 ? Number(s_.substr(at_, n)) : 0;
@@ -262,13 +262,12 @@ public:
         return Found(P::InvalidValue, std::min(at_, s_.size()), s_);
     }
     bool ok() const { return ok_; }
-
-private:
     std::optional<int> Fail() {
         ok_ = false;
         return std::nullopt;
     }
 
+private:
     std::string_view s_;
     std::size_t at_ = 0;
     bool ok_ = true;
@@ -278,7 +277,7 @@ private:
 void CouponPrefix(CouponReader& r) {
     if (const std::optional<int> vli = r.Indicator(0, 9)) {
         if (*vli == 9) return;
-        if (*vli > 6) r.Indicator(10, 10);  // 7 and 8 are not used
+        if (*vli > 6) r.Fail();  // 7 and 8 are not used
         r.Digits(static_cast<std::size_t>(*vli + 6));
     }
 }
@@ -328,7 +327,7 @@ Fault Couponcode(std::string_view s) {
                 r.Indicator(0, 1);
                 break;
             default:
-                r.Indicator(10, 10);  // 7 and 8 are not used
+                r.Fail();  // 7 and 8 are not used
         }
     }
     return r.Result();
