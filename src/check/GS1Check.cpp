@@ -243,7 +243,9 @@ private:
 
     void AddFault(const Element& e, const GS1LintFault& fault, std::size_t offset,
                   GS1Linter linter) {
-        const std::size_t position = e.dataPositions[offset + fault.offset];
+        // A rule broken by what is missing shows after the last character.
+        const std::size_t position =
+            e.dataPositions[std::min(offset + fault.offset, e.dataPositions.size() - 1)];
         GS1Finding& f = Add(fault.problem, e.ai, position, fault.expected, fault.found);
         f.linter = std::string(LinterName(linter));
         if (fault.problem == GS1Problem::WrongCheckDigit) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "check/GS1Check.h"
+#include "check/GS1Dictionary.h"
 
 namespace quillmark {
 namespace {
@@ -228,6 +229,13 @@ TEST(GS1Check, FindingsNameWhereAndWhat) {
     EXPECT_EQ(f[1].position, 25u);  // the "(" of the AI read as data
     EXPECT_EQ(f[1].expected, "21");
 
+    // A coupon cut short: the fault shows at its last character.
+    const std::vector<GS1Finding> coupon = CheckGS1Text("(8112)0106141411234560");
+    ASSERT_EQ(coupon.size(), 1u);
+    EXPECT_EQ(coupon[0].problem, GS1Problem::InvalidValue);
+    EXPECT_EQ(coupon[0].linter, "couponposoffer");
+    EXPECT_EQ(coupon[0].position, 21u);
+
     const std::vector<GS1Finding> length = OwnFindings("(20)123");
     ASSERT_EQ(length.size(), 1u);
     EXPECT_EQ(length[0].expected, "2");
@@ -296,6 +304,23 @@ TEST(GS1Check, RandomTextsStayInBoundsAndMendsHold) {
                         f.problem == GS1Problem::WrongCheckDigit);
             EXPECT_EQ(count(CheckGS1Text(*f.mendedText), f.problem), count(findings, f.problem) - 1)
                 << text;
+        }
+    }
+}
+
+// Every AI of the dictionary with random data of every length up to its longest: each finding lies
+// within the text.
+TEST(GS1Check, RandomDataOfEveryAIStaysInBounds) {
+    const std::string alphabet = "0123456789012345678901234567890123456789%AZaz-_=#!";
+    std::mt19937 random(7);
+    for (const GS1AIEntry& entry : GS1DictionaryEntries()) {
+        std::size_t most = 0;
+        for (const GS1Component& c : entry.Components()) most += c.maxLength;
+        for (std::size_t length = 0; length <= most + 1; ++length) {
+            std::string text = "(" + std::string(entry.last) + ")";
+            for (std::size_t i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
+            for (const GS1Finding& f : CheckGS1Text(text))
+                ASSERT_LE(f.position, text.size()) << text;
         }
     }
 }
