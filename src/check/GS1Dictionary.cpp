@@ -12,35 +12,13 @@ using L = GS1Linter;
 #include "GS1DictionaryTable.inc"
 
 // In the order of GS1Linter.
-constexpr std::array<std::string_view, 29> kLinterNames = {"",
-                                                           "couponcode",
-                                                           "couponposoffer",
-                                                           "csum",
-                                                           "csumalpha",
-                                                           "hhmm",
-                                                           "hyphen",
-                                                           "iban",
-                                                           "importeridx",
-                                                           "iso3166",
-                                                           "iso3166999",
-                                                           "iso3166alpha2",
-                                                           "iso3166list",
-                                                           "iso4217",
-                                                           "key",
-                                                           "latitude",
-                                                           "longitude",
-                                                           "mediatype",
-                                                           "mmoptss",
-                                                           "nonzero",
-                                                           "nozeroprefix",
-                                                           "pcenc",
-                                                           "pieceoftotal",
-                                                           "winding",
-                                                           "yesno",
-                                                           "yymmd0",
-                                                           "yymmdd",
-                                                           "yymmddhh",
-                                                           "zero"};
+// clang-format off
+constexpr std::array<std::string_view, 29> kLinterNames = {
+    "", "couponcode", "couponposoffer", "csum", "csumalpha", "hhmm", "hyphen", "iban",
+    "importeridx", "iso3166", "iso3166999", "iso3166alpha2", "iso3166list", "iso4217", "key",
+    "latitude", "longitude", "mediatype", "mmoptss", "nonzero", "nozeroprefix", "pcenc",
+    "pieceoftotal", "winding", "yesno", "yymmd0", "yymmdd", "yymmddhh", "zero"};
+// clang-format on
 static_assert(kLinterNames.size() == static_cast<std::size_t>(GS1Linter::zero) + 1);
 
 }  // namespace

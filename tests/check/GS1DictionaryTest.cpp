@@ -14,6 +14,7 @@ struct FileEntry {
     std::string first, last;
     bool predefined = false;
     std::string title;
+    std::string linters;  // every component's linters in order, each followed by a space
 };
 
 std::vector<FileEntry> ReadFile() {
@@ -32,6 +33,12 @@ std::vector<FileEntry> ReadFile() {
         std::istringstream words(line.substr(0, hash));
         std::string ais, flag;
         words >> ais >> flag;
+        for (std::string word = flag; words || !word.empty(); word.clear(), words >> word) {
+            if (word.find_first_of("[NXYZ") != 0) continue;
+            std::istringstream names(word.substr(std::min(word.find(','), word.size())));
+            for (std::string name; std::getline(names, name, ',');)
+                if (!name.empty()) e.linters += name + " ";
+        }
         const std::size_t dash = ais.find('-');
         e.first = ais.substr(0, dash);
         e.last = dash == std::string::npos ? ais : ais.substr(dash + 1);
@@ -52,6 +59,11 @@ TEST(GS1Dictionary, HoldsEveryEntryOfTheFile) {
         EXPECT_EQ(e.predefinedLength, file[i].predefined) << e.first;
         EXPECT_EQ(e.title, file[i].title) << e.first;
         EXPECT_GE(e.componentCount, 1) << e.first;
+        std::string linters;
+        for (const GS1Component& c : e.Components())
+            for (const GS1Linter l : c.linters)
+                if (l != GS1Linter::none) linters += std::string(LinterName(l)) + " ";
+        EXPECT_EQ(linters, file[i].linters) << e.first;
         expanded +=
             static_cast<std::size_t>(std::stoi(file[i].last) - std::stoi(file[i].first) + 1);
     }
