@@ -77,8 +77,9 @@ inline constexpr std::size_t kMaxGS1DataCharacters = 48;
 inline constexpr double kMaxGS1SymbolWidthMm = 165.0;
 
 // Checks the field text (8-bit notation: FNC1 = 224, NUL..US = 192..223; AIs in parentheses)
-// element string by element string. Findings come in the order of the text, the symbol-wide ones
-// last. No findings means the text is sound GS1 data.
+// element string by element string by the GS1 AI dictionary, then the pairings of its AIs over the
+// whole text. Findings come in the order of the text, the symbol-wide ones last. No findings means
+// the text is sound GS1 data.
 std::vector<GS1Finding> CheckGS1Text(std::string_view fieldText, GS1Context context = {});
 
 // The symbol's width in millimetres, quiet zones included, at gSizePercent.
