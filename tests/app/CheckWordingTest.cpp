@@ -29,10 +29,6 @@ private slots:
         QTest::newRow("date") << gtin + "(15)241231" + "(17)250230"
                               << QString("AI (17): 250230 не дата (ГГММДД)");
         QTest::newRow("month") << gtin + "(15)241301" << QString("AI (15): месяца 13 не бывает");
-        QTest::newRow("country") << gtin + "(422)999"
-                                 << QString("AI (422): 999 не код страны по ISO 3166");
-        QTest::newRow("unknown AI")
-            << QByteArray("(7099)1") << QString("AI (7099) не определён в GS1");
         QTest::newRow("yes or no") << QByteArray("(00)095011015300000003(4321)2")
                                    << QString("AI (4321): «2» — допустимы только 0 и 1");
         QTest::newRow("requisite")
@@ -45,8 +41,6 @@ private slots:
                    "символе той же этикетки");
         QTest::newRow("exclusive")
             << gtin + "(02)09501101530003(37)1" << QString("AI (02) нельзя сочетать с AI (01)");
-        QTest::newRow("repeated") << gtin + "(10)A\xE0(10)B"
-                                  << QString("AI (10) повторяется с другими данными: A и B");
     }
     void gs1Findings() {
         QFETCH(QByteArray, fieldText);
