@@ -7,7 +7,6 @@
 #include "ai/AIList.h"
 #include "check/GS1Dictionary.h"
 #include "check/GS1Linters.h"
-#include "encoders/EANUPC.h"
 #include "encoders/UCCEAN128.h"
 #include "symbol/SymbolRequest.h"
 
