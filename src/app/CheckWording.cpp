@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "ai/FieldCharacters.h"
 
@@ -37,6 +39,45 @@ QString Found(const GS1Finding& f) {
 
 QString Position(const GS1Finding& f) {
     return QString::number(f.position + 1);
+}
+
+// "(02) или (8026)" of "02,8026".
+QString Alternatives(const GS1Finding& f) {
+    return QLatin1Char('(') + Expected(f).split(QLatin1Char(',')).join(Tr(") или (")) +
+           QLatin1Char(')');
+}
+
+// The rule a value broke, by the dictionary's name of the linter that found it.
+QString RuleOf(const std::string& linter) {
+    static const std::pair<const char*, const char*> kRules[] = {
+        {"yesno", QT_TRANSLATE_NOOP("CheckWording", "допустимы только 0 и 1")},
+        {"zero", QT_TRANSLATE_NOOP("CheckWording", "допустим только 0")},
+        {"nonzero", QT_TRANSLATE_NOOP("CheckWording", "не может быть нулём")},
+        {"winding", QT_TRANSLATE_NOOP("CheckWording", "допустимы только 0, 1 и 9")},
+        {"pieceoftotal",
+         QT_TRANSLATE_NOOP("CheckWording", "номер части должен быть от 1 до числа частей")},
+        {"nozeroprefix", QT_TRANSLATE_NOOP("CheckWording", "не может начинаться с 0")},
+        {"hyphen", QT_TRANSLATE_NOOP("CheckWording", "допустим только дефис")},
+        {"mediatype", QT_TRANSLATE_NOOP("CheckWording", "такого кода вида носителя нет")},
+        {"importeridx", QT_TRANSLATE_NOOP("CheckWording", "такого индекса импортёра нет")},
+        {"latitude", QT_TRANSLATE_NOOP("CheckWording", "широта больше 90°")},
+        {"longitude", QT_TRANSLATE_NOOP("CheckWording", "долгота больше 180°")},
+        {"pcenc", QT_TRANSLATE_NOOP("CheckWording",
+                                    "после знака % должны стоять две шестнадцатеричные цифры")},
+        {"iban", QT_TRANSLATE_NOOP("CheckWording", "неверный IBAN")},
+        {"couponcode", QT_TRANSLATE_NOOP("CheckWording", "нарушено строение кода купона")},
+        {"couponposoffer",
+         QT_TRANSLATE_NOOP("CheckWording", "нарушено строение кода предложения купона")},
+        {"mmoptss", QT_TRANSLATE_NOOP("CheckWording",
+                                      "нужны минуты (ММ) или минуты и секунды "
+                                      "(ММСС)")},
+        {"csumalpha",
+         QT_TRANSLATE_NOOP("CheckWording", "слишком короткое или длинное для контрольной пары")},
+        {"iso3166list", QT_TRANSLATE_NOOP("CheckWording", "не список трёхзначных кодов стран")},
+    };
+    for (const auto& [name, rule] : kRules)
+        if (linter == name) return Tr(rule);
+    return Tr("здесь недопустимо");
 }
 
 }  // namespace
@@ -96,7 +137,8 @@ QString GS1FindingText(const GS1Finding& f) {
         case GS1Problem::ImpossibleDate:
             return Tr("AI (%1): %2 не дата (ГГММДД)").arg(Ai(f), Found(f));
         case GS1Problem::DecimalPointAboveFive:
-            return Tr("AI (%1): положение десятичной точки %2 больше 5").arg(Ai(f), Found(f));
+            return Tr("AI (%1): положение десятичной точки %2 больше %3")
+                .arg(Ai(f), Found(f), Expected(f));
         case GS1Problem::SpaceInData:
             return Tr("AI (%1): пробел в позиции %2 печатается, но не кодируется")
                 .arg(Ai(f), Position(f));
@@ -104,7 +146,7 @@ QString GS1FindingText(const GS1Finding& f) {
             return Tr("В символе %1 знаков данных, GS1 допускает не больше %2")
                 .arg(Found(f), Expected(f));
         case GS1Problem::UnknownAI:
-            return Tr("AI (%1) нет в справочнике: его данные не проверены").arg(Ai(f));
+            return Tr("AI (%1) не определён в GS1").arg(Ai(f));
         case GS1Problem::UnclosedAI:
             return Tr("AI (%1: нет закрывающей скобки").arg(Ai(f));
         case GS1Problem::DataWithoutAI:
@@ -117,6 +159,48 @@ QString GS1FindingText(const GS1Finding& f) {
         case GS1Problem::SymbolTooWide:
             return Tr("Символ шириной %1 мм шире допустимых %2 мм")
                 .arg(Found(f).replace(QLatin1Char('.'), QLatin1Char(',')), Expected(f));
+        case GS1Problem::InvalidCharacter:
+            return Tr("AI (%1): «%2» в позиции %3 не входит в набор знаков CSET %4")
+                .arg(Ai(f), CharacterText(static_cast<unsigned char>(f.found[0])), Position(f),
+                     Expected(f));
+        case GS1Problem::ControlCharacter:
+            return Tr("AI (%1): управляющий знак %2 в позиции %3 внутри данных")
+                .arg(Ai(f), CharacterText(static_cast<unsigned char>(std::stoi(f.found))),
+                     Position(f));
+        case GS1Problem::TrailingFNC1:
+            return Tr("FNC1 в конце текста лишь добавляет знак в символ, данных в нём нет");
+        case GS1Problem::InvalidMonth:
+            return Tr("AI (%1): месяца %2 не бывает").arg(Ai(f), Found(f));
+        case GS1Problem::InvalidHour:
+            return Tr("AI (%1): часа %2 не бывает").arg(Ai(f), Found(f));
+        case GS1Problem::InvalidMinute:
+            return Tr("AI (%1): минуты %2 не бывает").arg(Ai(f), Found(f));
+        case GS1Problem::InvalidSecond:
+            return Tr("AI (%1): секунды %2 не бывает").arg(Ai(f), Found(f));
+        case GS1Problem::UnknownCountry:
+            return Tr("AI (%1): %2 не код страны по ISO 3166").arg(Ai(f), Found(f));
+        case GS1Problem::UnknownCurrency:
+            return Tr("AI (%1): %2 не код валюты по ISO 4217").arg(Ai(f), Found(f));
+        case GS1Problem::WrongCheckCharacters:
+            return Tr("AI (%1): контрольная пара знаков должна быть %2, а не %3")
+                .arg(Ai(f), Expected(f), Found(f));
+        case GS1Problem::NoCompanyPrefix:
+            return Tr("AI (%1): ключ должен начинаться с префикса компании GS1 — не меньше "
+                      "четырёх цифр, а начинается с «%2»")
+                .arg(Ai(f), Found(f));
+        case GS1Problem::InvalidValue:
+            return Tr("AI (%1): «%2» — %3").arg(Ai(f), Found(f), RuleOf(f.linter));
+        case GS1Problem::RequisiteMissing:
+            if (f.severity == Severity::Failure)
+                return Tr("AI (%1) требует AI %2, а на этикетке его нет")
+                    .arg(Ai(f), Alternatives(f));
+            return Tr("AI (%1) требует AI %2 в этом или в другом символе той же этикетки")
+                .arg(Ai(f), Alternatives(f));
+        case GS1Problem::ExclusiveAIs:
+            return Tr("AI (%1) нельзя сочетать с AI (%2)").arg(Ai(f), Expected(f));
+        case GS1Problem::RepeatedAI:
+            return Tr("AI (%1) повторяется с другими данными: %2 и %3")
+                .arg(Ai(f), Expected(f), Found(f));
     }
     return {};
 }

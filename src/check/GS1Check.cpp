@@ -1,11 +1,12 @@
-// Checks of the GS1 element strings in the UCC/EAN-128 field text against the AI catalogue.
+// Checks of the GS1 element strings in the UCC/EAN-128 field text by the GS1 AI dictionary.
 #include "check/GS1Check.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "ai/AIList.h"
-#include "encoders/EANUPC.h"
+#include "check/GS1Dictionary.h"
+#include "check/GS1Linters.h"
 #include "encoders/UCCEAN128.h"
 #include "symbol/SymbolRequest.h"
 
@@ -101,33 +102,34 @@ bool NeedsSeparator(std::string_view ai) {
              prefix == 41);
 }
 
-bool IsLeapYear(int yy) {
-    // GS1 reads YY within 49 years back and 50 ahead, which holds no century year but 2000.
-    return yy % 4 == 0;
+// A control character of the field's notation (NUL..US): never AI data.
+bool IsControl(unsigned char c) {
+    return c >= 192 && c < kFNC1;
 }
 
-bool IsPossibleDate(std::string_view yymmdd) {
-    auto two = [&](std::size_t at) { return (yymmdd[at] - '0') * 10 + (yymmdd[at + 1] - '0'); };
-    const int yy = two(0), mm = two(2), dd = two(4);
-    if (mm < 1 || mm > 12) return false;
-    constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int days = mm == 2 && !IsLeapYear(yy) ? 28 : kDays[mm - 1];
-    return dd <= days;  // day 00: the end of the month
-}
-
-bool IsDateAI(std::string_view ai) {
-    return ai.size() == 2 && ai[0] == '1' && ai[1] >= '1' && ai[1] <= '7';
+// The entry of a measure AI whose last digit, the decimal-point position, lies beyond the entry's
+// range ("3106" with "3100".."3105"), or nullptr. Only measures come as ranges of four digits.
+const GS1AIEntry* DecimalPointEntry(std::string_view ai) {
+    if (ai.size() != 4 || !IsDigit(ai[3])) return nullptr;
+    std::string first(ai);
+    first[3] = '0';
+    const GS1AIEntry* entry = FindGS1AI(first);
+    return entry != nullptr && entry->first == first && entry->last != first ? entry : nullptr;
 }
 
 class Checker {
 public:
-    explicit Checker(std::string_view text) : text_(text) {}
+    Checker(std::string_view text, GS1Context context) : text_(text), context_(context) {}
 
     std::vector<GS1Finding> Run() {
         const Parsed parsed = Parse(text_);
         for (const std::size_t at : parsed.strayData) Add(GS1Problem::DataWithoutAI, "", at);
         for (const Element& e : parsed.elements) CheckElement(e);
+        CheckPairs(parsed.elements);
         CheckCharacters(parsed.elements.empty());
+        if (!parsed.elements.empty() && !text_.empty() &&
+            static_cast<unsigned char>(text_.back()) == kFNC1)
+            Add(GS1Problem::TrailingFNC1, "", text_.size() - 1);
         std::stable_sort(
             findings_.begin(), findings_.end(),
             [](const GS1Finding& a, const GS1Finding& b) { return a.position < b.position; });
@@ -138,8 +140,14 @@ public:
 private:
     GS1Finding& Add(GS1Problem problem, std::string ai, std::size_t position,
                     std::string expected = {}, std::string found = {}) {
-        findings_.push_back({problem, SeverityOf(problem), std::move(ai), position,
-                             std::move(expected), std::move(found), std::nullopt});
+        findings_.push_back({problem,
+                             SeverityOf(problem, context_),
+                             std::move(ai),
+                             position,
+                             std::move(expected),
+                             std::move(found),
+                             std::nullopt,
+                             {}});
         return findings_.back();
     }
 
@@ -148,16 +156,20 @@ private:
             Add(GS1Problem::UnclosedAI, e.ai, e.open);
             return;
         }
-        const std::optional<int> row = FindAIRow(e.ai);
-        if (row) {
-            CheckAgainstRow(e, AITable[static_cast<std::size_t>(*row)]);
+        const bool sound = CheckControlCharacters(e);
+        const GS1AIEntry* entry = FindGS1AI(e.ai);
+        if (entry != nullptr) {
+            CheckAgainstEntry(e, *entry, sound);
+        } else if (const GS1AIEntry* measure = DecimalPointEntry(e.ai)) {
+            Add(GS1Problem::DecimalPointAboveFive, e.ai, e.open,
+                std::string(measure->last.substr(3)), e.ai.substr(3, 1));
+            CheckAgainstEntry(e, *measure, sound);
         } else {
             Add(GS1Problem::UnknownAI, e.ai, e.open);
         }
-        if (IsDateAI(e.ai) && e.data.size() == 6 && AllDigits(e.data) && !IsPossibleDate(e.data))
-            Add(GS1Problem::ImpossibleDate, e.ai, e.dataPositions.front(), {}, e.data);
         CheckSpaces(e);
-        if (e.nextAIWithoutFNC1 && NeedsSeparator(e.ai)) {
+        const bool needsFNC1 = entry != nullptr ? !entry->predefinedLength : NeedsSeparator(e.ai);
+        if (e.nextAIWithoutFNC1 && needsFNC1) {
             const std::size_t next = e.dataEnd;  // the "(" of the next AI
             const std::size_t close = text_.find(')', next);
             std::string nextAI(text_.substr(next + 1, close == kNone ? kNone : close - next - 1));
@@ -169,43 +181,126 @@ private:
         }
     }
 
-    void CheckAgainstRow(const Element& e, const TAIEntry& row) {
+    // The first control character in the data, if any: false then.
+    bool CheckControlCharacters(const Element& e) {
+        for (std::size_t k = 0; k < e.data.size(); ++k) {
+            const auto c = static_cast<unsigned char>(e.data[k]);
+            if (!IsControl(c)) continue;
+            Add(GS1Problem::ControlCharacter, e.ai, e.dataPositions[k], {}, std::to_string(c));
+            return false;
+        }
+        return true;
+    }
+
+    // The length, then component by component the character set and the linters; content only
+    // when the data holds no control character.
+    void CheckAgainstEntry(const Element& e, const GS1AIEntry& entry, bool sound) {
         const std::size_t length = e.data.size();
         const std::size_t at = e.dataPositions.empty() ? e.dataBegin : e.dataPositions.front();
-        std::size_t least = row.FixedLength ? row.DataLength : 1;
-        std::size_t most = row.FixedLength || row.DataLength > 0 ? row.DataLength : kNone;
-        if (row.AI == "23x") {
-            // The third digit is half the data length; the dialog pads the data to odd length.
-            const std::size_t half = static_cast<std::size_t>(e.ai[2] - '0');
-            least = std::max<std::size_t>(1, 2 * half);
-            most = std::min<std::size_t>(most, 2 * half + 1);
+        std::size_t least = 0, most = 0;
+        for (const GS1Component& c : entry.Components()) {
+            least += c.optional ? 0 : c.minLength;
+            most += c.maxLength;
         }
         if (length < least) {
             Add(GS1Problem::DataTooShort, e.ai, at, std::to_string(least), std::to_string(length));
-        } else if (length > most) {
+            return;
+        }
+        if (length > most) {
             Add(GS1Problem::DataTooLong, e.ai, e.dataPositions[most], std::to_string(most),
                 std::to_string(length));
+            return;
         }
-        if (row.FixedLength) {
-            for (std::size_t k = 0; k < length; ++k)
-                if (!IsDigit(e.data[k])) {
-                    Add(GS1Problem::NonDigit, e.ai, e.dataPositions[k], {}, e.data.substr(k, 1));
-                    break;
-                }
+        std::size_t offset = 0;
+        for (const GS1Component& c : entry.Components()) {
+            if (offset >= length && c.optional) break;
+            const std::size_t size = std::min<std::size_t>(c.maxLength, length - offset);
+            if (size < c.minLength) {
+                Add(GS1Problem::DataTooShort, e.ai, at, std::to_string(offset + c.minLength),
+                    std::to_string(length));
+                return;
+            }
+            if (sound) CheckComponent(e, c, offset, size);
+            offset += size;
         }
-        const bool hasCheckDigit = row.AI == "00" || row.AI == "01" || row.AI == "02";
-        if (hasCheckDigit && length == row.DataLength && AllDigits(e.data)) {
-            const char want = static_cast<char>('0' + *GS1CheckDigit(e.data.substr(0, length - 1)));
-            if (e.data.back() != want) {
-                GS1Finding& f = Add(GS1Problem::WrongCheckDigit, e.ai, e.dataPositions.back(),
-                                    std::string(1, want), std::string(1, e.data.back()));
-                std::string mended(text_);
-                mended[e.dataPositions.back()] = want;
-                f.mendedText = std::move(mended);
+    }
+
+    void CheckComponent(const Element& e, const GS1Component& c, std::size_t offset,
+                        std::size_t size) {
+        const std::string_view part = std::string_view(e.data).substr(offset, size);
+        if (const std::optional<GS1LintFault> f = CheckCharacterSet(c.type, part)) {
+            AddFault(e, *f, offset, GS1Linter::none);
+            return;
+        }
+        for (const GS1Linter linter : c.linters) {
+            if (const std::optional<GS1LintFault> f = Lint(linter, part)) {
+                AddFault(e, *f, offset, linter);
+                return;
             }
         }
-        if (row.AI.back() == 'y' && e.ai[3] > '5')
-            Add(GS1Problem::DecimalPointAboveFive, e.ai, e.open, "5", e.ai.substr(3, 1));
+    }
+
+    void AddFault(const Element& e, const GS1LintFault& fault, std::size_t offset,
+                  GS1Linter linter) {
+        // A rule broken by what is missing shows after the last character.
+        const std::size_t position =
+            e.dataPositions[std::min(offset + fault.offset, e.dataPositions.size() - 1)];
+        GS1Finding& f = Add(fault.problem, e.ai, position, fault.expected, fault.found);
+        f.linter = std::string(LinterName(linter));
+        if (fault.problem == GS1Problem::WrongCheckDigit) {
+            std::string mended(text_);
+            mended[position] = fault.expected[0];
+            f.mendedText = std::move(mended);
+        }
+    }
+
+    // The pairings over the whole text: the same AI twice, AIs that exclude each other, and the
+    // AIs each one needs beside it.
+    void CheckPairs(const std::vector<Element>& elements) {
+        std::vector<std::pair<const Element*, const GS1AIEntry*>> known;
+        for (const Element& e : elements)
+            if (const GS1AIEntry* entry = e.closed ? FindGS1AI(e.ai) : nullptr)
+                known.emplace_back(&e, entry);
+        std::vector<std::string> seen;
+        for (const auto& [e, entry] : known) {
+            if (std::find(seen.begin(), seen.end(), e->ai) != seen.end()) {
+                CheckRepeat(*e, known);
+                continue;
+            }
+            for (const std::string& other : seen) {
+                const GS1AIEntry* otherEntry = FindGS1AI(other);
+                if (MatchesAnyAIPattern(entry->excluded, other) ||
+                    MatchesAnyAIPattern(otherEntry->excluded, e->ai))
+                    Add(GS1Problem::ExclusiveAIs, e->ai, e->open, other);
+            }
+            seen.push_back(e->ai);
+        }
+        std::vector<std::string> required;  // AIs whose requisites are checked, once each
+        for (const auto& [e, entry] : known) {
+            if (std::find(required.begin(), required.end(), e->ai) != required.end()) continue;
+            required.push_back(e->ai);
+            for (const std::string_view requisite : entry->requisites) {
+                if (requisite.empty() || PresentAmong(requisite, elements)) continue;
+                Add(GS1Problem::RequisiteMissing, e->ai, e->open, std::string(requisite));
+            }
+        }
+    }
+
+    // The same AI again: a failure when its value differs from the first one's.
+    void CheckRepeat(const Element& e,
+                     const std::vector<std::pair<const Element*, const GS1AIEntry*>>& known) {
+        for (const auto& [first, entry] : known) {
+            if (first->ai != e.ai) continue;
+            if (first->data != e.data)
+                Add(GS1Problem::RepeatedAI, e.ai, e.open, first->data, e.data);
+            return;
+        }
+    }
+
+    static bool PresentAmong(std::string_view patterns, const std::vector<Element>& elements) {
+        return std::any_of(elements.begin(), elements.end(), [&](const Element& e) {
+            return e.closed && MatchesAnyAIPattern(patterns, e.ai);
+        });
     }
 
     // A space between data characters: the line shows it, the symbol leaves it out.
@@ -241,23 +336,29 @@ private:
     }
 
     std::string_view text_;
+    GS1Context context_;
     std::vector<GS1Finding> findings_;
     std::size_t dataCharacters_ = 0;
 };
 
 }  // namespace
 
-Severity SeverityOf(GS1Problem problem) {
+Severity SeverityOf(GS1Problem problem, GS1Context context) {
     switch (problem) {
-        case GS1Problem::DataTooShort:
-        case GS1Problem::DataTooLong:
-        case GS1Problem::NonDigit:
-        case GS1Problem::WrongCheckDigit:
-        case GS1Problem::MissingFNC1:
-        case GS1Problem::TextTruncated:
-            return Severity::Failure;
-        default:
+        case GS1Problem::SpaceInData:
+        case GS1Problem::TooManyDataCharacters:
+        case GS1Problem::UnclosedAI:
+        case GS1Problem::DataWithoutAI:
+        case GS1Problem::NoElementStrings:
+        case GS1Problem::UnencodableCharacter:
+        case GS1Problem::SymbolTooWide:
+        case GS1Problem::TrailingFNC1:
             return Severity::Warning;
+        case GS1Problem::RequisiteMissing:
+            // GS1 lets the needed AI stand in another symbol of the same label.
+            return context.wholeLabel ? Severity::Failure : Severity::Warning;
+        default:
+            return Severity::Failure;
     }
 }
 
@@ -273,8 +374,8 @@ std::optional<int> FindAIRow(std::string_view ai) {
     return std::nullopt;
 }
 
-std::vector<GS1Finding> CheckGS1Text(std::string_view fieldText) {
-    return Checker(fieldText).Run();
+std::vector<GS1Finding> CheckGS1Text(std::string_view fieldText, GS1Context context) {
+    return Checker(fieldText, context).Run();
 }
 
 double UCCEAN128WidthMm(std::string_view fieldText, unsigned short gSizePercent) {
@@ -292,7 +393,8 @@ std::optional<GS1Finding> CheckSymbolWidth(double widthMm) {
                       0,
                       "165",
                       found,
-                      std::nullopt};
+                      std::nullopt,
+                      {}};
 }
 
 }  // namespace quillmark

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "ai/FieldCharacters.h"
 
@@ -31,6 +32,45 @@ std::string Subject(const GS1Finding& f) {
 
 std::string Position(const GS1Finding& f) {
     return "at position " + std::to_string(f.position + 1);
+}
+
+// The text with the name of the linter that found it, for looking it up in the dictionary.
+std::string Linted(const GS1Finding& f, const std::string& text) {
+    return f.linter.empty() ? text : text + " (" + f.linter + ")";
+}
+
+// "(02) or (8026)" of "02,8026".
+std::string Alternatives(const std::string& list) {
+    std::string out = "(";
+    for (const char c : list) out += c == ',' ? std::string(") or (") : std::string(1, c);
+    return out + ")";
+}
+
+// The rule a value broke, by the linter that found it.
+std::string RuleOf(const std::string& linter) {
+    static const std::pair<const char*, const char*> kRules[] = {
+        {"yesno", "must be 0 or 1"},
+        {"zero", "must be 0"},
+        {"nonzero", "must not be zero"},
+        {"winding", "must be 0, 1 or 9"},
+        {"pieceoftotal", "must be a piece number from 1 to the total"},
+        {"nozeroprefix", "must not begin with 0"},
+        {"hyphen", "must be a hyphen"},
+        {"mediatype", "is not a media type code"},
+        {"importeridx", "is not an importer index"},
+        {"latitude", "is beyond 90 degrees of latitude"},
+        {"longitude", "is beyond 180 degrees of longitude"},
+        {"pcenc", "is not a percent sign with two hexadecimal digits"},
+        {"iban", "is not a valid IBAN"},
+        {"couponcode", "breaks the structure of a coupon code"},
+        {"couponposoffer", "breaks the structure of a coupon offer"},
+        {"mmoptss", "is not minutes (MM) or minutes and seconds (MMSS)"},
+        {"csumalpha", "is too short or long for check characters"},
+        {"iso3166list", "is not a list of three-digit country codes"},
+    };
+    for (const auto& [name, rule] : kRules)
+        if (linter == name) return rule;
+    return "is not valid here";
 }
 
 }  // namespace
@@ -87,15 +127,15 @@ std::string DescribeGS1Finding(const GS1Finding& f) {
             return "symbol: only the first " + f.found + " of " + f.expected +
                    " characters fit into the symbol";
         case GS1Problem::ImpossibleDate:
-            return ai + ": " + f.found + " is no date (YYMMDD)";
+            return Linted(f, ai + ": " + f.found + " is no date (YYMMDD)");
         case GS1Problem::DecimalPointAboveFive:
-            return ai + ": decimal point position " + f.found + " is above 5";
+            return ai + ": decimal point position " + f.found + " is above " + f.expected;
         case GS1Problem::SpaceInData:
             return ai + ": the space " + Position(f) + " is printed but not encoded";
         case GS1Problem::TooManyDataCharacters:
             return "symbol: " + f.found + " data characters, GS1 allows at most " + f.expected;
         case GS1Problem::UnknownAI:
-            return ai + " is not in the catalogue; its data was not checked";
+            return ai + " is not a GS1 Application Identifier";
         case GS1Problem::UnclosedAI:
             return "AI (" + f.ai + " has no closing parenthesis";
         case GS1Problem::DataWithoutAI:
@@ -108,6 +148,44 @@ std::string DescribeGS1Finding(const GS1Finding& f) {
                    Position(f) + " cannot be encoded and is left out";
         case GS1Problem::SymbolTooWide:
             return "symbol: " + f.found + " mm wide, more than the " + f.expected + " mm allowed";
+        case GS1Problem::InvalidCharacter:
+            return ai + ": \"" + CharacterWord(static_cast<unsigned char>(f.found[0])) + "\" " +
+                   Position(f) + " is not in CSET " + f.expected;
+        case GS1Problem::ControlCharacter:
+            return ai + ": control character " +
+                   CharacterWord(static_cast<unsigned char>(std::stoi(f.found))) + " " +
+                   Position(f) + " inside the data";
+        case GS1Problem::TrailingFNC1:
+            return "symbol: the {FNC1} at the end adds a symbol character and no data";
+        case GS1Problem::InvalidMonth:
+            return Linted(f, ai + ": invalid month " + f.found);
+        case GS1Problem::InvalidHour:
+            return Linted(f, ai + ": invalid hour " + f.found);
+        case GS1Problem::InvalidMinute:
+            return Linted(f, ai + ": invalid minute " + f.found);
+        case GS1Problem::InvalidSecond:
+            return Linted(f, ai + ": invalid second " + f.found);
+        case GS1Problem::UnknownCountry:
+            return Linted(f, ai + ": " + f.found + " is not an ISO 3166 country code");
+        case GS1Problem::UnknownCurrency:
+            return Linted(f, ai + ": " + f.found + " is not an ISO 4217 currency code");
+        case GS1Problem::WrongCheckCharacters:
+            return Linted(f,
+                          ai + ": check characters should be " + f.expected + ", not " + f.found);
+        case GS1Problem::NoCompanyPrefix:
+            return Linted(f, ai + ": \"" + f.found +
+                                 "\" does not begin a GS1 Company Prefix of at least 4 digits");
+        case GS1Problem::InvalidValue:
+            return Linted(f, ai + ": \"" + f.found + "\" " + RuleOf(f.linter));
+        case GS1Problem::RequisiteMissing:
+            if (f.severity == Severity::Failure)
+                return ai + " needs AI " + Alternatives(f.expected) + ", which the label lacks";
+            return ai + " needs AI " + Alternatives(f.expected) +
+                   " in this symbol or another symbol of the same label";
+        case GS1Problem::ExclusiveAIs:
+            return ai + " must not appear with AI (" + f.expected + ")";
+        case GS1Problem::RepeatedAI:
+            return ai + " appears twice with different data: " + f.expected + " and " + f.found;
     }
     return ai;
 }

@@ -13,17 +13,34 @@ private slots:
     void gs1Findings_data() {
         QTest::addColumn<QByteArray>("fieldText");
         QTest::addColumn<QString>("text");
+        const QByteArray gtin("(01)09501101530003");
         QTest::newRow("missing FNC1")
-            << QByteArray("(10)ABC(21)12")
+            << gtin + "(10)ABC(21)12"
             << QString("AI (10): перед (21) нет FNC1, сканер прочтёт (21) как данные (10)");
         QTest::newRow("check digit") << QByteArray("(00)123456789012345670")
                                      << QString("AI (00): контрольная цифра должна быть 5, а не 0");
-        QTest::newRow("non-digit") << QByteArray("(20)1\xC4")
+        QTest::newRow("non-digit") << gtin + "(20)1A"
                                    << QString(
-                                          "AI (20): «EOT» в позиции 6, а данные только "
+                                          "AI (20): «A» в позиции 24, а данные только "
                                           "цифровые");
-        QTest::newRow("date") << QByteArray("(15)241301")
-                              << QString("AI (15): 241301 не дата (ГГММДД)");
+        QTest::newRow("control character")
+            << gtin + "(20)1\xC4"
+            << QString("AI (20): управляющий знак EOT в позиции 24 внутри данных");
+        QTest::newRow("date") << gtin + "(15)241231" + "(17)250230"
+                              << QString("AI (17): 250230 не дата (ГГММДД)");
+        QTest::newRow("month") << gtin + "(15)241301" << QString("AI (15): месяца 13 не бывает");
+        QTest::newRow("yes or no") << QByteArray("(00)095011015300000003(4321)2")
+                                   << QString("AI (4321): «2» — допустимы только 0 и 1");
+        QTest::newRow("requisite")
+            << QByteArray("(02)09501101530003")
+            << QString("AI (02) требует AI (37) в этом или в другом символе той же этикетки");
+        QTest::newRow("requisites")
+            << QByteArray("(10)A")
+            << QString(
+                   "AI (10) требует AI (01) или (02) или (8006) или (8026) в этом или в другом "
+                   "символе той же этикетки");
+        QTest::newRow("exclusive")
+            << gtin + "(02)09501101530003(37)1" << QString("AI (02) нельзя сочетать с AI (01)");
     }
     void gs1Findings() {
         QFETCH(QByteArray, fieldText);
@@ -36,14 +53,14 @@ private slots:
     // Every problem has its own text.
     void everyProblemWorded() {
         QSet<QString> texts;
-        for (int p = 0; p <= static_cast<int>(GS1Problem::SymbolTooWide); ++p) {
+        for (int p = 0; p <= static_cast<int>(kLastGS1Problem); ++p) {
             const GS1Finding f{
-                static_cast<GS1Problem>(p), Severity::Warning, "10", 3, "5", "9", {}};
+                static_cast<GS1Problem>(p), Severity::Warning, "10", 3, "5", "9", {}, {}};
             const QString text = GS1FindingText(f);
             QVERIFY2(text.size() > 10, qPrintable(QString::number(p)));
             texts.insert(text);
         }
-        QCOMPARE(texts.size(), static_cast<int>(GS1Problem::SymbolTooWide) + 1);
+        QCOMPARE(texts.size(), static_cast<int>(kLastGS1Problem) + 1);
     }
 
     void scanBack_data() {

@@ -165,14 +165,14 @@ private slots:
         ShowLabelTab(form);
         auto* field = Child<QLineEdit>(form, "UCCEAN128_CodeValue");
         field->setFocus();
-        Type(field, QStringLiteral("(10)ABC(21)12"));
+        Type(field, QStringLiteral("(01)09501101530003(10)ABC(21)12"));
         QVERIFY2(LineOf(form).contains(u"перед (21) нет FNC1"), qPrintable(LineOf(form)));
         QVERIFY(Child<QPushButton>(form, "VerdictMendBtn")->isVisible());
-        field->setCursorPosition(7);
+        field->setCursorPosition(25);
         Child<QComboBox>(form, "UCCEAN128_SpecChr")->setCurrentText(QStringLiteral("FNC1"));
         QTest::mouseClick(Child(form, "UCCEAN128_InsSpecChrBtn"), Qt::LeftButton);
-        QCOMPARE(field->text(), QStringLiteral("(10)ABCа(21)12"));
-        QCOMPARE(LineOf(form), QStringLiteral("Читается: 10ABC[FNC1]2112"));
+        QCOMPARE(field->text(), QStringLiteral("(01)09501101530003(10)ABCа(21)12"));
+        QCOMPARE(LineOf(form), QStringLiteral("Читается: 010950110153000310ABC[FNC1]2112"));
         QVERIFY(!Child<QPushButton>(form, "VerdictMendBtn")->isVisible());
     }
 
@@ -186,9 +186,11 @@ private slots:
         QTest::newRow("check digit of (01), caret after it")
             << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A") << 20 << 20;
         QTest::newRow("FNC1 after (10), caret at the end")
-            << "(10)A(17)251231" << QStringLiteral("(10)Aа(17)251231") << 15 << 16;
+            << "(01)09501101530003(10)A(17)251231"
+            << QStringLiteral("(01)09501101530003(10)Aа(17)251231") << 33 << 34;
         QTest::newRow("FNC1 after (10), caret in (10)")
-            << "(10)A(17)251231" << QStringLiteral("(10)Aа(17)251231") << 2 << 2;
+            << "(01)09501101530003(10)A(17)251231"
+            << QStringLiteral("(01)09501101530003(10)Aа(17)251231") << 20 << 20;
     }
     void mendButton() {
         QFETCH(QString, typed);

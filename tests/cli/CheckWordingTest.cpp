@@ -24,29 +24,58 @@ TEST_P(GS1Lines, FirstFindingWorded) {
 }
 
 // clang-format off
+const std::string kGTIN = "(01)09501101530003";
+const std::string kSSCC = "(00)095011015300000003";
+
 INSTANTIATE_TEST_SUITE_P(Texts, GS1Lines, ::testing::Values(
-    LineCase{"(10)ABC(21)12",
+    LineCase{kGTIN + "(10)ABC(21)12",
              "failure: AI (10): no {FNC1} before (21); a reader takes (21) as data of AI (10)"},
     LineCase{"(01)09501101530004", "failure: AI (01): check digit should be 3, not 4"},
-    LineCase{"(11)2401", "failure: AI (11): data of 4 characters, at least 6 needed"},
-    LineCase{"(20)1\xC4", "failure: AI (20): \"{EOT}\" at position 6 in data that takes digits only"},
-    LineCase{"(17)250230", "warning: AI (17): 250230 is no date (YYMMDD)"},
-    LineCase{"(3107)000100", "warning: AI (3107): decimal point position 7 is above 5"},
-    LineCase{"(10)A B", "warning: AI (10): the space at position 6 is printed but not encoded"},
-    LineCase{"(10)A\xE4", "warning: symbol: character <228> at position 6 cannot be encoded and is left out"},
-    LineCase{"(7003)1", "warning: AI (7003) is not in the catalogue; its data was not checked"}));
+    LineCase{kGTIN + "(11)2401", "failure: AI (11): data of 4 characters, at least 6 needed"},
+    LineCase{kGTIN + "(20)1\xC4", "failure: AI (20): control character {EOT} at position 24 inside the data"},
+    LineCase{kGTIN + "(17)250230", "failure: AI (17): 250230 is no date (YYMMDD) (yymmd0)"},
+    LineCase{kGTIN + "(17)251340", "failure: AI (17): invalid month 13 (yymmd0)"},
+    LineCase{kGTIN + "(7003)2512312400", "failure: AI (7003): invalid hour 24 (hhmm)"},
+    LineCase{kGTIN + "(422)999", "failure: AI (422): 999 is not an ISO 3166 country code (iso3166)"},
+    LineCase{kGTIN + "(30)5\xE0(3932)0011099", "failure: AI (3932): 001 is not an ISO 4217 currency code (iso4217)"},
+    LineCase{"(3107)000100", "failure: AI (3107): decimal point position 7 is above 5"},
+    LineCase{kGTIN + "(10)A B", "warning: AI (10): the space at position 24 is printed but not encoded"},
+    LineCase{kGTIN + "(10)AB#", "failure: AI (10): \"#\" at position 25 is not in CSET 82"},
+    LineCase{kGTIN + "(10)A\xE4", "warning: symbol: character <228> at position 24 cannot be encoded and is left out"},
+    LineCase{kGTIN + "(10)A\xE0", "warning: symbol: the {FNC1} at the end adds a symbol character and no data"},
+    LineCase{"(7099)1", "failure: AI (7099) is not a GS1 Application Identifier"},
+    LineCase{kSSCC + "(4321)2", "failure: AI (4321): \"2\" must be 0 or 1 (yesno)"},
+    LineCase{"(8013)1987654Ad4X4bL5ttr2310c2L",
+             "failure: AI (8013): check characters should be 2K, not 2L (csumalpha)"},
+    LineCase{"(401)ABC123",
+             "failure: AI (401): \"ABC1\" does not begin a GS1 Company Prefix of at least 4 digits (key)"},
+    LineCase{"(02)09501101530003",
+             "warning: AI (02) needs AI (37) in this symbol or another symbol of the same label"},
+    LineCase{"(10)A", "warning: AI (10) needs AI (01) or (02) or (8006) or (8026) in this symbol or "
+                      "another symbol of the same label"},
+    LineCase{kGTIN + "(02)09501101530003(37)1", "failure: AI (02) must not appear with AI (01)"},
+    LineCase{kGTIN + "(10)A\xE0(10)B", "failure: AI (10) appears twice with different data: A and B"}));
 // clang-format on
 
 // Every problem has its own wording: none falls through to a bare AI.
 TEST(CheckWording, EveryGS1ProblemWordedDifferently) {
     std::set<std::string> lines;
-    for (int p = 0; p <= static_cast<int>(GS1Problem::SymbolTooWide); ++p) {
-        const GS1Finding f{static_cast<GS1Problem>(p), Severity::Warning, "10", 3, "5", "9", {}};
+    for (int p = 0; p <= static_cast<int>(kLastGS1Problem); ++p) {
+        const GS1Finding f{
+            static_cast<GS1Problem>(p), Severity::Warning, "10", 3, "5", "9", {}, {}};
         const std::string line = DescribeGS1Finding(f);
         EXPECT_GT(line.size(), 12u) << p;
         lines.insert(line);
     }
-    EXPECT_EQ(lines.size(), static_cast<std::size_t>(GS1Problem::SymbolTooWide) + 1);
+    EXPECT_EQ(lines.size(), static_cast<std::size_t>(kLastGS1Problem) + 1);
+}
+
+// A missing requisite where the data is the whole label: no other symbol can hold it.
+TEST(CheckWording, RequisiteOfAWholeLabel) {
+    const std::vector<GS1Finding> f = CheckGS1Text("(02)09501101530003", {.wholeLabel = true});
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(FindingLine(f[0].severity, DescribeGS1Finding(f[0])),
+              "failure: AI (02) needs AI (37), which the label lacks");
 }
 
 TEST(CheckWording, ContrastAndModule) {

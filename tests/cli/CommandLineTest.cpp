@@ -320,6 +320,18 @@ TEST(CommandLine, ChecksAndWarnings) {
          kExitCheckFailed,
          warning + "AI (01): check digit should be 1, not 4\n",
          {"failure: AI (01): check digit should be 1, not 4", "pass: scan-back"}},
+        // The data as GS1 judges it: month 13 fails, the missing item AI is a warning only.
+        {{"--type", "GS1-128", "--data", "(17)251340", "--check", "-o", d + "i.png"},
+         kExitCheckFailed,
+         warning + "AI (17): invalid month 13 (yymmd0)\n",
+         {"failure: AI (17): invalid month 13 (yymmd0)\n",
+          "warning: AI (17) needs AI (01) or (02) or (255) or (8006) or (8026) in this symbol or "
+          "another symbol of the same label\n"}},
+        {{"--type", "GS1-128", "--data", "(01)09501101530003(17)251231(10)ABC", "--check", "-o",
+          d + "j.png", "--gsize", "200"},
+         kExitMade,
+         "",
+         {"pass: scan-back: reads 01095011015300031725123110ABC\n"}},
         {{"--type", "EAN-8", "--data", "9638507", "--line-color", "red", "-o", d + "c.png"},
          kExitMade,
          warning + "colours: symbol contrast under red light 0 %, grade F",
@@ -366,7 +378,7 @@ TEST(CommandLine, ChecksAndWarnings) {
         }
     }
     // The pictures are made whatever the checks say.
-    for (const char* made : {"a.png", "d.png", "e.png", "g.png", "h.png"})
+    for (const char* made : {"a.png", "d.png", "e.png", "g.png", "h.png", "i.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(made))) << made;
 }
 

@@ -1,0 +1,65 @@
+// The GS1 Application Identifier dictionary, generated from data/gs1-syntax-dictionary.txt.
+#include "check/GS1Dictionary.h"
+
+namespace quillmark {
+
+namespace {
+
+using E = GS1AIEntry;
+using C = GS1Component;
+using L = GS1Linter;
+
+#include "GS1DictionaryTable.inc"
+
+// In the order of GS1Linter.
+// clang-format off
+constexpr std::array<std::string_view, 29> kLinterNames = {
+    "", "couponcode", "couponposoffer", "csum", "csumalpha", "hhmm", "hyphen", "iban",
+    "importeridx", "iso3166", "iso3166999", "iso3166alpha2", "iso3166list", "iso4217", "key",
+    "latitude", "longitude", "mediatype", "mmoptss", "nonzero", "nozeroprefix", "pcenc",
+    "pieceoftotal", "winding", "yesno", "yymmd0", "yymmdd", "yymmddhh", "zero"};
+// clang-format on
+static_assert(kLinterNames.size() == static_cast<std::size_t>(GS1Linter::zero) + 1);
+
+}  // namespace
+
+std::span<const GS1AIEntry> GS1DictionaryEntries() {
+    return kEntries;
+}
+
+const GS1AIEntry* FindGS1AI(std::string_view ai) {
+    // Entries cover AIs of one length; within that length, digit strings compare as numbers.
+    for (const GS1AIEntry& e : kEntries)
+        if (ai.size() == e.first.size() && e.first <= ai && ai <= e.last &&
+            ai.find_first_not_of("0123456789") == std::string_view::npos)
+            return &e;
+    return nullptr;
+}
+
+bool MatchesAIPattern(std::string_view pattern, std::string_view ai) {
+    if (pattern.size() != ai.size()) return false;
+    for (std::size_t i = 0; i < ai.size(); ++i)
+        if (pattern[i] != ai[i] && !(pattern[i] == 'n' && ai[i] >= '0' && ai[i] <= '9'))
+            return false;
+    return true;
+}
+
+bool MatchesAnyAIPattern(std::string_view list, std::string_view ai) {
+    while (!list.empty()) {
+        const std::size_t comma = list.find(',');
+        if (MatchesAIPattern(list.substr(0, comma), ai)) return true;
+        if (comma == std::string_view::npos) break;
+        list.remove_prefix(comma + 1);
+    }
+    return false;
+}
+
+std::string_view LinterName(GS1Linter linter) {
+    return kLinterNames[static_cast<std::size_t>(linter)];
+}
+
+std::string_view GS1DictionaryEdition() {
+    return kEdition;
+}
+
+}  // namespace quillmark
