@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ai/FieldCharacters.h"
+#include "check/GS1Dictionary.h"
 
 namespace quillmark {
 
@@ -223,8 +224,11 @@ QString ScanDataText(const std::string& data, bool gs1) {
 
 QString ScanText(const ScanResult& scan, const ScanExpectation& expected) {
     const bool gs1 = expected.symbology == Symbology::UCCEAN128;
+    // GS1 data as printed under the bars, each AI in parentheses, where it parses.
     auto shown = [&](const std::string& text, const std::string& addOn) {
-        const QString main = ScanDataText(text, gs1);
+        const std::optional<std::string> printed =
+            gs1 ? ElementStringsInParentheses(text) : std::nullopt;
+        const QString main = ScanDataText(printed.value_or(text), gs1);
         return addOn.empty() ? main : main + QStringLiteral(" + ") + QString::fromStdString(addOn);
     };
     switch (scan.outcome) {

@@ -1,6 +1,8 @@
 // The GS1 Application Identifier dictionary, generated from data/gs1-syntax-dictionary.txt.
 #include "check/GS1Dictionary.h"
 
+#include <algorithm>
+
 namespace quillmark {
 
 namespace {
@@ -56,6 +58,35 @@ bool MatchesAnyAIPattern(std::string_view list, std::string_view ai) {
 
 std::string_view LinterName(GS1Linter linter) {
     return kLinterNames[static_cast<std::size_t>(linter)];
+}
+
+std::optional<std::string> ElementStringsInParentheses(std::string_view transmitted) {
+    constexpr char kGroupSeparator = '\x1d';
+    std::string out;
+    std::size_t at = 0;
+    while (at < transmitted.size()) {
+        const GS1AIEntry* entry = nullptr;
+        std::size_t aiLength = 2;
+        for (; aiLength <= 4 && entry == nullptr; ++aiLength)
+            if (at + aiLength <= transmitted.size())
+                entry = FindGS1AI(transmitted.substr(at, aiLength));
+        if (entry == nullptr) return std::nullopt;
+        --aiLength;
+        const std::string_view ai = transmitted.substr(at, aiLength);
+        at += aiLength;
+        std::size_t length = 0;
+        for (const GS1Component& c : entry->Components()) length += c.maxLength;
+        if (!entry->predefinedLength)
+            length = std::min(transmitted.find(kGroupSeparator, at), transmitted.size()) - at;
+        if (length == 0 || at + length > transmitted.size()) return std::nullopt;
+        out += '(';
+        out.append(ai);
+        out += ')';
+        out.append(transmitted.substr(at, length));
+        at += length;
+        if (at < transmitted.size() && transmitted[at] == kGroupSeparator) ++at;
+    }
+    return out;
 }
 
 std::string_view GS1DictionaryEdition() {

@@ -3,7 +3,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quillmark {
@@ -74,6 +76,11 @@ bool MatchesAnyAIPattern(std::string_view list, std::string_view ai);
 
 // The linter's name as the dictionary writes it; empty for none.
 std::string_view LinterName(GS1Linter linter);
+
+// Data as a reader transmits it (AIs and their data, a GS after data of variable length) written
+// as it is printed under the bars, each AI in parentheses: "0109501101530003\x1d..." gives
+// "(01)09501101530003...". nullopt where an AI is not the dictionary's or data stops short.
+std::optional<std::string> ElementStringsInParentheses(std::string_view transmitted);
 
 // Which copy of the dictionary the table was made from.
 std::string_view GS1DictionaryEdition();

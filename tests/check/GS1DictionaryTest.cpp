@@ -82,5 +82,39 @@ TEST(GS1Dictionary, HoldsEveryEntryOfTheFile) {
     EXPECT_FALSE(GS1DictionaryEdition().empty());
 }
 
+// Data as a reader sends it, written back with its AIs in parentheses: predefined lengths end
+// by themselves, the others at a GS or the end; what the dictionary cannot split stays unsplit.
+TEST(GS1Dictionary, TransmittedDataInParentheses) {
+    const struct {
+        std::string_view transmitted;
+        std::optional<std::string> printed;
+    } cases[] = {
+        {"01095011015300031725123110ABC", "(01)09501101530003(17)251231(10)ABC"},
+        {"10ABC\x1d"
+         "2112",
+         "(10)ABC(21)12"},
+        {"0109501101530003\x1d"
+         "10A",
+         "(01)09501101530003(10)A"},  // a needless GS after (01)
+        {"00346000000000000016", "(00)346000000000000016"},
+        {"3103001234"
+         "422643",
+         "(3103)001234(422)643"},
+        {"8004ABC\x1d"
+         "7040A123",
+         "(8004)ABC(7040)A123"},
+        {"0109501101", std::nullopt},  // (01) cut short
+        {"23ABC", std::nullopt},       // no AI of the dictionary
+        {"10\x1d"
+         "21A",
+         std::nullopt},  // (10) without data
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.transmitted));
+        EXPECT_EQ(ElementStringsInParentheses(c.transmitted), c.printed);
+    }
+}
+
 }  // namespace
 }  // namespace quillmark
