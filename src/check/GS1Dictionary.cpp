@@ -2,6 +2,7 @@
 #include "check/GS1Dictionary.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace quillmark {
 
@@ -87,6 +88,17 @@ std::optional<std::string> ElementStringsInParentheses(std::string_view transmit
         if (at < transmitted.size() && transmitted[at] == kGroupSeparator) ++at;
     }
     return out;
+}
+
+std::size_t GS1DictionaryAICount() {
+    std::size_t count = 0;
+    for (const GS1AIEntry& e : kEntries) {
+        int first = 0, last = 0;
+        std::from_chars(e.first.data(), e.first.data() + e.first.size(), first);
+        std::from_chars(e.last.data(), e.last.data() + e.last.size(), last);
+        count += static_cast<std::size_t>(last - first + 1);
+    }
+    return count;
 }
 
 std::string_view GS1DictionaryEdition() {

@@ -82,6 +82,9 @@ std::string_view LinterName(GS1Linter linter);
 // "(01)09501101530003...". nullopt where an AI is not the dictionary's or data stops short.
 std::optional<std::string> ElementStringsInParentheses(std::string_view transmitted);
 
+// How many AIs the dictionary defines, its ranges counted AI by AI.
+std::size_t GS1DictionaryAICount();
+
 // Which copy of the dictionary the table was made from.
 std::string_view GS1DictionaryEdition();
 

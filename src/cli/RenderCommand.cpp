@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "Version.h"
+#include "check/GS1Dictionary.h"
 #include "cli/BatchFile.h"
 #include "cli/BatchRun.h"
 #include "cli/ColourText.h"
@@ -307,7 +308,8 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
     }
     if (args.version) {
         out << "quillmark-render " << kQuillmarkVersion << '\n'
-            << "ISBN ranges: " << ISBNRangesEdition() << '\n';
+            << "ISBN ranges: " << ISBNRangesEdition() << '\n'
+            << "GS1 AI dictionary: " << GS1DictionaryEdition() << '\n';
         return kExitMade;
     }
     if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);

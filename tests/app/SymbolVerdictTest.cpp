@@ -176,6 +176,31 @@ private slots:
         QVERIFY(!Child<QPushButton>(form, "VerdictMendBtn")->isVisible());
     }
 
+    // A GS typed into AI data is a control character that a scanner sends as a separator: the
+    // data fails wherever it stands. FNC1 is the separator GS1 means: after the data it adds
+    // only a symbol character (a warning), nothing fails.
+    void controlCharacterInDataFailsAndFNC1Passes() {
+        TMainForm form;
+        ShowLabelTab(form);
+        auto* field = Child<QLineEdit>(form, "UCCEAN128_CodeValue");
+        const auto* verdict = Child<SymbolVerdict>(form, "SymbolVerdict");
+        const struct {
+            const char* character;
+            int position;
+            bool fails;
+        } cases[] = {{"GS", 4, true}, {"GS", 7, true}, {"FNC1", 7, false}};
+        for (const auto& c : cases) {
+            field->setText(QStringLiteral("(10)ABC"));
+            field->setCursorPosition(c.position);
+            Child<QComboBox>(form, "UCCEAN128_SpecChr")
+                ->setCurrentText(QString::fromLatin1(c.character));
+            QTest::mouseClick(Child(form, "UCCEAN128_InsSpecChrBtn"), Qt::LeftButton);
+            const quillmark::VerdictText& shown = Settled(*verdict);
+            QVERIFY2((shown.severity == Severity::Failure) == c.fails, qPrintable(shown.details));
+            QCOMPARE(shown.sentence.contains(u"управляющий знак"), c.fails);
+        }
+    }
+
     void mendButton_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("mended");
@@ -254,7 +279,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* application = Child<QComboBox>(form, "ApplicationBox");
         QCOMPARE(application->currentText(), QStringLiteral("Дистрибуция и логистика"));
-        QVERIFY2(LineOf(form).startsWith(u"Модуль 0,330 мм меньше 0,495 мм по GS1: нужно увеличение 200 %"),
+        QVERIFY2(LineOf(form).startsWith(
+                     u"Модуль 0,330 мм меньше 0,495 мм по GS1: нужно увеличение 200 %"),
                  qPrintable(LineOf(form)));
         QVERIFY(Child<SymbolVerdict>(form, "SymbolVerdict")
                     ->shown()

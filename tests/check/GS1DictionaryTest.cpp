@@ -79,6 +79,7 @@ TEST(GS1Dictionary, HoldsEveryEntryOfTheFile) {
             EXPECT_TRUE(e->first <= ai && ai <= e->last) << ai;
         }
     EXPECT_EQ(found, expanded);
+    EXPECT_EQ(GS1DictionaryAICount(), expanded);
     EXPECT_FALSE(GS1DictionaryEdition().empty());
 }
 

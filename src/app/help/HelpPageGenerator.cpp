@@ -9,6 +9,8 @@
 //   @VERSION@                  the program's version
 //   @ISBN_EDITION@             the date of the ISBN range message the ISBN line is split by
 //   @ISBN_GROUPS@              the number of ISBN registration groups in it
+//   @GS1_EDITION@              the edition of the GS1 AI dictionary the data is checked by
+//   @GS1_AI_COUNT@             the number of AIs it defines
 //   @SIZE type percent@        width x height in mm of an EAN/UPC type or "ITF-14" as drawn
 //   @HEIGHT UCC/EAN-128 v@     height in mm of a UCC/EAN-128 symbol at vertical size v
 // An unknown placeholder or a character Windows-1251 lacks fails the build.
@@ -29,6 +31,7 @@
 #include "Version.h"
 #include "ai/AIList.h"
 #include "ai/FieldCharacters.h"
+#include "check/GS1Dictionary.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
@@ -133,6 +136,8 @@ std::optional<std::string> Expand(const std::string& name) {
     if (name == "VERSION") return std::string(kQuillmarkVersion);
     if (name == "ISBN_EDITION") return std::string(ISBNRangesEdition());
     if (name == "ISBN_GROUPS") return std::to_string(ISBNAreaTable().size());
+    if (name == "GS1_EDITION") return std::string(GS1DictionaryEdition());
+    if (name == "GS1_AI_COUNT") return std::to_string(GS1DictionaryAICount());
     const std::vector<std::string> words = Words(name);
     if (words.size() != 3) return std::nullopt;
     const std::optional<unsigned short> percent = Percent(words[2]);
