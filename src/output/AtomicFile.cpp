@@ -180,28 +180,27 @@ std::optional<int> OwnDescriptor(const std::string& path) {
     return std::nullopt;
 }
 
+// Sets handler for signal where the program left the default action; a signal the program (or
+// whoever started it, such as nohup) ignores or handles itself keeps that.
+void ReplaceDefaultAction(int signal, void (*handler)(int)) {
+    struct sigaction current {};
+    if (sigaction(signal, nullptr, &current) != 0) return;
+    if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler != SIG_DFL) return;
+    struct sigaction replacement {};
+    replacement.sa_handler = handler;
+    sigemptyset(&replacement.sa_mask);
+    sigaction(signal, &replacement, nullptr);
+}
+
 }  // namespace
 
 void IgnoreFileSizeSignal() {
-    struct sigaction current {};
-    if (sigaction(SIGXFSZ, nullptr, &current) != 0) return;
-    if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler != SIG_DFL) return;
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGXFSZ, &ignore, nullptr);
+    ReplaceDefaultAction(SIGXFSZ, SIG_IGN);
 }
 
 void RemoveTemporariesOnSignals() {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction current {};
-        if (sigaction(signal, nullptr, &current) != 0) continue;
-        if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler != SIG_DFL) continue;
-        struct sigaction remove {};
-        remove.sa_handler = RemoveTemporariesAndDie;
-        sigemptyset(&remove.sa_mask);
-        sigaction(signal, &remove, nullptr);
-    }
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ReplaceDefaultAction(signal, RemoveTemporariesAndDie);
 }
 
 std::string CannotWrite(const std::string& path, std::string_view reason) {
