@@ -30,3 +30,18 @@ function(quillmark_add_folder_tests prefix)
         endif()
     endforeach()
 endfunction()
+
+# quillmark_add_benchmark(NAME SOURCES <files...> LIBS <targets...>)
+#   A Google Benchmark program, built into tests/ but not run by CTest; left out where Google
+#   Benchmark is not installed.
+function(quillmark_add_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    find_package(benchmark QUIET)
+    if(NOT benchmark_FOUND)
+        return()
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endfunction()
