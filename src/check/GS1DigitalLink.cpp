@@ -210,6 +210,7 @@ bool LooksCompressed(std::string_view segment) {
 
 // Why the qualifiers after key are no ordered part of one of its sequences, or empty.
 std::string QualifierProblem(const GS1AIEntry& key, const std::vector<Element>& qualifiers) {
+    if (qualifiers.empty()) return {};
     for (const Element& q : qualifiers) {
         if (!IsNumber(q.ai) || FindGS1AI(q.ai) == nullptr)
             return InParentheses(q.ai) + " in the path is no AI the dictionary knows";
