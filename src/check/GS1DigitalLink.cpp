@@ -122,8 +122,8 @@ std::vector<Element> Elements(std::string_view text) {
 }
 
 bool IsUnreserved(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsDigit(c) || c == '-' ||
-           c == '.' || c == '_' || c == '~';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsDigit(c) || c == '-' || c == '.' ||
+           c == '_' || c == '~';
 }
 
 std::string PercentEncoded(std::string_view value) {
@@ -192,8 +192,9 @@ std::optional<std::string> PercentDecoded(std::string_view value, std::string_vi
         }
         if (c <= ' ' || c > '~' || c == '(' || c == ')') {
             reason = "the value of " + InParentheses(ai) + " holds " +
-                     (c == '(' || c == ')' ? "\"" + std::string(1, c) + "\", which the data notation cannot carry"
-                                            : "a character GS1 data cannot hold");
+                     (c == '(' || c == ')'
+                          ? "\"" + std::string(1, c) + "\", which the data notation cannot carry"
+                          : "a character GS1 data cannot hold");
             return std::nullopt;
         }
         out += c;
@@ -269,14 +270,12 @@ std::optional<std::vector<Element>> PathElements(std::string_view path, std::str
     if (key == kNone) {
         reason = !segments.empty() && LooksCompressed(segments.back())
                      ? "a compressed URI; only uncompressed ones (/01/...) are read"
-                     : "no primary key in the path, such as /01/ and a GTIN; keys are " +
-                           AllKeys();
+                     : "no primary key in the path, such as /01/ and a GTIN; keys are " + AllKeys();
         return std::nullopt;
     }
     std::vector<Element> elements;
     for (std::size_t i = key; i < segments.size(); i += 2) {
-        std::optional<std::string> value =
-            PercentDecoded(segments[i + 1], segments[i], reason);
+        std::optional<std::string> value = PercentDecoded(segments[i + 1], segments[i], reason);
         if (!value) return std::nullopt;
         elements.push_back({std::string(segments[i]), std::move(*value)});
     }
@@ -287,8 +286,7 @@ std::optional<std::vector<Element>> PathElements(std::string_view path, std::str
 }
 
 // Appends the query's AIs; other parameters are passed over.
-bool AddQueryElements(std::string_view query, std::vector<Element>& elements,
-                      std::string& reason) {
+bool AddQueryElements(std::string_view query, std::vector<Element>& elements, std::string& reason) {
     for (const std::string_view parameter : Split(query, '&')) {
         const std::size_t equals = parameter.find('=');
         const std::string_view key = parameter.substr(0, equals);
@@ -368,7 +366,8 @@ DigitalLinkResult ElementStringFromDigitalLink(std::string_view uri) {
                            std::to_string(i + 1));
     uri = uri.substr(0, uri.find('#'));
     const std::size_t question = uri.find('?');
-    const std::string_view query = question == kNone ? std::string_view() : uri.substr(question + 1);
+    const std::string_view query =
+        question == kNone ? std::string_view() : uri.substr(question + 1);
     const std::string_view rest = uri.substr(scheme, question == kNone ? kNone : question - scheme);
     const std::size_t slash = rest.find('/');
     if (slash == 0 || rest.empty()) return Refused("the URI names no host");

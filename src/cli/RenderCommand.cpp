@@ -11,13 +11,13 @@
 #include <system_error>
 
 #include "Version.h"
-#include "check/GS1DigitalLink.h"
 #include "check/GS1Dictionary.h"
+#include "check/GS1DigitalLink.h"
 #include "cli/BatchFile.h"
 #include "cli/BatchRun.h"
 #include "cli/CheckWording.h"
-#include "cli/FieldText.h"
 #include "cli/ColourText.h"
+#include "cli/FieldText.h"
 #include "cli/PictureOutput.h"
 #include "cli/SymbolInput.h"
 #include "cli/Verification.h"
@@ -54,11 +54,10 @@ struct Arguments {
     }
 };
 
-constexpr const char* kValueOptions[] = {"--type",       "--data",       "--addon",      "--size",
-                                         "--gsize",      "--vsize",      "--scale",      "--dpi",
-                                         "--line-color", "--background", "--font",       "--output",
-                                         "--format",     "--batch",      "--application", "--stem",
-                                         "--from-dl"};
+constexpr const char* kValueOptions[] = {
+    "--type",   "--data",  "--addon",       "--size",       "--gsize",  "--vsize",
+    "--scale",  "--dpi",   "--line-color",  "--background", "--font",   "--output",
+    "--format", "--batch", "--application", "--stem",       "--from-dl"};
 
 bool IsValueOption(const std::string& name) {
     for (const char* option : kValueOptions)

@@ -139,6 +139,7 @@ TEST(RenderCommand, ConvertsDigitalLinkBothWays) {
         std::string err;  // a part of standard error
     };
     const std::string uri = "https://id.gs1.org/01/09501101530003/10/AB%2F1?17=251231";
+    // clang-format off
     const Case kCases[] = {
         {{"--dl", "--data", "[01]09501101530003[10]AB/1[17]251231"}, 0, uri + "\n", ""},
         {{"--data=(01)09501101530003", "--dl", "--stem", "https://example.com/p/"}, 0,
@@ -157,6 +158,7 @@ TEST(RenderCommand, ConvertsDigitalLinkBothWays) {
         {{"--type", "EAN-13", "--data", "400638133393", "--stem", "https://a.b", "--dump"}, 2, "",
          "--stem applies to --dl only"},
     };
+    // clang-format on
     for (const Case& c : kCases) {
         const CliRun run = RunCli(c.args);
         SCOPED_TRACE(c.args.front() + " " + c.args.back());
