@@ -377,9 +377,14 @@ DigitalLinkResult ElementStringFromDigitalLink(std::string_view uri) {
     const std::size_t pathCount = elements ? elements->size() : 0;
     if (!elements || !AddQueryElements(query, *elements, reason)) return Refused(reason);
     const GS1AIEntry& key = *KeyEntry(elements->front().ai);
-    for (std::size_t i = pathCount; i < elements->size(); ++i)
-        if (std::string stray = StrayQualifier(key, (*elements)[i].ai); !stray.empty())
+    for (std::size_t i = pathCount; i < elements->size(); ++i) {
+        const std::string& ai = (*elements)[i].ai;
+        if (KeyEntry(ai) != nullptr)
+            return Refused("two primary keys, " + InParentheses(key.first) + " and " +
+                           InParentheses(ai) + "; a URI takes one");
+        if (std::string stray = StrayQualifier(key, ai); !stray.empty())
             return Refused(std::move(stray));
+    }
     std::string text = FieldText(*elements);
     if (std::optional<GS1Finding> finding = Unfit(text))
         return {std::nullopt, {}, std::move(finding)};

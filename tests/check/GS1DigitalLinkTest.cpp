@@ -110,6 +110,7 @@ const Refusal kRefusedURIs[] = {
     {"https://id.gs1.org/01/09501101530003/9999/1", "no AI the dictionary knows"},
     {"https://id.gs1.org/01/09501101530003?9999=1", "no AI the dictionary knows"},
     {"https://id.gs1.org/01/09501101530003?254=12", "qualifies (414)"},
+    {"https://id.gs1.org/01/09501101530003?00=095011015300000003", "two primary keys"},
     {"https://id.gs1.org/01/09501101530003/10/AB%2", "malformed percent-encoding \"%2\""},
     {"https://id.gs1.org/01/09501101530003/10/AB%G1", "malformed percent-encoding"},
     {"https://id.gs1.org/01/09501101530003/10/A%20B", "cannot hold"},
