@@ -165,12 +165,15 @@ TEST(RenderCommand, ConvertsDigitalLinkBothWays) {
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_EQ(run.out, c.out);
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
-        if (c.err.empty()) EXPECT_EQ(run.err, "");
+        if (c.err.empty()) {
+            EXPECT_EQ(run.err, "");
+        }
     }
     const CliRun element = RunCli({"--from-dl", uri});
     const std::string data = element.out.substr(0, element.out.size() - 1);
     EXPECT_EQ(RunCli({"--dl", "--data", data}).out, uri + "\n");
-    const CliRun checked = RunCli({"--type", "GS1-128", "--data", data, "--dump", "--check"});
+    const CliRun checked =
+        RunCli({"--type", "GS1-128", "--data", data, "--gsize", "198", "--dump", "--check"});
     EXPECT_EQ(checked.status, 0) << checked.out;
     EXPECT_EQ(checked.out.find("failure"), std::string::npos) << checked.out;
 }
