@@ -60,6 +60,10 @@ struct GS1AIEntry {
     std::array<std::string_view, 2> requisites;
     std::string_view excluded;  // AIs or patterns that must not appear with it
     std::string_view title;
+    bool digitalLinkKey;  // a primary key of a Digital Link URI, the first AI of its path
+    // The qualifier AIs that may follow the key in the path, in order, comma-separated; "|"
+    // between alternative sequences ("22,10,21|235").
+    std::string_view digitalLinkQualifiers;
 
     std::span<const GS1Component> Components() const { return {components.data(), componentCount}; }
 };

@@ -12,9 +12,12 @@
 
 #include "Version.h"
 #include "check/GS1Dictionary.h"
+#include "check/GS1DigitalLink.h"
 #include "cli/BatchFile.h"
 #include "cli/BatchRun.h"
+#include "cli/CheckWording.h"
 #include "cli/ColourText.h"
+#include "cli/FieldText.h"
 #include "cli/PictureOutput.h"
 #include "cli/SymbolInput.h"
 #include "cli/Verification.h"
@@ -40,6 +43,7 @@ struct Arguments {
     bool check = false;
     bool allowOutside = false;
     bool force = false;
+    bool digitalLink = false;
     bool help = false;
     bool version = false;
 
@@ -50,10 +54,10 @@ struct Arguments {
     }
 };
 
-constexpr const char* kValueOptions[] = {"--type",       "--data",       "--addon",      "--size",
-                                         "--gsize",      "--vsize",      "--scale",      "--dpi",
-                                         "--line-color", "--background", "--font",       "--output",
-                                         "--format",     "--batch",      "--application"};
+constexpr const char* kValueOptions[] = {
+    "--type",   "--data",  "--addon",       "--size",       "--gsize",  "--vsize",
+    "--scale",  "--dpi",   "--line-color",  "--background", "--font",   "--output",
+    "--format", "--batch", "--application", "--stem",       "--from-dl"};
 
 bool IsValueOption(const std::string& name) {
     for (const char* option : kValueOptions)
@@ -68,6 +72,7 @@ bool* FlagOf(Arguments& parsed, const std::string& name) {
     if (name == "--check") return &parsed.check;
     if (name == "--allow-outside") return &parsed.allowOutside;
     if (name == "--force") return &parsed.force;
+    if (name == "--dl") return &parsed.digitalLink;
     return nullptr;
 }
 
@@ -299,6 +304,39 @@ int RunBatchCommand(const Arguments& args, std::ostream& out, std::ostream& err,
     return RunBatch(rows, options, out, err);
 }
 
+// The reason a conversion was refused, in the words of --check for a finding.
+std::string RefusalReason(const DigitalLinkResult& result) {
+    return result.finding ? DescribeGS1Finding(*result.finding) : result.reason;
+}
+
+// --dl and --from-dl: the URI of the --data element string, or the element string of a URI in
+// the notation --data takes.
+int RunDigitalLink(const Arguments& args, std::ostream& out) {
+    if (args.digitalLink && args.Has("--from-dl")) Fail("give --dl or --from-dl, not both");
+    if (args.Has("--batch")) Fail("--dl and --from-dl do not apply to --batch yet");
+    if (args.Has("--output") || args.dump || args.check || args.verify)
+        Fail("--dl and --from-dl print text; -o, --dump, --check and --verify do not apply");
+    if (const std::optional<std::string> uri = args.Find("--from-dl")) {
+        if (args.Has("--data") || args.Has("--stem"))
+            Fail("--from-dl reads the URI alone; --data and --stem do not apply");
+        const DigitalLinkResult result = ElementStringFromDigitalLink(*uri);
+        if (!result.text) Fail("--from-dl: " + RefusalReason(result));
+        for (const char c : *result.text) out << CharacterWord(static_cast<unsigned char>(c));
+    } else {
+        const std::optional<std::string> data = args.Find("--data");
+        if (!data) Fail("--dl needs the element string in --data");
+        const FieldTextResult field = ParseFieldText(NormalizeGS1Notation(*data));
+        if (!field.ok) Fail("--data: " + field.error);
+        const DigitalLinkResult result = DigitalLinkFromElementString(
+            field.text, args.Find("--stem").value_or(std::string(kDefaultDigitalLinkStem)));
+        if (!result.text) Fail("--dl: " + RefusalReason(result));
+        out << *result.text;
+    }
+    out << '\n';
+    if (!out.flush()) Fail("cannot write to standard output");
+    return kExitMade;
+}
+
 int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
         const RenderEnvironment& environment) {
     const Arguments args = ParseArguments(argv);
@@ -312,6 +350,8 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
             << "GS1 AI dictionary: " << GS1DictionaryEdition() << '\n';
         return kExitMade;
     }
+    if (args.digitalLink || args.Has("--from-dl")) return RunDigitalLink(args, out);
+    if (args.Has("--stem")) Fail("--stem applies to --dl only");
     if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);
     const SymbolRequest symbol = BuildSymbolRequest(FieldsOf(args));
     const PictureSettings settings = SettingsOf(args);
@@ -344,6 +384,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
 std::string RenderUsage() {
     return R"(Usage: quillmark-render --type TYPE --data DATA [options] (-o FILE | --dump | --check)
        quillmark-render --batch FILE.csv [options]
+       quillmark-render --dl --data DATA [--stem URL]  |  --from-dl URI
 
 Draws barcode symbols at their physical size into pictures: PNG, BMP, JPEG, SVG or PDF.
 
@@ -395,6 +436,16 @@ Options:
                        distribution (general distribution and logistics, the default),
                        retail (retail point of sale) or healthcare (regulated healthcare
                        non-retail)                                  --application retail
+  --dl                 print the GS1 Digital Link URI of the --data element string: the primary
+                       key and its qualifiers in the path, the other AIs in the query string
+                                            --dl --data "(01)09501101530003(10)AB(17)251231"
+  --stem URL           --dl: the URI's start, http(s), a host and perhaps a path
+                       (default https://id.gs1.org)                --stem https://example.com/p
+  --from-dl URI        print the element string of an uncompressed Digital Link URI as --data
+                       takes it, {FNC1} where a reader needs one; other query parameters are
+                       passed over                --from-dl https://id.gs1.org/01/09501101530003
+                       Both check the data by the GS1 AI dictionary and refuse it (exit 2)
+                       with the reason; batches do not take them yet.
   --version            the program's version
   -h, --help           this text
 

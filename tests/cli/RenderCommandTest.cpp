@@ -125,7 +125,57 @@ TEST(RenderCommand, HelpPrintsUsage) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Usage: quillmark-render"), std::string::npos);
     EXPECT_NE(run.out.find("{FNC1}"), std::string::npos);
+    EXPECT_NE(run.out.find("--from-dl URI"), std::string::npos);
     EXPECT_EQ(run.err, "");
+}
+
+// --dl and --from-dl: what each prints and exits with; the element string --from-dl prints is
+// what --data takes, so it converts back into the same URI and draws a GS1-128 symbol that passes.
+TEST(RenderCommand, ConvertsDigitalLinkBothWays) {
+    struct Case {
+        Args args;
+        int status;
+        std::string out;
+        std::string err;  // a part of standard error
+    };
+    const std::string uri = "https://id.gs1.org/01/09501101530003/10/AB%2F1?17=251231";
+    // clang-format off
+    const Case kCases[] = {
+        {{"--dl", "--data", "[01]09501101530003[10]AB/1[17]251231"}, 0, uri + "\n", ""},
+        {{"--data=(01)09501101530003", "--dl", "--stem", "https://example.com/p/"}, 0,
+         "https://example.com/p/01/09501101530003\n", ""},
+        {{"--from-dl", uri}, 0, "(01)09501101530003(10)AB/1{FNC1}(17)251231\n", ""},
+        {{"--dl", "--data", "(10)AB"}, 2, "", "--dl: no primary key"},
+        {{"--dl", "--data", "(01)09501101530004"}, 2, "", "--dl: AI (01): check digit should be 3"},
+        {{"--dl", "--data", "(01)09501101530003", "--stem", "ftp://x"}, 2, "", "http://"},
+        {{"--dl"}, 2, "", "--dl needs the element string in --data"},
+        {{"--from-dl", "https://id.gs1.org/01/09501101530003/21/1/10/A"}, 2, "", "out of order"},
+        {{"--from-dl", "https://id.gs1.org/01/09501101530003?17=251331"}, 2, "",
+         "--from-dl: AI (17)"},
+        {{"--from-dl", uri, "--dl"}, 2, "", "not both"},
+        {{"--from-dl", uri, "-o", "x.png"}, 2, "", "do not apply"},
+        {{"--dl", "--data", "(01)09501101530003", "--batch", "x.csv"}, 2, "", "--batch"},
+        {{"--type", "EAN-13", "--data", "400638133393", "--stem", "https://a.b", "--dump"}, 2, "",
+         "--stem applies to --dl only"},
+    };
+    // clang-format on
+    for (const Case& c : kCases) {
+        const CliRun run = RunCli(c.args);
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        if (c.err.empty()) {
+            EXPECT_EQ(run.err, "");
+        }
+    }
+    const CliRun element = RunCli({"--from-dl", uri});
+    const std::string data = element.out.substr(0, element.out.size() - 1);
+    EXPECT_EQ(RunCli({"--dl", "--data", data}).out, uri + "\n");
+    const CliRun checked =
+        RunCli({"--type", "GS1-128", "--data", data, "--gsize", "198", "--dump", "--check"});
+    EXPECT_EQ(checked.status, 0) << checked.out;
+    EXPECT_EQ(checked.out.find("failure"), std::string::npos) << checked.out;
 }
 
 // --- pictures ---------------------------------------------------------------------------------
