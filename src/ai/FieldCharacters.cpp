@@ -4,9 +4,7 @@
 namespace quillmark {
 
 namespace {
-constexpr int kFunctionCount = 4;
-constexpr int kFunctionBase = 224;  // FNC1..FNC4 -> 224..227
-constexpr int kControlBase = 192;   // NUL..US (ASCII 0..31) -> 192..223
+constexpr int kFunctionCount = kNotationFnc4 - kNotationFnc1 + 1;
 }  // namespace
 
 const std::array<std::string_view, kSpecialCharCount> SpecialCharNames = {
@@ -19,8 +17,14 @@ std::optional<unsigned char> SpecialCharCode(int index) {
     if (index < 0 || index >= kSpecialCharCount) return std::nullopt;
     // Items after the four function characters are the control characters in ASCII order.
     const int code =
-        index < kFunctionCount ? kFunctionBase + index : kControlBase + (index - kFunctionCount);
+        index < kFunctionCount ? kNotationFnc1 + index : kNotationNul + (index - kFunctionCount);
     return static_cast<unsigned char>(code);
+}
+
+std::optional<int> SpecialCharIndexOfCode(unsigned char code) {
+    if (IsNotationFunction(code)) return code - kNotationFnc1;
+    if (IsNotationControl(code)) return kFunctionCount + ControlOfNotation(code);
+    return std::nullopt;
 }
 
 std::optional<int> SpecialCharIndex(std::string_view name) {

@@ -85,9 +85,8 @@ QString RuleOf(const std::string& linter) {
 
 QString CharacterText(unsigned char c) {
     if (c >= 32 && c < 127) return QString(QLatin1Char(static_cast<char>(c)));
-    const int index = c >= 224 && c <= 227 ? c - 224 : c >= 192 && c <= 223 ? c - 188 : -1;
-    if (index >= 0) {
-        const std::string_view name = SpecialCharNames[static_cast<std::size_t>(index)];
+    if (const std::optional<int> index = SpecialCharIndexOfCode(c)) {
+        const std::string_view name = SpecialCharNames[static_cast<std::size_t>(*index)];
         return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     }
     return Tr("код %1").arg(c);
@@ -213,8 +212,7 @@ QString ScanDataText(const std::string& data, bool gs1) {
         if (gs1 && c == 29) {
             out += QStringLiteral("[FNC1]");
         } else if (c < 32) {
-            out += QLatin1Char('[') + CharacterText(static_cast<unsigned char>(c + 192)) +
-                   QLatin1Char(']');
+            out += QLatin1Char('[') + CharacterText(NotationOfControl(c)) + QLatin1Char(']');
         } else {
             out += CharacterText(c);
         }

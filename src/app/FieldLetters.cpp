@@ -1,15 +1,17 @@
 // Conversion between the UCC/EAN-128 field's letters and the encoder's 8-bit codes.
 #include "app/FieldLetters.h"
 
+#include "ai/FieldCharacters.h"
+
 namespace quillmark {
 namespace {
 
-constexpr char16_t kFirstControlLetter = u'А';   // NUL, code 192
-constexpr char16_t kFirstFunctionLetter = u'а';  // FNC1, code 224
-constexpr int kControlBase = 192;
-constexpr int kFunctionBase = 224;
-constexpr int kControlCount = 32;
-constexpr int kFunctionCount = 4;
+constexpr char16_t kFirstControlLetter = u'А';   // NUL, kNotationNul
+constexpr char16_t kFirstFunctionLetter = u'а';  // FNC1, kNotationFnc1
+constexpr int kControlBase = kNotationNul;
+constexpr int kFunctionBase = kNotationFnc1;
+constexpr int kControlCount = kNotationUs - kNotationNul + 1;
+constexpr int kFunctionCount = kNotationFnc4 - kNotationFnc1 + 1;
 
 bool IsPrintableAscii(char16_t u) {
     return u >= 32 && u <= 126;

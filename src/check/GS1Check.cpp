@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ai/AIList.h"
+#include "ai/FieldCharacters.h"
 #include "check/GS1Dictionary.h"
 #include "check/GS1Linters.h"
 #include "encoders/UCCEAN128.h"
@@ -14,7 +15,7 @@ namespace quillmark {
 
 namespace {
 
-constexpr unsigned char kFNC1 = 224;
+constexpr unsigned char kFNC1 = kNotationFnc1;
 constexpr std::size_t kNone = std::string_view::npos;
 
 bool IsDigit(char c) {
@@ -31,7 +32,7 @@ bool IsPresentation(char c) {
 }
 
 bool IsUnencodable(unsigned char c) {
-    return (c >= 128 && c < 192) || c > 227;
+    return (c >= 128 && c < kNotationNul) || c > kNotationFnc4;
 }
 
 // One AI in parentheses and the data after it, up to the next AI, FNC1 or the end.
@@ -104,7 +105,7 @@ bool NeedsSeparator(std::string_view ai) {
 
 // A control character of the field's notation (NUL..US): never AI data.
 bool IsControl(unsigned char c) {
-    return c >= 192 && c < kFNC1;
+    return IsNotationControl(c);
 }
 
 // The entry of a measure AI whose last digit, the decimal-point position, lies beyond the entry's

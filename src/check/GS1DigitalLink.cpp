@@ -5,13 +5,14 @@
 #include <cctype>
 #include <vector>
 
+#include "ai/FieldCharacters.h"
 #include "check/GS1Dictionary.h"
 
 namespace quillmark {
 
 namespace {
 
-constexpr char kFNC1 = static_cast<char>(224);
+constexpr char kFNC1 = static_cast<char>(kNotationFnc1);
 constexpr std::size_t kNone = std::string_view::npos;
 
 struct Element {

@@ -89,9 +89,8 @@ std::string SeverityWord(Severity severity) {
 
 std::string CharacterWord(unsigned char c) {
     if (c >= 32 && c < 127) return std::string(1, static_cast<char>(c));
-    const int index = c >= 224 && c <= 227 ? c - 224 : c >= 192 && c <= 223 ? c - 188 : -1;
-    if (index >= 0)
-        return "{" + std::string(SpecialCharNames[static_cast<std::size_t>(index)]) + "}";
+    if (const std::optional<int> index = SpecialCharIndexOfCode(c))
+        return "{" + std::string(SpecialCharNames[static_cast<std::size_t>(*index)]) + "}";
     return "<" + std::to_string(c) + ">";
 }
 
@@ -241,7 +240,7 @@ std::string ScanDataWord(const std::string& data, bool gs1) {
         if (gs1 && c == 29) {
             out += "{FNC1}";
         } else {
-            out += CharacterWord(c < 32 ? static_cast<unsigned char>(c + 192) : c);
+            out += CharacterWord(c < 32 ? NotationOfControl(c) : c);
         }
     }
     return out;

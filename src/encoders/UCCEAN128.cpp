@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ai/FieldCharacters.h"
 #include "encoders/Code128Characters.h"
 #include "encoders/PixelEdges.h"
 #include "encoders/RenderLimits.h"
@@ -29,11 +30,6 @@ constexpr std::uint16_t kHighestValue = 105;
 // Field notation of the special characters.
 constexpr double kBarHeightMm = 32.0;  // at a vertical magnification of 100 %
 constexpr int kQuietModules = 10;
-
-constexpr unsigned char kNotationNul = 192;
-constexpr unsigned char kNotationUs = 223;
-constexpr unsigned char kNotationFnc1 = 224;
-constexpr unsigned char kNotationFnc4 = 227;
 
 bool IsPresentation(unsigned char c) {
     return c == ' ' || c == '(' || c == ')';

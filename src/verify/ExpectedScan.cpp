@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "ai/FieldCharacters.h"
+
 namespace quillmark {
 
 std::string ExpectedGS1Data(std::string_view fieldText) {
@@ -11,10 +13,10 @@ std::string ExpectedGS1Data(std::string_view fieldText) {
     for (const char ch : fieldText) {
         const auto c = static_cast<unsigned char>(ch);
         if (c == ' ' || c == '(' || c == ')') continue;
-        if (c == 224) {
+        if (c == kNotationFnc1) {
             if (!out.empty()) out += kGS;
-        } else if (c >= 192 && c <= 223) {
-            out += static_cast<char>(c - 192);
+        } else if (IsNotationControl(c)) {
+            out += static_cast<char>(ControlOfNotation(c));
         } else if (c < 128) {
             out += ch;
         }

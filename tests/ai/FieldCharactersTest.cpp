@@ -48,7 +48,13 @@ TEST(FieldCharacters, NamesRoundTrip) {
         EXPECT_FALSE(name.empty());
         EXPECT_TRUE(names.insert(name).second);
         EXPECT_EQ(SpecialCharIndex(name), i);
+        EXPECT_EQ(SpecialCharIndexOfCode(*SpecialCharCode(i)), i);
     }
+    // Every other code is no special character.
+    int special = 0;
+    for (int code = 0; code < 256; ++code)
+        special += SpecialCharIndexOfCode(static_cast<unsigned char>(code)).has_value();
+    EXPECT_EQ(special, kSpecialCharCount);
 }
 
 TEST(FieldCharacters, OutsideTheList) {
