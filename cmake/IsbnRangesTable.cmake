@@ -19,12 +19,12 @@ foreach(line IN LISTS lines)
     elseif(line MATCHES "^prefix\\|(97[89])\\|([0-9]+)-([0-9]+)\\|([1-7])$")
         math(EXPR low "${CMAKE_MATCH_2}" OUTPUT_FORMAT DECIMAL)
         math(EXPR high "${CMAKE_MATCH_3}" OUTPUT_FORMAT DECIMAL)
-        string(APPEND lengths "    TISBNGroupLength{${CMAKE_MATCH_1}, ${low}, ${high}, ${CMAKE_MATCH_4}},\n")
+        string(APPEND lengths "    {${CMAKE_MATCH_1}, ${low}, ${high}, ${CMAKE_MATCH_4}},\n")
         math(EXPR length_count "${length_count} + 1")
     elseif(line MATCHES "^group\\|(97[89])\\|([0-9]+)\\|([^|]*)\\|([-0-9/]*)$")
         string(REPLACE "/" ";" ranges "${CMAKE_MATCH_4}")
         string(APPEND areas
-               "    TISBNArea{${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}, \"${CMAKE_MATCH_3}\", \"${ranges}\"},\n")
+               "    {${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}, \"${CMAKE_MATCH_3}\", \"${ranges}\"},\n")
         math(EXPR group_count "${group_count} + 1")
     else()
         message(FATAL_ERROR "${INPUT}: cannot read the line \"${line}\"")
@@ -36,9 +36,9 @@ endif()
 file(WRITE "${OUTPUT}.new" "// Generated from data/isbn-ranges.txt at build time; edit that file instead.
 inline constexpr char kRangesEdition[] = \"${edition}\";
 // clang-format off
-constexpr std::array kGroupLengths = {
+constexpr TISBNGroupLength kGroupLengths[] = {
 ${lengths}};
-constexpr std::array kAreas = {
+constexpr TISBNArea kAreas[] = {
 ${areas}};
 // clang-format on
 ")

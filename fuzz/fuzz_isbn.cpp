@@ -16,11 +16,12 @@ bool AllDigits(const std::string& s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A line for 13 digits is "ISBN 978-G-P-T-C": the parts between the hyphens give back the nine
-// digits after the prefix, and C is the check digit or "e".
+// A line for 13 digits is "ISBN PPP-G-P-T-C" (PPP the first three digits, 978 or 979 for a book):
+// the parts between the hyphens give back the nine digits after the prefix, and C is the check
+// digit or "e".
 void CheckLine(const std::string& digits, const std::string& line) {
-    const std::string head = "ISBN 978-";
-    Check(line.rfind(head, 0) == 0, "line does not start with ISBN 978-");
+    const std::string head = "ISBN " + digits.substr(0, 3) + "-";
+    Check(line.rfind(head, 0) == 0, "line does not start with ISBN and the prefix");
     std::string rest = line.substr(head.size());
     Check(std::count(rest.begin(), rest.end(), '-') == 3, "line has not four parts");
     const std::size_t last = rest.rfind('-');
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (in.ConsumeBool()) {
         // A well-formed book number whose group is the one of a chosen row.
         const auto& row = table[in.ConsumeIntegralInRange<std::size_t>(0, table.size() - 1)];
-        input = "978" + std::to_string(row.GroupID);
+        input = std::to_string(row.Prefix) + std::to_string(row.GroupID);
         while (input.size() < 13) input += static_cast<char>('0' + in.ConsumeIntegralInRange(0, 9));
     } else {
         input = in.ConsumeRemainingBytesAsString();
