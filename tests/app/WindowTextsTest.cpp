@@ -15,6 +15,7 @@
 #include "ai/AIList.h"
 #include "app/AIForm.h"
 #include "app/CheckWording.h"
+#include "app/HelpPage.h"
 #include "app/MainForm.h"
 #include "app/translations/WindowLanguage.h"
 
@@ -155,6 +156,11 @@ private slots:
                                             "11.81 dots/mm")
                            : QStringLiteral("Модуль 0,339 мм (номинал 0,330 мм): 3,90 точки при "
                                             "11,81 точек/мм"));
+    }
+
+    void helpPageInTheWindowsLanguage() {
+        QVERIFY(HelpPagePath().endsWith(English() ? "/HelpEng.html" : "/HelpRus.html"));
+        QVERIFY(HelpPageBytes().contains(English() ? "<html lang=\"en\">" : "<html lang=\"ru\">"));
     }
 
 private:

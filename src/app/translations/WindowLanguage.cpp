@@ -49,6 +49,10 @@ QLocale::Language InstallWindowLanguage(QCoreApplication& application) {
     return shownLanguage;
 }
 
+QLocale::Language ShownLanguage() {
+    return shownLanguage;
+}
+
 QString DecimalText(QString pointed) {
     if (shownLanguage == QLocale::Russian) pointed.replace(QLatin1Char('.'), QLatin1Char(','));
     return pointed;

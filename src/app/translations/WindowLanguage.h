@@ -18,6 +18,9 @@ QLocale::Language WindowLanguage(const QStringList& uiLanguages, const QString& 
 // language is the one the window then speaks.
 QLocale::Language InstallWindowLanguage(QCoreApplication& application);
 
+// The language the window speaks: Russian until InstallWindowLanguage has chosen another.
+QLocale::Language ShownLanguage();
+
 // A decimal written with a point, with the window language's separator instead.
 QString DecimalText(QString pointed);
 
