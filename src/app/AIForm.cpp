@@ -17,6 +17,7 @@
 
 #include "ai/AIList.h"
 #include "app/EditMask.h"
+#include "app/translations/WindowLanguage.h"
 #include "symbol/CheckDigit.h"
 
 namespace quillmark {
@@ -189,7 +190,7 @@ bool TAIForm::PrepareForAI(int index) {
     const TAIEntry& r = AITable[static_cast<std::size_t>(index)];
     FReady = false;
     FAIIndex = index;
-    AIname->setText(QString::fromStdString(AIListItem(index)));
+    AIname->setText(AIItemText(index));
     RefusedText->clear();
 
     const char last = r.AI.back();

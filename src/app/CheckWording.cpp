@@ -1,4 +1,4 @@
-// The symbol checks' findings in Russian words for the window's verdict line and its tooltip.
+// The symbol checks' findings in the window's words for the window's verdict line and its tooltip.
 #include "app/CheckWording.h"
 
 #include <QCoreApplication>
@@ -8,18 +8,20 @@
 #include <utility>
 
 #include "ai/FieldCharacters.h"
+#include "app/translations/WindowLanguage.h"
 #include "check/GS1Dictionary.h"
 
 namespace quillmark {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CheckWording", text);
-}
+// The findings' translation context, in a form lupdate reads.
+struct Wording {
+    Q_DECLARE_TR_FUNCTIONS(CheckWording)
+};
 
 QString Number(double v, int decimals) {
-    return QString::number(v, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
+    return DecimalText(QString::number(v, 'f', decimals));
 }
 
 QString GradeLetter(ContrastGrade grade) {
@@ -44,7 +46,7 @@ QString Position(const GS1Finding& f) {
 
 // "(02) или (8026)" of "02,8026".
 QString Alternatives(const GS1Finding& f) {
-    return QLatin1Char('(') + Expected(f).split(QLatin1Char(',')).join(Tr(") или (")) +
+    return QLatin1Char('(') + Expected(f).split(QLatin1Char(',')).join(Wording::tr(") или (")) +
            QLatin1Char(')');
 }
 
@@ -77,8 +79,8 @@ QString RuleOf(const std::string& linter) {
         {"iso3166list", QT_TRANSLATE_NOOP("CheckWording", "не список трёхзначных кодов стран")},
     };
     for (const auto& [name, rule] : kRules)
-        if (linter == name) return Tr(rule);
-    return Tr("здесь недопустимо");
+        if (linter == name) return Wording::tr(rule);
+    return Wording::tr("здесь недопустимо");
 }
 
 }  // namespace
@@ -89,117 +91,122 @@ QString CharacterText(unsigned char c) {
         const std::string_view name = SpecialCharNames[static_cast<std::size_t>(*index)];
         return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     }
-    return Tr("код %1").arg(c);
+    return Wording::tr("код %1").arg(c);
 }
 
 QString ContrastText(const ContrastResult& c) {
     if (c.inverted)
-        return Tr(
+        return Wording::tr(
             "Штрихи светлее фона в красном свете сканера: многие сканеры не читают "
             "такой символ");
     const QString percent = QString::number(std::lround(c.symbolContrast * 100));
     const QString grade = GradeLetter(c.grade);
     switch (c.severity) {
         case Severity::Pass:
-            return Tr("Контраст в красном свете сканера %1 %, класс %2").arg(percent, grade);
+            return Wording::tr("Контраст в красном свете сканера %1 %, класс %2")
+                .arg(percent, grade);
         case Severity::Warning:
-            return Tr("Контраст в красном свете сканера %1 %, класс %2: читается не всеми "
-                      "сканерами")
+            return Wording::tr(
+                       "Контраст в красном свете сканера %1 %, класс %2: читается не всеми "
+                       "сканерами")
                 .arg(percent, grade);
         case Severity::Failure:
             break;
     }
-    return Tr("Контраст в красном свете сканера всего %1 %, класс %2: сканер не отличит штрихи "
-              "от фона")
+    return Wording::tr(
+               "Контраст в красном свете сканера всего %1 %, класс %2: сканер не отличит штрихи "
+               "от фона")
         .arg(percent, grade);
 }
 
 QString GS1FindingText(const GS1Finding& f) {
     switch (f.problem) {
         case GS1Problem::DataTooShort:
-            return Tr("AI (%1): в данных %2 симв., нужно не меньше %3")
+            return Wording::tr("AI (%1): в данных %2 симв., нужно не меньше %3")
                 .arg(Ai(f), Found(f), Expected(f));
         case GS1Problem::DataTooLong:
-            return Tr("AI (%1): в данных %2 симв., допустимо не больше %3")
+            return Wording::tr("AI (%1): в данных %2 симв., допустимо не больше %3")
                 .arg(Ai(f), Found(f), Expected(f));
         case GS1Problem::NonDigit:
-            return Tr("AI (%1): «%2» в позиции %3, а данные только цифровые")
+            return Wording::tr("AI (%1): «%2» в позиции %3, а данные только цифровые")
                 .arg(Ai(f), CharacterText(static_cast<unsigned char>(f.found[0])), Position(f));
         case GS1Problem::WrongCheckDigit:
-            return Tr("AI (%1): контрольная цифра должна быть %2, а не %3")
+            return Wording::tr("AI (%1): контрольная цифра должна быть %2, а не %3")
                 .arg(Ai(f), Expected(f), Found(f));
         case GS1Problem::MissingFNC1:
-            return Tr("AI (%1): перед (%2) нет FNC1, сканер прочтёт (%2) как данные (%1)")
+            return Wording::tr("AI (%1): перед (%2) нет FNC1, сканер прочтёт (%2) как данные (%1)")
                 .arg(Ai(f), Expected(f));
         case GS1Problem::TextTruncated:
-            return Tr("В символ поместились только первые %1 из %2 знаков текста")
+            return Wording::tr("В символ поместились только первые %1 из %2 знаков текста")
                 .arg(Found(f), Expected(f));
         case GS1Problem::ImpossibleDate:
-            return Tr("AI (%1): %2 не дата (ГГММДД)").arg(Ai(f), Found(f));
+            return Wording::tr("AI (%1): %2 не дата (ГГММДД)").arg(Ai(f), Found(f));
         case GS1Problem::DecimalPointAboveFive:
-            return Tr("AI (%1): положение десятичной точки %2 больше %3")
+            return Wording::tr("AI (%1): положение десятичной точки %2 больше %3")
                 .arg(Ai(f), Found(f), Expected(f));
         case GS1Problem::SpaceInData:
-            return Tr("AI (%1): пробел в позиции %2 печатается, но не кодируется")
+            return Wording::tr("AI (%1): пробел в позиции %2 печатается, но не кодируется")
                 .arg(Ai(f), Position(f));
         case GS1Problem::TooManyDataCharacters:
-            return Tr("В символе %1 знаков данных, GS1 допускает не больше %2")
+            return Wording::tr("В символе %1 знаков данных, GS1 допускает не больше %2")
                 .arg(Found(f), Expected(f));
         case GS1Problem::UnknownAI:
-            return Tr("AI (%1) не определён в GS1").arg(Ai(f));
+            return Wording::tr("AI (%1) не определён в GS1").arg(Ai(f));
         case GS1Problem::UnclosedAI:
-            return Tr("AI (%1: нет закрывающей скобки").arg(Ai(f));
+            return Wording::tr("AI (%1: нет закрывающей скобки").arg(Ai(f));
         case GS1Problem::DataWithoutAI:
-            return Tr("Данные в позиции %1 не относятся ни к одному AI").arg(Position(f));
+            return Wording::tr("Данные в позиции %1 не относятся ни к одному AI").arg(Position(f));
         case GS1Problem::NoElementStrings:
-            return Tr("Нет данных GS1");
+            return Wording::tr("Нет данных GS1");
         case GS1Problem::UnencodableCharacter:
-            return Tr("Знак с кодом %1 в позиции %2 не кодируется и пропущен")
+            return Wording::tr("Знак с кодом %1 в позиции %2 не кодируется и пропущен")
                 .arg(Found(f), Position(f));
         case GS1Problem::SymbolTooWide:
-            return Tr("Символ шириной %1 мм шире допустимых %2 мм")
-                .arg(Found(f).replace(QLatin1Char('.'), QLatin1Char(',')), Expected(f));
+            return Wording::tr("Символ шириной %1 мм шире допустимых %2 мм")
+                .arg(DecimalText(Found(f)), Expected(f));
         case GS1Problem::InvalidCharacter:
-            return Tr("AI (%1): «%2» в позиции %3 не входит в набор знаков CSET %4")
+            return Wording::tr("AI (%1): «%2» в позиции %3 не входит в набор знаков CSET %4")
                 .arg(Ai(f), CharacterText(static_cast<unsigned char>(f.found[0])), Position(f),
                      Expected(f));
         case GS1Problem::ControlCharacter:
-            return Tr("AI (%1): управляющий знак %2 в позиции %3 внутри данных")
+            return Wording::tr("AI (%1): управляющий знак %2 в позиции %3 внутри данных")
                 .arg(Ai(f), CharacterText(static_cast<unsigned char>(std::stoi(f.found))),
                      Position(f));
         case GS1Problem::TrailingFNC1:
-            return Tr("FNC1 в конце текста лишь добавляет знак в символ, данных в нём нет");
+            return Wording::tr(
+                "FNC1 в конце текста лишь добавляет знак в символ, данных в нём нет");
         case GS1Problem::InvalidMonth:
-            return Tr("AI (%1): месяца %2 не бывает").arg(Ai(f), Found(f));
+            return Wording::tr("AI (%1): месяца %2 не бывает").arg(Ai(f), Found(f));
         case GS1Problem::InvalidHour:
-            return Tr("AI (%1): часа %2 не бывает").arg(Ai(f), Found(f));
+            return Wording::tr("AI (%1): часа %2 не бывает").arg(Ai(f), Found(f));
         case GS1Problem::InvalidMinute:
-            return Tr("AI (%1): минуты %2 не бывает").arg(Ai(f), Found(f));
+            return Wording::tr("AI (%1): минуты %2 не бывает").arg(Ai(f), Found(f));
         case GS1Problem::InvalidSecond:
-            return Tr("AI (%1): секунды %2 не бывает").arg(Ai(f), Found(f));
+            return Wording::tr("AI (%1): секунды %2 не бывает").arg(Ai(f), Found(f));
         case GS1Problem::UnknownCountry:
-            return Tr("AI (%1): %2 не код страны по ISO 3166").arg(Ai(f), Found(f));
+            return Wording::tr("AI (%1): %2 не код страны по ISO 3166").arg(Ai(f), Found(f));
         case GS1Problem::UnknownCurrency:
-            return Tr("AI (%1): %2 не код валюты по ISO 4217").arg(Ai(f), Found(f));
+            return Wording::tr("AI (%1): %2 не код валюты по ISO 4217").arg(Ai(f), Found(f));
         case GS1Problem::WrongCheckCharacters:
-            return Tr("AI (%1): контрольная пара знаков должна быть %2, а не %3")
+            return Wording::tr("AI (%1): контрольная пара знаков должна быть %2, а не %3")
                 .arg(Ai(f), Expected(f), Found(f));
         case GS1Problem::NoCompanyPrefix:
-            return Tr("AI (%1): ключ должен начинаться с префикса компании GS1 — не меньше "
-                      "четырёх цифр, а начинается с «%2»")
+            return Wording::tr(
+                       "AI (%1): ключ должен начинаться с префикса компании GS1 — не меньше "
+                       "четырёх цифр, а начинается с «%2»")
                 .arg(Ai(f), Found(f));
         case GS1Problem::InvalidValue:
-            return Tr("AI (%1): «%2» — %3").arg(Ai(f), Found(f), RuleOf(f.linter));
+            return Wording::tr("AI (%1): «%2» — %3").arg(Ai(f), Found(f), RuleOf(f.linter));
         case GS1Problem::RequisiteMissing:
             if (f.severity == Severity::Failure)
-                return Tr("AI (%1) требует AI %2, а на этикетке его нет")
+                return Wording::tr("AI (%1) требует AI %2, а на этикетке его нет")
                     .arg(Ai(f), Alternatives(f));
-            return Tr("AI (%1) требует AI %2 в этом или в другом символе той же этикетки")
+            return Wording::tr("AI (%1) требует AI %2 в этом или в другом символе той же этикетки")
                 .arg(Ai(f), Alternatives(f));
         case GS1Problem::ExclusiveAIs:
-            return Tr("AI (%1) нельзя сочетать с AI (%2)").arg(Ai(f), Expected(f));
+            return Wording::tr("AI (%1) нельзя сочетать с AI (%2)").arg(Ai(f), Expected(f));
         case GS1Problem::RepeatedAI:
-            return Tr("AI (%1) повторяется с другими данными: %2 и %3")
+            return Wording::tr("AI (%1) повторяется с другими данными: %2 и %3")
                 .arg(Ai(f), Expected(f), Found(f));
     }
     return {};
@@ -231,80 +238,81 @@ QString ScanText(const ScanResult& scan, const ScanExpectation& expected) {
     };
     switch (scan.outcome) {
         case ScanOutcome::Read:
-            return Tr("Читается: %1").arg(shown(scan.text, scan.addOn));
+            return Wording::tr("Читается: %1").arg(shown(scan.text, scan.addOn));
         case ScanOutcome::ReadOther:
             if (gs1 && scan.symbologyIdentifier != "]C1")
-                return Tr("Читается %1, но не как данные GS1").arg(shown(scan.text, {}));
+                return Wording::tr("Читается %1, но не как данные GS1").arg(shown(scan.text, {}));
             if (scan.text == expected.text && scan.addOn.empty())
-                return Tr("Читается %1 без дополнительного кода %2")
+                return Wording::tr("Читается %1 без дополнительного кода %2")
                     .arg(shown(scan.text, {}), QString::fromStdString(expected.addOn));
-            return Tr("Читается %1 вместо %2")
+            return Wording::tr("Читается %1 вместо %2")
                 .arg(shown(scan.text, scan.addOn), shown(expected.text, expected.addOn));
         case ScanOutcome::NoPicture:
-            return Tr("При таком разрешении картинку не построить");
+            return Wording::tr("При таком разрешении картинку не построить");
         case ScanOutcome::NothingRead:
             break;
     }
-    return Tr("Не читается");
+    return Wording::tr("Не читается");
 }
 
 QString ApplicationText(Application application) {
     switch (application) {
         case Application::GeneralDistribution:
-            return Tr("Дистрибуция и логистика");
+            return Wording::tr("Дистрибуция и логистика");
         case Application::RetailPOS:
-            return Tr("Розница (касса)");
+            return Wording::tr("Розница (касса)");
         case Application::HealthcareNonRetail:
             break;
     }
-    return Tr("Здравоохранение");
+    return Wording::tr("Здравоохранение");
 }
 
 // The sentence leaves the application out: the list beside the verdict shows it.
 QString SpecificationText(const SpecificationFinding& f, Application application,
                           Symbology symbology) {
     const QString mend =
-        f.mendPercent == 0 ? Tr(": ни одно увеличение не подходит")
-        : symbology != Symbology::UCCEAN128 ? Tr(": нужно увеличение %1 %").arg(f.mendPercent)
-        : f.vertical ? Tr(": нужно вертикальное увеличение %1 %").arg(f.mendPercent)
-                     : Tr(": нужно горизонтальное увеличение %1 %").arg(f.mendPercent);
+        f.mendPercent == 0 ? Wording::tr(": ни одно увеличение не подходит")
+        : symbology != Symbology::UCCEAN128
+            ? Wording::tr(": нужно увеличение %1 %").arg(f.mendPercent)
+        : f.vertical ? Wording::tr(": нужно вертикальное увеличение %1 %").arg(f.mendPercent)
+                     : Wording::tr(": нужно горизонтальное увеличение %1 %").arg(f.mendPercent);
     switch (f.problem) {
         case SpecificationProblem::NotListed:
-            return Tr("Таблица GS1 «%1» не предусматривает %2")
+            return Wording::tr("Таблица GS1 «%1» не предусматривает %2")
                 .arg(ApplicationText(application),
                      QString::fromUtf8(SymbologyOf(symbology).name.data(),
                                        static_cast<qsizetype>(SymbologyOf(symbology).name.size())));
         case SpecificationProblem::XBelowMinimum:
-            return Tr("Модуль %1 мм меньше %2 мм по GS1")
+            return Wording::tr("Модуль %1 мм меньше %2 мм по GS1")
                        .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
         case SpecificationProblem::XAboveMaximum:
-            return Tr("Модуль %1 мм больше %2 мм по GS1")
+            return Wording::tr("Модуль %1 мм больше %2 мм по GS1")
                        .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
         case SpecificationProblem::XOffTarget:
-            return Tr("Модуль %1 мм вместо рекомендуемых GS1 %2 мм")
+            return Wording::tr("Модуль %1 мм вместо рекомендуемых GS1 %2 мм")
                        .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
         case SpecificationProblem::BarsTooShort:
-            return Tr("Штрихи %1 мм ниже %2 мм по GS1")
+            return Wording::tr("Штрихи %1 мм ниже %2 мм по GS1")
                        .arg(Number(f.found, 2), Number(f.expected, 2)) +
                    mend;
         case SpecificationProblem::QuietZone:
-            return Tr("Свободные зоны в %1 модулей меньше %2 по GS1")
+            return Wording::tr("Свободные зоны в %1 модулей меньше %2 по GS1")
                 .arg(Number(f.found, 0), Number(f.expected, 0));
     }
     return {};
 }
 
 QString ModuleText(const ModuleGeometry& m, double dotsPerMm) {
-    QString text = Tr("Модуль %1 мм (номинал %2 мм): %3 точки при %4 точек/мм")
+    QString text = Wording::tr("Модуль %1 мм (номинал %2 мм): %3 точки при %4 точек/мм")
                        .arg(Number(m.printedMm, 3), Number(m.nominalMm, 3), Number(m.dots, 2),
                             Number(dotsPerMm, 2));
     if (m.severity == Severity::Failure)
-        text += Tr("; меньше половины точки, штрихи пропадают");
+        text += Wording::tr("; меньше половины точки, штрихи пропадают");
     else if (m.severity == Severity::Warning)
-        text += Tr("; меньше двух точек, печатается ненадёжно");
+        text += Wording::tr("; меньше двух точек, печатается ненадёжно");
     return text;
 }
 

@@ -1,4 +1,4 @@
-// The symbol checks' findings in Russian words for the window's verdict line and its tooltip.
+// The symbol checks' findings in the window's words for the window's verdict line and its tooltip.
 #pragma once
 
 #include <QString>

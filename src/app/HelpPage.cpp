@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "app/translations/WindowLanguage.h"
 #include "output/AtomicFile.h"
 #include "output/TemporaryFolder.h"
 
@@ -18,10 +19,18 @@ static void RegisterHelpResource() {
 
 namespace quillmark {
 
+namespace {
+
+bool English() {
+    return ShownLanguage() == QLocale::English;
+}
+
+}  // namespace
+
 QByteArray HelpPageBytes() {
     static const bool registered = (RegisterHelpResource(), true);
     Q_UNUSED(registered);
-    QFile resource(QString::fromLatin1(kHelpResourcePath));
+    QFile resource(QString::fromLatin1(English() ? kEnglishHelpResourcePath : kHelpResourcePath));
     if (!resource.open(QIODevice::ReadOnly)) return {};
     return resource.readAll();
 }
@@ -29,7 +38,7 @@ QByteArray HelpPageBytes() {
 namespace {
 
 QString PagePath(const QString& folder) {
-    return folder + QStringLiteral("/HelpRus.html");
+    return folder + (English() ? QStringLiteral("/HelpEng.html") : QStringLiteral("/HelpRus.html"));
 }
 
 // The writer's reason without its "cannot write "<path>": " prefix, which the message has.

@@ -6,14 +6,16 @@
 
 namespace quillmark {
 
-// The resource holding the page, in Windows-1251, exactly as it is written out.
+// The resources holding the Russian and the English page, in Windows-1251, exactly as they are
+// written out.
 inline constexpr char kHelpResourcePath[] = ":/HELPRUS";
+inline constexpr char kEnglishHelpResourcePath[] = ":/HELPENG";
 
-// The page's bytes; empty only if the resource is missing from the build.
+// The bytes of the page in the window's language; empty only if the resource is missing.
 QByteArray HelpPageBytes();
 
-// "HelpRus.html" in the window's temporary folder (WindowTemporaryFolder: TEMP when set, else a
-// folder of the user's own).
+// "HelpRus.html" ("HelpEng.html" for the English window) in the window's temporary folder
+// (WindowTemporaryFolder: TEMP when set, else a folder of the user's own).
 QString HelpPagePath();
 
 // Writes the page to HelpPagePath() with the atomic writer, replacing an earlier page of the

@@ -35,6 +35,7 @@
 #include "app/SymbolVerdict.h"
 #include "app/WindowCommands.h"
 #include "app/WindowControls.h"
+#include "app/translations/WindowLanguage.h"
 #include "canvas/QPainterCanvas.h"
 #include "symbol/CheckDigit.h"
 
@@ -396,8 +397,7 @@ void TMainForm::FormCreate() {
     FontsBox->setCurrentIndex(arial);
 
     UCCEAN128_AI->clear();
-    for (int row = 0; row < kAICount; ++row)
-        UCCEAN128_AI->addItem(QString::fromStdString(AIListItem(row)));
+    for (int row = 0; row < kAICount; ++row) UCCEAN128_AI->addItem(AIItemText(row));
     // The closed list is narrower than most names: its tooltip has the chosen one whole.
     connect(UCCEAN128_AI, &QComboBox::currentTextChanged, UCCEAN128_AI, &QWidget::setToolTip);
     UCCEAN128_AI->setCurrentIndex(0);

@@ -17,9 +17,10 @@
 namespace quillmark {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("SymbolVerdict", text);
-}
+// The verdict's own translation context, in a form lupdate reads.
+struct Wording {
+    Q_DECLARE_TR_FUNCTIONS(SymbolVerdict)
+};
 
 // Within one severity the causes come first, since they explain why a scan-back fails: the symbol
 // as a whole (its width, colours, modules), then its data in the order of the text; then the
@@ -73,8 +74,8 @@ QColor MarkColour(std::optional<Severity> severity) {
 
 QString MendText(const GS1Finding& f) {
     if (f.problem == GS1Problem::MissingFNC1)
-        return Tr("Вставить FNC1 перед (%1)").arg(QString::fromStdString(f.expected));
-    return Tr("Поставить в AI (%1) контрольную цифру %2")
+        return Wording::tr("Вставить FNC1 перед (%1)").arg(QString::fromStdString(f.expected));
+    return Wording::tr("Поставить в AI (%1) контрольную цифру %2")
         .arg(QString::fromStdString(f.ai), QString::fromStdString(f.expected));
 }
 
@@ -91,8 +92,9 @@ std::vector<Item> Causes(const SymbolCheckReport& report, double dotsPerMm) {
         items.push_back(
             {report.module->severity, ModuleText(*report.module, dotsPerMm), Weight::Symbol});
     else
-        items.push_back(
-            {Severity::Failure, Tr("Символ такого вида или размера не построить"), Weight::Symbol});
+        items.push_back({Severity::Failure,
+                         Wording::tr("Символ такого вида или размера не построить"),
+                         Weight::Symbol});
     return items;
 }
 
@@ -110,7 +112,7 @@ QString WorstWithCount(const std::vector<Item>& items) {
         return item.severity != Severity::Pass;
     });
     QString first = items.front().text;
-    if (findings > 1) first += Tr(" (и ещё %1)").arg(findings - 1);
+    if (findings > 1) first += Wording::tr(" (и ещё %1)").arg(findings - 1);
     return first;
 }
 
@@ -123,7 +125,7 @@ VerdictText WordVerdict(const SymbolCheckReport& report, const std::optional<Sca
     QStringList details;
     const bool pending = expected && !scan;
     if (pending)
-        details << MarkOf(std::nullopt) + u' ' + Tr("Считывание проверяется");
+        details << MarkOf(std::nullopt) + u' ' + Wording::tr("Считывание проверяется");
     else if (scan && expected)
         items.push_back({scan->severity, ScanText(*scan, *expected), Weight::Scan});
     WorstFirst(items);
@@ -142,14 +144,14 @@ VerdictText WordVerdict(const SymbolCheckReport& report, const std::optional<Sca
     if (pending && worst != Severity::Failure) {
         v.pending = true;
         v.mark = MarkOf(std::nullopt);
-        v.sentence = Tr("Проверяется, читается ли символ…");
+        v.sentence = Wording::tr("Проверяется, читается ли символ…");
         return v;
     }
     v.pending = pending;
     v.severity = worst;
     v.mark = MarkOf(worst);
     if (worst == Severity::Pass)
-        v.sentence = scan && expected ? ScanText(*scan, *expected) : Tr("Замечаний нет");
+        v.sentence = scan && expected ? ScanText(*scan, *expected) : Wording::tr("Замечаний нет");
     else
         v.sentence = WorstWithCount(items);
     return v;

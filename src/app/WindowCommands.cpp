@@ -27,10 +27,6 @@
 namespace quillmark {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("quillmark::WindowCommands", text);
-}
-
 std::optional<PictureChoice> AskPictureFile(QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -77,7 +73,8 @@ ScaledSymbolRenderer ScaledRenderer(const SymbolRequest& request) {
 }  // namespace
 
 QStringList PictureFilters() {
-    return {Tr("Bitmaps (*.bmp)"), Tr("JPEG Image File (*.jpg *.jpeg)")};
+    return {WindowCommands::tr("Bitmaps (*.bmp)"),
+            WindowCommands::tr("JPEG Image File (*.jpg *.jpeg)")};
 }
 
 PictureTarget ResolvePictureTarget(const PictureChoice& choice) {
@@ -99,19 +96,22 @@ QString PictureProblemMessage(const SymbolPicture& picture) {
         case PictureProblem::None:
             return {};
         case PictureProblem::NoArea:
-            return Tr("Символ нельзя нарисовать при такой четкости.");
+            return WindowCommands::tr("Символ нельзя нарисовать при такой четкости.");
         case PictureProblem::SideTooLong:
-            return Tr("Рисунок получился бы размером %1 × %2 точек, а сторона может быть не "
-                      "больше %3 точек. Уменьшите четкость или размер символа.")
+            return WindowCommands::tr(
+                       "Рисунок получился бы размером %1 × %2 точек, а сторона может быть не "
+                       "больше %3 точек. Уменьшите четкость или размер символа.")
                 .arg(width, height)
                 .arg(kMaxSymbolImageSide);
         case PictureProblem::TooManyPixels:
-            return Tr("Рисунок получился бы размером %1 × %2 точек, а всего допускается не "
-                      "больше %3 точек. Уменьшите четкость или размер символа.")
+            return WindowCommands::tr(
+                       "Рисунок получился бы размером %1 × %2 точек, а всего допускается не "
+                       "больше %3 точек. Уменьшите четкость или размер символа.")
                 .arg(width, height)
                 .arg(kMaxSymbolImagePixels);
         case PictureProblem::OutOfMemory:
-            return Tr("Не хватило памяти для рисунка размером %1 × %2 точек.").arg(width, height);
+            return WindowCommands::tr("Не хватило памяти для рисунка размером %1 × %2 точек.")
+                .arg(width, height);
     }
     return {};
 }
@@ -165,23 +165,23 @@ bool WindowCommands::SaveAs() {
     }
     // A picture that would not read is saved only when the user says so.
     if (!ReadsBack(window_.CurrentRequest(), scale, window_.CurrentStyle()) &&
-        !ask(&window_, Tr("Символ не читается при этой четкости. Сохранить?")))
+        !ask(&window_, WindowCommands::tr("Символ не читается при этой четкости. Сохранить?")))
         return false;
     const std::optional<PictureChoice> choice = choosePictureFile(&window_);
     if (!choice || choice->path.isEmpty()) return false;
     const PictureTarget target = ResolvePictureTarget(*choice);
     // The dialog asked about the name as typed; an extension added here names another file.
     if (target.path != choice->path && QFileInfo::exists(target.path) &&
-        !ask(
-            &window_,
-            Tr("Файл %1 уже существует. Заменить его?").arg(QDir::toNativeSeparators(target.path))))
+        !ask(&window_, WindowCommands::tr("Файл %1 уже существует. Заменить его?")
+                           .arg(QDir::toNativeSeparators(target.path))))
         return false;
     const SymbolPicture picture = Picture();
     if (picture.image.isNull()) return false;
     const std::string error =
         SavePicture(ViewOf(picture.image), target.path.toStdString(), target.format, scale);
     if (error.empty()) return true;
-    reportError(&window_, Tr("Рисунок не сохранён.\n%1").arg(QString::fromStdString(error)));
+    reportError(&window_,
+                WindowCommands::tr("Рисунок не сохранён.\n%1").arg(QString::fromStdString(error)));
     return false;
 }
 
@@ -191,7 +191,8 @@ bool WindowCommands::Print() {
     const std::string error =
         PrintSymbol(printer, ScaledRenderer(window_.CurrentRequest()), window_.CurrentStyle());
     if (error.empty()) return true;
-    reportError(&window_, Tr("Символ не напечатан: %1.").arg(QString::fromStdString(error)));
+    reportError(&window_,
+                WindowCommands::tr("Символ не напечатан: %1.").arg(QString::fromStdString(error)));
     return false;
 }
 
@@ -210,7 +211,7 @@ bool WindowCommands::ExportOffice(const QString& suffix, const QString& mimeType
     const QString path =
         folder.problem.isEmpty() ? FreshTemporaryPath(suffix, folder.path) : QString();
     if (path.isEmpty()) {
-        QString message = Tr("Во временной папке %1 не удалось создать файл.")
+        QString message = WindowCommands::tr("Во временной папке %1 не удалось создать файл.")
                               .arg(QDir::toNativeSeparators(folder.path));
         if (!folder.problem.isEmpty()) message += u'\n' + folder.problem;
         reportError(&window_, message);
@@ -219,13 +220,15 @@ bool WindowCommands::ExportOffice(const QString& suffix, const QString& mimeType
     const std::string error = save(picture.image, window_.Resolution(), path);
     if (!error.empty()) {
         QFile::remove(path);  // the empty placeholder of the fresh name
-        reportError(&window_, Tr("Файл не записан.\n%1").arg(QString::fromStdString(error)));
+        reportError(&window_,
+                    WindowCommands::tr("Файл не записан.\n%1").arg(QString::fromStdString(error)));
         return false;
     }
     if (!openDocument(path, mimeType))
-        reportInformation(&window_, Tr("Не найдена программа, которая открывает такие файлы, или "
-                                       "её не удалось запустить. Файл записан сюда:\n%1")
-                                        .arg(QDir::toNativeSeparators(path)));
+        reportInformation(
+            &window_, WindowCommands::tr("Не найдена программа, которая открывает такие файлы, или "
+                                         "её не удалось запустить. Файл записан сюда:\n%1")
+                          .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

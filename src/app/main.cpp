@@ -1,10 +1,9 @@
 // Quillmark: barcode symbols at physical size. Opens the main window.
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "app/MainForm.h"
+#include "app/translations/WindowLanguage.h"
 #include "output/AtomicFile.h"
 
 int main(int argc, char** argv) {
@@ -14,12 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark.svg")));
-    // The window speaks Russian; so do Qt's own file, print and message dialogs where their
-    // translation is installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ru"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The window, and Qt's own dialogs with it, speak the desktop's language: Russian or English.
+    quillmark::InstallWindowLanguage(app);
 
     quillmark::TMainForm window;
     window.show();

@@ -49,6 +49,38 @@ QString PageText() {
     return utf8 ? QString::fromUtf8(*utf8) : QString();
 }
 
+// The page in a resource, as text; the Russian page's resource is registered on its first read.
+QString ResourceText(const char* path) {
+    HelpPageBytes();
+    QFile resource(QString::fromLatin1(path));
+    const std::optional<QByteArray> utf8 =
+        Convert("WINDOWS-1251", "UTF-8",
+                resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray());
+    return utf8 ? QString::fromUtf8(*utf8) : QString();
+}
+
+// What the page's tables hold apart from words (their rows and numbers), then the sizes the page
+// states, decimal commas written as points.
+QStringList Figures(const QString& page) {
+    static const QRegularExpression table(QStringLiteral("<table>.*?</table>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression figure(QStringLiteral("<tr>|\\d+(?:[.,]\\d+)?"));
+    static const QRegularExpression size(
+        QStringLiteral("\\d+[.,]\\d+&nbsp;&times;&nbsp;\\d+[.,]\\d+|\\d+[.,]\\d+&nbsp;(?:mm|мм)"));
+    QStringList figures;
+    for (auto tables = table.globalMatch(page); tables.hasNext();) {
+        figures << QStringLiteral("<table>");
+        for (auto found = figure.globalMatch(tables.next().captured()); found.hasNext();)
+            figures << found.next().captured().replace(u',', u'.');
+    }
+    for (auto found = size.globalMatch(page); found.hasNext();)
+        figures << found.next()
+                       .captured()
+                       .replace(u',', u'.')
+                       .replace(QStringLiteral("мм"), QStringLiteral("mm"));
+    return figures;
+}
+
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
@@ -309,6 +341,18 @@ private slots:
         }
         QVERIFY(page.contains("от 80 до 200&nbsp;%"));
         QVERIFY(page.contains("от 25\nдо 100&nbsp;%"));
+    }
+
+    // The English page is filled from the same catalogue and renderers: its tables and stated
+    // sizes are the Russian page's, in the same order.
+    void englishPageHasTheSameFigures() {
+        const QString russian = ResourceText(quillmark::kHelpResourcePath);
+        const QString english = ResourceText(quillmark::kEnglishHelpResourcePath);
+        QVERIFY(english.startsWith("<!DOCTYPE HTML PUBLIC") && !english.contains(u'@'));
+        const QStringList figures = Figures(russian);
+        QCOMPARE(figures.count(QStringLiteral("<table>")), 3);
+        QVERIFY(figures.count(QStringLiteral("<tr>")) > quillmark::kAICount);
+        QCOMPARE(Figures(english), figures);
     }
 
 private:

@@ -1,7 +1,9 @@
 // Build tool: fills the help page template with the AI catalogue and the sizes the renderers draw,
 // and writes it in Windows-1251.
 //
-// Usage: quillmark_help_generator TEMPLATE OUTPUT
+// Usage: quillmark_help_generator TEMPLATE OUTPUT [TRANSLATION]
+// With TRANSLATION, the window's .ts file, the page is the English one: the AI names are taken
+// from the file's "AIList" context, and what is filled in is written in English.
 // Placeholders in the UTF-8 template:
 //   @AI_ROWS@                  one table row per AITable entry
 //   @AI_COUNT@                 the number of entries
@@ -18,11 +20,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -68,29 +72,90 @@ std::string HtmlEscape(std::string_view text) {
     return out;
 }
 
-// Millimetres with two decimals and a decimal comma, as Russian texts write them.
+// The words of what the generator fills in, in the page's language; Russian unless the
+// translation is given. Set once, before the template is filled.
+struct PageWords {
+    std::string unlimited = "не ограничена";
+    std::string fixed = "фиксированная";
+    std::string variable = "переменная";
+    std::string millimetres = "&nbsp;мм";
+    char decimal = ',';
+    std::map<std::string, std::string, std::less<>> aiNames;  // empty: the catalogue's own
+};
+PageWords pageWords;
+
+std::string XmlUnescape(std::string text) {
+    static const std::pair<std::string_view, char> kEntities[] = {
+        {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}, {"&amp;", '&'}};
+    for (const auto& [entity, c] : kEntities)
+        for (std::size_t at = text.find(entity); at != std::string::npos;
+             at = text.find(entity, at + 1))
+            text.replace(at, entity.size(), 1, c);
+    return text;
+}
+
+// The text between the next open tag (attributes allowed) and its close tag from pos on.
+std::optional<std::string> Element(const std::string& xml, std::string_view tag, std::size_t& pos) {
+    const std::size_t open = xml.find("<" + std::string(tag), pos);
+    const std::size_t start = xml.find('>', open);
+    const std::size_t close = xml.find("</" + std::string(tag) + ">", start);
+    if (open == std::string::npos || start == std::string::npos || close == std::string::npos)
+        return std::nullopt;
+    pos = close;
+    return XmlUnescape(xml.substr(start + 1, close - start - 1));
+}
+
+// The finished translations of the "AIList" context of a .ts file.
+std::map<std::string, std::string, std::less<>> AINames(const std::string& ts) {
+    std::map<std::string, std::string, std::less<>> names;
+    std::size_t pos = ts.find("<name>AIList</name>");
+    const std::size_t end = ts.find("</context>", pos);
+    while (pos < end) {
+        const std::size_t message = ts.find("<message>", pos);
+        if (message == std::string::npos || message > end) break;
+        pos = message;
+        const std::optional<std::string> source = Element(ts, "source", pos);
+        const std::size_t translation = ts.find("<translation", pos);
+        const std::optional<std::string> text = Element(ts, "translation", pos);
+        if (!source || !text) break;
+        constexpr std::string_view kUnfinished = "<translation type=\"unfinished\"";
+        if (ts.compare(translation, kUnfinished.size(), kUnfinished) != 0)
+            names.emplace(*source, *text);
+    }
+    return names;
+}
+
+std::string Name(const TAIEntry& entry) {
+    if (pageWords.aiNames.empty()) return std::string(entry.Name);
+    const auto found = pageWords.aiNames.find(entry.Name);
+    if (found != pageWords.aiNames.end()) return found->second;
+    std::cerr << "no translation of the name of AI " << entry.AI << "\n";
+    std::exit(1);
+}
+
+// Millimetres with two decimals and the page language's decimal separator.
 std::string Millimetres(int pixels) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.2f", pixels / kMeasureScale);
     std::string text = buffer;
     for (char& c : text)
-        if (c == '.') c = ',';
+        if (c == '.') c = pageWords.decimal;
     return text;
 }
 
 std::string SizeText(const TRect& bounds) {
     return Millimetres(bounds.Right - bounds.Left) + "&nbsp;&times;&nbsp;" +
-           Millimetres(bounds.Bottom - bounds.Top) + "&nbsp;мм";
+           Millimetres(bounds.Bottom - bounds.Top) + pageWords.millimetres;
 }
 
 std::string AIRows() {
     std::string rows;
     for (const TAIEntry& entry : AITable) {
         const std::string length =
-            entry.DataLength == 0 ? "не ограничена" : std::to_string(entry.DataLength);
-        rows += "<tr><td>(" + HtmlEscape(entry.AI) + ")</td><td>" + HtmlEscape(entry.Name) +
+            entry.DataLength == 0 ? pageWords.unlimited : std::to_string(entry.DataLength);
+        rows += "<tr><td>(" + HtmlEscape(entry.AI) + ")</td><td>" + HtmlEscape(Name(entry)) +
                 "</td><td align=\"center\">" + length + "</td><td>" +
-                (entry.FixedLength ? "фиксированная" : "переменная") + "</td></tr>\n";
+                (entry.FixedLength ? pageWords.fixed : pageWords.variable) + "</td></tr>\n";
     }
     return rows;
 }
@@ -158,7 +223,7 @@ std::optional<std::string> Expand(const std::string& name) {
         EncodeUCCEAN128({}, codes, line);
         DrawUCCEAN128(codes, line, nullptr, 0, 0, 100, *percent, kMeasureScale, kMeasureScale,
                       bounds);
-        return Millimetres(bounds.Bottom - bounds.Top) + "&nbsp;мм";
+        return Millimetres(bounds.Bottom - bounds.Top) + pageWords.millimetres;
     }
     return std::nullopt;
 }
@@ -214,9 +279,18 @@ std::optional<std::string> ToWindows1251(const std::string& utf8) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: " << argv[0] << " TEMPLATE OUTPUT\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: " << argv[0] << " TEMPLATE OUTPUT [TRANSLATION]\n";
         return 2;
+    }
+    if (argc == 4) {
+        std::ifstream ts(argv[3], std::ios::binary);
+        const std::string xml{std::istreambuf_iterator<char>(ts), std::istreambuf_iterator<char>()};
+        pageWords = {"no limit", "fixed", "variable", "&nbsp;mm", '.', AINames(xml)};
+        if (pageWords.aiNames.empty()) {
+            std::cerr << argv[3] << ": no translated AI names\n";
+            return 1;
+        }
     }
     std::ifstream in(argv[1], std::ios::binary);
     if (!in) {
