@@ -10,12 +10,12 @@
 
 #include "encoders/EANUPC.h"
 #include "isbn/ISBN13.h"
-#include "support/RasterCanvas.h"
+#include "support/RecordingCanvas.h"
 
 namespace quillmark {
 namespace {
 
-using test::RasterCanvas;
+using test::RecordingCanvas;
 
 constexpr const char* kEAN13 = "4006381333931";
 constexpr const char* kEAN13Published =
@@ -23,7 +23,7 @@ constexpr const char* kEAN13Published =
     "101";
 
 struct Render {
-    RasterCanvas canvas{1400, 700};
+    RecordingCanvas canvas{1400, 700};
     TRect bounds;
 };
 
@@ -115,7 +115,8 @@ std::vector<int> CharactersOf(std::size_t count) {
 // character by character, the character's modules shared out among its elements by their
 // widths. The grid returned places every module on the pixels
 // so read, which the other rows are then sampled with.
-ModuleGrid ReadGrid(const RasterCanvas& canvas, int y, ModuleGrid grid, std::string_view modules) {
+ModuleGrid ReadGrid(const RecordingCanvas& canvas, int y, ModuleGrid grid,
+                    std::string_view modules) {
     std::vector<int> runs;  // widths, bars first
     int x = grid.First(0) - 2;
     while (x < canvas.Width() && !canvas.Dark(x, y)) ++x;
@@ -184,7 +185,7 @@ ModuleGrid AddOnGrid(int boxLeft, bool upc, unsigned short size, double scaleX) 
 
 // A tiny decoder: reads row y back into a module string by sampling the middle of each
 // module's own columns, which no neighbouring module reaches.
-std::string ReadModules(const RasterCanvas& canvas, int y, const ModuleGrid& grid,
+std::string ReadModules(const RecordingCanvas& canvas, int y, const ModuleGrid& grid,
                         std::size_t count) {
     std::string s;
     for (std::size_t k = 0; k < count; ++k)
@@ -619,7 +620,8 @@ TEST(EANUPCRenderTest, ISBNLine) {
         EXPECT_EQ(line.y, 0);
         // The digit font (16) shrinks while the line is at least as wide as the box.
         int expected = 16;
-        while (static_cast<int>(line.text.size()) * RasterCanvas::CharWidth(expected) >= c.boxWidth)
+        while (static_cast<int>(line.text.size()) * RecordingCanvas::CharWidth(expected) >=
+               c.boxWidth)
             --expected;
         EXPECT_EQ(expected, c.fontHeight);  // the table matches the rule for this text length
         EXPECT_EQ(line.fontHeight, c.fontHeight);

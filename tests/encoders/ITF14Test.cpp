@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "support/RasterCanvas.h"
+#include "support/RecordingCanvas.h"
 
 namespace quillmark {
 namespace {
 
 using test::kUnpainted;
 using test::kWhite;
-using test::RasterCanvas;
+using test::RecordingCanvas;
 
 // Interleaved 2 of 5 digit widths as published (N narrow, W wide), written independently of the
 // encoder's table so that decoding checks it.
@@ -64,7 +64,7 @@ struct PixelRun {
 };
 
 // Runs of pen and non-pen pixels on row y, from the first pen pixel to the last one.
-std::vector<PixelRun> DarkRuns(const RasterCanvas& canvas, int y) {
+std::vector<PixelRun> DarkRuns(const RecordingCanvas& canvas, int y) {
     const std::string row = canvas.Row(y);
     const std::size_t first = row.find('1');
     const std::size_t last = row.rfind('1');
@@ -158,7 +158,7 @@ TEST(ITF14Extent, DrawPassReportsTheMeasuredExtentForAnyDigitsAndBorder) {
                     SCOPED_TRACE(testing::Message()
                                  << size << "% " << scale << " '" << digits << "' " << full);
                     const TRect measured = Measure(size, scale, scale * 1.1, 1.5, 0.5);
-                    RasterCanvas canvas(measured.Right + 4, measured.Bottom + 4);
+                    RecordingCanvas canvas(measured.Right + 4, measured.Bottom + 4);
                     TRect drawn{-1, -1, -1, -1};
                     DrawITF14(digits, &canvas, size, 1.5, 0.5, scale, scale * 1.1, full, drawn);
                     EXPECT_EQ(drawn, measured);
@@ -185,7 +185,7 @@ TEST(ITF14Extent, HostileNumbersGiveEmptyBoundsAndDrawNothing) {
         TRect bounds{1, 2, 3, 4};
         DrawITF14("15400141288763", nullptr, c.size, c.ox, c.oy, c.sx, c.sy, true, bounds);
         EXPECT_EQ(bounds, TRect{});
-        RasterCanvas canvas(20, 20);
+        RecordingCanvas canvas(20, 20);
         bounds = {1, 2, 3, 4};
         DrawITF14("15400141288763", &canvas, c.size, c.ox, c.oy, c.sx, c.sy, true, bounds);
         EXPECT_EQ(bounds, TRect{});
@@ -201,7 +201,7 @@ protected:
     void Draw(std::string_view digits, bool fullBorder) {
         DrawITF14(digits, &canvas, 100, 0, 0, 10, 10, fullBorder, bounds);
     }
-    RasterCanvas canvas{1530, 480};
+    RecordingCanvas canvas{1530, 480};
     TRect bounds;
 };
 
@@ -229,7 +229,7 @@ TEST_F(ITF14At10PxPerMm, BarsStartAt150And170AndSpanRows48To367) {
 TEST_F(ITF14At10PxPerMm, TopAndBottomBearersSpanTheWholeWidth) {
     for (bool full : {true, false}) {
         SCOPED_TRACE(full);
-        canvas = RasterCanvas(1530, 480);
+        canvas = RecordingCanvas(1530, 480);
         Draw("15400141288763", full);
         const std::string bearer = std::string(1523, '1') + std::string(7, '0');
         for (int y : {0, 47, 368, 415}) EXPECT_EQ(canvas.Row(y), bearer) << y;
@@ -274,13 +274,13 @@ TEST_F(ITF14At10PxPerMm, DigitsOneByOneOnAnEvenPitchFromColumn160Row421) {
     }
     EXPECT_EQ(canvas.FontHeight(), 53);  // left changed
     // The last digit, as wide as "9", ends at the stop pattern's right edge.
-    EXPECT_EQ(expectedX[13] + RasterCanvas::CharWidth(53), 1374);
+    EXPECT_EQ(expectedX[13] + RecordingCanvas::CharWidth(53), 1374);
 }
 
 // A proportional font: "1" half as wide as the other digits.
-class ProportionalCanvas : public RasterCanvas {
+class ProportionalCanvas : public RecordingCanvas {
 public:
-    using RasterCanvas::RasterCanvas;
+    using RecordingCanvas::RecordingCanvas;
     int TextWidth(std::string_view text) override {
         int w = 0;
         for (char ch : text) w += ch == '1' ? CharWidth(FontHeight()) / 2 : CharWidth(FontHeight());
@@ -304,7 +304,7 @@ TEST(ITF14Digits, ANarrowOneDoesNotShiftTheDigitsAfterIt) {
 }
 
 TEST(ITF14Digits, ScaleWithTheMagnification) {
-    RasterCanvas canvas(400, 130);
+    RecordingCanvas canvas(400, 130);
     TRect bounds;
     DrawITF14("15400141288763", &canvas, 25, 0, 0, 10, 10, true, bounds);
     ASSERT_EQ(canvas.texts.size(), 14u);
@@ -321,7 +321,7 @@ TEST(ITF14Draw, BadDigitsGiveFillAndBearersButNoBarsAndNoDigits) {
           std::string_view("\xc3\xa9"
                            "400141288763")}) {
         SCOPED_TRACE(std::string(digits));
-        RasterCanvas canvas(1530, 480);
+        RecordingCanvas canvas(1530, 480);
         canvas.SetFontHeight(7);
         TRect bounds;
         DrawITF14(digits, &canvas, 100, 0, 0, 10, 10, true, bounds);
@@ -346,7 +346,7 @@ TEST(ITF14Draw, NoBarsWhenTheNarrowElementRoundsToNoColumn) {
     const Case cases[] = {{0.40, false}, {0.49, false}, {0.20, false}, {0.50, true}, {0.75, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sx);
-        RasterCanvas canvas(200, 480);
+        RecordingCanvas canvas(200, 480);
         TRect bounds;
         DrawITF14("15400141288763", &canvas, 100, 0, 0, c.sx, 10, false, bounds);
         EXPECT_EQ(bounds, Measure(100, c.sx, 10));
@@ -363,7 +363,7 @@ TEST(ITF14Draw, PenStaysInsideTheExtent) {
         for (double scale : {0.625, 1.0, 2.5, 3.7795, 3.937, 10.0}) {
             SCOPED_TRACE(testing::Message() << size << "% " << scale);
             const TRect r = Measure(size, scale, scale);
-            RasterCanvas canvas(r.Right + 3, r.Bottom + 3);
+            RecordingCanvas canvas(r.Right + 3, r.Bottom + 3);
             canvas.SetFontColor(0x00FF00);
             TRect bounds;
             DrawITF14("15400141288763", &canvas, size, 0, 0, scale, scale, true, bounds);
@@ -394,7 +394,7 @@ TEST(ITF14Draw, BarsDecodeBackFromThePixelRow) {
             SCOPED_TRACE(testing::Message()
                          << digits << " " << c.size << "% " << c.scale << " +" << c.offset);
             const TRect r = Measure(c.size, c.scale, c.scale, c.offset, c.offset);
-            RasterCanvas canvas(r.Right + 2, r.Bottom + 2);
+            RecordingCanvas canvas(r.Right + 2, r.Bottom + 2);
             TRect bounds;
             DrawITF14(digits, &canvas, c.size, c.offset, c.offset, c.scale, c.scale, false, bounds);
             const double x = 1.016 * c.size / 100.0;  // narrow element, mm
@@ -431,7 +431,7 @@ TEST(ITF14Draw, BearersAreSolidAndTouchTheBars) {
             for (double offset : {0.0, 1.0, 2.0, 3.0}) {
                 SCOPED_TRACE(testing::Message() << size << "% " << scale << " +" << offset);
                 const TRect r = Measure(size, scale, scale, offset, offset);
-                RasterCanvas canvas(r.Right + 2, r.Bottom + 2);
+                RecordingCanvas canvas(r.Right + 2, r.Bottom + 2);
                 TRect bounds;
                 DrawITF14("00000000000000", &canvas, size, offset, offset, scale, scale, true,
                           bounds);
@@ -473,7 +473,7 @@ TEST(ITF14Draw, QuietZonesHoldTenModulesOfTheStartAndStopPatterns) {
             if (narrow < 1) continue;
             SCOPED_TRACE(testing::Message() << size << "% " << scale);
             const TRect r = Measure(size, scale, scale);
-            RasterCanvas canvas(r.Right + 2, r.Bottom + 2);
+            RecordingCanvas canvas(r.Right + 2, r.Bottom + 2);
             TRect bounds;
             DrawITF14("15400141288763", &canvas, size, 0, 0, scale, scale, true, bounds);
             const int y = Px(scale * 4.8 * size / 100.0) + 1;

@@ -13,7 +13,7 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
-#include "support/RasterCanvas.h"
+#include "support/RecordingCanvas.h"
 
 namespace quillmark {
 namespace {
@@ -47,7 +47,8 @@ public:
     }
     int TextWidth(std::string_view text) override {
         ++measures;
-        const double w = static_cast<double>(text.size()) * test::RasterCanvas::CharWidth(height_);
+        const double w =
+            static_cast<double>(text.size()) * test::RecordingCanvas::CharWidth(height_);
         return w > 1e9 ? 1'000'000'000 : static_cast<int>(w);
     }
     void TextOut(int, int, std::string_view) override { ++ops; }
@@ -216,9 +217,9 @@ TEST(RenderLimits, HugeExtentsFollowTheLayoutRules) {
 
 // The fitted height equals the one found by lowering a pixel at a time, for proportional and
 // for stepped text widths.
-class SteppedCanvas : public test::RasterCanvas {
+class SteppedCanvas : public test::RecordingCanvas {
 public:
-    SteppedCanvas() : RasterCanvas(1, 1) {}
+    SteppedCanvas() : RecordingCanvas(1, 1) {}
     // Widths grow in steps and have a floor, as hinted fonts do at small sizes; like every font
     // the fitting relies on, they never shrink as the height grows.
     int TextWidth(std::string_view text) override {
@@ -251,7 +252,7 @@ TEST(RenderLimits, FitFontHeightMatchesThePixelByPixelDescent) {
                                          " limit " + std::to_string(limit) + " stepped " +
                                          std::to_string(stepped));
                             SteppedCanvas steppedCanvas;
-                            test::RasterCanvas plainCanvas(1, 1);
+                            test::RecordingCanvas plainCanvas(1, 1);
                             TCanvas& a = stepped ? static_cast<TCanvas&>(steppedCanvas)
                                                  : static_cast<TCanvas&>(plainCanvas);
                             const int expected =

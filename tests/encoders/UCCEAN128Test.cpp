@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "encoders/Code128Characters.h"
-#include "support/RasterCanvas.h"
+#include "support/RecordingCanvas.h"
 
 namespace quillmark {
 namespace {
 
-using test::RasterCanvas;
+using test::RecordingCanvas;
 
 // Field notation of the special characters.
 const std::string kFnc1 = "\xE0";
@@ -328,14 +328,14 @@ struct Geometry {
 };
 
 struct Drawn {
-    RasterCanvas canvas;
+    RecordingCanvas canvas;
     TRect bounds;
 };
 
 Drawn Draw(const Code128Codes& codes, const std::string& hr, const Geometry& geo) {
     TRect measured{7, 7, 7, 7};
     DrawUCCEAN128(codes, hr, nullptr, geo.ox, geo.oy, geo.g, geo.v, geo.sx, geo.sy, measured);
-    Drawn d{RasterCanvas(std::max(measured.Right + 2, 1), std::max(measured.Bottom + 2, 1)),
+    Drawn d{RecordingCanvas(std::max(measured.Right + 2, 1), std::max(measured.Bottom + 2, 1)),
             {9, 9, 9, 9}};
     DrawUCCEAN128(codes, hr, &d.canvas, geo.ox, geo.oy, geo.g, geo.v, geo.sx, geo.sy, d.bounds);
     EXPECT_EQ(d.bounds, measured) << "measure and draw passes disagree";
@@ -352,7 +352,7 @@ TEST(DrawUCCEAN128, ExtentOfAbAtTenPixelsPerMillimetre) {
     EXPECT_EQ(d.canvas.texts[0].y, 321);
     EXPECT_EQ(d.canvas.texts[0].fontHeight, 53);
     EXPECT_EQ(d.canvas.texts[0].text, "Ab");
-    EXPECT_EQ(d.canvas.texts[0].x, (220 - 2 * RasterCanvas::CharWidth(53)) / 2);
+    EXPECT_EQ(d.canvas.texts[0].x, (220 - 2 * RecordingCanvas::CharWidth(53)) / 2);
 }
 
 TEST(DrawUCCEAN128, ExtentDependsOnCodewordCountOnly) {
@@ -444,7 +444,7 @@ TEST(DrawUCCEAN128, ModulesUnderTwoPixelsKeepEveryElement) {
 
 // The drawn bars, sampled at the centre of every module on a bar row, decode through the pattern
 // table into the very codewords that were drawn.
-std::vector<int> ReadBack(const RasterCanvas& canvas, const Geometry& geo, std::size_t modules) {
+std::vector<int> ReadBack(const RecordingCanvas& canvas, const Geometry& geo, std::size_t modules) {
     const double x = 0.25 * geo.g / 100.0 * geo.sx;
     const int row = static_cast<int>(std::ceil(geo.sy * geo.oy));
     std::string bits;
@@ -524,12 +524,12 @@ TEST(DrawUCCEAN128, ModulesNarrowerThanHalfAPixelDrawNoBars) {
 }
 
 // A canvas that counts width measurements, to show the shrinking stays cheap.
-class CountingCanvas : public RasterCanvas {
+class CountingCanvas : public RecordingCanvas {
 public:
-    using RasterCanvas::RasterCanvas;
+    using RecordingCanvas::RecordingCanvas;
     int TextWidth(std::string_view text) override {
         ++measurements;
-        return RasterCanvas::TextWidth(text);
+        return RecordingCanvas::TextWidth(text);
     }
     int measurements = 0;
 };
@@ -537,7 +537,7 @@ public:
 // The one-pixel descent from the starting height, with the synthetic font's widths.
 int DescentHeight(std::size_t chars, int start, int limit) {
     int h = start;
-    while (static_cast<long long>(chars) * RasterCanvas::CharWidth(h) > limit && h > 1) --h;
+    while (static_cast<long long>(chars) * RecordingCanvas::CharWidth(h) > limit && h > 1) --h;
     return h;
 }
 
@@ -583,7 +583,7 @@ TEST(DrawUCCEAN128, LineShrinksToFitAndStopsAtHeightOne) {
         ASSERT_EQ(canvas.texts.size(), 1u);
         EXPECT_EQ(canvas.texts[0].fontHeight, expected);
         EXPECT_EQ(canvas.FontHeight(), expected);  // left changed for the caller
-        const int width = static_cast<int>(c.chars) * RasterCanvas::CharWidth(expected);
+        const int width = static_cast<int>(c.chars) * RecordingCanvas::CharWidth(expected);
         EXPECT_EQ(canvas.texts[0].x, Px((bounds.Right - bounds.Left - width) / 2.0));
         EXPECT_LE(canvas.measurements, 8);
     }
@@ -605,7 +605,7 @@ TEST(DrawUCCEAN128, HostileNumbersDrawNothing) {
         TRect bounds{1, 2, 3, 4};
         DrawUCCEAN128(e.codes, e.hr, nullptr, geo.ox, geo.oy, geo.g, geo.v, geo.sx, geo.sy, bounds);
         EXPECT_EQ(bounds, TRect{});
-        RasterCanvas canvas(10, 10);
+        RecordingCanvas canvas(10, 10);
         bounds = {1, 2, 3, 4};
         DrawUCCEAN128(e.codes, e.hr, &canvas, geo.ox, geo.oy, geo.g, geo.v, geo.sx, geo.sy, bounds);
         EXPECT_EQ(bounds, TRect{});

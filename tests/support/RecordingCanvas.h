@@ -26,10 +26,12 @@ struct TextCall {
 
 // Text metrics are synthetic and deterministic: every character is CharWidth(height) wide, so
 // geometry tests do not depend on installed fonts.
-class RasterCanvas : public TCanvas {
+class RecordingCanvas : public TCanvas {
 public:
-    RasterCanvas(int width, int height) : width_(width), height_(height),
-        pixels_(static_cast<std::size_t>(width) * height, kUnpainted) {}
+    RecordingCanvas(int width, int height)
+        : width_(width),
+          height_(height),
+          pixels_(static_cast<std::size_t>(width) * height, kUnpainted) {}
 
     static int CharWidth(int fontHeight) { return fontHeight > 0 ? (fontHeight + 1) / 2 : 0; }
 
@@ -49,7 +51,10 @@ public:
         for (int y = r.Top; y < r.Bottom; ++y)
             for (int x = r.Left; x < r.Right; ++x) Set(x, y, brush_);
     }
-    void MoveTo(int x, int y) override { penX_ = x; penY_ = y; }
+    void MoveTo(int x, int y) override {
+        penX_ = x;
+        penY_ = y;
+    }
     // Horizontal and vertical lines only: the renderers draw no others.
     void LineTo(int x, int y) override {
         lines.push_back({penX_, penY_, x, y});
@@ -97,14 +102,19 @@ public:
     // Pixels outside the canvas that somebody tried to paint.
     int Outside() const { return outside_; }
 
-    struct Line { int x0, y0, x1, y1; };
+    struct Line {
+        int x0, y0, x1, y1;
+    };
     std::vector<TRect> fills;
     std::vector<Line> lines;
     std::vector<TextCall> texts;
 
 private:
     void Set(int x, int y, TColor c) {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_) { ++outside_; return; }
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+            ++outside_;
+            return;
+        }
         pixels_[static_cast<std::size_t>(y) * width_ + x] = c;
     }
     // Text glyphs are drawn as the font colour over the whole text cell, clipped to clip.
