@@ -268,8 +268,7 @@ QString ApplicationText(Application application) {
 }
 
 // The sentence leaves the application out: the list beside the verdict shows it.
-QString SpecificationText(const SpecificationFinding& f, Application application,
-                          Symbology symbology) {
+QString SizeTableText(const SizeFinding& f, Application application, Symbology symbology) {
     const QString mend =
         f.mendPercent == 0 ? Wording::tr(": ни одно увеличение не подходит")
         : symbology != Symbology::UCCEAN128
@@ -277,28 +276,28 @@ QString SpecificationText(const SpecificationFinding& f, Application application
         : f.vertical ? Wording::tr(": нужно вертикальное увеличение %1 %").arg(f.mendPercent)
                      : Wording::tr(": нужно горизонтальное увеличение %1 %").arg(f.mendPercent);
     switch (f.problem) {
-        case SpecificationProblem::NotListed:
+        case SizeProblem::NotListed:
             return Wording::tr("Таблица GS1 «%1» не предусматривает %2")
                 .arg(ApplicationText(application),
                      QString::fromUtf8(SymbologyOf(symbology).name.data(),
                                        static_cast<qsizetype>(SymbologyOf(symbology).name.size())));
-        case SpecificationProblem::XBelowMinimum:
+        case SizeProblem::XBelowMinimum:
             return Wording::tr("Модуль %1 мм меньше %2 мм по GS1")
                        .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
-        case SpecificationProblem::XAboveMaximum:
+        case SizeProblem::XAboveMaximum:
             return Wording::tr("Модуль %1 мм больше %2 мм по GS1")
                        .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
-        case SpecificationProblem::XOffTarget:
+        case SizeProblem::XOffTarget:
             return Wording::tr("Модуль %1 мм вместо рекомендуемых GS1 %2 мм")
                        .arg(Number(f.found, 3), Number(f.expected, 3)) +
                    mend;
-        case SpecificationProblem::BarsTooShort:
+        case SizeProblem::BarsTooShort:
             return Wording::tr("Штрихи %1 мм ниже %2 мм по GS1")
                        .arg(Number(f.found, 2), Number(f.expected, 2)) +
                    mend;
-        case SpecificationProblem::QuietZone:
+        case SizeProblem::QuietZone:
             return Wording::tr("Свободные зоны в %1 модулей меньше %2 по GS1")
                 .arg(Number(f.found, 0), Number(f.expected, 0));
     }

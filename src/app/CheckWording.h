@@ -6,7 +6,7 @@
 #include "check/ContrastCheck.h"
 #include "check/GS1Check.h"
 #include "check/ModuleCheck.h"
-#include "check/SpecificationCheck.h"
+#include "check/SizeTableCheck.h"
 #include "symbol/Symbology.h"
 #include "verify/ScanBack.h"
 
@@ -21,8 +21,7 @@ QString GS1FindingText(const GS1Finding& finding);
 QString ModuleText(const ModuleGeometry& module, double dotsPerMm);
 // The application as the window's list names it.
 QString ApplicationText(Application application);
-QString SpecificationText(const SpecificationFinding& finding, Application application,
-                          Symbology symbology);
+QString SizeTableText(const SizeFinding& finding, Application application, Symbology symbology);
 QString ScanText(const ScanResult& scan, const ScanExpectation& expected);
 
 // Data as a reader transmits it, control characters by name in square brackets; in GS1 data the

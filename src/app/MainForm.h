@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "canvas/SymbolImage.h"
-#include "check/SpecificationCheck.h"
+#include "check/SizeTableCheck.h"
 #include "encoders/Canvas.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"

@@ -26,7 +26,7 @@ struct Wording {
 // as a whole (its width, colours, modules), then its data in the order of the text; then the
 // symbol's size against GS1's table for the application, which scanners in that place need; then
 // the scan-back itself.
-enum class Weight { Symbol, Data, Specification, Scan };
+enum class Weight { Symbol, Data, SizeTable, Scan };
 
 struct Item {
     Severity severity;
@@ -85,9 +85,9 @@ std::vector<Item> Causes(const SymbolCheckReport& report, double dotsPerMm) {
     for (const GS1Finding& f : report.gs1)
         items.push_back({f.severity, GS1FindingText(f), WeightOf(f)});
     items.push_back({report.contrast.severity, ContrastText(report.contrast), Weight::Symbol});
-    for (const SpecificationFinding& f : report.specification)
-        items.push_back({f.severity, SpecificationText(f, report.application, report.symbology),
-                         Weight::Specification});
+    for (const SizeFinding& f : report.sizeTable)
+        items.push_back({f.severity, SizeTableText(f, report.application, report.symbology),
+                         Weight::SizeTable});
     if (report.module)
         items.push_back(
             {report.module->severity, ModuleText(*report.module, dotsPerMm), Weight::Symbol});

@@ -50,7 +50,7 @@ public:
     void setMendField(QLineEdit* field) { mendField_ = field; }
 
     // Checks the symbol as it would be output at dotsPerMm in style, its size against the GS1
-    // symbol specification table of application.
+    // symbol size table of application.
     void recheck(const SymbolRequest& request, const SymbolStyle& style, double dotsPerMm,
                  Application application = Application::GeneralDistribution);
 

@@ -8,14 +8,14 @@ namespace quillmark {
 Severity SymbolCheckReport::worst() const {
     Severity w = Worst({contrast.severity, module ? module->severity : Severity::Failure});
     for (const GS1Finding& f : gs1) w = Worst({w, f.severity});
-    for (const SpecificationFinding& f : specification) w = Worst({w, f.severity});
+    for (const SizeFinding& f : sizeTable) w = Worst({w, f.severity});
     return w;
 }
 
 SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor background,
                               double dotsPerMm, Application application) {
     SymbolCheckReport report;
-    report.specification = CheckSpecification(request, application);
+    report.sizeTable = CheckSizeTable(request, application);
     report.application = application;
     report.contrast = GradeContrast(line, background);
     const SymbologyInfo* info = FindSymbology(request.type);

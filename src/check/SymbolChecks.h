@@ -7,7 +7,7 @@
 #include "check/ContrastCheck.h"
 #include "check/GS1Check.h"
 #include "check/ModuleCheck.h"
-#include "check/SpecificationCheck.h"
+#include "check/SizeTableCheck.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
@@ -17,7 +17,7 @@ struct SymbolCheckReport {
     ContrastResult contrast;
     std::vector<GS1Finding> gs1;           // UCC/EAN-128 only: the element strings and the width
     std::optional<ModuleGeometry> module;  // nullopt for an unknown type or size
-    std::vector<SpecificationFinding> specification;  // against the application's GS1 table
+    std::vector<SizeFinding> sizeTable;    // against the application's GS1 table
     Application application = Application::GeneralDistribution;  // whose table that is
     Symbology symbology = Symbology::EAN13;                      // of the request's type
 
@@ -26,8 +26,8 @@ struct SymbolCheckReport {
 };
 
 // The colour, GS1 and print-geometry checks of request drawn in line on background at
-// dotsPerMm (the resolution of the output), and its size against the GS1 symbol specification
-// table of application.
+// dotsPerMm (the resolution of the output), and its size against GS1's symbol size table of
+// application.
 SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor background,
                               double dotsPerMm,
                               Application application = Application::GeneralDistribution);

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "check/SpecificationCheck.h"
+#include "check/SizeTableCheck.h"
 #include "cli/BatchFile.h"
 #include "cli/PictureOutput.h"
 

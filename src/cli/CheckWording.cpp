@@ -201,32 +201,31 @@ std::string DescribeModule(const ModuleGeometry& m, double dotsPerMm) {
     return text;
 }
 
-std::string DescribeSpecification(const SpecificationFinding& f, Application application,
-                                  Symbology symbology) {
+std::string DescribeSizeTable(const SizeFinding& f, Application application, Symbology symbology) {
     const std::string option = symbology != Symbology::UCCEAN128 ? "--size"
                                : f.vertical                      ? "--vsize"
                                                                  : "--gsize";
     const std::string mend = f.mendPercent > 0
                                  ? "; " + option + " " + std::to_string(f.mendPercent) + " meets it"
                                  : "; no magnification of this symbol meets it";
-    std::string text = "specification (" + std::string(ApplicationName(application)) + "): ";
+    std::string text = "size table (" + std::string(ApplicationName(application)) + "): ";
     switch (f.problem) {
-        case SpecificationProblem::NotListed:
+        case SizeProblem::NotListed:
             return text + "GS1's table for this application has no row for " +
                    std::string(SymbologyOf(symbology).name);
-        case SpecificationProblem::XBelowMinimum:
+        case SizeProblem::XBelowMinimum:
             return text + "X-dimension " + Fixed(f.found, 3) + " mm is below the minimum " +
                    Fixed(f.expected, 3) + " mm" + mend;
-        case SpecificationProblem::XAboveMaximum:
+        case SizeProblem::XAboveMaximum:
             return text + "X-dimension " + Fixed(f.found, 3) + " mm is above the maximum " +
                    Fixed(f.expected, 3) + " mm" + mend;
-        case SpecificationProblem::XOffTarget:
+        case SizeProblem::XOffTarget:
             return text + "X-dimension " + Fixed(f.found, 3) + " mm is away from the target " +
                    Fixed(f.expected, 3) + " mm" + mend;
-        case SpecificationProblem::BarsTooShort:
+        case SizeProblem::BarsTooShort:
             return text + "bars " + Fixed(f.found, 2) + " mm high are below the least " +
                    Fixed(f.expected, 2) + " mm for this X-dimension" + mend;
-        case SpecificationProblem::QuietZone:
+        case SizeProblem::QuietZone:
             return text + "quiet zones of " + Fixed(f.found, 0) + " modules are below the " +
                    Fixed(f.expected, 0) + " the table asks for";
     }

@@ -6,7 +6,7 @@
 #include "check/ContrastCheck.h"
 #include "check/GS1Check.h"
 #include "check/ModuleCheck.h"
-#include "check/SpecificationCheck.h"
+#include "check/SizeTableCheck.h"
 #include "symbol/Symbology.h"
 #include "verify/ScanBack.h"
 
@@ -22,10 +22,10 @@ std::string CharacterWord(unsigned char c);
 std::string DescribeContrast(const ContrastResult& contrast);
 std::string DescribeGS1Finding(const GS1Finding& finding);
 std::string DescribeModule(const ModuleGeometry& module, double dotsPerMm);
-// A finding against application's symbol specification table; the mend names the option of
+// A finding against application's symbol size table; the mend names the option of
 // symbology (--size, or --gsize and --vsize for UCC/EAN-128).
-std::string DescribeSpecification(const SpecificationFinding& finding, Application application,
-                                  Symbology symbology);
+std::string DescribeSizeTable(const SizeFinding& finding, Application application,
+                              Symbology symbology);
 std::string DescribeScan(const ScanResult& scan, const ScanExpectation& expected);
 
 // Data as a reader transmits it, control characters by name in braces; in GS1 data the GS that

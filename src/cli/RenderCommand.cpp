@@ -228,7 +228,7 @@ void StartPictures(const PictureSettings& settings, std::ostream& err) {
             << " is not installed; the text is drawn in " << Quoted(DrawnFamily(family)) << '\n';
 }
 
-// The application whose GS1 symbol specification table --check holds the symbol to.
+// The application whose GS1 symbol size table --check holds the symbol to.
 Application ApplicationOption(const Arguments& args) {
     const std::optional<std::string> name = args.Find("--application");
     if (!name) return Application::GeneralDistribution;
@@ -432,7 +432,7 @@ Options:
                        scanner's red light, the GS1 data and the module at the resolution
                        (GS1 and colour failures are warned of on every run); without -o or
                        --dump it only checks, drawing and reading the picture in memory
-  --application APP    the GS1 symbol specification table --check holds the size to:
+  --application APP    the GS1 symbol size table --check holds the size to:
                        distribution (general distribution and logistics, the default),
                        retail (retail point of sale) or healthcare (regulated healthcare
                        non-retail)                                  --application retail

@@ -59,11 +59,11 @@ CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& styl
         add(report.module->severity, DescribeModule(*report.module, dotsPerMm));
     else
         add(Severity::Failure, "module: no module at this size and resolution");
-    if (report.specification.empty())
+    if (report.sizeTable.empty())
         add(Severity::Pass,
-            "specification (" + std::string(ApplicationName(application)) + "): meets GS1's table");
-    for (const SpecificationFinding& f : report.specification)
-        add(f.severity, DescribeSpecification(f, application, report.symbology));
+            "size table (" + std::string(ApplicationName(application)) + "): meets GS1's table");
+    for (const SizeFinding& f : report.sizeTable)
+        add(f.severity, DescribeSizeTable(f, application, report.symbology));
     return out;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "check/SpecificationCheck.h"
+#include "check/SizeTableCheck.h"
 #include "cli/PictureOutput.h"
 #include "raster/SymbolRaster.h"
 #include "symbol/SymbolRequest.h"
@@ -31,7 +31,7 @@ struct CheckLines {
 
 // Every symbol check of symbol drawn in style at dotsPerMm: the scan-back of the picture as it
 // would be written, the colours, the GS1 data (UCC/EAN-128) and the module at the resolution.
-// Also the symbol's size against the GS1 symbol specification table of application.
+// Also the symbol's size against the GS1 symbol size table of application.
 CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style, double dotsPerMm,
                             Application application = Application::GeneralDistribution);
 

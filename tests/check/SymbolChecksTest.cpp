@@ -29,7 +29,7 @@ struct ReportCase {
     Severity worst;
     std::size_t gs1Findings;
     Application application = Application::GeneralDistribution;
-    std::size_t specificationFindings = 0;
+    std::size_t sizeFindings = 0;
 };
 
 class SymbolReports : public ::testing::TestWithParam<ReportCase> {};
@@ -40,7 +40,7 @@ TEST_P(SymbolReports, WorstFinding) {
         CheckSymbol(c.request, c.line, 0xFFFFFF, c.dotsPerMm, c.application);
     EXPECT_EQ(report.worst(), c.worst);
     EXPECT_EQ(report.gs1.size(), c.gs1Findings);
-    EXPECT_EQ(report.specification.size(), c.specificationFindings);
+    EXPECT_EQ(report.sizeTable.size(), c.sizeFindings);
     EXPECT_EQ(report.application, c.application);
 }
 

@@ -314,7 +314,7 @@ TEST(CommandLine, ChecksAndWarnings) {
           "pass: colours: symbol contrast under red "
           "light 100 %, grade A",
           "pass: module: 3.00 dots",
-          "warning: specification (healthcare-non-retail): X-dimension 0.250 mm is away from the "
+          "warning: size table (healthcare-non-retail): X-dimension 0.250 mm is away from the "
           "target 0.495 mm; --gsize 198 meets it"}},
         {{"--type", "GS1-128", "--data", "(01)12345678901234", "--dump", "--check"},
          kExitCheckFailed,

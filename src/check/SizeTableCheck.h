@@ -1,4 +1,4 @@
-// The symbol as drawn against GS1's symbol specification table for the application it is for.
+// The symbol as drawn against GS1's symbol size table for the application it is for.
 #pragma once
 
 #include <optional>
@@ -10,7 +10,7 @@
 
 namespace quillmark {
 
-// The applications whose GS1 symbol specification tables the check knows.
+// The applications whose GS1 symbol size tables the check knows.
 enum class Application {
     GeneralDistribution,  // general distribution and logistics (the default)
     RetailPOS,            // trade items scanned at the retail point of sale
@@ -22,7 +22,7 @@ enum class Application {
 std::optional<Application> ApplicationByName(std::string_view name);
 std::string_view ApplicationName(Application application);
 
-enum class SpecificationProblem {
+enum class SizeProblem {
     NotListed,      // warning: the table has no row for this symbology
     XBelowMinimum,  // failure; expected: the minimum, found: X (mm)
     XAboveMaximum,  // failure; expected: the maximum, found: X
@@ -31,8 +31,8 @@ enum class SpecificationProblem {
     QuietZone,      // failure; expected: modules the table asks for, found: modules drawn
 };
 
-struct SpecificationFinding {
-    SpecificationProblem problem = SpecificationProblem::NotListed;
+struct SizeFinding {
+    SizeProblem problem = SizeProblem::NotListed;
     Severity severity = Severity::Warning;
     double expected = 0;
     double found = 0;
@@ -49,7 +49,6 @@ inline constexpr double kTargetTolerance = 0.10;
 
 // Compares request as drawn (its X-dimension, bar height and quiet zones) with the table of
 // application. Empty when it meets the table; nothing for an unknown type.
-std::vector<SpecificationFinding> CheckSpecification(const SymbolRequest& request,
-                                                     Application application);
+std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Application application);
 
 }  // namespace quillmark

@@ -1,6 +1,6 @@
-// GS1's symbol specification tables against each symbology at its smallest and largest
+// GS1's symbol size tables against each symbology at its smallest and largest
 // magnification, under each application, with the mend each finding offers.
-#include "check/SpecificationCheck.h"
+#include "check/SizeTableCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 namespace quillmark {
 namespace {
 
-using P = SpecificationProblem;
+using P = SizeProblem;
 
 struct Expected {
     P problem;
@@ -33,7 +33,7 @@ SymbolRequest Request(const char* type, unsigned short size) {
     return r;
 }
 
-TEST(SpecificationCheck, EachSymbologyAtItsLimitsUnderEachApplication) {
+TEST(SizeTableCheck, EachSymbologyAtItsLimitsUnderEachApplication) {
     const auto GD = Application::GeneralDistribution;
     const auto POS = Application::RetailPOS;
     const auto HC = Application::HealthcareNonRetail;
@@ -68,7 +68,7 @@ TEST(SpecificationCheck, EachSymbologyAtItsLimitsUnderEachApplication) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.type) + " at " + std::to_string(c.size) + " % for " +
                      std::string(ApplicationName(c.application)));
-        const auto found = CheckSpecification(Request(c.type, c.size), c.application);
+        const auto found = CheckSizeTable(Request(c.type, c.size), c.application);
         ASSERT_EQ(found.size(), c.findings.size());
         for (std::size_t i = 0; i < found.size(); ++i) {
             EXPECT_EQ(found[i].problem, c.findings[i].problem);
@@ -80,9 +80,9 @@ TEST(SpecificationCheck, EachSymbologyAtItsLimitsUnderEachApplication) {
 
 // UCC/EAN-128's bars follow the vertical magnification and meet distribution's 31.75 mm from
 // 100 % (32 mm); applications are named in either form and any case.
-TEST(SpecificationCheck, BarHeightAndNames) {
+TEST(SizeTableCheck, BarHeightAndNames) {
     SymbolRequest ucc = Request("UCC/EAN-128", 198);
-    EXPECT_TRUE(CheckSpecification(ucc, Application::GeneralDistribution).empty());
+    EXPECT_TRUE(CheckSizeTable(ucc, Application::GeneralDistribution).empty());
     for (const auto& [name, application] :
          {std::pair{"distribution", Application::GeneralDistribution},
           {"Retail-POS", Application::RetailPOS},
@@ -91,7 +91,7 @@ TEST(SpecificationCheck, BarHeightAndNames) {
         EXPECT_EQ(ApplicationByName(ApplicationName(application)), application);
     }
     EXPECT_EQ(ApplicationByName("logistics"), std::nullopt);
-    EXPECT_TRUE(CheckSpecification(Request("EAN-14", 100), Application::RetailPOS).empty());
+    EXPECT_TRUE(CheckSizeTable(Request("EAN-14", 100), Application::RetailPOS).empty());
 }
 
 }  // namespace

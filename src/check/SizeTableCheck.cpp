@@ -1,5 +1,5 @@
-// GS1's symbol specification tables, as constant data, and the comparison with a symbol as drawn.
-#include "check/SpecificationCheck.h"
+// GS1's symbol size tables, as constant data, and the comparison with a symbol as drawn.
+#include "check/SizeTableCheck.h"
 
 #include <algorithm>
 #include <array>
@@ -29,9 +29,9 @@ struct Row {
 
 constexpr double kNominalEANUPC = 0.330;
 
-// The GS1 General Specifications' limits: general distribution (the rows for trade items scanned
-// in general distribution, EAN/UPC on outer packaging), the retail point of sale (symbol
-// specification table 1) and regulated healthcare non-retail items (table 6, GS1-128 only).
+// GS1's published limits: general distribution (the rows for trade items scanned in general
+// distribution, EAN/UPC on outer packaging), the retail point of sale (GS1's table 1) and
+// regulated healthcare non-retail items (GS1's table 6, GS1-128 only).
 // clang-format off
 constexpr std::array kRows = {
     Row{Application::GeneralDistribution, Symbology::EAN13, 0.495, 0.660, 0.660, 22.85, true, 11, 7},
@@ -96,9 +96,8 @@ std::string_view ApplicationName(Application application) {
     return {};
 }
 
-std::vector<SpecificationFinding> CheckSpecification(const SymbolRequest& request,
-                                                     Application application) {
-    std::vector<SpecificationFinding> findings;
+std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Application application) {
+    std::vector<SizeFinding> findings;
     const SymbologyInfo* info = FindSymbology(request.type);
     if (info == nullptr) return findings;
     const bool ucc = info->id == Symbology::UCCEAN128;
@@ -110,7 +109,7 @@ std::vector<SpecificationFinding> CheckSpecification(const SymbolRequest& reques
                                        : EANUPCGeometry(request.type, request.sizePercent);
     const Row* row = FindRow(application, info->id);
     if (!x || !drawn) return findings;
-    if (row == nullptr) return {{SpecificationProblem::NotListed, Severity::Warning}};
+    if (row == nullptr) return {{SizeProblem::NotListed, Severity::Warning}};
 
     const double xAt100 = *x * 100.0 / size;
     const auto horizontal = [&](double needed) {
@@ -124,22 +123,22 @@ std::vector<SpecificationFinding> CheckSpecification(const SymbolRequest& reques
         return ucc || drawn->barHeightMm * percent / size >= minHeightAt(xAt100 * percent / 100.0);
     };
     if (*x < row->minX && !Near(*x, row->minX)) {
-        findings.push_back({SpecificationProblem::XBelowMinimum, Severity::Failure, row->minX, *x,
+        findings.push_back({SizeProblem::XBelowMinimum, Severity::Failure, row->minX, *x,
                             horizontal(std::max(row->minX, row->targetX))});
     } else if (*x > row->maxX && !Near(*x, row->maxX)) {
-        findings.push_back({SpecificationProblem::XAboveMaximum, Severity::Failure, row->maxX, *x,
+        findings.push_back({SizeProblem::XAboveMaximum, Severity::Failure, row->maxX, *x,
                             horizontal(row->targetX)});
     } else if (std::fabs(*x - row->targetX) > kTargetTolerance * row->targetX) {
         const unsigned short target = horizontal(row->targetX);
         if (target > 0 && barsHoldAt(target))
             findings.push_back(
-                {SpecificationProblem::XOffTarget, Severity::Warning, row->targetX, *x, target});
+                {SizeProblem::XOffTarget, Severity::Warning, row->targetX, *x, target});
     }
 
     const double minHeight = minHeightAt(*x);
     if (drawn->barHeightMm < minHeight && !Near(drawn->barHeightMm, minHeight)) {
-        SpecificationFinding bars{SpecificationProblem::BarsTooShort, Severity::Failure, minHeight,
-                                  drawn->barHeightMm};
+        SizeFinding bars{SizeProblem::BarsTooShort, Severity::Failure, minHeight,
+                         drawn->barHeightMm};
         const double heightAt100 =
             drawn->barHeightMm * 100.0 / (ucc ? request.vSizePercent : request.sizePercent);
         bars.vertical = ucc;
@@ -150,7 +149,7 @@ std::vector<SpecificationFinding> CheckSpecification(const SymbolRequest& reques
     const int quietDrawn = std::min(drawn->quietLeftModules - row->quietLeft,
                                     drawn->quietRightModules - row->quietRight);
     if (quietDrawn < 0)
-        findings.push_back({SpecificationProblem::QuietZone, Severity::Failure,
+        findings.push_back({SizeProblem::QuietZone, Severity::Failure,
                             double(std::max(row->quietLeft, row->quietRight)),
                             double(std::min(drawn->quietLeftModules, drawn->quietRightModules))});
     return findings;
