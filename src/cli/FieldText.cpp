@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "ai/FieldCharacters.h"
+#include "cli/SymbolInput.h"
 
 namespace quillmark {
 namespace {
@@ -75,7 +76,7 @@ FieldTextResult ParseFieldText(std::string_view arg) {
             const std::optional<unsigned char> code =
                 index ? SpecialCharCode(*index) : std::nullopt;
             if (!code)
-                return Failure("\"{" + std::string(name) + "}\" " + Position(i) +
+                return Failure(Quoted("{" + std::string(name) + "}") + " " + Position(i) +
                                " is not a special character; " + kNames);
             result.text.push_back(static_cast<char>(*code));
             i = close;

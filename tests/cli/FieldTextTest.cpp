@@ -41,6 +41,8 @@ TEST(FieldText, RefusesWhatTheFieldCannotCarry) {
         {"{FNC1", "\"{\" at position 1 is not closed"},
         {"A{}", "\"{}\" at position 2"},
         {"A{ FNC1}", "\"{ FNC1}\" at position 2"},
+        // What stands between the braces is quoted escaped: the message stays one line.
+        {std::string("{\n\0X}", 5), "\"{\\x0A\\x00X}\" at position 1"},
         {"12\t3", "control character 0x09 at position 3"},
         {std::string("A\0B", 3), "control character 0x00 at position 2"},
         {"A\x7F", "control character 0x7F at position 2"},
