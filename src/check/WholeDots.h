@@ -1,0 +1,27 @@
+// Bars in whole printer dots: the module a printer can print exactly, within the magnifications
+// the symbology allows.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace quillmark {
+
+struct WholeDotModule {
+    int dots = 0;            // dots per module (ITF-14: per narrow element)
+    double moduleMm = 0;     // dots at the resolution
+    double percent = 0;      // the magnification that module is, in per cent
+    double scaleFactor = 1;  // multiplies the resolution the symbol is drawn at
+};
+
+// The whole number of dots per module nearest the module of symbolType at sizePercent, among
+// those whose module stays within the symbology's magnification range; nothing when no whole
+// number does at dotsPerMm. Drawing at dotsPerMm * scaleFactor puts every bar edge of a symbol
+// drawn at the origin on a dot boundary.
+std::optional<WholeDotModule> WholeDotModuleAt(std::string_view symbolType,
+                                               unsigned short sizePercent, double dotsPerMm);
+
+// A bar width reduction in micrometres as whole dots at dotsPerMm, to the nearest dot.
+int WholeDotReduction(double micrometres, double dotsPerMm);
+
+}  // namespace quillmark
