@@ -1,0 +1,59 @@
+// Pages of label sheets: symbols placed in their labels, a printer's corrections applied, and the
+// calibration page that measures them.
+#pragma once
+
+#include <QByteArray>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <string>
+#include <vector>
+
+#include "canvas/SymbolImage.h"
+#include "sheets/LabelSheet.h"
+#include "symbol/SymbolRequest.h"
+
+namespace quillmark {
+
+// What one printer prints off: where its page lands and how much it stretches it, measured on
+// the calibration page, and how much its toner or ink spreads each bar.
+struct PrinterProfile {
+    double offsetXMm = 0;  // the page drawn this much further right
+    double offsetYMm = 0;  // and down
+    double scaleXPercent = 100;
+    double scaleYPercent = 100;
+    double barReductionMicrons = 0;
+};
+
+struct LabelSheetJob {
+    const LabelSheet* sheet = nullptr;
+    std::vector<SymbolRequest> symbols;  // encoded, each printed copies times
+    int startCell = 1;                   // 1-based: the first label of the first sheet not used yet
+    int copies = 1;
+    SymbolPlacement placement;
+    SymbolStyle style;
+    double dotsPerMm = 0;   // the resolution the symbols are drawn at
+    bool outlines = false;  // the labels' outlines drawn too, to hold a plain-paper proof against
+};
+
+// The symbols (0-based) that do not fit their label with their quiet zones.
+std::vector<int> SymbolsNotFitting(const LabelSheetJob& job);
+
+// How many pages the job fills.
+int LabelSheetPageCount(const LabelSheetJob& job);
+
+// Draws the job's pages on the painter's paged device, whose page is the sheet's paper with no
+// margins; empty on success, else why it stopped.
+std::string PaintLabelSheets(QPainter& painter, QPagedPaintDevice& device, const LabelSheetJob& job,
+                             const PrinterProfile& profile);
+
+// The job as a PDF of as many pages; empty when it could not be made.
+QByteArray LabelSheetsPdf(const LabelSheetJob& job, const PrinterProfile& profile);
+
+// The calibration page on a paper of widthMm x heightMm: a cross 10 mm from the page's top-left
+// corner with 100 mm rulers from it along both axes, drawn with the profile's corrections.
+void PaintCalibrationPage(QPainter& painter, const QPagedPaintDevice& device,
+                          const PrinterProfile& profile);
+QByteArray CalibrationPdf(double widthMm, double heightMm, const PrinterProfile& profile);
+
+}  // namespace quillmark
