@@ -6,7 +6,10 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
+#include <cmath>
+
 #include "canvas/QPainterCanvas.h"
+#include "check/WholeDots.h"
 
 namespace quillmark {
 namespace {
@@ -17,6 +20,17 @@ constexpr int kSheetPdfDotsPerInch = 1200;
 // The calibration page's cross and rulers.
 constexpr double kCrossAtMm = 10;
 constexpr double kRulerMm = 100;
+
+// The resolution a symbol is drawn at: the printer's, or with whole dots the printer's times the
+// factor that makes the module whole.
+double DrawScale(const LabelSheetJob& job, const SymbolRequest& request) {
+    if (!job.wholeDots) return job.dotsPerMm;
+    const unsigned short percent =
+        request.type == "UCC/EAN-128" ? request.gSizePercent : request.sizePercent;
+    const std::optional<WholeDotModule> whole =
+        WholeDotModuleAt(request.type, percent, job.dotsPerMm);
+    return whole ? job.dotsPerMm * whole->scaleFactor : job.dotsPerMm;
+}
 
 SymbolRenderer RendererOf(const SymbolRequest& request, double dotsPerMm) {
     return [&request, dotsPerMm](TCanvas* canvas, double x, double y, TRect& bounds) {
@@ -57,10 +71,16 @@ void DrawOutline(QPainter& painter, const LabelSheet& sheet, const CellRect& cel
 }
 
 void DrawSymbol(QPainter& painter, const LabelSheetJob& job, const CellRect& cell, int symbol) {
-    const SymbolRenderer render = RendererOf(job.symbols[symbol], job.dotsPerMm);
+    const double scale = DrawScale(job, job.symbols[symbol]);
+    const SymbolRenderer render = RendererOf(job.symbols[symbol], scale);
     const TRect bounds = MeasureSymbolBounds(render);
-    const PlacedSymbol placed = PlaceInCell(cell, WidthMm(bounds, job.dotsPerMm),
-                                            HeightMm(bounds, job.dotsPerMm), job.placement);
+    // Each pixel of the symbol drawn at its scale is one of the printer's dots.
+    PlacedSymbol placed = PlaceInCell(cell, WidthMm(bounds, job.dotsPerMm),
+                                      HeightMm(bounds, job.dotsPerMm), job.placement);
+    if (job.wholeDots) {
+        placed.x = std::round(placed.x * job.dotsPerMm) / job.dotsPerMm;
+        placed.y = std::round(placed.y * job.dotsPerMm) / job.dotsPerMm;
+    }
     painter.save();
     painter.translate(placed.x, placed.y);
     painter.scale(1 / job.dotsPerMm, 1 / job.dotsPerMm);
@@ -96,7 +116,8 @@ std::vector<int> SymbolsNotFitting(const LabelSheetJob& job) {
     const std::vector<CellRect> cells = SheetCells(*job.sheet);
     if (cells.empty()) return misfits;
     for (int i = 0; i < static_cast<int>(job.symbols.size()); ++i) {
-        const TRect bounds = MeasureSymbolBounds(RendererOf(job.symbols[i], job.dotsPerMm));
+        const double scale = DrawScale(job, job.symbols[i]);
+        const TRect bounds = MeasureSymbolBounds(RendererOf(job.symbols[i], scale));
         if (!PlaceInCell(cells.front(), WidthMm(bounds, job.dotsPerMm),
                          HeightMm(bounds, job.dotsPerMm), job.placement)
                  .fits) {

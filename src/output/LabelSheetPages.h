@@ -10,20 +10,11 @@
 #include <vector>
 
 #include "canvas/SymbolImage.h"
+#include "output/PrinterProfile.h"
 #include "sheets/LabelSheet.h"
 #include "symbol/SymbolRequest.h"
 
 namespace quillmark {
-
-// What one printer prints off: where its page lands and how much it stretches it, measured on
-// the calibration page, and how much its toner or ink spreads each bar.
-struct PrinterProfile {
-    double offsetXMm = 0;  // the page drawn this much further right
-    double offsetYMm = 0;  // and down
-    double scaleXPercent = 100;
-    double scaleYPercent = 100;
-    double barReductionMicrons = 0;
-};
 
 struct LabelSheetJob {
     const LabelSheet* sheet = nullptr;
@@ -32,7 +23,10 @@ struct LabelSheetJob {
     int copies = 1;
     SymbolPlacement placement;
     SymbolStyle style;
-    double dotsPerMm = 0;   // the resolution the symbols are drawn at
+    double dotsPerMm = 0;  // the printer's resolution
+    // Each symbol's module a whole number of the printer's dots (within the symbology's
+    // magnifications) and its corner on a dot, so that no bar is a dot wider than another.
+    bool wholeDots = false;
     bool outlines = false;  // the labels' outlines drawn too, to hold a plain-paper proof against
 };
 

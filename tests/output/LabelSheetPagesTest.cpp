@@ -108,6 +108,50 @@ TEST(LabelSheetPages, StartPositionAndCopiesFillCellsInRowOrder) {
     }
 }
 
+// Printed at the printer's resolution, every bar and space of a whole-dot symbol is a whole
+// number of modules of whole dots: no pixel of the bars' row is grey.
+TEST(LabelSheetPages, WholeDotBarsAtThePrintersResolution) {
+    const SheetLibrary library = LoadSheetLibrary(QStringLiteral("/nonexistent"));
+    const struct {
+        int dpi;
+        int moduleDots;
+    } cases[] = {{203, 3}, {300, 4}, {600, 8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        LabelSheetJob job;
+        job.sheet = FindSheet(library.sheets, "Thermal 58x40");
+        job.symbols = {Ean13("4006381333931", 100)};
+        EncodeRequest(job.symbols.front());
+        job.dotsPerMm = c.dpi / 25.4;
+        job.wholeDots = true;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("roll.pdf"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(LabelSheetsPdf(job, {}));
+        file.close();
+        const QImage page =
+            test::RasterisePdf(path, c.dpi).convertToFormat(QImage::Format_Grayscale8);
+        ASSERT_FALSE(page.isNull());
+        EXPECT_EQ(test::Decode(page, ZXing::BarcodeFormat::EAN13).text, "4006381333931");
+        const uchar* row = page.constScanLine(page.height() / 2);
+        std::vector<int> runs{1};
+        int grey = 0;
+        for (int x = 1; x < page.width(); ++x) {
+            if (row[x] != 0 && row[x] != 255) ++grey;
+            if ((row[x] < 128) == (row[x - 1] < 128))
+                ++runs.back();
+            else
+                runs.push_back(1);
+        }
+        EXPECT_EQ(grey, 0);
+        ASSERT_GE(runs.size(), 61u);  // the margin, 59 bars and spaces, the margin
+        for (std::size_t i = 1; i + 1 < runs.size(); ++i) {
+            EXPECT_EQ(runs[i] % c.moduleDots, 0) << "element " << i << " is " << runs[i] << " dots";
+        }
+    }
+}
+
 TEST(LabelSheetPages, CalibrationPageShowsTheProfilesCorrections) {
     const struct {
         PrinterProfile profile;
