@@ -135,23 +135,27 @@ int LabelSheetPageCount(const LabelSheetJob& job) {
     return placements.empty() ? 0 : placements.back().page + 1;
 }
 
+void PaintSheetPage(QPainter& painter, const LabelSheetJob& job, int page) {
+    if (!job.sheet || !(job.dotsPerMm > 0)) return;
+    const std::vector<CellRect> cells = SheetCells(*job.sheet);
+    for (const LabelSlot& slot : FillSheets(static_cast<int>(cells.size()), job.startCell,
+                                            static_cast<int>(job.symbols.size()), job.copies)) {
+        if (slot.page < page) continue;
+        if (slot.page > page) break;
+        if (job.outlines) DrawOutline(painter, *job.sheet, cells[slot.cell]);
+        DrawSymbol(painter, job, cells[slot.cell], slot.symbol);
+    }
+}
+
 std::string PaintLabelSheets(QPainter& painter, QPagedPaintDevice& device, const LabelSheetJob& job,
                              const PrinterProfile& profile) {
     if (!job.sheet || !(job.dotsPerMm > 0)) return "no label sheet";
-    const std::vector<CellRect> cells = SheetCells(*job.sheet);
-    const std::vector<LabelSlot> placements =
-        FillSheets(static_cast<int>(cells.size()), job.startCell,
-                   static_cast<int>(job.symbols.size()), job.copies);
-    if (placements.empty()) return "no labels to print";
-    int page = 0;
+    const int pages = LabelSheetPageCount(job);
+    if (pages == 0) return "no labels to print";
     painter.setTransform(PageTransform(device, profile));
-    for (const LabelSlot& slot : placements) {
-        while (page < slot.page) {
-            if (!device.newPage()) return "a new page could not be started";
-            ++page;
-        }
-        if (job.outlines) DrawOutline(painter, *job.sheet, cells[slot.cell]);
-        DrawSymbol(painter, job, cells[slot.cell], slot.symbol);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !device.newPage()) return "a new page could not be started";
+        PaintSheetPage(painter, job, page);
     }
     return {};
 }

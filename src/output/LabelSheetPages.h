@@ -36,6 +36,10 @@ std::vector<int> SymbolsNotFitting(const LabelSheetJob& job);
 // How many pages the job fills.
 int LabelSheetPageCount(const LabelSheetJob& job);
 
+// Draws page (0-based) of the job in the painter's current coordinates, one unit a millimetre of
+// the paper: the outlines when asked for, and the symbols.
+void PaintSheetPage(QPainter& painter, const LabelSheetJob& job, int page);
+
 // Draws the job's pages on the painter's paged device, whose page is the sheet's paper with no
 // margins; empty on success, else why it stopped.
 std::string PaintLabelSheets(QPainter& painter, QPagedPaintDevice& device, const LabelSheetJob& job,
