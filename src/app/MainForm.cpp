@@ -33,6 +33,7 @@
 #include "app/LabelSheetDialog.h"
 #include "app/FieldLetters.h"
 #include "app/PreviewWidget.h"
+#include "app/SymbolControls.h"
 #include "app/SymbolVerdict.h"
 #include "app/WindowCommands.h"
 #include "app/WindowControls.h"
@@ -47,18 +48,20 @@ constexpr int kMargin = 5;
 constexpr int kEditHeight = 21;
 constexpr int kToolSide = 20;
 
-// Tab captions: the dispatcher compares them, so they are the symbologies' own names.
-const QString kEANUPCTab = QStringLiteral("EAN/UPC");
-const QString kITF14Tab = QStringLiteral("ITF-14");
-const QString kUCCEAN128Tab = QStringLiteral("UCC/EAN-128");
+QString Text(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-const QString kEAN13 = QStringLiteral("EAN-13");
-const QString kEAN8 = QStringLiteral("EAN-8");
-const QString kUPCA = QStringLiteral("UPC-A");
-const QString kUPCE = QStringLiteral("UPC-E");
-const QString kAddOnNone = QStringLiteral("None");
-const QString kAddOn2 = QStringLiteral("2-Digit");
-const QString kAddOn5 = QStringLiteral("5-Digit");
+// The symbology's name, as the tabs and lists show it.
+QString NameOf(Symbology id) {
+    return Text(SymbologyOf(id).name);
+}
+
+// Sets a number field up for the symbology: its mask and the blank number.
+void SetNumberMask(QLineEdit& field, Symbology id) {
+    const SymbologyInfo& info = SymbologyOf(id);
+    SetEditMask(field, info.numberMask, Text(info.numberBlank));
+}
 
 // A masked field whose digit at one position takes only some values: UPC-E has number systems
 // 0 and 1 only, and an ISBN-13 begins with 978 or 979.
@@ -168,9 +171,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     auto* tab1 = Named(new QWidget, "TabSheet1");
     auto* tab2 = Named(new QWidget, "TabSheet2");
     auto* tab3 = Named(new QWidget, "TabSheet3");
-    PageControl->addTab(tab1, kEANUPCTab);
-    PageControl->addTab(tab2, kITF14Tab);
-    PageControl->addTab(tab3, kUCCEAN128Tab);
+    // In the order of SymbolTab.
+    PageControl->addTab(tab1, QStringLiteral("EAN/UPC"));
+    PageControl->addTab(tab2, NameOf(Symbology::ITF14));
+    PageControl->addTab(tab3, NameOf(Symbology::UCCEAN128));
     CreateEANUPCTab(tab1);
     CreateITF14Tab(tab2);
     CreateUCCEAN128Tab(tab3);
@@ -262,24 +266,27 @@ void TMainForm::CreateToolButtons(QWidget* client) {
 }
 
 void TMainForm::CreateEANUPCTab(QWidget* page) {
-    EANUPC_CodeType = AddList(page, "EANUPC_CodeType", {kEAN13, kEAN8, kUPCA, kUPCE}, 5, 5, 93);
+    QStringList codeTypes;
+    for (const Symbology id : CodeTypeList()) codeTypes << NameOf(id);
+    EANUPC_CodeType = AddList(page, "EANUPC_CodeType", codeTypes, 5, 5, 93);
     EANUPC_CodeType->installEventFilter(this);
     EANUPC_CodeValue = AddEdit(page, "EANUPC_CodeValue", 101, 5, 95);
-    SetEditMask(*EANUPC_CodeValue, "9 999999 999999;1;0", QStringLiteral("0 000000 000000"));
+    SetNumberMask(*EANUPC_CodeValue, Symbology::EAN13);
     numberSystem_ = new DigitChoiceValidator(0, QStringLiteral("01"), this);
     isbnPrefix_ = new DigitChoiceValidator(3, QStringLiteral("89"), this);
     CheckDigitButton =
         AddToolButton(page, "CheckDigitButton", 199, 5, tr("Рассчитать контрольное значение"));
     CheckDigitButton->hide();
-    ISBN13Box = Named(new QCheckBox(QStringLiteral("ISBN-13"), page), "ISBN13Box");
+    ISBN13Box = Named(new QCheckBox(NameOf(Symbology::ISBN13), page), "ISBN13Box");
     QFont bold = ISBN13Box->font();
     bold.setBold(true);
     ISBN13Box->setFont(bold);
     ISBN13Box->setGeometry(225, 7, 82, 17);
 
     Label2 = AddLabel(page, "Label2", tr("Дополнение:"), 5, 35);
-    EANUPC_AddOnType =
-        AddList(page, "EANUPC_AddOnType", {kAddOnNone, kAddOn2, kAddOn5}, 75, 31, 59);
+    QStringList addOnTypes;
+    for (const std::string_view type : kAddOnTypes) addOnTypes << Text(type);
+    EANUPC_AddOnType = AddList(page, "EANUPC_AddOnType", addOnTypes, 75, 31, 59);
     EANUPC_AddOnType->installEventFilter(this);
     EANUPC_AddOnValue = AddEdit(page, "EANUPC_AddOnValue", 137, 31, 59);
     SetEditMask(*EANUPC_AddOnValue, "99999;1;0", QStringLiteral("00000"));
@@ -292,7 +299,7 @@ void TMainForm::CreateEANUPCTab(QWidget* page) {
 
 void TMainForm::CreateITF14Tab(QWidget* page) {
     ITF14_CodeValue = AddEdit(page, "ITF14_CodeValue", 5, 5, 93, 20);
-    SetEditMask(*ITF14_CodeValue, "99999999999999;1;0", QStringLiteral("00000000000000"));
+    SetNumberMask(*ITF14_CodeValue, Symbology::ITF14);
     ITF14CheckDigitButton =
         AddToolButton(page, "ITF14CheckDigitButton", 102, 5, tr("Рассчитать контрольное значение"));
     ITF14CheckDigitButton->hide();
@@ -366,10 +373,6 @@ void TMainForm::CreatePreview(QWidget* client) {
     auto* fill = new QVBoxLayout(PreviewBox);
     fill->setContentsMargins(2, 2, 2, 2);
     fill->addWidget(PaintBox);
-    PaintBox->setRenderer([this](TCanvas* canvas, double offsetX, double offsetY, double scaleX,
-                                 double scaleY, TRect& bounds) {
-        RenderActiveTab(canvas, bounds, offsetX, offsetY, scaleX, scaleY);
-    });
     // The verdict on the symbol as output, in the status line under the preview.
     Verdict = new SymbolVerdict(this);
     Verdict->setMendField(UCCEAN128_CodeValue);
@@ -475,25 +478,32 @@ void TMainForm::SetTabOrder() {
         setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
 }
 
+SymbolTab TMainForm::CurrentTab() const {
+    return static_cast<SymbolTab>(PageControl->currentIndex());
+}
+
+SymbolControls TMainForm::Controls() const {
+    const auto percent = [](const StepSpinBox* spin) {
+        return static_cast<unsigned short>(spin->value());
+    };
+    SymbolControls c;
+    c.tab = CurrentTab();
+    c.codeType = EANUPC_CodeType->currentText().toStdString();
+    c.isbn = ISBN13Box->isChecked();
+    c.codeDigits = DigitString(*EANUPC_CodeValue);
+    c.addOnType = EANUPC_AddOnType->currentText().toStdString();
+    c.addOnDigits = DigitString(*EANUPC_AddOnValue);
+    c.codeSize = percent(EANUPC_Size);
+    c.itfDigits = DigitString(*ITF14_CodeValue);
+    c.itfSize = percent(ITF14_Size);
+    c.fullBorder = ITF14_FullBorder->isChecked();
+    c.gSize = percent(UCCEAN128_GSize);
+    c.vSize = percent(UCCEAN128_VSize);
+    return c;
+}
+
 SymbolRequest TMainForm::CurrentRequest() const {
-    const QString tab = PageControl->tabText(PageControl->currentIndex());
-    SymbolRequest request;
-    if (tab == kEANUPCTab) {
-        request.type = std::string(SymbologyOf(CodeSymbology()).name);
-        request.digits = DigitString(*EANUPC_CodeValue) + DigitString(*EANUPC_AddOnValue);
-        request.addOnType = EANUPC_AddOnType->currentText().toStdString();
-        request.sizePercent = static_cast<unsigned short>(EANUPC_Size->value());
-    } else if (tab == kITF14Tab) {
-        request.type = std::string(SymbologyOf(Symbology::ITF14).name);
-        request.digits = DigitString(*ITF14_CodeValue);
-        request.sizePercent = static_cast<unsigned short>(ITF14_Size->value());
-        request.fullBorder = ITF14_FullBorder->isChecked();
-    } else if (tab == kUCCEAN128Tab) {
-        request = ucc_;
-        request.gSizePercent = static_cast<unsigned short>(UCCEAN128_GSize->value());
-        request.vSizePercent = static_cast<unsigned short>(UCCEAN128_VSize->value());
-    }
-    return request;
+    return SymbolFromControls(Controls(), ucc_);
 }
 
 SymbolStyle TMainForm::CurrentStyle() const {
@@ -509,25 +519,15 @@ int TMainForm::Resolution() const {
     return Resolution_->value();
 }
 
-void TMainForm::RenderActiveTab(TCanvas* canvas, TRect& bounds, double offsetX, double offsetY,
-                                double scaleX, double scaleY) {
-    if (PageControl->tabText(PageControl->currentIndex()) == kUCCEAN128Tab) {
-        // The long text and its encoding are used in place rather than copied at every pass.
-        ucc_.gSizePercent = static_cast<unsigned short>(UCCEAN128_GSize->value());
-        ucc_.vSizePercent = static_cast<unsigned short>(UCCEAN128_VSize->value());
-        RenderSymbol(ucc_, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
-        return;
-    }
-    RenderSymbol(CurrentRequest(), canvas, offsetX, offsetY, scaleX, scaleY, bounds);
-}
-
 Application TMainForm::CurrentApplication() const {
     return static_cast<Application>(ApplicationBox->currentData().toInt());
 }
 
 void TMainForm::PaintBoxPaint() {
+    SymbolRequest request = CurrentRequest();
     PaintBox->setSymbolStyle(CurrentStyle());
-    Verdict->recheck(CurrentRequest(), CurrentStyle(), Resolution(), CurrentApplication());
+    Verdict->recheck(request, CurrentStyle(), Resolution(), CurrentApplication());
+    PaintBox->setSymbol(std::move(request));
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -575,52 +575,32 @@ void TMainForm::BackgroundColorBtnClick() {
 }
 
 Symbology TMainForm::CodeSymbology() const {
-    const QString type = EANUPC_CodeType->currentText();
-    if (type == kEAN13) return ISBN13Box->isChecked() ? Symbology::ISBN13 : Symbology::EAN13;
-    if (type == kEAN8) return Symbology::EAN8;
-    if (type == kUPCA) return Symbology::UPCA;
-    return Symbology::UPCE;
+    return quillmark::CodeSymbology(EANUPC_CodeType->currentText().toStdString(),
+                                    ISBN13Box->isChecked());
 }
 
 void TMainForm::EANUPC_CodeTypeChange() {
-    const QString type = EANUPC_CodeType->currentText();
-    Label2->show();
-    EANUPC_AddOnType->show();
-    ISBN13Box->hide();
-    EANUPC_AddOnValue->show();
+    const Symbology id = CodeSymbology();
+    const bool takesAddOn = SymbologyOf(id).takesAddOn;
+    Label2->setVisible(takesAddOn);
+    EANUPC_AddOnType->setVisible(takesAddOn);
+    EANUPC_AddOnValue->setVisible(
+        takesAddOn && AddOnDigitCount(EANUPC_AddOnType->currentText().toStdString()) > 0);
+    ISBN13Box->setVisible(id == Symbology::EAN13 || id == Symbology::ISBN13);
     // The number system check applies to UPC-E only; it is set again once the new text is in.
     EANUPC_CodeValue->setValidator(nullptr);
-    if (type == kEAN13) {
-        ISBN13Box->show();
-        SetEditMask(*EANUPC_CodeValue, "9 999999 999999;1;0", QStringLiteral("0 000000 000000"));
-        if (ISBN13Box->isChecked()) {
-            SetEditMask(*EANUPC_CodeValue, "\\9 799999 999999;1;0",
-                        QStringLiteral("9 780000 000000"));
-            EANUPC_CodeValue->setValidator(isbnPrefix_);
-        }
-    }
-    if (type == kEAN8) {
-        Label2->hide();
-        EANUPC_AddOnType->hide();
-        EANUPC_AddOnValue->hide();
-        SetEditMask(*EANUPC_CodeValue, "9999 9999;1;0", QStringLiteral("0000 0000"));
-    }
-    if (type == kUPCA)
-        SetEditMask(*EANUPC_CodeValue, "9 99999 99999 9;1;0", QStringLiteral("0 00000 00000 0"));
-    if (type == kUPCE) {
-        SetEditMask(*EANUPC_CodeValue, "9 999999 9;1;0", QStringLiteral("0 000000 0"));
-        EANUPC_CodeValue->setValidator(numberSystem_);
-    }
-    if (EANUPC_AddOnType->currentText() == kAddOnNone) EANUPC_AddOnValue->hide();
+    SetNumberMask(*EANUPC_CodeValue, id);
+    if (id == Symbology::ISBN13) EANUPC_CodeValue->setValidator(isbnPrefix_);
+    if (id == Symbology::UPCE) EANUPC_CodeValue->setValidator(numberSystem_);
     PaintBoxPaint();
 }
 
 void TMainForm::EANUPC_AddOnTypeChange() {
-    const QString type = EANUPC_AddOnType->currentText();
-    EANUPC_AddOnValue->show();
-    if (type == kAddOnNone) EANUPC_AddOnValue->hide();
-    if (type == kAddOn2) SetEditMask(*EANUPC_AddOnValue, "99;1;0", QStringLiteral("00"));
-    if (type == kAddOn5) SetEditMask(*EANUPC_AddOnValue, "99999;1;0", QStringLiteral("00000"));
+    const std::size_t digits = AddOnDigitCount(EANUPC_AddOnType->currentText().toStdString());
+    EANUPC_AddOnValue->setVisible(digits > 0);
+    if (digits > 0)
+        SetEditMask(*EANUPC_AddOnValue, std::string(digits, '9') + ";1;0",
+                    QString(static_cast<qsizetype>(digits), u'0'));
     PaintBoxPaint();
 }
 
@@ -659,7 +639,7 @@ void TMainForm::ITF14_CodeValueChange() {
 void TMainForm::UCCEAN128_CodeValueChange() {
     const QString text = UCCEAN128_CodeValue->text();
     ucc_ = SymbolRequest{};
-    ucc_.type = std::string(SymbologyOf(Symbology::UCCEAN128).name);
+    ucc_.symbology = &SymbologyOf(Symbology::UCCEAN128);
     ucc_.fieldText = FieldBytes(text);
     EncodeRequest(ucc_);
     if (refusedCount_ > 0 && text != refusedText_) refusedCount_ = 0;
@@ -675,7 +655,7 @@ void TMainForm::FieldRefused(qsizetype count, const QString& text) {
 
 void TMainForm::ShowNotice() {
     QStringList lines;
-    if (PageControl->tabText(PageControl->currentIndex()) == kUCCEAN128Tab) {
+    if (CurrentTab() == SymbolTab::UCCEAN128) {
         if (refusedCount_ > 0)
             lines << tr("Не вставлено знаков: %1. Поле принимает ASCII 32–126 и спецсимволы "
                         "А–Я, а–г.")

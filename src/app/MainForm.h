@@ -5,9 +5,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "app/SymbolControls.h"
 #include "canvas/SymbolImage.h"
 #include "check/SizeTableCheck.h"
-#include "encoders/Canvas.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
@@ -91,10 +91,10 @@ private:
     void SetTabOrder();
     void FormCreate();
 
-    // One renderer call for the active tab (a null canvas measures only).
-    void RenderActiveTab(TCanvas* canvas, TRect& bounds, double offsetX, double offsetY,
-                         double scaleX, double scaleY);
-    // The code type as the core names it: "ISBN-13" for a ticked EAN-13.
+    SymbolTab CurrentTab() const;
+    // What the controls hold, as plain data.
+    SymbolControls Controls() const;
+    // The code type list's symbology: ISBN-13 for a ticked EAN-13.
     Symbology CodeSymbology() const;
     // Writes the check digit into field's last position, keeping its caret.
     void ApplyCheckDigit(QLineEdit& field, Symbology id);

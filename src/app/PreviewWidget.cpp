@@ -6,14 +6,13 @@
 
 #include "app/PreviewGeometry.h"
 #include "canvas/QPainterCanvas.h"
-#include "encoders/EANUPC.h"
 
 namespace quillmark {
 
 PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {}
 
-void PreviewWidget::setRenderer(Renderer renderer) {
-    renderer_ = std::move(renderer);
+void PreviewWidget::setSymbol(SymbolRequest symbol) {
+    symbol_ = std::move(symbol);
     update();
 }
 
@@ -22,12 +21,11 @@ void PreviewWidget::setSymbolStyle(const SymbolStyle& style) {
     update();
 }
 
-PreviewWidget::Renderer PreviewWidget::StartupSymbol() {
-    return [](TCanvas* canvas, double offsetX, double offsetY, double scaleX, double scaleY,
-              TRect& bounds) {
-        DrawEANUPC("EAN-13", "None", "0000000000000", canvas, offsetX, offsetY, 100, scaleX, scaleY,
-                   bounds);
-    };
+SymbolRequest PreviewWidget::StartupSymbol() {
+    SymbolRequest symbol;
+    symbol.symbology = &SymbologyOf(Symbology::EAN13);
+    symbol.digits = "0000000000000";
+    return symbol;
 }
 
 void PreviewWidget::paintEvent(QPaintEvent*) {
@@ -49,17 +47,18 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
     canvas.SetBrushColor(FromQColor(palette().color(QPalette::Window)));
     canvas.FillRect(area);
     canvas.SetBrushColor(style_.background);
-    if (!renderer_) return;
+    if (symbol_.symbology == nullptr) return;
 
     // Read at every paint: the window may have moved to another screen.
     const PixelsPerMm logical = ScreenPixelsPerMm(screen());
     const PixelsPerMm scale{logical.x * ratio, logical.y * ratio};
-    TRect extent = area;
-    renderer_(nullptr, 0, 0, scale.x, scale.y, extent);
+    const SymbolRenderer render = BindSymbol(symbol_, scale.x, scale.y);
+    TRect extent;
+    render(nullptr, 0, 0, extent);
     const double offsetX = CentringOffset(widthPx, extent.Right, scale.x);
     const double offsetY = CentringOffset(heightPx, extent.Bottom, scale.y);
     TRect drawn;
-    renderer_(&canvas, offsetX, offsetY, scale.x, scale.y, drawn);
+    render(&canvas, offsetX, offsetY, drawn);
 }
 
 }  // namespace quillmark

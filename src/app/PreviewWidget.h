@@ -2,22 +2,18 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 #include "canvas/SymbolImage.h"
-#include "encoders/Canvas.h"
+#include "symbol/SymbolRequest.h"
 
 namespace quillmark {
 
 class PreviewWidget : public QWidget {
 public:
-    // One renderer call with all of its own data bound: a null canvas measures only.
-    using Renderer = std::function<void(TCanvas* canvas, double offsetX, double offsetY,
-                                        double scaleX, double scaleY, TRect& bounds)>;
-
     explicit PreviewWidget(QWidget* parent = nullptr);
 
-    void setRenderer(Renderer renderer);
+    // The symbol shown; one without a symbology shows the window colour only.
+    void setSymbol(SymbolRequest symbol);
 
     // Line and background colours and the font of the symbol's text. An empty font name leaves
     // the canvas's own font.
@@ -25,13 +21,13 @@ public:
     const SymbolStyle& symbolStyle() const { return style_; }
 
     // The symbol shown at start: an EAN-13 of thirteen zeros at 100 %, no add-on.
-    static Renderer StartupSymbol();
+    static SymbolRequest StartupSymbol();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Renderer renderer_;
+    SymbolRequest symbol_;
     SymbolStyle style_;
 };
 

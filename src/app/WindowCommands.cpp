@@ -60,16 +60,6 @@ bool ReadsBack(const SymbolRequest& request, double dotsPerMm, const SymbolStyle
     return ScanBackSymbol(request, dotsPerMm, style).outcome == ScanOutcome::Read;
 }
 
-// The symbol's renderer at any scale, for the printer's resolution.
-ScaledSymbolRenderer ScaledRenderer(const SymbolRequest& request) {
-    return [request](double scaleX, double scaleY) -> SymbolRenderer {
-        return [request, scaleX, scaleY](TCanvas* canvas, double offsetX, double offsetY,
-                                         TRect& bounds) {
-            RenderSymbol(request, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
-        };
-    };
-}
-
 }  // namespace
 
 QStringList PictureFilters() {
@@ -88,11 +78,11 @@ PictureTarget ResolvePictureTarget(const PictureChoice& choice) {
     return {path, jpeg ? "JPEG" : "BMP"};
 }
 
-QString PictureProblemMessage(const SymbolPicture& picture) {
-    const TRect& e = picture.extent;
+QString PictureProblemMessage(PictureProblem problem, const TRect& extent) {
+    const TRect& e = extent;
     const QString width = QString::number(static_cast<long long>(e.Right) - e.Left);
     const QString height = QString::number(static_cast<long long>(e.Bottom) - e.Top);
-    switch (picture.problem) {
+    switch (problem) {
         case PictureProblem::None:
             return {};
         case PictureProblem::NoArea:
@@ -147,7 +137,7 @@ SymbolPicture WindowCommands::Picture() {
     SymbolPicture picture =
         RenderSymbolPicture(window_.CurrentRequest(), scale, scale, window_.CurrentStyle());
     if (picture.problem != PictureProblem::None) {
-        reportError(&window_, PictureProblemMessage(picture));
+        reportError(&window_, PictureProblemMessage(picture.problem, picture.extent));
         picture.image = QImage();
     }
     return picture;
@@ -156,15 +146,14 @@ SymbolPicture WindowCommands::Picture() {
 bool WindowCommands::SaveAs() {
     // A picture that cannot be made is said before the user picks a file for it.
     const double scale = window_.Resolution();
-    SymbolPicture measured;
-    RenderSymbol(window_.CurrentRequest(), nullptr, 0, 0, scale, scale, measured.extent);
-    measured.problem = CheckPictureSize(measured.extent);
+    const SymbolRequest request = window_.CurrentRequest();
+    const RasterPicture measured = MeasureSymbolPicture(BindSymbol(request, scale, scale));
     if (measured.problem != PictureProblem::None) {
-        reportError(&window_, PictureProblemMessage(measured));
+        reportError(&window_, PictureProblemMessage(measured.problem, measured.extent));
         return false;
     }
     // A picture that would not read is saved only when the user says so.
-    if (!ReadsBack(window_.CurrentRequest(), scale, window_.CurrentStyle()) &&
+    if (!ReadsBack(request, scale, window_.CurrentStyle()) &&
         !ask(&window_, WindowCommands::tr("Символ не читается при этой четкости. Сохранить?")))
         return false;
     const std::optional<PictureChoice> choice = choosePictureFile(&window_);
@@ -189,7 +178,7 @@ bool WindowCommands::Print() {
     QPrinter printer(QPrinter::HighResolution);
     if (!setUpPrinter(&window_, printer)) return false;
     const std::string error =
-        PrintSymbol(printer, ScaledRenderer(window_.CurrentRequest()), window_.CurrentStyle());
+        PrintSymbol(printer, window_.CurrentRequest(), window_.CurrentStyle());
     if (error.empty()) return true;
     reportError(&window_,
                 WindowCommands::tr("Символ не напечатан: %1.").arg(QString::fromStdString(error)));

@@ -40,7 +40,7 @@ QStringList PictureFilters();
 PictureTarget ResolvePictureTarget(const PictureChoice& choice);
 
 // Why a picture cannot be made, for the user; empty when it can.
-QString PictureProblemMessage(const SymbolPicture& picture);
+QString PictureProblemMessage(PictureProblem problem, const TRect& extent);
 
 class WindowCommands : public QObject {
     Q_OBJECT

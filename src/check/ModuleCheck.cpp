@@ -6,22 +6,20 @@
 #include "encoders/ITF14.h"
 #include "encoders/RenderLimits.h"
 #include "encoders/UCCEAN128.h"
-#include "symbol/Symbology.h"
 
 namespace quillmark {
 
-std::optional<double> NominalModuleMm(std::string_view symbolType, unsigned short sizePercent) {
-    const SymbologyInfo* info = FindSymbology(symbolType);
-    if (!info || sizePercent == 0) return std::nullopt;
+std::optional<double> NominalModuleMm(Symbology symbology, unsigned short sizePercent) {
+    if (sizePercent == 0) return std::nullopt;
     const double factor = sizePercent / 100.0;
-    if (IsEANUPC(info->id)) return kEANUPCModuleMm * factor;
-    if (info->id == Symbology::ITF14) return kITF14NarrowMm * factor;
+    if (IsEANUPC(symbology)) return kEANUPCModuleMm * factor;
+    if (symbology == Symbology::ITF14) return kITF14NarrowMm * factor;
     return kUCCEAN128ModuleMm * factor;
 }
 
-std::optional<ModuleGeometry> ModuleAtResolution(std::string_view symbolType,
-                                                 unsigned short sizePercent, double dotsPerMm) {
-    const std::optional<double> nominal = NominalModuleMm(symbolType, sizePercent);
+std::optional<ModuleGeometry> ModuleAtResolution(Symbology symbology, unsigned short sizePercent,
+                                                 double dotsPerMm) {
+    const std::optional<double> nominal = NominalModuleMm(symbology, sizePercent);
     if (!nominal || !IsUsableScale(dotsPerMm)) return std::nullopt;
     ModuleGeometry g;
     g.nominalMm = *nominal;

@@ -2,9 +2,9 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 #include "check/Severity.h"
+#include "symbol/Symbology.h"
 
 namespace quillmark {
 
@@ -20,14 +20,13 @@ struct ModuleGeometry {
 // A module under half a dot rounds to none and the symbol loses its bars: a failure.
 inline constexpr double kFewestReliableDots = 2.0;
 
-// The nominal module of symbolType ("EAN-13", "ISBN-13", "EAN-8", "UPC-A", "UPC-E", "ITF-14",
-// "UCC/EAN-128") at sizePercent (UCC/EAN-128: the horizontal magnification). nullopt for another
-// type or a size of 0.
-std::optional<double> NominalModuleMm(std::string_view symbolType, unsigned short sizePercent);
+// The nominal module of the symbology at sizePercent (UCC/EAN-128: the horizontal
+// magnification). nullopt for a size of 0.
+std::optional<double> NominalModuleMm(Symbology symbology, unsigned short sizePercent);
 
-// The module of symbolType at sizePercent printed at dotsPerMm. nullopt for an unknown type, a
-// size of 0 or a resolution that is not a positive finite number.
-std::optional<ModuleGeometry> ModuleAtResolution(std::string_view symbolType,
-                                                 unsigned short sizePercent, double dotsPerMm);
+// The module of the symbology at sizePercent printed at dotsPerMm. nullopt for a size of 0 or a
+// resolution that is not a positive finite number.
+std::optional<ModuleGeometry> ModuleAtResolution(Symbology symbology, unsigned short sizePercent,
+                                                 double dotsPerMm);
 
 }  // namespace quillmark

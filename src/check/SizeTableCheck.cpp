@@ -98,15 +98,15 @@ std::string_view ApplicationName(Application application) {
 
 std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Application application) {
     std::vector<SizeFinding> findings;
-    const SymbologyInfo* info = FindSymbology(request.type);
+    const SymbologyInfo* info = request.symbology;
     if (info == nullptr) return findings;
     const bool ucc = info->id == Symbology::UCCEAN128;
     const unsigned short size = ucc ? request.gSizePercent : request.sizePercent;
-    const std::optional<double> x = NominalModuleMm(request.type, size);
+    const std::optional<double> x = NominalModuleMm(info->id, size);
     const std::optional<DrawnGeometry> drawn =
         ucc                            ? UCCEAN128Geometry(request.vSizePercent)
         : info->id == Symbology::ITF14 ? ITF14Geometry(request.sizePercent)
-                                       : EANUPCGeometry(request.type, request.sizePercent);
+                                       : EANUPCGeometry(info->name, request.sizePercent);
     const Row* row = FindRow(application, info->id);
     if (!x || !drawn) return findings;
     if (row == nullptr) return {{SizeProblem::NotListed, Severity::Warning}};

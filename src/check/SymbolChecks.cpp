@@ -18,11 +18,13 @@ SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor 
     report.sizeTable = CheckSizeTable(request, application);
     report.application = application;
     report.contrast = GradeContrast(line, background);
-    const SymbologyInfo* info = FindSymbology(request.type);
-    const bool ucc = info != nullptr && info->id == Symbology::UCCEAN128;
-    if (info != nullptr) report.symbology = info->id;
-    report.module = ModuleAtResolution(request.type,
-                                       ucc ? request.gSizePercent : request.sizePercent, dotsPerMm);
+    const SymbologyInfo* info = request.symbology;
+    const bool ucc = request.Is(Symbology::UCCEAN128);
+    if (info != nullptr) {
+        report.symbology = info->id;
+        report.module = ModuleAtResolution(
+            info->id, ucc ? request.gSizePercent : request.sizePercent, dotsPerMm);
+    }
     if (ucc) {
         report.gs1 = CheckGS1Text(request.fieldText);
         if (std::optional<GS1Finding> wide =

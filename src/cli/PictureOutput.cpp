@@ -52,12 +52,6 @@ std::string PictureProblemText(const RasterPicture& picture) {
     return {};
 }
 
-SymbolRenderer RendererOf(const SymbolRequest& symbol, double dotsPerMm) {
-    return [&symbol, dotsPerMm](TCanvas* canvas, double offsetX, double offsetY, TRect& bounds) {
-        RenderSymbol(symbol, canvas, offsetX, offsetY, dotsPerMm, dotsPerMm, bounds);
-    };
-}
-
 // Draws the raster picture every format starts from; error set when it cannot be made.
 PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings) {
     RasterPicture picture =
@@ -102,8 +96,8 @@ PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSetti
     PictureResult result = Draw(symbol, settings);
     if (!result.error.empty()) return result;
     if (format == PictureFormat::SVG) {
-        result.error = SaveSvg(RendererOf(symbol, settings.dotsPerMm), settings.style,
-                               settings.dotsPerMm, path);
+        result.error = SaveSvg(BindSymbol(symbol, settings.dotsPerMm, settings.dotsPerMm),
+                               settings.style, settings.dotsPerMm, path);
     } else if (format == PictureFormat::PDF) {
         std::string pdf;
         result.error = MakePdf(symbol, settings, pdf);
@@ -132,7 +126,7 @@ PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSett
             bytes = EncodeBmp(pixels, dpmm);
             break;
         case PictureFormat::SVG:
-            bytes = SymbolSvg(RendererOf(symbol, dpmm), settings.style, dpmm);
+            bytes = SymbolSvg(BindSymbol(symbol, dpmm, dpmm), settings.style, dpmm);
             break;
         case PictureFormat::PDF:
             result.error = MakePdf(symbol, settings, bytes);

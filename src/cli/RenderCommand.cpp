@@ -199,11 +199,11 @@ PictureFormat OutputFormat(const std::string& output, std::optional<PictureForma
 }
 
 void Dump(const SymbolRequest& symbol, std::ostream& out) {
-    const SymbologyInfo& info = *FindSymbology(symbol.type);
+    const SymbologyInfo& info = *symbol.symbology;
     if (IsEANUPC(info.id)) {
-        out << "main " << EANUPCModules(symbol.type, symbol.digits) << '\n';
+        out << "main " << EANUPCModules(info.name, symbol.digits) << '\n';
         if (symbol.addOnType != "None")
-            out << "addon " << AddOnModules(symbol.type, symbol.addOnType, symbol.digits) << '\n';
+            out << "addon " << AddOnModules(info.name, symbol.addOnType, symbol.digits) << '\n';
         if (info.id == Symbology::ISBN13)
             out << "isbn " << FormatISBN13(symbol.digits.substr(0, 13)) << '\n';
     } else if (info.id == Symbology::ITF14) {

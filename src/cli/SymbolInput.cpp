@@ -245,7 +245,7 @@ SymbolRequest BuildSymbolRequest(const SymbolFields& fields) {
     if (info->id != Symbology::ITF14 && fields.fullBorder.has_value() && !*fields.fullBorder)
         Fail("option --no-full-border does not apply to " + std::string(info->name));
     SymbolRequest symbol;
-    symbol.type = std::string(info->name);
+    symbol.symbology = info;
     if (IsEANUPC(info->id))
         FillEANUPC(fields, *info, symbol);
     else if (info->id == Symbology::ITF14)

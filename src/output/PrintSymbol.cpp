@@ -5,14 +5,13 @@
 
 namespace quillmark {
 
-std::string PrintSymbol(QPrinter& printer, const ScaledSymbolRenderer& render,
-                        const SymbolStyle& style) {
+std::string PrintSymbol(QPrinter& printer, const SymbolRequest& symbol, const SymbolStyle& style) {
     // Without fullPage the painter's origin is the printable area's top-left corner.
     printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer)) return "the printer could not be started";
     const SymbolRenderer atPrinterScale =
-        render(printer.logicalDpiX() / 25.4, printer.logicalDpiY() / 25.4);
+        BindSymbol(symbol, printer.logicalDpiX() / 25.4, printer.logicalDpiY() / 25.4);
     const TRect bounds = MeasureSymbolBounds(atPrinterScale);
     if (bounds.Right <= bounds.Left || bounds.Bottom <= bounds.Top) {
         painter.end();

@@ -12,7 +12,6 @@ namespace quillmark {
 // Prints the symbol on one page at physical size: rendered at the printer's own resolution per
 // axis (its dots per millimetre), at the top-left corner of the printable area, never fitted to
 // the page. Empty on success; otherwise why nothing was printed.
-std::string PrintSymbol(QPrinter& printer, const ScaledSymbolRenderer& render,
-                        const SymbolStyle& style);
+std::string PrintSymbol(QPrinter& printer, const SymbolRequest& symbol, const SymbolStyle& style);
 
 }  // namespace quillmark

@@ -43,12 +43,8 @@ extern "C" __attribute__((visibility("default"))) bool quillmark_symbol_pdf(
     static std::once_flag started;
     std::call_once(started, quillmark::StartApplication);
     if (request == nullptr) return true;
-    const quillmark::SymbolRenderer render = [request, dotsPerMm](quillmark::TCanvas* canvas,
-                                                                  double x, double y,
-                                                                  quillmark::TRect& bounds) {
-        quillmark::RenderSymbol(*request, canvas, x, y, dotsPerMm, dotsPerMm, bounds);
-    };
-    const QByteArray bytes = quillmark::SymbolPdf(render, *style, dotsPerMm);
+    const QByteArray bytes = quillmark::SymbolPdf(
+        quillmark::BindSymbol(*request, dotsPerMm, dotsPerMm), *style, dotsPerMm);
     pdf->assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return !pdf->empty();
 }

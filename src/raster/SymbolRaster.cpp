@@ -2,7 +2,6 @@
 #include "raster/SymbolRaster.h"
 
 #include "raster/RasterCanvas.h"
-#include "symbol/SymbolRequest.h"
 
 namespace quillmark {
 
@@ -29,10 +28,15 @@ TRect MeasureSymbolBounds(const SymbolRenderer& render) {
     return bounds;
 }
 
-RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle& style) {
+RasterPicture MeasureSymbolPicture(const SymbolRenderer& render) {
     RasterPicture picture;
     picture.extent = MeasureSymbolBounds(render);
     picture.problem = CheckPictureSize(picture.extent);
+    return picture;
+}
+
+RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle& style) {
+    RasterPicture picture = MeasureSymbolPicture(render);
     if (picture.problem != PictureProblem::None) return picture;
 
     const TRect& bounds = picture.extent;
@@ -52,11 +56,7 @@ RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle
 
 RasterPicture RenderSymbolRaster(const SymbolRequest& request, double scaleX, double scaleY,
                                  const SymbolStyle& style) {
-    return RenderSymbolRaster(
-        [&](TCanvas* canvas, double offsetX, double offsetY, TRect& bounds) {
-            RenderSymbol(request, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
-        },
-        style);
+    return RenderSymbolRaster(BindSymbol(request, scaleX, scaleY), style);
 }
 
 }  // namespace quillmark

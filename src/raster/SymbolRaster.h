@@ -2,29 +2,19 @@
 // behind saving, copying, the office hand-over, the command line and the tests.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "encoders/Canvas.h"
 #include "raster/Raster.h"
+#include "symbol/SymbolRequest.h"
 
 namespace quillmark {
-
-struct SymbolRequest;
 
 struct SymbolStyle {
     TColor line = 0x000000;        // bars and text
     TColor background = 0xFFFFFF;  // the symbol's box and text cells
     std::string fontName = "Liberation Sans";
 };
-
-// One renderer call with everything but the canvas, the offsets and the bounds bound; a null
-// canvas means measure only.
-using SymbolRenderer =
-    std::function<void(TCanvas* canvas, double offsetX, double offsetY, TRect& bounds)>;
-
-// A symbol's renderer bound at a scale chosen by the output (a printer's resolution per axis).
-using ScaledSymbolRenderer = std::function<SymbolRenderer(double dotsPerMmX, double dotsPerMmY)>;
 
 // Sets the canvas up to draw in the style: the line colour as pen and font colour, the
 // background as brush, the style's font.
@@ -53,6 +43,10 @@ struct RasterPicture {
     TRect extent;   // the measured bounds at offset 0
     PictureProblem problem = PictureProblem::None;
 };
+
+// The measure pass alone: the extent at offset 0 and whether its picture can be made (no pixels;
+// problem None when they could be allocated).
+RasterPicture MeasureSymbolPicture(const SymbolRenderer& render);
 
 // Measures the symbol once at offset 0 and, when the picture may be made, allocates a picture
 // the size of its bounds, fills it with the background colour and draws the symbol at offset 0

@@ -3,7 +3,6 @@
 
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
-#include "symbol/Symbology.h"
 
 namespace quillmark {
 
@@ -14,17 +13,16 @@ UCCEncoding EncodeFieldText(std::string_view fieldText) {
 }
 
 void EncodeRequest(SymbolRequest& request) {
-    if (request.type == SymbologyOf(Symbology::UCCEAN128).name)
-        request.encoded = EncodeFieldText(request.fieldText);
+    if (request.Is(Symbology::UCCEAN128)) request.encoded = EncodeFieldText(request.fieldText);
 }
 
 void RenderSymbol(const SymbolRequest& request, TCanvas* canvas, double offsetX, double offsetY,
                   double scaleX, double scaleY, TRect& bounds) {
     bounds = TRect{};
-    const SymbologyInfo* info = FindSymbology(request.type);
+    const SymbologyInfo* info = request.symbology;
     if (info == nullptr) return;
     if (IsEANUPC(info->id)) {
-        DrawEANUPC(request.type, request.addOnType, request.digits, canvas, offsetX, offsetY,
+        DrawEANUPC(info->name, request.addOnType, request.digits, canvas, offsetX, offsetY,
                    request.sizePercent, scaleX, scaleY, bounds);
     } else if (info->id == Symbology::ITF14) {
         DrawITF14(request.digits, canvas, request.sizePercent, offsetX, offsetY, scaleX, scaleY,
@@ -36,6 +34,13 @@ void RenderSymbol(const SymbolRequest& request, TCanvas* canvas, double offsetX,
         DrawUCCEAN128(used.codes, used.hrText, canvas, offsetX, offsetY, request.gSizePercent,
                       request.vSizePercent, scaleX, scaleY, bounds);
     }
+}
+
+SymbolRenderer BindSymbol(const SymbolRequest& request, double scaleX, double scaleY) {
+    return
+        [&request, scaleX, scaleY](TCanvas* canvas, double offsetX, double offsetY, TRect& bounds) {
+            RenderSymbol(request, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
+        };
 }
 
 }  // namespace quillmark

@@ -1,12 +1,14 @@
 // One symbol as every front end describes it, and the one dispatch to its renderer.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "encoders/Canvas.h"
 #include "encoders/UCCEAN128.h"
+#include "symbol/Symbology.h"
 
 namespace quillmark {
 
@@ -19,12 +21,14 @@ struct UCCEncoding {
 
 UCCEncoding EncodeFieldText(std::string_view fieldText);
 
-// Every input of one renderer call. EAN/UPC types ("EAN-13", "ISBN-13", "EAN-8", "UPC-A",
-// "UPC-E") read digits (main digits followed by the add-on digits), addOnType and sizePercent;
-// "ITF-14" reads digits, sizePercent and fullBorder; "UCC/EAN-128" reads fieldText (8-bit field
+// Every input of one renderer call. The EAN/UPC symbologies (EAN-13, ISBN-13, EAN-8, UPC-A,
+// UPC-E) read digits (main digits followed by the add-on digits), addOnType and sizePercent;
+// ITF-14 reads digits, sizePercent and fullBorder; UCC/EAN-128 reads fieldText (8-bit field
 // notation) and the two magnifications.
 struct SymbolRequest {
-    std::string type;
+    // The symbology's row of kSymbologies, resolved once by the front end that named it; null
+    // for none, which draws nothing.
+    const SymbologyInfo* symbology = nullptr;
     std::string digits;
     std::string addOnType = "None";
     std::string fieldText;
@@ -34,15 +38,27 @@ struct SymbolRequest {
     bool fullBorder = true;
     // fieldText encoded once (EncodeRequest); empty means RenderSymbol encodes it at every call.
     std::optional<UCCEncoding> encoded;
+
+    bool Is(Symbology id) const { return symbology != nullptr && symbology->id == id; }
 };
 
 // Encodes a UCC/EAN-128 request's text once, so that the measure and draw passes and every later
 // output share it. Other types are left as they are.
 void EncodeRequest(SymbolRequest& request);
 
-// Calls the one renderer for request.type (nothing for an unknown type, which leaves bounds
-// empty). A null canvas measures only.
+// Calls the one renderer for request.symbology (nothing without one, which leaves bounds empty).
+// A null canvas measures only.
 void RenderSymbol(const SymbolRequest& request, TCanvas* canvas, double offsetX, double offsetY,
                   double scaleX, double scaleY, TRect& bounds);
+
+// One symbol at the scale its output chose, with everything but the canvas, the offsets and the
+// bounds bound; a null canvas means measure only. Every output draws through one of these.
+using SymbolRenderer =
+    std::function<void(TCanvas* canvas, double offsetX, double offsetY, TRect& bounds)>;
+
+// The request's renderer at scaleX x scaleY pixels per millimetre. The request is used in place,
+// not copied (a UCC/EAN-128 text may be long): it must outlive the renderer.
+SymbolRenderer BindSymbol(const SymbolRequest& request, double scaleX, double scaleY);
+SymbolRenderer BindSymbol(SymbolRequest&& request, double scaleX, double scaleY) = delete;
 
 }  // namespace quillmark

@@ -18,17 +18,26 @@ struct SymbologyInfo {
     unsigned short minPercent;  // magnification range (UCC/EAN-128: the horizontal one)
     unsigned short maxPercent;
     unsigned short maxVPercent;  // UCC/EAN-128's vertical range ends here (it starts at 100)
+    // How the window takes the number: the field's mask ("9" a digit, a backslash before a fixed
+    // literal, then ";1;" and the blank character) and its text when the type is chosen. Empty
+    // for free text.
+    std::string_view numberMask;
+    std::string_view numberBlank;
 };
 
 inline constexpr std::array<SymbologyInfo, 7> kSymbologies{{
-    {Symbology::EAN13, "EAN-13", 13, true, 80, 200, 0},
-    {Symbology::ISBN13, "ISBN-13", 13, true, 80, 200, 0},
-    {Symbology::EAN8, "EAN-8", 8, false, 80, 200, 0},
-    {Symbology::UPCA, "UPC-A", 12, true, 80, 200, 0},
-    {Symbology::UPCE, "UPC-E", 8, true, 80, 200, 0},
-    {Symbology::ITF14, "ITF-14", 14, false, 25, 100, 0},
-    {Symbology::UCCEAN128, "UCC/EAN-128", 0, false, 100, 407, 400},
+    {Symbology::EAN13, "EAN-13", 13, true, 80, 200, 0, "9 999999 999999;1;0", "0 000000 000000"},
+    {Symbology::ISBN13, "ISBN-13", 13, true, 80, 200, 0, "\\9 799999 999999;1;0",
+     "9 780000 000000"},
+    {Symbology::EAN8, "EAN-8", 8, false, 80, 200, 0, "9999 9999;1;0", "0000 0000"},
+    {Symbology::UPCA, "UPC-A", 12, true, 80, 200, 0, "9 99999 99999 9;1;0", "0 00000 00000 0"},
+    {Symbology::UPCE, "UPC-E", 8, true, 80, 200, 0, "9 999999 9;1;0", "0 000000 0"},
+    {Symbology::ITF14, "ITF-14", 14, false, 25, 100, 0, "99999999999999;1;0", "00000000000000"},
+    {Symbology::UCCEAN128, "UCC/EAN-128", 0, false, 100, 407, 400, "", ""},
 }};
+
+// The add-on types of the EAN/UPC symbologies, in the order the window lists them.
+inline constexpr std::array<std::string_view, 3> kAddOnTypes{"None", "2-Digit", "5-Digit"};
 
 // The row whose name is exactly name; nullptr for any other text.
 const SymbologyInfo* FindSymbology(std::string_view name);

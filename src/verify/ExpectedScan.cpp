@@ -25,7 +25,7 @@ std::string ExpectedGS1Data(std::string_view fieldText) {
 }
 
 std::optional<ScanExpectation> ExpectedScanText(const SymbolRequest& request) {
-    const SymbologyInfo* info = FindSymbology(request.type);
+    const SymbologyInfo* info = request.symbology;
     if (!info) return std::nullopt;
     ScanExpectation e;
     e.symbology = info->id;

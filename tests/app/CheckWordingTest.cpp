@@ -104,7 +104,7 @@ private slots:
                  QString("Контраст в красном свете сканера 50 %, класс C: читается не всеми "
                          "сканерами"));
         QVERIFY(ContrastText(GradeContrast(0xFFFFFF, 0x000000)).startsWith("Штрихи светлее фона"));
-        QCOMPARE(ModuleText(*ModuleAtResolution("UCC/EAN-128", 100, 2), 2),
+        QCOMPARE(ModuleText(*ModuleAtResolution(Symbology::UCCEAN128, 100, 2), 2),
                  QString("Модуль 0,000 мм (номинал 0,250 мм): 0,50 точки при 2,00 точек/мм; "
                          "меньше половины точки, штрихи пропадают"));
     }

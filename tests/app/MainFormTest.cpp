@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(List(form, "UCCEAN128_SpecChr")->itemText(35), QStringLiteral("US"));
         // The first preview: an EAN-13 of thirteen zeros.
         const quillmark::SymbolRequest request = form.CurrentRequest();
-        QCOMPARE(request.type, std::string("EAN-13"));
+        QCOMPARE(request.symbology, quillmark::FindSymbology("EAN-13"));
         QCOMPARE(request.digits, std::string(18, '0'));
         QCOMPARE(request.addOnType, std::string("None"));
     }
@@ -479,7 +479,10 @@ private slots:
         for (const QString& step : steps) Apply(form, step);
         Child<QTabWidget>(form, "PageControl")->setCurrentIndex(tab);
         const quillmark::SymbolRequest request = form.CurrentRequest();
-        QCOMPARE(QString::fromStdString(request.type), type);
+        QVERIFY(request.symbology != nullptr);
+        QCOMPARE(QString::fromLatin1(request.symbology->name.data(),
+                                     static_cast<qsizetype>(request.symbology->name.size())),
+                 type);
         QCOMPARE(QString::fromStdString(request.digits), digits);
         if (tab == 2) QVERIFY(request.encoded.has_value());
     }

@@ -41,7 +41,7 @@ private slots:
     void paintsStartupSymbolCentred() {
         QFETCH(QSize, size);
         PreviewWidget preview;
-        preview.setRenderer(PreviewWidget::StartupSymbol());
+        preview.setSymbol(PreviewWidget::StartupSymbol());
         preview.resize(size);
         const QImage image = preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(image.size(), size);
@@ -54,7 +54,8 @@ private slots:
         const QRect box = Enclosing(image, [](QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; });
         QVERIFY(!box.isEmpty());
         TRect extent;
-        PreviewWidget::StartupSymbol()(nullptr, 0, 0, scale.x, scale.y, extent);
+        quillmark::RenderSymbol(PreviewWidget::StartupSymbol(), nullptr, 0, 0, scale.x, scale.y,
+                                extent);
         // Each edge is rounded on its own, so at an offset the box may be a pixel narrower.
         QVERIFY2(std::abs(box.width() - extent.Right) <= 1,
                  qPrintable(QString::number(box.width())));
@@ -82,7 +83,7 @@ private slots:
 
     void largerSymbolOverhangsBothSides() {
         PreviewWidget preview;
-        preview.setRenderer(PreviewWidget::StartupSymbol());
+        preview.setSymbol(PreviewWidget::StartupSymbol());
         preview.resize(100, 80);
         const QImage image = preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
         // Cut on both sides: the symbol's box covers the whole preview and bars reach both edges.

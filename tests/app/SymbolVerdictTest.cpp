@@ -39,8 +39,8 @@ T* Child(const QObject& parent, const char* name) {
 
 SymbolRequest Request(const char* type, const char* data) {
     SymbolRequest r;
-    r.type = type;
-    if (r.type == "UCC/EAN-128")
+    r.symbology = quillmark::FindSymbology(type);
+    if (r.Is(quillmark::Symbology::UCCEAN128))
         r.fieldText = data;
     else
         r.digits = data;

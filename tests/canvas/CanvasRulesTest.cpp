@@ -353,8 +353,8 @@ TEST(RasterCanvasSymbols, BarsAndCellsAreTheQPainterCanvasPixels) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.type) + " " + c.text);
         SymbolRequest request;
-        request.type = c.type;
-        (request.type == "UCC/EAN-128" ? request.fieldText : request.digits) = c.text;
+        request.symbology = FindSymbology(c.type);
+        (request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits) = c.text;
         request.addOnType = c.addOn;
         request.sizePercent = c.sizePercent;
         request.fullBorder = c.fullBorder;

@@ -136,12 +136,12 @@ class EANUPCRoundTrip : public ::testing::TestWithParam<EANCase> {};
 
 TEST_P(EANUPCRoundTrip, DecodesToTheDigitsGiven) {
     const EANCase& c = GetParam();
-    const std::string digits = c.main + c.addOn;
-    const QImage image =
-        RenderSymbolPicture([&](TCanvas* canvas, double ox, double oy, TRect& bounds) {
-            DrawEANUPC(c.codeType, c.addOnType, digits, canvas, ox, oy, c.size, c.scale, c.scale,
-                       bounds);
-        }).image;
+    SymbolRequest symbol;
+    symbol.symbology = FindSymbology(c.codeType);
+    symbol.digits = c.main + c.addOn;
+    symbol.addOnType = c.addOnType;
+    symbol.sizePercent = c.size;
+    const QImage image = RenderSymbolPicture(symbol, c.scale, c.scale).image;
     ASSERT_FALSE(image.isNull());
     const bool upcaAddOn = c.codeType == "UPC-A" && !c.addOn.empty();
     const Reading reading =

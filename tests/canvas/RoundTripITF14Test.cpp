@@ -83,10 +83,12 @@ class ITF14RoundTrip : public ::testing::TestWithParam<ITFCase> {};
 
 TEST_P(ITF14RoundTrip, DecodesToTheDigitsGiven) {
     const ITFCase& c = GetParam();
-    const QImage image =
-        RenderSymbolPicture([&](TCanvas* canvas, double ox, double oy, TRect& bounds) {
-            DrawITF14(c.digits, canvas, c.size, ox, oy, c.scale, c.scale, c.fullBorder, bounds);
-        }).image;
+    SymbolRequest symbol;
+    symbol.symbology = &SymbologyOf(Symbology::ITF14);
+    symbol.digits = c.digits;
+    symbol.sizePercent = c.size;
+    symbol.fullBorder = c.fullBorder;
+    const QImage image = RenderSymbolPicture(symbol, c.scale, c.scale).image;
     ASSERT_FALSE(image.isNull());
     if (BandOf(c) == Band::BelowOnePixel) {
         // Not expected to scan; but whatever is read must be the digits drawn.

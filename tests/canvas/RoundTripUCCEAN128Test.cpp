@@ -152,15 +152,14 @@ class UCCEAN128RoundTrip : public ::testing::TestWithParam<UCCCase> {};
 TEST_P(UCCEAN128RoundTrip, DecodesToTheElementStringsAndSeparators) {
     const UCCCase& c = GetParam();
     SCOPED_TRACE(Visible(c.field));
-    Code128Codes codes{};
-    std::string hrText;
-    const EncodeResult encoded = EncodeUCCEAN128(c.field, codes, hrText);
-    ASSERT_FALSE(encoded.truncated);
-    const QImage image =
-        RenderSymbolPicture([&](TCanvas* canvas, double ox, double oy, TRect& bounds) {
-            DrawUCCEAN128(codes, hrText, canvas, ox, oy, c.gSize, c.vSize, c.scale, c.scale,
-                          bounds);
-        }).image;
+    SymbolRequest symbol;
+    symbol.symbology = &SymbologyOf(Symbology::UCCEAN128);
+    symbol.fieldText = c.field;
+    symbol.gSizePercent = c.gSize;
+    symbol.vSizePercent = c.vSize;
+    EncodeRequest(symbol);
+    ASSERT_FALSE(symbol.encoded->result.truncated);
+    const QImage image = RenderSymbolPicture(symbol, c.scale, c.scale).image;
     ASSERT_FALSE(image.isNull());
     const Reading reading = Decode(image, ZXing::BarcodeFormat::Code128);
     if (BandOf(c) == Band::BelowOnePixel) {

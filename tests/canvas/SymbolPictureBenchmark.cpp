@@ -14,7 +14,7 @@ constexpr double kDotsPerMm = 12;
 
 quillmark::SymbolRequest Ean13() {
     quillmark::SymbolRequest request;
-    request.type = "EAN-13";
+    request.symbology = &quillmark::SymbologyOf(quillmark::Symbology::EAN13);
     request.digits = "4006381333931";
     return request;
 }
@@ -30,10 +30,7 @@ void RasterPicture(benchmark::State& state) {
 
 void QPainterPicture(benchmark::State& state) {
     const quillmark::SymbolRequest request = Ean13();
-    const quillmark::SymbolRenderer render = [&](quillmark::TCanvas* canvas, double ox, double oy,
-                                                 quillmark::TRect& bounds) {
-        quillmark::RenderSymbol(request, canvas, ox, oy, kDotsPerMm, kDotsPerMm, bounds);
-    };
+    const quillmark::SymbolRenderer render = quillmark::BindSymbol(request, kDotsPerMm, kDotsPerMm);
     for (auto _ : state) {
         const quillmark::TRect bounds = quillmark::MeasureSymbolBounds(render);
         QImage image(bounds.Right - bounds.Left, bounds.Bottom - bounds.Top, QImage::Format_RGB32);

@@ -10,7 +10,7 @@ namespace quillmark {
 namespace {
 
 struct ModuleCase {
-    const char* type;
+    Symbology type;
     unsigned short size;
     double dotsPerMm;
     double nominalMm;
@@ -33,31 +33,32 @@ TEST_P(ModuleSizes, NominalAndPrinted) {
 
 // clang-format off
 const ModuleCase kCases[] = {
-    {"EAN-13", 100, 8, 0.33, 3, Severity::Pass},          // 2.64 dots
-    {"ISBN-13", 150, 12, 0.495, 6, Severity::Pass},
-    {"EAN-8", 80, 4, 0.264, 1, Severity::Warning},        // 1.056 dots
-    {"UPC-A", 100, 6.1, 0.33, 2, Severity::Pass},         // 2.013 dots
-    {"UPC-E", 200, 2, 0.66, 1, Severity::Warning},
-    {"ITF-14", 100, 2, 1.016, 2, Severity::Pass},         // 2.032 dots
-    {"ITF-14", 50, 2, 0.508, 1, Severity::Warning},
-    {"ITF-14", 25, 1, 0.254, 0, Severity::Failure},
-    {"UCC/EAN-128", 100, 8, 0.25, 2, Severity::Pass},     // exactly two dots
-    {"UCC/EAN-128", 100, 7.9, 0.25, 2, Severity::Warning},// 1.975 dots round to 2 but vary
-    {"UCC/EAN-128", 100, 4, 0.25, 1, Severity::Warning},
-    {"UCC/EAN-128", 100, 2, 0.25, 0, Severity::Failure},  // half a dot goes to the even 0
-    {"UCC/EAN-128", 400, 2, 1.0, 2, Severity::Pass},
+    {Symbology::EAN13, 100, 8, 0.33, 3, Severity::Pass},          // 2.64 dots
+    {Symbology::ISBN13, 150, 12, 0.495, 6, Severity::Pass},
+    {Symbology::EAN8, 80, 4, 0.264, 1, Severity::Warning},        // 1.056 dots
+    {Symbology::UPCA, 100, 6.1, 0.33, 2, Severity::Pass},         // 2.013 dots
+    {Symbology::UPCE, 200, 2, 0.66, 1, Severity::Warning},
+    {Symbology::ITF14, 100, 2, 1.016, 2, Severity::Pass},         // 2.032 dots
+    {Symbology::ITF14, 50, 2, 0.508, 1, Severity::Warning},
+    {Symbology::ITF14, 25, 1, 0.254, 0, Severity::Failure},
+    {Symbology::UCCEAN128, 100, 8, 0.25, 2, Severity::Pass},     // exactly two dots
+    {Symbology::UCCEAN128, 100, 7.9, 0.25, 2, Severity::Warning},// 1.975 dots round to 2 but vary
+    {Symbology::UCCEAN128, 100, 4, 0.25, 1, Severity::Warning},
+    {Symbology::UCCEAN128, 100, 2, 0.25, 0, Severity::Failure},  // half a dot goes to the even 0
+    {Symbology::UCCEAN128, 400, 2, 1.0, 2, Severity::Pass},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Symbologies, ModuleSizes, ::testing::ValuesIn(kCases));
 
 TEST(ModuleAtResolution, RefusesWhatHasNoModule) {
-    EXPECT_FALSE(ModuleAtResolution("Code 39", 100, 8));
-    EXPECT_FALSE(ModuleAtResolution("EAN-13", 0, 8));
-    EXPECT_FALSE(ModuleAtResolution("EAN-13", 100, 0));
-    EXPECT_FALSE(ModuleAtResolution("EAN-13", 100, -8));
-    EXPECT_FALSE(ModuleAtResolution("EAN-13", 100, std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(ModuleAtResolution("EAN-13", 100, std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(ModuleAtResolution(Symbology::EAN13, 0, 8));
+    EXPECT_FALSE(ModuleAtResolution(Symbology::EAN13, 100, 0));
+    EXPECT_FALSE(ModuleAtResolution(Symbology::EAN13, 100, -8));
+    EXPECT_FALSE(
+        ModuleAtResolution(Symbology::EAN13, 100, std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(
+        ModuleAtResolution(Symbology::EAN13, 100, std::numeric_limits<double>::infinity()));
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ struct Case {
 
 SymbolRequest Request(const char* type, unsigned short size) {
     SymbolRequest r;
-    r.type = type;
+    r.symbology = FindSymbology(type);
     r.sizePercent = size;
     r.gSizePercent = size;
     return r;

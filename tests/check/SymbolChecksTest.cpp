@@ -10,8 +10,8 @@ namespace {
 
 SymbolRequest Make(std::string type, std::string data, unsigned short size = 100) {
     SymbolRequest r;
-    r.type = std::move(type);
-    if (r.type == "UCC/EAN-128") {
+    r.symbology = FindSymbology(type);
+    if (r.Is(Symbology::UCCEAN128)) {
         r.fieldText = std::move(data);
         r.gSizePercent = size;
     } else {

@@ -86,7 +86,7 @@ TEST(CheckWording, ContrastAndModule) {
               "the lines from the background");
     EXPECT_NE(DescribeContrast(GradeContrast(0xFFFFFF, 0x000000)).find("inverted"),
               std::string::npos);
-    EXPECT_EQ(DescribeModule(*ModuleAtResolution("EAN-13", 100, 4), 4),
+    EXPECT_EQ(DescribeModule(*ModuleAtResolution(Symbology::EAN13, 100, 4), 4),
               "module: 1.32 dots at 4.00 dots/mm, printed 1 dots = 0.250 mm (nominal 0.330 mm); "
               "modules under 2 dots print unreliably");
 }

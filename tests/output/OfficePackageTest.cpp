@@ -84,7 +84,7 @@ TEST(OfficePackage, PackagesHoldThePictureAtPhysicalSize) {
                 SCOPED_TRACE(std::string(package.suffix) + " " + symbol.name + " at " +
                              std::to_string(dotsPerMm));
                 const QImage picture =
-                    RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
+                    RenderSymbolPicture(symbol.symbol, dotsPerMm, dotsPerMm).image;
                 const QString path = FreshTemporaryPath(package.suffix, folder.path());
                 ASSERT_FALSE(path.isEmpty());
                 ASSERT_EQ(package.save(picture, dotsPerMm, path), "");
@@ -174,7 +174,7 @@ TEST(OfficePackage, CalcShowsThePictureAtTheSizeWriterDoes) {
     const auto symbol = test::OutputSymbols().front();
     for (const double dotsPerMm : {12.0, 100.0 / 7}) {
         SCOPED_TRACE(dotsPerMm);
-        const QImage picture = RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
+        const QImage picture = RenderSymbolPicture(symbol.symbol, dotsPerMm, dotsPerMm).image;
         const QString docx = dir.filePath("word.docx"), xlsx = dir.filePath("calc.xlsx");
         ASSERT_EQ(SaveDocx(picture, dotsPerMm, docx), "");
         ASSERT_EQ(SaveXlsx(picture, dotsPerMm, xlsx), "");

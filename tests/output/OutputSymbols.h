@@ -13,46 +13,34 @@
 #include <vector>
 
 #include "canvas/SymbolImage.h"
-#include "encoders/EANUPC.h"
-#include "encoders/ITF14.h"
-#include "encoders/UCCEAN128.h"
+#include "symbol/SymbolRequest.h"
 
 namespace quillmark::test {
 
 struct OutputSymbol {
     const char* name;
-    ScaledSymbolRenderer render;
+    SymbolRequest symbol;
     ZXing::BarcodeFormat format;
     std::string text;  // what the decoder reads
 };
 
 inline std::vector<OutputSymbol> OutputSymbols() {
-    const auto ean = [](std::string type, std::string digits) -> ScaledSymbolRenderer {
-        return [=](double sx, double sy) -> SymbolRenderer {
-            return [=](TCanvas* canvas, double ox, double oy, TRect& bounds) {
-                DrawEANUPC(type, "None", digits, canvas, ox, oy, 100, sx, sy, bounds);
-            };
-        };
+    const auto request = [](Symbology id, std::string data) {
+        SymbolRequest r;
+        r.symbology = &SymbologyOf(id);
+        (id == Symbology::UCCEAN128 ? r.fieldText : r.digits) = std::move(data);
+        return r;
     };
-    const ScaledSymbolRenderer itf = [](double sx, double sy) -> SymbolRenderer {
-        return [=](TCanvas* canvas, double ox, double oy, TRect& bounds) {
-            DrawITF14("15400141288763", canvas, 50, ox, oy, sx, sy, true, bounds);
-        };
-    };
-    const ScaledSymbolRenderer ucc = [](double sx, double sy) -> SymbolRenderer {
-        return [=](TCanvas* canvas, double ox, double oy, TRect& bounds) {
-            Code128Codes codes{};
-            std::string hrText;
-            // \xE0 is FNC1 in the field's notation: the separator after a variable-length AI.
-            EncodeUCCEAN128("(01)09501101530008(10)AB12\xE0(17)251231", codes, hrText);
-            DrawUCCEAN128(codes, hrText, canvas, ox, oy, 100, 100, sx, sy, bounds);
-        };
-    };
+    SymbolRequest itf = request(Symbology::ITF14, "15400141288763");
+    itf.sizePercent = 50;
     return {
-        {"EAN-13", ean("EAN-13", "4006381333931"), ZXing::BarcodeFormat::EAN13, "4006381333931"},
-        {"UPC-E", ean("UPC-E", "04252614"), ZXing::BarcodeFormat::UPCE, "04252614"},
+        {"EAN-13", request(Symbology::EAN13, "4006381333931"), ZXing::BarcodeFormat::EAN13,
+         "4006381333931"},
+        {"UPC-E", request(Symbology::UPCE, "04252614"), ZXing::BarcodeFormat::UPCE, "04252614"},
         {"ITF-14", itf, ZXing::BarcodeFormat::ITF, "15400141288763"},
-        {"UCC/EAN-128", ucc, ZXing::BarcodeFormat::Code128,
+        // \xE0 is FNC1 in the field's notation: the separator after a variable-length AI.
+        {"UCC/EAN-128", request(Symbology::UCCEAN128, "(01)09501101530008(10)AB12\xE0(17)251231"),
+         ZXing::BarcodeFormat::Code128,
          "010950110153000810AB12\x1d"
          "17251231"},
     };

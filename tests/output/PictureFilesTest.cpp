@@ -53,7 +53,7 @@ TEST(PictureFiles, EveryFormatReadsBackAtItsSizeDensityAndData) {
     ASSERT_TRUE(dir.isValid());
     for (const auto& symbol : OutputSymbols()) {
         for (const double dotsPerMm : {3.7795, 8.0, 12.0, 23.622}) {
-            const SymbolRenderer render = symbol.render(dotsPerMm, dotsPerMm);
+            const SymbolRenderer render = BindSymbol(symbol.symbol, dotsPerMm, dotsPerMm);
             const TRect bounds = MeasureSymbolBounds(render);
             const QImage picture = RenderSymbolPicture(render).image;
             ASSERT_FALSE(picture.isNull());
@@ -218,17 +218,20 @@ struct Writer {
 
 std::vector<Writer> Writers() {
     const auto symbol = OutputSymbols().front();
-    const SymbolRenderer render = symbol.render(12, 12);
-    const QImage picture = RenderSymbolPicture(render).image;
+    const QImage picture = RenderSymbolPicture(symbol.symbol, 12, 12).image;
     std::vector<Writer> writers;
     for (const char* format : {"BMP", "JPEG", "PNG"})
         writers.push_back({format, [=](const QString& p) {
                                return SavePicture(ViewOf(picture), p.toStdString(), format, 12);
                            }});
-    writers.push_back(
-        {"SVG", [=](const QString& p) { return SaveSvg(render, {}, 12, p.toStdString()); }});
-    writers.push_back(
-        {"PDF", [=](const QString& p) { return SavePdf(render, {}, 12, p.toStdString()); }});
+    writers.push_back({"SVG", [=](const QString& p) {
+                           return SaveSvg(BindSymbol(symbol.symbol, 12, 12), {}, 12,
+                                          p.toStdString());
+                       }});
+    writers.push_back({"PDF", [=](const QString& p) {
+                           return SavePdf(BindSymbol(symbol.symbol, 12, 12), {}, 12,
+                                          p.toStdString());
+                       }});
     writers.push_back({"DOCX", [=](const QString& p) { return SaveDocx(picture, 12, p); }});
     writers.push_back({"XLSX", [=](const QString& p) { return SaveXlsx(picture, 12, p); }});
     return writers;

@@ -31,7 +31,7 @@ TEST(PrintSymbol, PrintsAtPhysicalSizeAtTheTopLeftOfThePrintableArea) {
                                     {600, QPageLayout::Portrait, 0}};
     for (const auto& symbol : test::OutputSymbols()) {
         // The physical width, measured where rounding to pixels costs nothing.
-        const TRect fine = MeasureSymbolBounds(symbol.render(1000, 1000));
+        const TRect fine = MeasureSymbolBounds(BindSymbol(symbol.symbol, 1000, 1000));
         const double widthMm = (fine.Right - fine.Left) / 1000.0;
         const double heightMm = (fine.Bottom - fine.Top) / 1000.0;
         for (const PrinterCase& p : printers) {
@@ -46,7 +46,7 @@ TEST(PrintSymbol, PrintsAtPhysicalSizeAtTheTopLeftOfThePrintableArea) {
                 QPageLayout(QPageSize(QPageSize::A4), p.orientation,
                             QMarginsF(p.marginMm, p.marginMm, p.marginMm, p.marginMm),
                             QPageLayout::Millimeter));
-            ASSERT_EQ(PrintSymbol(printer, symbol.render, style), "");
+            ASSERT_EQ(PrintSymbol(printer, symbol.symbol, style), "");
             // The symbol's corner of the page, with room for a symbol drawn too large.
             const double roomMm = 2 * p.marginMm + 10;
             const QImage page = test::RasterisePdf(

@@ -15,7 +15,7 @@ TEST(SymbolMimeData, ClipboardReturnsTheImageAndPngWithItsDensity) {
     for (const auto& symbol : test::OutputSymbols()) {
         for (const double dotsPerMm : {1.0, 12.0, 100.0 / 3}) {
             SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm));
-            const QImage picture = RenderSymbolPicture(symbol.render(dotsPerMm, dotsPerMm)).image;
+            const QImage picture = RenderSymbolPicture(symbol.symbol, dotsPerMm, dotsPerMm).image;
             ASSERT_FALSE(picture.isNull());
             QGuiApplication::clipboard()->setMimeData(SymbolMimeData(picture, dotsPerMm));
             const QMimeData* data = QGuiApplication::clipboard()->mimeData();

@@ -40,7 +40,7 @@ TEST(VectorPictures, SvgHasThePhysicalSizeAndTheRasterPicturesBars) {
     for (const auto& symbol : OutputSymbols()) {
         for (const double dotsPerMm : {6.0, 12.0, 11.811}) {
             SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm));
-            const SymbolRenderer render = symbol.render(dotsPerMm, dotsPerMm);
+            const SymbolRenderer render = BindSymbol(symbol.symbol, dotsPerMm, dotsPerMm);
             const TRect b = MeasureSymbolBounds(render);
             const QByteArray svg = QByteArray::fromStdString(SymbolSvg(render, colours, dotsPerMm));
             ASSERT_FALSE(svg.isEmpty());
@@ -75,7 +75,7 @@ TEST(VectorPictures, SvgDrawsEachBarAsOneRectangle) {
     const auto symbol = OutputSymbols().front();
     SvgCanvas canvas;
     TRect bounds;
-    symbol.render(12, 12)(&canvas, 0, 0, bounds);
+    BindSymbol(symbol.symbol, 12, 12)(&canvas, 0, 0, bounds);
     const QString ean = QString::fromStdString(canvas.Document(bounds, 12));
     EXPECT_EQ(ean.count("\n<text "), 13);
     EXPECT_EQ(canvas.RectangleCount(), 1u + 30u + 13u);
@@ -153,7 +153,7 @@ TEST(VectorPictures, PdfPageIsThePhysicalSizeAndDecodes) {
     for (const auto& symbol : OutputSymbols()) {
         for (const double dotsPerMm : {7.0, 12.0, 11.811}) {
             SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm));
-            const SymbolRenderer render = symbol.render(dotsPerMm, dotsPerMm);
+            const SymbolRenderer render = BindSymbol(symbol.symbol, dotsPerMm, dotsPerMm);
             const TRect b = MeasureSymbolBounds(render);
             const QString path = dir.filePath("symbol.pdf");
             ASSERT_EQ(SavePdf(render, {}, dotsPerMm, path.toStdString()), "");

@@ -184,7 +184,7 @@ TEST(Fonts, TheDefaultFamilyIsTheFileFontconfigMatches) {
 
 RasterPicture Ean13(double dotsPerMm) {
     SymbolRequest request;
-    request.type = "EAN-13";
+    request.symbology = &SymbologyOf(Symbology::EAN13);
     request.digits = "4006381333931";
     return RenderSymbolRaster(request, dotsPerMm, dotsPerMm);
 }

@@ -81,12 +81,12 @@ TEST(SymbolCheck, FieldTextMustEncodeWhole) {
 }
 
 // Every name of the table reaches its renderer; an encoded request draws what encoding on every
-// call draws; an unknown name draws nothing.
+// call draws; a request without a symbology draws nothing.
 TEST(RenderSymbol, DispatchesEveryTypeOfTheTable) {
     for (const SymbologyInfo& info : kSymbologies) {
         SCOPED_TRACE(std::string(info.name));
         SymbolRequest request;
-        request.type = info.name;
+        request.symbology = &info;
         request.digits =
             info.id == Symbology::ISBN13 ? "9780306406157" : std::string(info.digitCount, '0');
         request.fieldText = "(10)ABC";
@@ -100,10 +100,9 @@ TEST(RenderSymbol, DispatchesEveryTypeOfTheTable) {
         RenderSymbol(request, nullptr, 0, 0, 8, 8, encoded);
         EXPECT_EQ(encoded.Right, plain.Right);
     }
-    SymbolRequest unknown;
-    unknown.type = "ean-13";
+    const SymbolRequest none;
     TRect bounds{1, 2, 3, 4};
-    RenderSymbol(unknown, nullptr, 0, 0, 8, 8, bounds);
+    RenderSymbol(none, nullptr, 0, 0, 8, 8, bounds);
     EXPECT_EQ(bounds.Right, 0);
 }
 

@@ -16,7 +16,7 @@ constexpr char GS = 29;
 
 SymbolRequest Request(std::string type, std::string digits, std::string addOnType = "None") {
     SymbolRequest r;
-    r.type = std::move(type);
+    r.symbology = FindSymbology(type);
     r.digits = std::move(digits);
     r.addOnType = std::move(addOnType);
     return r;
@@ -24,7 +24,7 @@ SymbolRequest Request(std::string type, std::string digits, std::string addOnTyp
 
 SymbolRequest UCC(std::string fieldText, unsigned short gSize = 100) {
     SymbolRequest r;
-    r.type = "UCC/EAN-128";
+    r.symbology = &SymbologyOf(Symbology::UCCEAN128);
     r.fieldText = std::move(fieldText);
     r.gSizePercent = gSize;
     return r;
@@ -103,19 +103,20 @@ TEST(ScanBackSymbol, ColumnsDoNotDependOnTheVerticalResolution) {
     requests[1].sizePercent = 80;
     requests[2].sizePercent = 150;
     for (const SymbolRequest& r : requests) {
-        const double m = (r.type == "UCC/EAN-128" ? 100 : r.sizePercent) / 100.0;
+        const double m = (r.Is(Symbology::UCCEAN128) ? 100 : r.sizePercent) / 100.0;
         for (const double across : {3.0, 4.0, 5.5, 11.811, 23.622}) {
             const QImage full = RenderSymbolPicture(r, across, across).image;
             const QImage low = RenderSymbolPicture(r, across, 2.5).image;
-            ASSERT_EQ(full.width(), low.width()) << r.type << " at " << across;
+            ASSERT_EQ(full.width(), low.width()) << r.symbology->name << " at " << across;
             const int yFull = Px(12 * m * across), yLow = Px(12 * m * 2.5);
             int differing = 0, dark = 0;
             for (int x = 0; x < full.width(); ++x) {
                 differing += full.pixel(x, yFull) != low.pixel(x, yLow) ? 1 : 0;
                 dark += qRed(full.pixel(x, yFull)) < 128 ? 1 : 0;
             }
-            EXPECT_EQ(differing, 0) << r.type << " at " << across;
-            EXPECT_GT(dark, 30) << r.type << " at " << across;  // the row crosses the bars
+            EXPECT_EQ(differing, 0) << r.symbology->name << " at " << across;
+            EXPECT_GT(dark, 30) << r.symbology->name << " at "
+                                << across;  // the row crosses the bars
         }
     }
 }

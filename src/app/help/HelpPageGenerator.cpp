@@ -36,10 +36,8 @@
 #include "ai/AIList.h"
 #include "ai/FieldCharacters.h"
 #include "check/GS1Dictionary.h"
-#include "encoders/EANUPC.h"
-#include "encoders/ITF14.h"
-#include "encoders/UCCEAN128.h"
 #include "isbn/ISBNAreas.h"
+#include "symbol/SymbolRequest.h"
 
 namespace {
 
@@ -207,25 +205,21 @@ std::optional<std::string> Expand(const std::string& name) {
     if (words.size() != 3) return std::nullopt;
     const std::optional<unsigned short> percent = Percent(words[2]);
     if (!percent) return std::nullopt;
+    // The symbol measured is the named symbology's with a number of zeros or an empty text.
+    SymbolRequest symbol;
+    symbol.symbology = FindSymbology(words[1]);
+    if (symbol.symbology == nullptr) return std::nullopt;
+    const bool ucc = symbol.Is(Symbology::UCCEAN128);
+    if (words[0] != (ucc ? "HEIGHT" : "SIZE")) return std::nullopt;
+    if (ucc)
+        symbol.vSizePercent = *percent;
+    else
+        symbol.sizePercent = *percent;
+    if (IsEANUPC(symbol.symbology->id)) symbol.digits = std::string(13, '0');
     TRect bounds;
-    if (words[0] == "SIZE" && words[1] == "ITF-14") {
-        DrawITF14({}, nullptr, *percent, 0, 0, kMeasureScale, kMeasureScale, true, bounds);
-        return SizeText(bounds);
-    }
-    if (words[0] == "SIZE" && !EANUPCModules(words[1], std::string(13, '0')).empty()) {
-        DrawEANUPC(words[1], "None", std::string(13, '0'), nullptr, 0, 0, *percent, kMeasureScale,
-                   kMeasureScale, bounds);
-        return SizeText(bounds);
-    }
-    if (words[0] == "HEIGHT" && words[1] == "UCC/EAN-128") {
-        Code128Codes codes{};
-        std::string line;
-        EncodeUCCEAN128({}, codes, line);
-        DrawUCCEAN128(codes, line, nullptr, 0, 0, 100, *percent, kMeasureScale, kMeasureScale,
-                      bounds);
-        return Millimetres(bounds.Bottom - bounds.Top) + pageWords.millimetres;
-    }
-    return std::nullopt;
+    RenderSymbol(symbol, nullptr, 0, 0, kMeasureScale, kMeasureScale, bounds);
+    if (ucc) return Millimetres(bounds.Bottom - bounds.Top) + pageWords.millimetres;
+    return SizeText(bounds);
 }
 
 std::optional<std::string> Fill(const std::string& text) {
