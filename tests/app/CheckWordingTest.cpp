@@ -15,6 +15,10 @@ namespace {
 
 const QByteArray kGTIN("(01)09501101530003");
 const QByteArray kSSCC("(00)095011015300000003");
+// GS1 data as a reader sends it: (10)AB, a separating FNC1, (21)1 and an EOT.
+const char* const kGS1Data =
+    "10AB\x1D"
+    "211\x04";
 
 void WordColumns() {
     QTest::addColumn<Finding>("finding");
@@ -48,9 +52,7 @@ Finding Scan(ScanVerdict verdict, bool gs1, const char* text, const char* addOn)
     f.gs1 = gs1;
     f.text = text;
     f.addOn = addOn;
-    f.expectedText = gs1 ? "10AB\x1D"
-                           "211\x04"
-                         : "4006381333931";
+    f.expectedText = gs1 ? kGS1Data : "4006381333931";
     f.expectedAddOn = gs1 ? "" : "12";
     return {f.severity, f};
 }
@@ -88,8 +90,8 @@ private slots:
         QTest::newRow("missing FNC1")
             << FirstOf(kGTIN + "(10)ABC(21)12")
             << QString(
-                   "failure: AI (10): no {FNC1} before (21); a reader takes (21) as data of AI "
-                   "(10)")
+                   "failure: AI (10): no {FNC1} before (21); a reader takes (21) "
+                   "as data of AI (10)")
             << QString("AI (10): перед (21) нет FNC1, сканер прочтёт (21) как данные (10)");
         QTest::newRow("check digit") << FirstOf("(01)09501101530004")
                                      << QString("failure: AI (01): check digit should be 3, not 4")
@@ -223,17 +225,11 @@ private slots:
             << Scan(ScanVerdict::NoPicture, false, "", "")
             << QString("failure: scan-back: no picture can be made at this resolution")
             << QString("При таком разрешении картинку не построить");
-        QTest::newRow("GS1") << Scan(ScanVerdict::Reads, true,
-                                     "10AB\x1D"
-                                     "211\x04",
-                                     "")
+        QTest::newRow("GS1") << Scan(ScanVerdict::Reads, true, kGS1Data, "")
                              << QString("pass: scan-back: reads 10AB{FNC1}211{EOT}")
                              << QString("Читается: (10)AB(21)1[EOT]");
         QTest::newRow("GS1 not as GS1")
-            << Scan(ScanVerdict::ReadsNotAsGS1, true,
-                    "10AB\x1D"
-                    "211\x04",
-                    "")
+            << Scan(ScanVerdict::ReadsNotAsGS1, true, kGS1Data, "")
             << QString("failure: scan-back: reads 10AB{FNC1}211{EOT} but not as GS1 data")
             << QString("Читается (10)AB(21)1[EOT], но не как данные GS1");
     }
