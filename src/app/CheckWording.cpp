@@ -83,6 +83,30 @@ QString RuleOf(const std::string& linter) {
     return Wording::tr("здесь недопустимо");
 }
 
+// ": нужно увеличение 200 %": the magnification that mends a size finding.
+QString MendText(SizeMend mend, unsigned short percent) {
+    switch (mend) {
+        case SizeMend::Size:
+            return Wording::tr(": нужно увеличение %1 %").arg(percent);
+        case SizeMend::VerticalSize:
+            return Wording::tr(": нужно вертикальное увеличение %1 %").arg(percent);
+        case SizeMend::HorizontalSize:
+            return Wording::tr(": нужно горизонтальное увеличение %1 %").arg(percent);
+        case SizeMend::None:
+            break;
+    }
+    return Wording::tr(": ни одно увеличение не подходит");
+}
+
+// The data as scanned, with its add-on after " + "; GS1 data as printed under the bars, each AI
+// in parentheses, where it parses.
+QString ScanShown(bool gs1, const std::string& text, const std::string& addOn) {
+    const std::optional<std::string> printed =
+        gs1 ? ElementStringsInParentheses(text) : std::nullopt;
+    const QString main = ScanDataText(printed.value_or(text), gs1);
+    return addOn.empty() ? main : main + QStringLiteral(" + ") + QString::fromStdString(addOn);
+}
+
 }  // namespace
 
 QString CharacterText(unsigned char c) {
@@ -227,29 +251,24 @@ QString ScanDataText(const std::string& data, bool gs1) {
     return out;
 }
 
-QString ScanText(const ScanResult& scan, const ScanExpectation& expected) {
-    const bool gs1 = expected.symbology == Symbology::UCCEAN128;
-    // GS1 data as printed under the bars, each AI in parentheses, where it parses.
-    auto shown = [&](const std::string& text, const std::string& addOn) {
-        const std::optional<std::string> printed =
-            gs1 ? ElementStringsInParentheses(text) : std::nullopt;
-        const QString main = ScanDataText(printed.value_or(text), gs1);
-        return addOn.empty() ? main : main + QStringLiteral(" + ") + QString::fromStdString(addOn);
-    };
-    switch (scan.outcome) {
-        case ScanOutcome::Read:
-            return Wording::tr("Читается: %1").arg(shown(scan.text, scan.addOn));
-        case ScanOutcome::ReadOther:
-            if (gs1 && scan.symbologyIdentifier != "]C1")
-                return Wording::tr("Читается %1, но не как данные GS1").arg(shown(scan.text, {}));
-            if (scan.text == expected.text && scan.addOn.empty())
-                return Wording::tr("Читается %1 без дополнительного кода %2")
-                    .arg(shown(scan.text, {}), QString::fromStdString(expected.addOn));
+QString ScanText(const ScanFinding& scan) {
+    switch (scan.verdict) {
+        case ScanVerdict::Reads:
+            return Wording::tr("Читается: %1").arg(ScanShown(scan.gs1, scan.text, scan.addOn));
+        case ScanVerdict::ReadsNotAsGS1:
+            return Wording::tr("Читается %1, но не как данные GS1")
+                .arg(ScanShown(scan.gs1, scan.text, {}));
+        case ScanVerdict::ReadsWithoutAddOn:
+            return Wording::tr("Читается %1 без дополнительного кода %2")
+                .arg(ScanShown(scan.gs1, scan.text, {}),
+                     QString::fromStdString(scan.expectedAddOn));
+        case ScanVerdict::ReadsOther:
             return Wording::tr("Читается %1 вместо %2")
-                .arg(shown(scan.text, scan.addOn), shown(expected.text, expected.addOn));
-        case ScanOutcome::NoPicture:
+                .arg(ScanShown(scan.gs1, scan.text, scan.addOn),
+                     ScanShown(scan.gs1, scan.expectedText, scan.expectedAddOn));
+        case ScanVerdict::NoPicture:
             return Wording::tr("При таком разрешении картинку не построить");
-        case ScanOutcome::NothingRead:
+        case ScanVerdict::NothingRead:
             break;
     }
     return Wording::tr("Не читается");
@@ -268,19 +287,16 @@ QString ApplicationText(Application application) {
 }
 
 // The sentence leaves the application out: the list beside the verdict shows it.
-QString SizeTableText(const SizeFinding& f, Application application, Symbology symbology) {
-    const QString mend =
-        f.mendPercent == 0 ? Wording::tr(": ни одно увеличение не подходит")
-        : symbology != Symbology::UCCEAN128
-            ? Wording::tr(": нужно увеличение %1 %").arg(f.mendPercent)
-        : f.vertical ? Wording::tr(": нужно вертикальное увеличение %1 %").arg(f.mendPercent)
-                     : Wording::tr(": нужно горизонтальное увеличение %1 %").arg(f.mendPercent);
+QString SizeTableText(const SizeTableFinding& table) {
+    const SizeFinding& f = table.finding;
+    const QString mend = MendText(table.mend, f.mendPercent);
     switch (f.problem) {
         case SizeProblem::NotListed:
             return Wording::tr("Таблица GS1 «%1» не предусматривает %2")
-                .arg(ApplicationText(application),
-                     QString::fromUtf8(SymbologyOf(symbology).name.data(),
-                                       static_cast<qsizetype>(SymbologyOf(symbology).name.size())));
+                .arg(ApplicationText(table.application),
+                     QString::fromUtf8(
+                         SymbologyOf(table.symbology).name.data(),
+                         static_cast<qsizetype>(SymbologyOf(table.symbology).name.size())));
         case SizeProblem::XBelowMinimum:
             return Wording::tr("Модуль %1 мм меньше %2 мм по GS1")
                        .arg(Number(f.found, 3), Number(f.expected, 3)) +
@@ -313,6 +329,23 @@ QString ModuleText(const ModuleGeometry& m, double dotsPerMm) {
     else if (m.severity == Severity::Warning)
         text += Wording::tr("; меньше двух точек, печатается ненадёжно");
     return text;
+}
+
+QString FindingText(const Finding& finding) {
+    return std::visit(Overloaded{
+                          [](const ScanFinding& f) { return ScanText(f); },
+                          [](const ContrastResult& f) { return ContrastText(f); },
+                          [](const GS1Finding& f) { return GS1FindingText(f); },
+                          [](const ModuleFinding& f) { return ModuleText(f.module, f.dotsPerMm); },
+                          [](const NoModuleFinding&) {
+                              return QCoreApplication::translate(
+                                  "SymbolVerdict", "Символ такого вида или размера не построить");
+                          },
+                          [](const SizeTableFinding& f) { return SizeTableText(f); },
+                          // The verdict never shows it: the list beside it names the table.
+                          [](const SizeTableMet&) { return QString(); },
+                      },
+                      finding.detail);
 }
 
 }  // namespace quillmark

@@ -3,12 +3,7 @@
 
 #include <QString>
 
-#include "check/ContrastCheck.h"
-#include "check/GS1Check.h"
-#include "check/ModuleCheck.h"
-#include "check/SizeTableCheck.h"
-#include "symbol/Symbology.h"
-#include "verify/ScanBack.h"
+#include "check/Findings.h"
 
 namespace quillmark {
 
@@ -21,8 +16,10 @@ QString GS1FindingText(const GS1Finding& finding);
 QString ModuleText(const ModuleGeometry& module, double dotsPerMm);
 // The application as the window's list names it.
 QString ApplicationText(Application application);
-QString SizeTableText(const SizeFinding& finding, Application application, Symbology symbology);
-QString ScanText(const ScanResult& scan, const ScanExpectation& expected);
+QString SizeTableText(const SizeTableFinding& finding);
+QString ScanText(const ScanFinding& scan);
+// Any finding the verdict line shows.
+QString FindingText(const Finding& finding);
 
 // Data as a reader transmits it, control characters by name in square brackets; in GS1 data the
 // GS that stands for a separating FNC1 is written "[FNC1]".

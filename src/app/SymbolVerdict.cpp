@@ -22,30 +22,6 @@ struct Wording {
     Q_DECLARE_TR_FUNCTIONS(SymbolVerdict)
 };
 
-// Within one severity the causes come first, since they explain why a scan-back fails: the symbol
-// as a whole (its width, colours, modules), then its data in the order of the text; then the
-// symbol's size against GS1's table for the application, which scanners in that place need; then
-// the scan-back itself.
-enum class Weight { Symbol, Data, SizeTable, Scan };
-
-struct Item {
-    Severity severity;
-    QString text;
-    Weight weight = Weight::Data;
-};
-
-Weight WeightOf(const GS1Finding& f) {
-    switch (f.problem) {
-        case GS1Problem::TextTruncated:
-        case GS1Problem::TooManyDataCharacters:
-        case GS1Problem::SymbolTooWide:
-        case GS1Problem::NoElementStrings:
-            return Weight::Symbol;
-        default:
-            return Weight::Data;
-    }
-}
-
 QString MarkOf(std::optional<Severity> severity) {
     if (!severity) return QStringLiteral("…");
     switch (*severity) {
@@ -79,81 +55,34 @@ QString MendText(const GS1Finding& f) {
         .arg(QString::fromStdString(f.ai), QString::fromStdString(f.expected));
 }
 
-// The causes first: data, colours and geometry explain why a scan-back fails.
-std::vector<Item> Causes(const SymbolCheckReport& report, double dotsPerMm) {
-    std::vector<Item> items;
-    for (const GS1Finding& f : report.gs1)
-        items.push_back({f.severity, GS1FindingText(f), WeightOf(f)});
-    items.push_back({report.contrast.severity, ContrastText(report.contrast), Weight::Symbol});
-    for (const SizeFinding& f : report.sizeTable)
-        items.push_back({f.severity, SizeTableText(f, report.application, report.symbology),
-                         Weight::SizeTable});
-    if (report.module)
-        items.push_back(
-            {report.module->severity, ModuleText(*report.module, dotsPerMm), Weight::Symbol});
-    else
-        items.push_back({Severity::Failure,
-                         Wording::tr("Символ такого вида или размера не построить"),
-                         Weight::Symbol});
-    return items;
-}
-
-// Failures before warnings before passes, each by its weight; the text order within a weight.
-void WorstFirst(std::vector<Item>& items) {
-    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        if (a.severity != b.severity) return a.severity > b.severity;
-        return a.weight < b.weight;
-    });
-}
-
-// The worst item, with how many more findings (failures and warnings) follow it.
-QString WorstWithCount(const std::vector<Item>& items) {
-    const auto findings = std::count_if(items.begin(), items.end(), [](const Item& item) {
-        return item.severity != Severity::Pass;
-    });
-    QString first = items.front().text;
-    if (findings > 1) first += Wording::tr(" (и ещё %1)").arg(findings - 1);
-    return first;
-}
-
 }  // namespace
 
 VerdictText WordVerdict(const SymbolCheckReport& report, const std::optional<ScanResult>& scan,
                         const std::optional<ScanExpectation>& expected, double dotsPerMm) {
-    std::vector<Item> items = Causes(report, dotsPerMm);
+    const std::optional<ScanFinding> read =
+        scan && expected ? std::optional(JudgeScan(*scan, *expected)) : std::nullopt;
+    const Verdict verdict = JudgeVerdict(report, dotsPerMm, read, expected && !scan);
     VerdictText v;
     QStringList details;
-    const bool pending = expected && !scan;
-    if (pending)
+    if (verdict.scanPending)
         details << MarkOf(std::nullopt) + u' ' + Wording::tr("Считывание проверяется");
-    else if (scan && expected)
-        items.push_back({scan->severity, ScanText(*scan, *expected), Weight::Scan});
-    WorstFirst(items);
-    for (const Item& item : items) details << MarkOf(item.severity) + u' ' + item.text;
+    for (const Finding& f : verdict.findings) details << MarkOf(f.severity) + u' ' + FindingText(f);
     v.details = details.join(u'\n');
-
-    Severity worst = Severity::Pass;
-    for (const Item& item : items) worst = Worst({worst, item.severity});
-    for (const GS1Finding& f : report.gs1)
-        if (f.mendedText) {
-            v.mendedText = f.mendedText;
-            v.mendDescription = MendText(f);
-            break;
-        }
-    // A failure found without the picture stands whatever the scan-back finds.
-    if (pending && worst != Severity::Failure) {
-        v.pending = true;
-        v.mark = MarkOf(std::nullopt);
-        v.sentence = Wording::tr("Проверяется, читается ли символ…");
-        return v;
+    if (verdict.mend) {
+        v.mendedText = verdict.mend->mendedText;
+        v.mendDescription = MendText(*verdict.mend);
     }
-    v.pending = pending;
-    v.severity = worst;
-    v.mark = MarkOf(worst);
-    if (worst == Severity::Pass)
-        v.sentence = scan && expected ? ScanText(*scan, *expected) : Wording::tr("Замечаний нет");
+    v.pending = verdict.scanPending;
+    v.severity = verdict.severity;
+    v.mark = MarkOf(verdict.severity);
+    if (!verdict.severity)
+        v.sentence = Wording::tr("Проверяется, читается ли символ…");
+    else if (!verdict.headline)
+        v.sentence = Wording::tr("Замечаний нет");
     else
-        v.sentence = WorstWithCount(items);
+        v.sentence = FindingText(verdict.findings[*verdict.headline]);
+    if (verdict.moreFindings > 0)
+        v.sentence += Wording::tr(" (и ещё %1)").arg(verdict.moreFindings);
     return v;
 }
 

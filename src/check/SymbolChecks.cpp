@@ -1,15 +1,13 @@
 // The checks that need no picture, run together on one symbol as it would be output.
 #include "check/SymbolChecks.h"
 
+#include "check/Findings.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
 
 Severity SymbolCheckReport::worst() const {
-    Severity w = Worst({contrast.severity, module ? module->severity : Severity::Failure});
-    for (const GS1Finding& f : gs1) w = Worst({w, f.severity});
-    for (const SizeFinding& f : sizeTable) w = Worst({w, f.severity});
-    return w;
+    return WorstOf(ListFindings(*this, 0, std::nullopt));
 }
 
 SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor background,

@@ -73,6 +73,35 @@ std::string RuleOf(const std::string& linter) {
     return "is not valid here";
 }
 
+// "size table (general-distribution): ".
+std::string TablePrefix(Application application) {
+    return "size table (" + std::string(ApplicationName(application)) + "): ";
+}
+
+// "; --gsize 200 meets it": the option and magnification that mend a size finding.
+std::string MendWords(SizeMend mend, unsigned short percent) {
+    const auto meets = [percent](const char* option) {
+        return std::string("; ") + option + " " + std::to_string(percent) + " meets it";
+    };
+    switch (mend) {
+        case SizeMend::Size:
+            return meets("--size");
+        case SizeMend::HorizontalSize:
+            return meets("--gsize");
+        case SizeMend::VerticalSize:
+            return meets("--vsize");
+        case SizeMend::None:
+            break;
+    }
+    return "; no magnification of this symbol meets it";
+}
+
+// The data as scanned, with its add-on after " + ".
+std::string ScanShown(bool gs1, const std::string& text, const std::string& addOn) {
+    const std::string main = ScanDataWord(text, gs1);
+    return addOn.empty() ? main : main + " + " + addOn;
+}
+
 }  // namespace
 
 std::string SeverityWord(Severity severity) {
@@ -201,18 +230,14 @@ std::string DescribeModule(const ModuleGeometry& m, double dotsPerMm) {
     return text;
 }
 
-std::string DescribeSizeTable(const SizeFinding& f, Application application, Symbology symbology) {
-    const std::string option = symbology != Symbology::UCCEAN128 ? "--size"
-                               : f.vertical                      ? "--vsize"
-                                                                 : "--gsize";
-    const std::string mend = f.mendPercent > 0
-                                 ? "; " + option + " " + std::to_string(f.mendPercent) + " meets it"
-                                 : "; no magnification of this symbol meets it";
-    std::string text = "size table (" + std::string(ApplicationName(application)) + "): ";
+std::string DescribeSizeTable(const SizeTableFinding& table) {
+    const SizeFinding& f = table.finding;
+    const std::string mend = MendWords(table.mend, f.mendPercent);
+    std::string text = TablePrefix(table.application);
     switch (f.problem) {
         case SizeProblem::NotListed:
             return text + "GS1's table for this application has no row for " +
-                   std::string(SymbologyOf(symbology).name);
+                   std::string(SymbologyOf(table.symbology).name);
         case SizeProblem::XBelowMinimum:
             return text + "X-dimension " + Fixed(f.found, 3) + " mm is below the minimum " +
                    Fixed(f.expected, 3) + " mm" + mend;
@@ -245,29 +270,46 @@ std::string ScanDataWord(const std::string& data, bool gs1) {
     return out;
 }
 
-std::string DescribeScan(const ScanResult& scan, const ScanExpectation& expected) {
-    const bool gs1 = expected.symbology == Symbology::UCCEAN128;
-    auto shown = [&](const std::string& text, const std::string& addOn) {
-        const std::string main = ScanDataWord(text, gs1);
-        return addOn.empty() ? main : main + " + " + addOn;
-    };
-    switch (scan.outcome) {
-        case ScanOutcome::Read:
-            return "scan-back: reads " + shown(scan.text, scan.addOn);
-        case ScanOutcome::ReadOther:
-            if (gs1 && scan.symbologyIdentifier != "]C1")
-                return "scan-back: reads " + shown(scan.text, {}) + " but not as GS1 data";
-            if (scan.text == expected.text && scan.addOn.empty())
-                return "scan-back: reads " + shown(scan.text, {}) + " without the add-on " +
-                       expected.addOn;
-            return "scan-back: reads " + shown(scan.text, scan.addOn) + " instead of " +
-                   shown(expected.text, expected.addOn);
-        case ScanOutcome::NoPicture:
+std::string DescribeScan(const ScanFinding& scan) {
+    switch (scan.verdict) {
+        case ScanVerdict::Reads:
+            return "scan-back: reads " + ScanShown(scan.gs1, scan.text, scan.addOn);
+        case ScanVerdict::ReadsNotAsGS1:
+            return "scan-back: reads " + ScanShown(scan.gs1, scan.text, {}) +
+                   " but not as GS1 data";
+        case ScanVerdict::ReadsWithoutAddOn:
+            return "scan-back: reads " + ScanShown(scan.gs1, scan.text, {}) +
+                   " without the add-on " + scan.expectedAddOn;
+        case ScanVerdict::ReadsOther:
+            return "scan-back: reads " + ScanShown(scan.gs1, scan.text, scan.addOn) +
+                   " instead of " + ScanShown(scan.gs1, scan.expectedText, scan.expectedAddOn);
+        case ScanVerdict::NoPicture:
             return "scan-back: no picture can be made at this resolution";
-        case ScanOutcome::NothingRead:
+        case ScanVerdict::NothingRead:
             break;
     }
     return "scan-back: nothing read";
+}
+
+std::string DescribeScanAgainstExpected(const ScanFinding& scan) {
+    return DescribeScan(scan) + " (expected " +
+           ScanShown(scan.gs1, scan.expectedText, scan.expectedAddOn) + ")";
+}
+
+std::string DescribeFinding(const Finding& finding) {
+    return std::visit(
+        Overloaded{
+            [](const ScanFinding& f) { return DescribeScan(f); },
+            [](const ContrastResult& f) { return DescribeContrast(f); },
+            [](const GS1Finding& f) { return DescribeGS1Finding(f); },
+            [](const ModuleFinding& f) { return DescribeModule(f.module, f.dotsPerMm); },
+            [](const NoModuleFinding&) {
+                return std::string("module: no module at this size and resolution");
+            },
+            [](const SizeTableFinding& f) { return DescribeSizeTable(f); },
+            [](const SizeTableMet& f) { return TablePrefix(f.application) + "meets GS1's table"; },
+        },
+        finding.detail);
 }
 
 std::string FindingLine(Severity severity, const std::string& text) {

@@ -3,12 +3,7 @@
 
 #include <string>
 
-#include "check/ContrastCheck.h"
-#include "check/GS1Check.h"
-#include "check/ModuleCheck.h"
-#include "check/SizeTableCheck.h"
-#include "symbol/Symbology.h"
-#include "verify/ScanBack.h"
+#include "check/Findings.h"
 
 namespace quillmark {
 
@@ -22,11 +17,13 @@ std::string CharacterWord(unsigned char c);
 std::string DescribeContrast(const ContrastResult& contrast);
 std::string DescribeGS1Finding(const GS1Finding& finding);
 std::string DescribeModule(const ModuleGeometry& module, double dotsPerMm);
-// A finding against application's symbol size table; the mend names the option of
-// symbology (--size, or --gsize and --vsize for UCC/EAN-128).
-std::string DescribeSizeTable(const SizeFinding& finding, Application application,
-                              Symbology symbology);
-std::string DescribeScan(const ScanResult& scan, const ScanExpectation& expected);
+// A finding against an application's symbol size table; the mend names its option (--size,
+// --gsize, --vsize).
+std::string DescribeSizeTable(const SizeTableFinding& finding);
+std::string DescribeScan(const ScanFinding& scan);
+// A reading other than the intended data, and the data intended: "... (expected ...)".
+std::string DescribeScanAgainstExpected(const ScanFinding& scan);
+std::string DescribeFinding(const Finding& finding);
 
 // Data as a reader transmits it, control characters by name in braces; in GS1 data the GS that
 // stands for a separating FNC1 is written "{FNC1}".

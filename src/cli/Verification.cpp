@@ -1,7 +1,7 @@
 // Reads the picture back with the scan-back and words a failure as the symbol checks do.
 #include "cli/Verification.h"
 
-#include "check/SymbolChecks.h"
+#include "check/Findings.h"
 #include "cli/CheckWording.h"
 #include "cli/PictureFile.h"
 #include "verify/ScanBack.h"
@@ -12,11 +12,9 @@ std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& s
     const std::optional<ScanExpectation> expected = ExpectedScanText(symbol);
     if (!expected) return "its type cannot be read back";
     if (picture.pixels == nullptr) return "the picture cannot be read";
-    const ScanResult read = ScanBack(picture, *expected);
-    if (read.outcome == ScanOutcome::Read) return {};
-    std::string wanted = ScanDataWord(expected->text, expected->symbology == Symbology::UCCEAN128);
-    if (!expected->addOn.empty()) wanted += " + " + expected->addOn;
-    return DescribeScan(read, *expected) + " (expected " + wanted + ")";
+    const ScanFinding read = JudgeScan(ScanBack(picture, *expected), *expected);
+    if (read.severity == Severity::Pass) return {};
+    return DescribeScanAgainstExpected(read);
 }
 
 std::string VerifyWrittenPicture(const std::string& path, PictureFormat format, const Raster& drawn,
@@ -41,28 +39,15 @@ std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const Symb
 
 CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style, double dotsPerMm,
                             Application application) {
+    std::optional<ScanFinding> scan;
+    if (const std::optional<ScanExpectation> expected = ExpectedScanText(symbol))
+        scan = JudgeScan(ScanBackSymbol(symbol, dotsPerMm, style), *expected);
+    const std::vector<Finding> findings = ListFindings(
+        CheckSymbol(symbol, style.line, style.background, dotsPerMm, application), dotsPerMm, scan);
     CheckLines out;
-    const auto add = [&out](Severity severity, const std::string& text) {
-        out.lines.push_back(FindingLine(severity, text));
-        out.failed |= severity == Severity::Failure;
-    };
-    if (const std::optional<ScanExpectation> expected = ExpectedScanText(symbol)) {
-        const ScanResult scan = ScanBackSymbol(symbol, dotsPerMm, style);
-        add(scan.severity, DescribeScan(scan, *expected));
-    }
-    const SymbolCheckReport report =
-        CheckSymbol(symbol, style.line, style.background, dotsPerMm, application);
-    add(report.contrast.severity, DescribeContrast(report.contrast));
-    for (const GS1Finding& f : report.gs1) add(f.severity, DescribeGS1Finding(f));
-    if (report.module)
-        add(report.module->severity, DescribeModule(*report.module, dotsPerMm));
-    else
-        add(Severity::Failure, "module: no module at this size and resolution");
-    if (report.sizeTable.empty())
-        add(Severity::Pass,
-            "size table (" + std::string(ApplicationName(application)) + "): meets GS1's table");
-    for (const SizeFinding& f : report.sizeTable)
-        add(f.severity, DescribeSizeTable(f, application, report.symbology));
+    for (const Finding& f : findings)
+        out.lines.push_back(FindingLine(f.severity, DescribeFinding(f)));
+    out.failed = WorstOf(findings) == Severity::Failure;
     return out;
 }
 

@@ -5,18 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "check/ScanReading.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
-
-struct ScanExpectation {
-    Symbology symbology = Symbology::EAN13;
-    // EAN/UPC: the main number; ITF-14: the fourteen digits; UCC/EAN-128: the GS1 data as a
-    // reader transmits it, AIs without parentheses and a GS (29) for each separating FNC1.
-    std::string text;
-    std::string addOn;  // EAN/UPC add-on digits; empty for none
-};
 
 // The GS1 data a reader transmits for the field text (8-bit notation): spaces and parentheses
 // dropped, FNC1 as GS except before the first data character (there it only marks the symbol as

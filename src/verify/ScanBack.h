@@ -1,28 +1,11 @@
 // Reads a symbol's picture back as a scanner would and compares it with the data intended.
 #pragma once
 
-#include <string>
-
-#include "check/Severity.h"
+#include "check/ScanReading.h"
 #include "raster/SymbolRaster.h"
 #include "verify/ExpectedScan.h"
 
 namespace quillmark {
-
-enum class ScanOutcome {
-    Read,         // the intended data, add-on included
-    ReadOther,    // something else: other data, no add-on, or Code 128 that is not GS1
-    NothingRead,  // no symbol found
-    NoPicture,    // no picture can be made at this resolution
-};
-
-struct ScanResult {
-    ScanOutcome outcome = ScanOutcome::NothingRead;
-    Severity severity = Severity::Failure;
-    std::string text;                 // the main data read (GS1: with GS separators)
-    std::string addOn;                // the add-on read
-    std::string symbologyIdentifier;  // "]E0", "]E3", "]E4", "]I1", "]C1", ...
-};
 
 // Decodes picture with ZXing-C++, looking for the expected symbology only, and compares. The
 // picture is seen in red light, as scanners light a symbol: its red channel is the brightness, so
