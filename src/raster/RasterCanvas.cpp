@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "raster/Fonts.h"
-#include "raster/LinePixels.h"
+#include "encoders/LinePixels.h"
 
 namespace quillmark {
 

@@ -24,7 +24,7 @@
 #include <functional>
 #include <string_view>
 
-#include "about/AboutForm.h"
+#include "app/AboutForm.h"
 #include "ai/AIList.h"
 #include "app/AIForm.h"
 #include "app/MainForm.h"

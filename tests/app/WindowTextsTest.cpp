@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "about/AboutForm.h"
+#include "app/AboutForm.h"
 #include "ai/AIList.h"
 #include "app/AIForm.h"
 #include "app/CheckWording.h"
