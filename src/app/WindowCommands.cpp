@@ -13,8 +13,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "app/AboutForm.h"
 #include "app/AIForm.h"
+#include "app/AboutForm.h"
 #include "app/MainForm.h"
 #include "output/OfficePackage.h"
 #include "output/PictureWriter.h"
@@ -180,8 +180,9 @@ bool WindowCommands::SaveAs() {
     const Result<void> saved =
         SavePicture(ViewOf(picture.image), target.path.toStdString(), target.format, scale);
     if (saved) return true;
-    reportError(&window_, WindowCommands::tr("Рисунок не сохранён.\n%1")
-                              .arg(QString::fromStdString(saved.error())));
+    reportError(
+        &window_,
+        WindowCommands::tr("Рисунок не сохранён.\n%1").arg(QString::fromStdString(saved.error())));
     return false;
 }
 

@@ -31,8 +31,9 @@ const char* PictureFormatForPath(const std::string& path);
 Result<void> SavePicture(const PixelView& picture, const std::string& path, const char* format,
                          double dotsPerMm);
 
-// The picture as PNG bytes carrying a pHYs chunk of dotsPerMm. A picture of at most 256 colours (a symbol: bars, background and the grey edges of its text) is
-// written as a palette picture, any other as 8-bit RGB; decoding gives the same pixels back.
+// The picture as PNG bytes carrying a pHYs chunk of dotsPerMm. A picture of at most 256 colours (a
+// symbol: bars, background and the grey edges of its text) is written as a palette picture, any
+// other as 8-bit RGB; decoding gives the same pixels back.
 Result<std::string> EncodePng(const PixelView& picture, double dotsPerMm);
 
 // The picture as a baseline JFIF file as SavePicture writes it; a failure gives libjpeg's message.

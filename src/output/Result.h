@@ -29,7 +29,9 @@ public:
     T&& operator*() && { return std::get<0>(std::move(state_)); }
     const T* operator->() const { return &std::get<0>(state_); }
     // The value, or fallback on failure.
-    T value_or(T fallback) && { return ok() ? std::get<0>(std::move(state_)) : std::move(fallback); }
+    T value_or(T fallback) && {
+        return ok() ? std::get<0>(std::move(state_)) : std::move(fallback);
+    }
     // The failure's message; empty on success.
     const std::string& error() const {
         static const std::string none;

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "raster/Fonts.h"
 #include "encoders/LinePixels.h"
+#include "raster/Fonts.h"
 
 namespace quillmark {
 

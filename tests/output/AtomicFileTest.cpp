@@ -105,7 +105,8 @@ TEST_F(AtomicFileTest, AbandonedWritesLeaveNoTemporaryAndTheTargetUntouched) {
         EXPECT_EQ(Entries(), 2u);  // the temporary, next to the target
         file.Fail("the encoder gave up");
         EXPECT_FALSE(file.Write("more"));
-        EXPECT_EQ(file.Commit().error(), "cannot write \"" + path.string() + "\": the encoder gave up");
+        EXPECT_EQ(file.Commit().error(),
+                  "cannot write \"" + path.string() + "\": the encoder gave up");
     }
     {
         AtomicFile file(path);
@@ -199,7 +200,8 @@ TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenInPlace) {
 TEST_F(AtomicFileTest, OwnDescriptorsAreWrittenAsOpened) {
     int ends[2];
     ASSERT_EQ(pipe(ends), 0);
-    EXPECT_EQ(WriteFileAtomically("/dev/fd/" + std::to_string(ends[1]), "through the pipe").error(), "");
+    EXPECT_EQ(WriteFileAtomically("/dev/fd/" + std::to_string(ends[1]), "through the pipe").error(),
+              "");
     close(ends[1]);
     char received[64] = {};
     EXPECT_EQ(read(ends[0], received, sizeof received), 16);
@@ -209,7 +211,8 @@ TEST_F(AtomicFileTest, OwnDescriptorsAreWrittenAsOpened) {
     Put(dir_ / "log", "earlier lines\n");
     const int appending = open((dir_ / "log").c_str(), O_WRONLY | O_APPEND);
     ASSERT_GE(appending, 0);
-    EXPECT_EQ(WriteFileAtomically("/proc/self/fd/" + std::to_string(appending), "a picture").error(), "");
+    EXPECT_EQ(
+        WriteFileAtomically("/proc/self/fd/" + std::to_string(appending), "a picture").error(), "");
     close(appending);
     EXPECT_EQ(Read(dir_ / "log"), "earlier lines\na picture");
     EXPECT_EQ(WriteFileAtomically("/dev/fd/" + std::to_string(appending), "x").error(),

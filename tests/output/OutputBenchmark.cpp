@@ -28,8 +28,8 @@ void Save(benchmark::State& state, const char* format, const char* name) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(name));
     for (auto _ : state) {
-        const quillmark::Result<void> saved = quillmark::SavePicture(quillmark::ViewOf(picture),
-                                                         path.toStdString(), format, kDotsPerMm);
+        const quillmark::Result<void> saved = quillmark::SavePicture(
+            quillmark::ViewOf(picture), path.toStdString(), format, kDotsPerMm);
         if (!saved) state.SkipWithError(saved.error().c_str());
     }
     state.counters["width"] = picture.width();

@@ -223,13 +223,16 @@ std::vector<Writer> Writers() {
     const QImage picture = RenderSymbolPicture(render).image;
     std::vector<Writer> writers;
     for (const char* format : {"BMP", "JPEG", "PNG"})
-        writers.push_back({format, [=](const QString& p) {
-                               return SavePicture(ViewOf(picture), p.toStdString(), format, 12).error();
-                           }});
-    writers.push_back(
-        {"SVG", [=](const QString& p) { return SaveSvg(render, {}, 12, p.toStdString()).error(); }});
-    writers.push_back(
-        {"PDF", [=](const QString& p) { return SavePdf(render, {}, 12, p.toStdString()).error(); }});
+        writers.push_back(
+            {format, [=](const QString& p) {
+                 return SavePicture(ViewOf(picture), p.toStdString(), format, 12).error();
+             }});
+    writers.push_back({"SVG", [=](const QString& p) {
+                           return SaveSvg(render, {}, 12, p.toStdString()).error();
+                       }});
+    writers.push_back({"PDF", [=](const QString& p) {
+                           return SavePdf(render, {}, 12, p.toStdString()).error();
+                       }});
     writers.push_back({"DOCX", [=](const QString& p) { return SaveDocx(picture, 12, p); }});
     writers.push_back({"XLSX", [=](const QString& p) { return SaveXlsx(picture, 12, p); }});
     return writers;

@@ -42,7 +42,8 @@ TEST(VectorPictures, SvgHasThePhysicalSizeAndTheRasterPicturesBars) {
             SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm));
             const SymbolRenderer render = symbol.render(dotsPerMm, dotsPerMm);
             const TRect b = MeasureSymbolBounds(render);
-            const QByteArray svg = QByteArray::fromStdString(*SymbolSvg(render, colours, dotsPerMm));
+            const QByteArray svg =
+                QByteArray::fromStdString(*SymbolSvg(render, colours, dotsPerMm));
             ASSERT_FALSE(svg.isEmpty());
             const QString text = QString::fromUtf8(svg);
             QString unit;

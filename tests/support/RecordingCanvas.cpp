@@ -1,4 +1,5 @@
-// The tests' pixel canvas: fills, lines and text cells painted into a grid, and every call recorded.
+// The tests' pixel canvas: fills, lines and text cells painted into a grid, and every call
+// recorded.
 #include "support/RecordingCanvas.h"
 
 #include <algorithm>
@@ -7,7 +8,9 @@
 namespace quillmark::test {
 
 RecordingCanvas::RecordingCanvas(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, kUnpainted) {
+    : width_(width),
+      height_(height),
+      pixels_(static_cast<std::size_t>(width) * height, kUnpainted) {
     SetFontColor(0x0000FF);
 }
 
