@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "encoders/LinePixels.h"
 #include "raster/Fonts.h"
-#include "raster/LinePixels.h"
 
 namespace quillmark {
 
