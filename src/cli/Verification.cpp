@@ -3,16 +3,32 @@
 
 #include "check/SymbolChecks.h"
 #include "cli/CheckWording.h"
+#include "cli/ModuleLoader.h"
 #include "cli/PictureFile.h"
-#include "verify/ScanBack.h"
+#include "cli/SymbolInput.h"
+#include "verify/ScanModule.h"
 
 namespace quillmark {
+namespace {
+
+// ScanBack from the module, loaded on first use; a module that cannot be loaded fails the
+// symbol (exit status 2, or its batch row) with the loader's message, as PDF pictures do.
+ScanResult ScanBackFromModule(const PixelView& picture, const ScanExpectation& expected) {
+    static const ModuleEntry loaded =
+        LoadModuleEntry(kScanModuleFile, kScanBackEntry, "cannot read pictures back");
+    if (loaded.address == nullptr) Fail(loaded.error);
+    ScanResult result;
+    reinterpret_cast<ScanBackEntry>(loaded.address)(&picture, &expected, &result);
+    return result;
+}
+
+}  // namespace
 
 std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& symbol) {
     const std::optional<ScanExpectation> expected = ExpectedScanText(symbol);
     if (!expected) return "its type cannot be read back";
     if (picture.pixels == nullptr) return "the picture cannot be read";
-    const ScanResult read = ScanBack(picture, *expected);
+    const ScanResult read = ScanBackFromModule(picture, *expected);
     if (read.outcome == ScanOutcome::Read) return {};
     std::string wanted = ScanDataWord(expected->text, expected->symbology == Symbology::UCCEAN128);
     if (!expected->addOn.empty()) wanted += " + " + expected->addOn;
@@ -47,7 +63,7 @@ CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& styl
         out.failed |= severity == Severity::Failure;
     };
     if (const std::optional<ScanExpectation> expected = ExpectedScanText(symbol)) {
-        const ScanResult scan = ScanBackSymbol(symbol, dotsPerMm, style);
+        const ScanResult scan = ScanBackSymbol(symbol, dotsPerMm, style, ScanBackFromModule);
         add(scan.severity, DescribeScan(scan, *expected));
     }
     const SymbolCheckReport report =
