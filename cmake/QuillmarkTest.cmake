@@ -5,7 +5,7 @@
 function(quillmark_add_test name)
     cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE quillmark_test_support)
     if(ARG_QT)
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
     else()
@@ -32,16 +32,14 @@ function(quillmark_add_folder_tests prefix)
 endfunction()
 
 # quillmark_add_benchmark(NAME SOURCES <files...> LIBS <targets...>)
-#   A Google Benchmark program, built into tests/ but not run by CTest; left out where Google
-#   Benchmark is not installed.
+#   A Google Benchmark program with the shared main, built into tests/ but not run by CTest; left
+#   out where Google Benchmark is not installed.
 function(quillmark_add_benchmark name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-    find_package(benchmark QUIET)
-    if(NOT benchmark_FOUND)
+    if(NOT TARGET quillmark_benchmark_main)
         return()
     endif()
     add_executable(${name} ${ARG_SOURCES})
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} quillmark_test_support quillmark_benchmark_main)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endfunction()

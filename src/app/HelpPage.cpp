@@ -69,10 +69,10 @@ QString WriteHelpPage(QString* error) {
         // never goes through a link planted at its name, nor into another user's file.
         reason = ForeignFileProblem(path);
         if (reason.isEmpty()) {
-            const std::string written = WriteFileAtomically(
+            const Result<void> written = WriteFileAtomically(
                 QFile::encodeName(path).toStdString(),
                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-            if (!written.empty()) reason = WriterReason(written, path);
+            if (!written) reason = WriterReason(written.error(), path);
         }
     }
     if (reason.isEmpty()) return path;

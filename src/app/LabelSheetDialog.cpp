@@ -17,15 +17,20 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/CheckWording.h"
 #include "app/PrinterProfiles.h"
+#include "check/Findings.h"
 #include "check/ModuleCheck.h"
 #include "check/WholeDots.h"
 #include "output/AtomicFile.h"
+#include "verify/ExpectedScan.h"
+#include "verify/ScanBack.h"
 
 namespace quillmark {
 namespace {
@@ -49,10 +54,6 @@ QDoubleSpinBox* MmBox(const char* name, double limit, double step, const QString
     return box;
 }
 
-unsigned short Magnification(const SymbolRequest& request) {
-    return request.type == "UCC/EAN-128" ? request.gSizePercent : request.sizePercent;
-}
-
 QString SerialProblemText(SerialProblem problem) {
     switch (problem) {
         case SerialProblem::None:
@@ -74,6 +75,35 @@ QString SerialProblemText(SerialProblem problem) {
 }
 
 }  // namespace
+
+QStringList LabelRunStoppers(const SymbolRequest& label, const SymbolStyle& style, double dotsPerMm,
+                             Application application) {
+    const SymbolCheckReport report =
+        CheckSymbol(label, style.line, style.background, dotsPerMm, application);
+    std::optional<ScanFinding> scan;
+    if (const std::optional<ScanExpectation> expected = ExpectedScanText(label)) {
+        scan = JudgeScan(ScanBackSymbol(label, dotsPerMm, style), *expected);
+    }
+    QStringList stoppers;
+    for (const Finding& finding : ListFindings(report, dotsPerMm, scan)) {
+        if (StopsLabelRun(finding)) stoppers << FindingText(finding);
+    }
+    return stoppers;
+}
+
+QStringList SizeTableFailures(const SymbolRequest& symbol, const SymbolStyle& style,
+                              double dotsPerMm, Application application) {
+    const SymbolCheckReport report =
+        CheckSymbol(symbol, style.line, style.background, dotsPerMm, application);
+    QStringList failures;
+    for (const Finding& finding : ListFindings(report, dotsPerMm, std::nullopt)) {
+        if (finding.severity == Severity::Failure &&
+            std::holds_alternative<SizeTableFinding>(finding.detail)) {
+            failures << FindingText(finding);
+        }
+    }
+    return failures;
+}
 
 SheetPreview::SheetPreview(QWidget* parent) : QWidget(parent) {
     setMinimumSize(240, 320);
@@ -152,6 +182,16 @@ LabelSheetDialog::LabelSheetDialog(const SymbolRequest& request, const SymbolSty
     ConnectControls();
     FillSheetList();
     PrinterChanged();
+}
+
+LabelSheetDialog::LabelSheetDialog(const SymbolRequest& request, const SymbolStyle& style,
+                                   Application application, QWidget* parent)
+    : LabelSheetDialog(request, style, nullptr, parent) {
+    application_ = application;
+    check_ = [this](const SymbolRequest& label) {
+        return LabelRunStoppers(label, job_.style, job_.dotsPerMm, application_);
+    };
+    Update();
 }
 
 void LabelSheetDialog::BuildControls() {
@@ -352,6 +392,9 @@ void LabelSheetDialog::Update() {
             }
         }
     }
+    if (check_) {
+        findings_ << SizeTableFailures(request_, job_.style, job_.dotsPerMm, application_);
+    }
     if (job_.sheet && !SymbolsNotFitting(job_).empty()) {
         findings_ << tr("Символ с полями не помещается в этикетку %1 × %2 мм")
                          .arg(locale().toString(job_.sheet->labelWidth, 'f', 1),
@@ -366,10 +409,11 @@ void LabelSheetDialog::Update() {
 }
 
 void LabelSheetDialog::UpdateModuleText() {
-    const unsigned short percent = Magnification(request_);
+    if (!request_.symbology) return;
+    const unsigned short percent = request_.Magnification();
     if (job_.wholeDots) {
         const std::optional<WholeDotModule> whole =
-            WholeDotModuleAt(request_.type, percent, job_.dotsPerMm);
+            WholeDotModuleAt(request_.symbology->id, percent, job_.dotsPerMm);
         if (!whole) {
             ModuleText->setText(QString());
             findings_ << tr("При %1 dpi ни одно целое число точек не даёт допустимого модуля")
@@ -382,7 +426,7 @@ void LabelSheetDialog::UpdateModuleText() {
                                      locale().toString(whole->percent, 'f', 1)));
         return;
     }
-    const std::optional<double> nominal = NominalModuleMm(request_.type, percent);
+    const std::optional<double> nominal = NominalModuleMm(request_.symbology->id, percent);
     ModuleText->setText(nominal ? tr("%1 мм, %2 %")
                                       .arg(locale().toString(*nominal, 'f', 3),
                                            locale().toString(double(percent), 'f', 1))
@@ -436,7 +480,17 @@ bool LabelSheetDialog::MakeAllLabels(QString& error) {
     }
     // Every label passes its check before the first is printed.
     QStringList failed;
+    QProgressDialog progress(tr("Проверка этикеток…"), tr("Отмена"), 0,
+                             static_cast<int>(job_.symbols.size()), this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
     for (std::size_t i = 0; check_ && i < job_.symbols.size(); ++i) {
+        progress.setValue(static_cast<int>(i));
+        if (progress.wasCanceled()) {
+            error = tr("Проверка прервана");
+            Update();
+            return false;
+        }
         for (const QString& finding : check_(job_.symbols[i])) {
             failed << tr("Этикетка %1: %2").arg(i + 1).arg(finding);
         }

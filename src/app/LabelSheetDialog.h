@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "check/SizeTableCheck.h"
 #include "output/LabelSheetPages.h"
 #include "sheets/SheetTemplates.h"
 #include "symbol/SerialNumbers.h"
@@ -48,6 +49,14 @@ private:
     const LabelSheetJob* job_ = nullptr;
 };
 
+// The symbol check of one label of a run, as the window words it: the findings that stop the run.
+QStringList LabelRunStoppers(const SymbolRequest& label, const SymbolStyle& style, double dotsPerMm,
+                             Application application);
+
+// The findings of the symbol's size against the application's table, shown once for a run.
+QStringList SizeTableFailures(const SymbolRequest& symbol, const SymbolStyle& style,
+                              double dotsPerMm, Application application);
+
 class LabelSheetDialog : public QDialog {
     Q_OBJECT
 
@@ -57,6 +66,10 @@ public:
 
     LabelSheetDialog(const SymbolRequest& request, const SymbolStyle& style, LabelCheck check,
                      QWidget* parent = nullptr);
+    // With the window's own check: every label drawn, read back and checked as the verdict line
+    // checks the symbol, against application's size table.
+    LabelSheetDialog(const SymbolRequest& request, const SymbolStyle& style,
+                     Application application, QWidget* parent = nullptr);
 
     const LabelSheetJob& Job() const { return job_; }
     QStringList Findings() const;
@@ -82,6 +95,7 @@ private:
     SheetLibrary library_;
     SymbolRequest request_;
     LabelCheck check_;
+    Application application_ = Application::GeneralDistribution;
     LabelSheetJob job_;
     PrinterProfile profile_;
     SerialSequence serials_;

@@ -691,7 +691,7 @@ void TMainForm::SaveAsMIClick() {
 }
 
 void TMainForm::LabelSheetsMIClick() {
-    LabelSheetDialog dialog(CurrentRequest(), CurrentStyle(), nullptr, this);
+    LabelSheetDialog dialog(CurrentRequest(), CurrentStyle(), CurrentApplication(), this);
     dialog.exec();
 }
 

@@ -13,8 +13,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "about/AboutForm.h"
 #include "app/AIForm.h"
+#include "app/AboutForm.h"
 #include "app/MainForm.h"
 #include "output/OfficePackage.h"
 #include "output/PictureWriter.h"
@@ -166,11 +166,12 @@ bool WindowCommands::SaveAs() {
         return false;
     const SymbolPicture picture = Picture();
     if (picture.image.isNull()) return false;
-    const std::string error =
+    const Result<void> saved =
         SavePicture(ViewOf(picture.image), target.path.toStdString(), target.format, scale);
-    if (error.empty()) return true;
-    reportError(&window_,
-                WindowCommands::tr("Рисунок не сохранён.\n%1").arg(QString::fromStdString(error)));
+    if (saved) return true;
+    reportError(
+        &window_,
+        WindowCommands::tr("Рисунок не сохранён.\n%1").arg(QString::fromStdString(saved.error())));
     return false;
 }
 

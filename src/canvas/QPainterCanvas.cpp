@@ -1,7 +1,7 @@
 // TCanvas over a QPainter with pixel-exact fills and lines and cell-height font sizing.
 #include "canvas/QPainterCanvas.h"
 
-#include "raster/LinePixels.h"
+#include "encoders/LinePixels.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

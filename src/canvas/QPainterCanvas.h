@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "encoders/Canvas.h"
-#include "raster/CanvasState.h"
 
 namespace quillmark {
 

@@ -10,13 +10,13 @@
 
 namespace quillmark {
 
-std::optional<WholeDotModule> WholeDotModuleAt(std::string_view symbolType,
-                                               unsigned short sizePercent, double dotsPerMm) {
-    const SymbologyInfo* info = FindSymbology(symbolType);
-    const std::optional<double> module = NominalModuleMm(symbolType, sizePercent);
-    if (!info || !module || !IsUsableScale(dotsPerMm)) return std::nullopt;
-    const double smallest = *NominalModuleMm(symbolType, info->minPercent) * dotsPerMm;
-    const double largest = *NominalModuleMm(symbolType, info->maxPercent) * dotsPerMm;
+std::optional<WholeDotModule> WholeDotModuleAt(Symbology symbology, unsigned short sizePercent,
+                                               double dotsPerMm) {
+    const SymbologyInfo& info = SymbologyOf(symbology);
+    const std::optional<double> module = NominalModuleMm(symbology, sizePercent);
+    if (!module || !IsUsableScale(dotsPerMm)) return std::nullopt;
+    const double smallest = *NominalModuleMm(symbology, info.minPercent) * dotsPerMm;
+    const double largest = *NominalModuleMm(symbology, info.maxPercent) * dotsPerMm;
     // A hair's tolerance, so that a range ending exactly on a whole dot keeps it.
     constexpr double kTolerance = 1e-9;
     const int fewest = std::max(1, static_cast<int>(std::ceil(smallest - kTolerance)));

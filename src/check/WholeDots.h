@@ -3,7 +3,7 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
+#include "symbol/Symbology.h"
 
 namespace quillmark {
 
@@ -14,12 +14,12 @@ struct WholeDotModule {
     double scaleFactor = 1;  // multiplies the resolution the symbol is drawn at
 };
 
-// The whole number of dots per module nearest the module of symbolType at sizePercent, among
+// The whole number of dots per module nearest the module of symbology at sizePercent, among
 // those whose module stays within the symbology's magnification range; nothing when no whole
 // number does at dotsPerMm. Drawing at dotsPerMm * scaleFactor puts every bar edge of a symbol
 // drawn at the origin on a dot boundary.
-std::optional<WholeDotModule> WholeDotModuleAt(std::string_view symbolType,
-                                               unsigned short sizePercent, double dotsPerMm);
+std::optional<WholeDotModule> WholeDotModuleAt(Symbology symbology, unsigned short sizePercent,
+                                               double dotsPerMm);
 
 // A bar width reduction in micrometres as whole dots at dotsPerMm, to the nearest dot.
 int WholeDotReduction(double micrometres, double dotsPerMm);

@@ -12,8 +12,4 @@ namespace quillmark {
 // from the main thread, before other threads ask.
 SymbolPdfEntry LoadPdfModule(std::string& error);
 
-// Where the module is looked for: the folder of the running program, then the module folder's
-// place relative to the programs' folder, as installed and as built.
-std::string PdfModulePath();
-
 }  // namespace quillmark

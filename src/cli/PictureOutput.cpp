@@ -97,14 +97,15 @@ PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSetti
     if (!result.error.empty()) return result;
     if (format == PictureFormat::SVG) {
         result.error = SaveSvg(BindSymbol(symbol, settings.dotsPerMm, settings.dotsPerMm),
-                               settings.style, settings.dotsPerMm, path);
+                               settings.style, settings.dotsPerMm, path)
+                           .error();
     } else if (format == PictureFormat::PDF) {
         std::string pdf;
         result.error = MakePdf(symbol, settings, pdf);
-        if (result.error.empty()) result.error = WriteFileAtomically(path, pdf);
+        if (result.error.empty()) result.error = WriteFileAtomically(path, pdf).error();
     } else {
         result.error =
-            SavePicture(result.raster.View(), path, RasterName(format), settings.dotsPerMm);
+            SavePicture(result.raster.View(), path, RasterName(format), settings.dotsPerMm).error();
     }
     return result;
 }
@@ -117,16 +118,19 @@ PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSett
     const PixelView pixels = result.raster.View();
     switch (format) {
         case PictureFormat::PNG:
-            bytes = EncodePng(pixels, dpmm);
+            bytes = EncodePng(pixels, dpmm).value_or({});
             break;
-        case PictureFormat::JPEG:
-            result.error = EncodeJpeg(pixels, dpmm, bytes);
+        case PictureFormat::JPEG: {
+            Result<std::string> jpeg = EncodeJpeg(pixels, dpmm);
+            result.error = jpeg.error();
+            bytes = std::move(jpeg).value_or({});
             break;
+        }
         case PictureFormat::BMP:
-            bytes = EncodeBmp(pixels, dpmm);
+            bytes = EncodeBmp(pixels, dpmm).value_or({});
             break;
         case PictureFormat::SVG:
-            bytes = SymbolSvg(BindSymbol(symbol, dpmm, dpmm), settings.style, dpmm);
+            bytes = SymbolSvg(BindSymbol(symbol, dpmm, dpmm), settings.style, dpmm).value_or({});
             break;
         case PictureFormat::PDF:
             result.error = MakePdf(symbol, settings, bytes);

@@ -3,16 +3,32 @@
 
 #include "check/Findings.h"
 #include "cli/CheckWording.h"
+#include "cli/ModuleLoader.h"
 #include "cli/PictureFile.h"
-#include "verify/ScanBack.h"
+#include "cli/SymbolInput.h"
+#include "verify/ScanModule.h"
 
 namespace quillmark {
+namespace {
+
+// ScanBack from the module, loaded on first use; a module that cannot be loaded fails the
+// symbol (exit status 2, or its batch row) with the loader's message, as PDF pictures do.
+ScanResult ScanBackFromModule(const PixelView& picture, const ScanExpectation& expected) {
+    static const ModuleEntry loaded =
+        LoadModuleEntry(kScanModuleFile, kScanBackEntry, "cannot read pictures back");
+    if (loaded.address == nullptr) Fail(loaded.error);
+    ScanResult result;
+    reinterpret_cast<ScanBackEntry>(loaded.address)(&picture, &expected, &result);
+    return result;
+}
+
+}  // namespace
 
 std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& symbol) {
     const std::optional<ScanExpectation> expected = ExpectedScanText(symbol);
     if (!expected) return "its type cannot be read back";
     if (picture.pixels == nullptr) return "the picture cannot be read";
-    const ScanFinding read = JudgeScan(ScanBack(picture, *expected), *expected);
+    const ScanFinding read = JudgeScan(ScanBackFromModule(picture, *expected), *expected);
     if (read.severity == Severity::Pass) return {};
     return DescribeScanAgainstExpected(read);
 }
@@ -41,7 +57,7 @@ CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& styl
                             Application application) {
     std::optional<ScanFinding> scan;
     if (const std::optional<ScanExpectation> expected = ExpectedScanText(symbol))
-        scan = JudgeScan(ScanBackSymbol(symbol, dotsPerMm, style), *expected);
+        scan = JudgeScan(ScanBackSymbol(symbol, dotsPerMm, style, ScanBackFromModule), *expected);
     const std::vector<Finding> findings = ListFindings(
         CheckSymbol(symbol, style.line, style.background, dotsPerMm, application), dotsPerMm, scan);
     CheckLines out;

@@ -302,30 +302,33 @@ void AtomicFile::Discard() {
     fd_ = -1;
 }
 
-std::string AtomicFile::Commit() {
-    if (!Ok()) return error_;
+Result<void> AtomicFile::Commit() {
+    if (!Ok()) return Failure{error_};
     // Some file systems write (and fail) only now: a full disk or a lost connection. Devices
     // and pipes cannot be synced (EINVAL, EROFS), and need not be.
     if (fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
         FailWithErrno(errno);
-        return error_;
+        return Failure{error_};
     }
     // The temporary is renamed while still locked, so that no other writer takes it for a dead
     // writer's in between.
     if (!inPlace_ && std::rename(temporary_.c_str(), target_.c_str()) != 0) {
         FailWithErrno(errno);
-        return error_;
+        return Failure{error_};
     }
     temporary_.clear();
     ReleaseTemporary(slot_);
     slot_ = -1;
     const int closed = close(fd_);
     fd_ = -1;
-    if (closed != 0 && errno != EINTR) FailWithErrno(errno);
-    return error_;
+    if (closed != 0 && errno != EINTR) {
+        FailWithErrno(errno);
+        return Failure{error_};
+    }
+    return {};
 }
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
+Result<void> WriteFileAtomically(const std::string& path, std::string_view bytes) {
     AtomicFile file(path);
     file.Write(bytes);
     return file.Commit();

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "output/Result.h"
+
 namespace quillmark {
 
 // Past the file size limit the kernel sends SIGXFSZ, whose default action ends the process; with
@@ -48,8 +50,8 @@ public:
     bool Write(std::string_view bytes) { return Write(bytes.data(), bytes.size()); }
     // Records a failure of the caller's own (an encoder's) so that nothing is committed.
     void Fail(std::string_view reason);
-    // Replaces the target with what was written. Empty on success; otherwise the message.
-    std::string Commit();
+    // Replaces the target with what was written.
+    Result<void> Commit();
 
 private:
     void Open(const std::string& path);
@@ -67,7 +69,7 @@ private:
     std::string error_;
 };
 
-// Writes bytes to path in one piece through AtomicFile. Empty on success; otherwise the message.
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
+// Writes bytes to path in one piece through AtomicFile.
+Result<void> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace quillmark

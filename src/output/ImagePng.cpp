@@ -11,7 +11,7 @@ QByteArray EncodePng(const QImage& image, double dotsPerMm) {
     const QImage rgb32 = image.format() == QImage::Format_RGB32
                              ? image
                              : image.convertToFormat(QImage::Format_RGB32);
-    return QByteArray::fromStdString(EncodePng(ViewOf(rgb32), dotsPerMm));
+    return QByteArray::fromStdString(EncodePng(ViewOf(rgb32), dotsPerMm).value_or({}));
 }
 
 }  // namespace quillmark

@@ -70,16 +70,16 @@ bool Compress(JpegJob& job, const PixelView& picture, int dotsPerCm) {
 
 }  // namespace
 
-std::string EncodeJpeg(const PixelView& picture, double dotsPerMm, std::string& jpeg) {
-    jpeg.clear();
+Result<std::string> EncodeJpeg(const PixelView& picture, double dotsPerMm) {
     if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0)
-        return "there is no picture";
+        return Failure{"there is no picture"};
     JpegJob job;
     const bool ok = Compress(job, picture, DotsPerCentimetre(dotsPerMm));
+    std::string jpeg;
     if (ok) jpeg.assign(reinterpret_cast<const char*>(job.output), job.outputSize);
     std::free(job.output);
-    if (!ok) return std::string("JPEG encoding failed: ") + job.message;
-    return {};
+    if (!ok) return Failure{std::string("JPEG encoding failed: ") + job.message};
+    return jpeg;
 }
 
 }  // namespace quillmark

@@ -25,17 +25,10 @@ constexpr double kRulerMm = 100;
 // factor that makes the module whole.
 double DrawScale(const LabelSheetJob& job, const SymbolRequest& request) {
     if (!job.wholeDots) return job.dotsPerMm;
-    const unsigned short percent =
-        request.type == "UCC/EAN-128" ? request.gSizePercent : request.sizePercent;
+    if (!request.symbology) return job.dotsPerMm;
     const std::optional<WholeDotModule> whole =
-        WholeDotModuleAt(request.type, percent, job.dotsPerMm);
+        WholeDotModuleAt(request.symbology->id, request.Magnification(), job.dotsPerMm);
     return whole ? job.dotsPerMm * whole->scaleFactor : job.dotsPerMm;
-}
-
-SymbolRenderer RendererOf(const SymbolRequest& request, double dotsPerMm) {
-    return [&request, dotsPerMm](TCanvas* canvas, double x, double y, TRect& bounds) {
-        RenderSymbol(request, canvas, x, y, dotsPerMm, dotsPerMm, bounds);
-    };
 }
 
 double WidthMm(const TRect& r, double dotsPerMm) {
@@ -72,7 +65,7 @@ void DrawOutline(QPainter& painter, const LabelSheet& sheet, const CellRect& cel
 
 void DrawSymbol(QPainter& painter, const LabelSheetJob& job, const CellRect& cell, int symbol) {
     const double scale = DrawScale(job, job.symbols[symbol]);
-    const SymbolRenderer render = RendererOf(job.symbols[symbol], scale);
+    const SymbolRenderer render = BindSymbol(job.symbols[symbol], scale, scale);
     const TRect bounds = MeasureSymbolBounds(render);
     // Each pixel of the symbol drawn at its scale is one of the printer's dots.
     PlacedSymbol placed = PlaceInCell(cell, WidthMm(bounds, job.dotsPerMm),
@@ -117,7 +110,7 @@ std::vector<int> SymbolsNotFitting(const LabelSheetJob& job) {
     if (cells.empty()) return misfits;
     for (int i = 0; i < static_cast<int>(job.symbols.size()); ++i) {
         const double scale = DrawScale(job, job.symbols[i]);
-        const TRect bounds = MeasureSymbolBounds(RendererOf(job.symbols[i], scale));
+        const TRect bounds = MeasureSymbolBounds(BindSymbol(job.symbols[i], scale, scale));
         if (!PlaceInCell(cells.front(), WidthMm(bounds, job.dotsPerMm),
                          HeightMm(bounds, job.dotsPerMm), job.placement)
                  .fits) {

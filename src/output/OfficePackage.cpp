@@ -34,8 +34,9 @@ std::string CannotWrite(const QString& path, const QString& reason) {
 
 std::string WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     return quillmark::WriteFileAtomically(
-        path.toStdString(),
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+               path.toStdString(),
+               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+        .error();
 }
 
 constexpr const char* kXmlHeader =

@@ -110,9 +110,10 @@ const char* PictureFormatForPath(const std::string& path) {
     return nullptr;
 }
 
-std::string EncodeBmp(const PixelView& picture, double dotsPerMm) {
+Result<std::string> EncodeBmp(const PixelView& picture, double dotsPerMm) {
+    if (!HasPixels(picture)) return Failure{"there is no picture"};
     const std::uint64_t imageBytes = BmpImageBytes(picture);
-    if (!HasPixels(picture) || imageBytes == 0) return {};
+    if (imageBytes == 0) return Failure{"the picture is too large for a BMP file"};
     std::string bmp;
     bmp.reserve(static_cast<std::size_t>(imageBytes) + kBmpHeaderBytes);
     WriteBmp(picture, imageBytes, dotsPerMm, [&](const char* data, std::size_t size) {
@@ -122,35 +123,31 @@ std::string EncodeBmp(const PixelView& picture, double dotsPerMm) {
     return bmp;
 }
 
-std::string SavePicture(const PixelView& picture, const std::string& path, const char* format,
-                        double dotsPerMm) {
+Result<void> SavePicture(const PixelView& picture, const std::string& path, const char* format,
+                         double dotsPerMm) {
     const std::string name = format ? format : "";
     const bool bmp = SameLetters(name, "BMP");
     const bool jpeg = SameLetters(name, "JPEG") || SameLetters(name, "JPG");
     if (!bmp && !jpeg && !SameLetters(name, "PNG")) {
         std::string upper = name;
         for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return CannotWrite(path, "unknown picture format \"" + upper + "\"");
+        return Failure{CannotWrite(path, "unknown picture format \"" + upper + "\"")};
     }
-    if (!HasPixels(picture)) return CannotWrite(path, "there is no picture");
+    if (!HasPixels(picture)) return Failure{CannotWrite(path, "there is no picture")};
     if (bmp) {
         const std::uint64_t imageBytes = BmpImageBytes(picture);
-        if (imageBytes == 0) return CannotWrite(path, "the picture is too large for a BMP file");
+        if (imageBytes == 0)
+            return Failure{CannotWrite(path, "the picture is too large for a BMP file")};
         AtomicFile file(path);
         WriteBmp(picture, imageBytes, dotsPerMm,
                  [&](const char* data, std::size_t size) { return file.Write(data, size); });
         return file.Commit();
     }
     // Encoded before the file is opened: an encoder's failure must not touch the target.
-    std::string encoded;
-    if (jpeg) {
-        if (const std::string error = EncodeJpeg(picture, dotsPerMm, encoded); !error.empty())
-            return CannotWrite(path, error);
-    } else {
-        encoded = EncodePng(picture, dotsPerMm);
-        if (encoded.empty()) return CannotWrite(path, "PNG encoding failed");
-    }
-    return WriteFileAtomically(path, encoded);
+    const Result<std::string> encoded =
+        jpeg ? EncodeJpeg(picture, dotsPerMm) : EncodePng(picture, dotsPerMm);
+    if (!encoded) return Failure{CannotWrite(path, encoded.error())};
+    return WriteFileAtomically(path, *encoded);
 }
 
 }  // namespace quillmark

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "output/Result.h"
 #include "raster/Raster.h"
 
 namespace quillmark {
@@ -26,22 +27,20 @@ const char* PictureFormatForPath(const std::string& path);
 //   centimetre = dotsPerMm x 10;
 // - PNG: a pHYs chunk of dotsPerMm x 1000 pixels per metre.
 // The file is written through AtomicFile: a failure never leaves a partial file and keeps an
-// existing one byte-identical. Empty on success; otherwise a message naming the file and the
-// system's reason.
-std::string SavePicture(const PixelView& picture, const std::string& path, const char* format,
-                        double dotsPerMm);
+// existing one byte-identical.
+Result<void> SavePicture(const PixelView& picture, const std::string& path, const char* format,
+                         double dotsPerMm);
 
-// The picture as PNG bytes carrying a pHYs chunk of dotsPerMm; empty when encoding failed. A
-// picture of at most 256 colours (a symbol: bars, background and the grey edges of its text) is
-// written as a palette picture, any other as 8-bit RGB; decoding gives the same pixels back.
-std::string EncodePng(const PixelView& picture, double dotsPerMm);
+// The picture as PNG bytes carrying a pHYs chunk of dotsPerMm. A picture of at most 256 colours (a
+// symbol: bars, background and the grey edges of its text) is written as a palette picture, any
+// other as 8-bit RGB; decoding gives the same pixels back.
+Result<std::string> EncodePng(const PixelView& picture, double dotsPerMm);
 
-// The picture as a baseline JFIF file as SavePicture writes it. Empty on success; otherwise
-// libjpeg's message.
-std::string EncodeJpeg(const PixelView& picture, double dotsPerMm, std::string& jpeg);
+// The picture as a baseline JFIF file as SavePicture writes it; a failure gives libjpeg's message.
+Result<std::string> EncodeJpeg(const PixelView& picture, double dotsPerMm);
 
-// The picture as the BMP file SavePicture writes; empty when it has no pixels or is too large
-// for the format (4 GiB).
-std::string EncodeBmp(const PixelView& picture, double dotsPerMm);
+// The picture as the BMP file SavePicture writes; it fails when the picture has no pixels or is
+// too large for the format (4 GiB).
+Result<std::string> EncodeBmp(const PixelView& picture, double dotsPerMm);
 
 }  // namespace quillmark

@@ -301,10 +301,11 @@ std::string Palette(const std::vector<std::uint32_t>& palette) {
 
 }  // namespace
 
-std::string EncodePng(const PixelView& picture, double dotsPerMm) {
-    if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0) return {};
+Result<std::string> EncodePng(const PixelView& picture, double dotsPerMm) {
+    if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0)
+        return Failure{"there is no picture"};
     const Encoded encoded = Encode(picture);
-    if (encoded.idat.empty()) return {};
+    if (encoded.idat.empty()) return Failure{"PNG encoding failed"};
     std::string png("\x89PNG\r\n\x1a\n", 8);
     png.reserve(encoded.idat.size() + 128 + 3 * encoded.palette.size());
     AppendChunk(png, "IHDR", Header(picture, encoded.type));

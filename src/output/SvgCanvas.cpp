@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "raster/Fonts.h"
-#include "raster/LinePixels.h"
 
 namespace quillmark {
 namespace {
@@ -86,12 +85,6 @@ void SvgCanvas::FillPixels(long long left, long long top, long long right, long 
 
 void SvgCanvas::FillRect(const TRect& rect) {
     FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
-}
-
-// The same pixels as the raster canvas.
-void SvgCanvas::DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) {
-    ForEachLinePixel(x0, y0, x1, y1,
-                     [&](long long px, long long py) { FillPixels(px, py, px + 1, py + 1, pen_); });
 }
 
 int SvgCanvas::TextWidth(std::string_view text) {

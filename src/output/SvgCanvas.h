@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "encoders/Canvas.h"
-#include "raster/CanvasState.h"
 
 namespace quillmark {
 
@@ -41,7 +40,6 @@ private:
 
     void FillPixels(long long left, long long top, long long right, long long bottom,
                     TColor color) override;
-    void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) override;
     void Text(long long x, long long y, std::string_view text, const TRect* clip);
 
     std::vector<Element> elements_;

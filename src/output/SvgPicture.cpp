@@ -6,9 +6,11 @@
 
 namespace quillmark {
 
-std::string SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
+Result<std::string> SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style,
+                              double dotsPerMm) {
     const TRect bounds = MeasureSymbolBounds(render);
-    if (bounds.Right <= bounds.Left || bounds.Bottom <= bounds.Top || !(dotsPerMm > 0)) return {};
+    if (bounds.Right <= bounds.Left || bounds.Bottom <= bounds.Top || !(dotsPerMm > 0))
+        return Failure{"the symbol has no area"};
     SvgCanvas canvas;
     ApplySymbolStyle(canvas, style);
     canvas.FillRect(bounds);
@@ -17,11 +19,11 @@ std::string SymbolSvg(const SymbolRenderer& render, const SymbolStyle& style, do
     return canvas.Document(bounds, dotsPerMm);
 }
 
-std::string SaveSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
-                    const std::string& path) {
-    const std::string svg = SymbolSvg(render, style, dotsPerMm);
-    if (svg.empty()) return CannotWrite(path, "the symbol has no area");
-    return WriteFileAtomically(path, svg);
+Result<void> SaveSvg(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
+                     const std::string& path) {
+    const Result<std::string> svg = SymbolSvg(render, style, dotsPerMm);
+    if (!svg) return Failure{CannotWrite(path, svg.error())};
+    return WriteFileAtomically(path, *svg);
 }
 
 }  // namespace quillmark

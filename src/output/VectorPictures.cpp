@@ -62,10 +62,10 @@ QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, dou
     return bytes;
 }
 
-std::string SavePdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
-                    const std::string& path) {
+Result<void> SavePdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
+                     const std::string& path) {
     const QByteArray pdf = SymbolPdf(render, style, dotsPerMm);
-    if (pdf.isEmpty()) return CannotWrite(path, "the PDF could not be made");
+    if (pdf.isEmpty()) return Failure{CannotWrite(path, "the PDF could not be made")};
     return WriteFileAtomically(
         path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }

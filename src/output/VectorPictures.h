@@ -16,8 +16,8 @@ namespace quillmark {
 // area.
 QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm);
 
-// Writes SymbolPdf atomically as SavePicture does; empty on success, else the message.
-std::string SavePdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
-                    const std::string& path);
+// Writes SymbolPdf atomically as SavePicture does.
+Result<void> SavePdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,
+                     const std::string& path);
 
 }  // namespace quillmark

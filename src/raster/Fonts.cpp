@@ -81,25 +81,32 @@ FontMatch MatchFamily(const std::string& family) {
 // records the file fontconfig matched to the default family; while that file is there and its
 // regular face is of that family, the default family is drawn from it without fontconfig. Any
 // other family, or a file that changed, goes through fontconfig.
-std::optional<FontMatch> KnownMatch(std::string_view family) {
-    const std::string_view knownFamily = QUILLMARK_KNOWN_FONT_FAMILY;
+// The file is opened once per process, however many families are asked for.
+std::optional<FontMatch> ProbeKnownFile() {
     const char* knownFile = QUILLMARK_KNOWN_FONT_FILE;
-    if (*knownFile == '\0' || family.size() != knownFamily.size() ||
-        strncasecmp(family.data(), knownFamily.data(), family.size()) != 0)
-        return std::nullopt;
+    if (*knownFile == '\0') return std::nullopt;
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0) return std::nullopt;
     std::optional<FontMatch> match;
     FT_Face face = nullptr;
     if (FT_New_Face(library, knownFile, 0, &face) == 0) {
         if (face->family_name != nullptr && face->style_name != nullptr &&
-            strcasecmp(face->family_name, std::string(knownFamily).c_str()) == 0 &&
+            strcasecmp(face->family_name, QUILLMARK_KNOWN_FONT_FAMILY) == 0 &&
             strcmp(face->style_name, "Regular") == 0)
             match = FontMatch{knownFile, 0, face->family_name};
         FT_Done_Face(face);
     }
     FT_Done_FreeType(library);
     return match;
+}
+
+std::optional<FontMatch> KnownMatch(std::string_view family) {
+    const std::string_view knownFamily = QUILLMARK_KNOWN_FONT_FAMILY;
+    if (family.size() != knownFamily.size() ||
+        strncasecmp(family.data(), knownFamily.data(), family.size()) != 0)
+        return std::nullopt;
+    static const std::optional<FontMatch> known = ProbeKnownFile();
+    return known;
 }
 
 // The cached match for a family; the reference stays valid (map nodes never move).
@@ -400,8 +407,11 @@ int TextAdvance(std::string_view family, int height, std::string_view text) {
     const auto [id, face] = Fonts().Face(MatchFor(family), cell.pixelSize);
     if (face == nullptr) return 0;
     long long width = 0;
+    // Measured text is about to be drawn: a size that is cached is rendered now, so that drawing
+    // does not load each glyph a second time.
+    const bool render = cell.pixelSize <= kMaxCachedPixelSize;
     ForEachCodePoint(text, [&, id = id, face = face](char32_t code) {
-        if (const CachedGlyph* glyph = Fonts().Glyph(id, face, cell.pixelSize, code, false))
+        if (const CachedGlyph* glyph = Fonts().Glyph(id, face, cell.pixelSize, code, render))
             width += glyph->advance;
     });
     return static_cast<int>(std::clamp<long long>(width, 0, std::numeric_limits<int>::max()));

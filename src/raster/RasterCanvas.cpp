@@ -2,9 +2,10 @@
 #include "raster/RasterCanvas.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "encoders/LinePixels.h"
 #include "raster/Fonts.h"
-#include "raster/LinePixels.h"
 
 namespace quillmark {
 
@@ -20,6 +21,20 @@ long long Clamp(long long v) {
 
 std::uint32_t Opaque(TColor color) {
     return 0xFF000000u | (color & 0xFFFFFFu);
+}
+
+// Fills rows of width pixels, stride pixels apart, with value: the first row pixel by pixel, the
+// others as copies of it (memcpy is quicker than 32-bit stores), a one-pixel column (a bar's line)
+// pixel by pixel.
+void FillPixelRows(std::uint32_t* first, long long width, long long rows, std::ptrdiff_t stride,
+                   std::uint32_t value) {
+    if (width == 1) {
+        for (long long y = 0; y < rows; ++y) first[y * stride] = value;
+        return;
+    }
+    std::fill_n(first, width, value);
+    const std::size_t bytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
+    for (long long y = 1; y < rows; ++y) std::memcpy(first + y * stride, first, bytes);
 }
 
 // The colour coverage / 255 of the way from under to over, per channel.
@@ -55,11 +70,8 @@ void RasterCanvas::FillPixels(long long left, long long top, long long right, lo
     right = std::min<long long>(Clamp(right) + translateX_, width_);
     bottom = std::min<long long>(Clamp(bottom) + translateY_, height_);
     if (right <= left || bottom <= top) return;
-    const std::uint32_t value = Opaque(color);
-    for (long long y = top; y < bottom; ++y) {
-        std::uint32_t* row = pixels_ + y * stride_;
-        std::fill(row + left, row + right, value);
-    }
+    FillPixelRows(pixels_ + top * stride_ + left, right - left, bottom - top, stride_,
+                  Opaque(color));
 }
 
 void RasterCanvas::FillRect(const TRect& rect) {

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "encoders/Canvas.h"
-#include "raster/CanvasState.h"
 #include "raster/Fonts.h"
 #include "raster/Raster.h"
 

@@ -49,7 +49,7 @@ struct CountedField {
 };
 
 std::optional<CountedField> FindCountedField(const SymbolRequest& request) {
-    const SymbologyInfo* info = FindSymbology(request.type);
+    const SymbologyInfo* info = request.symbology;
     if (!info) return std::nullopt;
     if (info->id != Symbology::UCCEAN128) {
         if (request.digits.size() < info->digitCount) return std::nullopt;
@@ -67,9 +67,7 @@ std::optional<CountedField> FindCountedField(const SymbolRequest& request) {
 }
 
 std::string& TextOf(SymbolRequest& request) {
-    return FindSymbology(request.type) && FindSymbology(request.type)->id == Symbology::UCCEAN128
-               ? request.fieldText
-               : request.digits;
+    return request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits;
 }
 
 }  // namespace
@@ -147,10 +145,10 @@ SymbolRequest SerialRequest(const SerialSequence& sequence, std::uint64_t index)
         const std::size_t length = sequence.checkDigitAt + 1 - sequence.checkBegin;
         const std::string covered = text.substr(sequence.checkBegin, length);
         // UPC-E's check digit is that of the UPC-A number it expands to; an SSCC's the plain rule.
-        const SymbologyInfo* info = FindSymbology(request.type);
         text.replace(sequence.checkBegin, length,
-                     info->id == Symbology::UCCEAN128 ? SetCheckDigit(covered)
-                                                      : SetCheckDigit(info->id, covered));
+                     request.Is(Symbology::UCCEAN128)
+                         ? SetCheckDigit(covered)
+                         : SetCheckDigit(request.symbology->id, covered));
     }
     return request;
 }

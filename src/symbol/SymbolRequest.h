@@ -40,6 +40,11 @@ struct SymbolRequest {
     std::optional<UCCEncoding> encoded;
 
     bool Is(Symbology id) const { return symbology != nullptr && symbology->id == id; }
+    // The magnification the symbol's size is given in: UCC/EAN-128's horizontal one, every other
+    // symbology's only one.
+    unsigned short Magnification() const {
+        return Is(Symbology::UCCEAN128) ? gSizePercent : sizePercent;
+    }
 };
 
 // Encodes a UCC/EAN-128 request's text once, so that the measure and draw passes and every later

@@ -134,22 +134,6 @@ ScanResult Compare(const ZXing::Result& read, const ScanExpectation& expected) {
 
 }  // namespace
 
-ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm,
-                          const SymbolStyle& style) {
-    const std::optional<ScanExpectation> expected = ExpectedScanText(request);
-    if (!expected) return {};
-    SymbolRequest encoded = request;
-    EncodeRequest(encoded);
-    const RasterPicture picture =
-        RenderSymbolRaster(encoded, dotsPerMm, std::min(dotsPerMm, kScanRowsPerMm), style);
-    if (picture.problem != PictureProblem::None) {
-        ScanResult r;
-        r.outcome = ScanOutcome::NoPicture;
-        return r;
-    }
-    return ScanBack(picture.raster.View(), *expected);
-}
-
 ScanResult ScanBack(const PixelView& picture, const ScanExpectation& expected) {
     if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0) return {};
     RedLight light(picture);

@@ -13,6 +13,9 @@ namespace quillmark {
 // add-on reads only with the add-on; a UCC/EAN-128 symbol only as GS1 ("]C1").
 ScanResult ScanBack(const PixelView& picture, const ScanExpectation& expected);
 
+// A reader of pictures: ScanBack, or the command line's, which takes it from a module.
+using ScanReader = ScanResult (*)(const PixelView& picture, const ScanExpectation& expected);
+
 // Every row through a symbol's bars is the same, and the columns of a picture depend on its
 // horizontal resolution only; so the scan-back draws at most this many rows per millimetre.
 inline constexpr double kScanRowsPerMm = 8.0;
@@ -21,6 +24,6 @@ inline constexpr double kScanRowsPerMm = 8.0;
 // ScanBack. The picture has the columns of the saved one but at most kScanRowsPerMm rows per
 // millimetre, which keeps pictures for printers of 100 dots per millimetre small.
 ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm,
-                          const SymbolStyle& style = {});
+                          const SymbolStyle& style = {}, ScanReader read = ScanBack);
 
 }  // namespace quillmark

@@ -1,4 +1,6 @@
-// Every tool-button and menu picture loads from the resources and draws at 16 x 16.
+// The pictures the window is linked with: the application icon at every size the desktop asks for,
+// and every tool-button and menu picture at 16 x 16.
+#include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
@@ -10,6 +12,23 @@ class IconsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void applicationIconDrawnAtSize_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {32, 48, 64, 256}) QTest::addRow("%d px", size) << size;
+    }
+    // Needs the resource and Qt's SVG icon engine: without either the pixmap is empty.
+    void applicationIconDrawnAtSize() {
+        QFETCH(int, size);
+        const QImage image = QIcon(":/icons/quillmark.svg").pixmap(size, size).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        // The transparent corner, and the label's dark frame, 4/128 of the width from 4/128 on
+        // (from 32 px on at least one whole pixel).
+        const QPoint frame(size * 6 / 128, size / 2);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(frame)), 255);
+        QVERIFY(qGray(image.pixel(frame)) < 100);
+    }
+
     void drawsAt16Pixels_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("minColours");

@@ -21,8 +21,8 @@ namespace {
 
 SymbolRequest Request(const char* type, const char* data) {
     SymbolRequest request;
-    request.type = type;
-    (request.type == "UCC/EAN-128" ? request.fieldText : request.digits) = data;
+    request.symbology = FindSymbology(type);
+    (request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits) = data;
     return request;
 }
 
@@ -94,7 +94,8 @@ private slots:
         Child<QLineEdit>(dialog, "SerialStart")->setText(start);
         Child<QSpinBox>(dialog, "SerialCount")->setValue(count);
         QCOMPARE(Child<QPushButton>(dialog, "SavePdfButton")->isEnabled(), pages > 0);
-        QVERIFY2(dialog.Findings().isEmpty() == (pages > 0), qPrintable(dialog.Findings().join(";")));
+        QVERIFY2(dialog.Findings().isEmpty() == (pages > 0),
+                 qPrintable(dialog.Findings().join(";")));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("run.pdf"));
         QString error;
@@ -128,6 +129,33 @@ private slots:
         QCOMPARE(checked, 5);
         QVERIFY2(error.contains(QStringLiteral("3: не читается")), qPrintable(error));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("run.pdf"))));
+    }
+
+    // The window's own check of a label: what stops a run, and the size table shown apart.
+    void windowsLabelCheck_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("application");
+        QTest::addColumn<bool>("stops");
+        QTest::addColumn<bool>("sizeTableFails");
+        QTest::newRow("black, distribution")
+            << "#000000" << int(Application::GeneralDistribution) << false << true;
+        QTest::newRow("black, retail")
+            << "#000000" << int(Application::RetailPOS) << false << false;
+        QTest::newRow("red bars") << "#FF0000" << int(Application::RetailPOS) << true << false;
+    }
+
+    void windowsLabelCheck() {
+        QFETCH(QString, line);
+        QFETCH(int, application);
+        QFETCH(bool, stops);
+        QFETCH(bool, sizeTableFails);
+        const SymbolStyle style{QColor(line).rgb() & 0xFFFFFF, 0xFFFFFF, "Liberation Sans"};
+        SymbolRequest label = Request("EAN-13", "4006381333931");
+        const QStringList stoppers =
+            LabelRunStoppers(label, style, 300 / 25.4, Application(application));
+        QVERIFY2(stoppers.isEmpty() != stops, qPrintable(stoppers.join(';')));
+        QCOMPARE(SizeTableFailures(label, style, 300 / 25.4, Application(application)).isEmpty(),
+                 !sizeTableFails);
     }
 
     void moduleInWholePrinterDots_data() {

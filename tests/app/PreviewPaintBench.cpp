@@ -56,12 +56,3 @@ BENCHMARK(BM_PaintUCCEAN128Empty)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintUCCEAN128Long)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

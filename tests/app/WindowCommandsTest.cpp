@@ -24,9 +24,9 @@
 #include <functional>
 #include <string_view>
 
-#include "about/AboutForm.h"
 #include "ai/AIList.h"
 #include "app/AIForm.h"
+#include "app/AboutForm.h"
 #include "app/MainForm.h"
 #include "app/PreviewWidget.h"
 #include "app/WindowCommands.h"

@@ -11,9 +11,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "about/AboutForm.h"
 #include "ai/AIList.h"
 #include "app/AIForm.h"
+#include "app/AboutForm.h"
 #include "app/CheckWording.h"
 #include "app/HelpPage.h"
 #include "app/MainForm.h"

@@ -1,7 +1,6 @@
 // The everyday picture, EAN-13 at 12 dots/mm, drawn by the raster canvas and by QPainter.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -46,12 +45,3 @@ BENCHMARK(RasterPicture)->Unit(benchmark::kMicrosecond);
 BENCHMARK(QPainterPicture)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

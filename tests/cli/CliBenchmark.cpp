@@ -62,10 +62,3 @@ BENCHMARK(OnePng)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BatchPng)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -20,31 +20,19 @@
 #include "cli/BatchFile.h"
 #include "cli/RenderCommand.h"
 #include "cli/SymbolInput.h"
+#include "support/CliRun.h"
 
 namespace quillmark {
 namespace {
 
-using Args = std::vector<std::string>;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun Render(const Args& args) {
-    std::ostringstream out, err;
-    CliRun run;
-    run.status = RunRenderCommand(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using test::Args;
+using test::CliRun;
+using test::RunCli;
 
 std::string Dump(const Args& args) {
     Args withDump = args;
     withDump.push_back("--dump");
-    const CliRun run = Render(withDump);
+    const CliRun run = RunCli(withDump);
     EXPECT_EQ(run.status, 0) << run.err;
     return run.out;
 }
@@ -90,7 +78,7 @@ TEST(CommandLine, RefusesOtherToolsEscapesAndNamesTheRightCheckDigit) {
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(message);
-        const CliRun run = Render(args);
+        const CliRun run = RunCli(args);
         EXPECT_EQ(run.status, kExitBadInput);
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         if (args[1] == "GS1-128") {
@@ -116,7 +104,7 @@ TEST(CommandLine, EveryFormatRecordsThePhysicalSize) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const Args symbol = {"--type", "EAN-13", "--data", "4006381333931", "--scale", "10"};
-    const CliRun png = Render({"--type", "EAN-13", "--data", "4006381333931", "--scale", "10", "-o",
+    const CliRun png = RunCli({"--type", "EAN-13", "--data", "4006381333931", "--scale", "10", "-o",
                                dir.filePath("s.png").toStdString()});
     ASSERT_EQ(png.status, 0) << png.err;
     const QImage reference(dir.filePath("s.png"));
@@ -127,7 +115,7 @@ TEST(CommandLine, EveryFormatRecordsThePhysicalSize) {
         const QString path = dir.filePath(QString("r.") + extension);
         Args args = symbol;
         args.insert(args.end(), {"-o", path.toStdString(), "--verify"});
-        ASSERT_EQ(Render(args).status, 0);
+        ASSERT_EQ(RunCli(args).status, 0);
         const QImage picture(path);
         EXPECT_EQ(picture.size(), reference.size());
         EXPECT_EQ(picture.dotsPerMeterX(), 10000);
@@ -138,11 +126,11 @@ TEST(CommandLine, EveryFormatRecordsThePhysicalSize) {
         const QString path = dir.filePath(QString("v.") + format);
         Args toFile = symbol;
         toFile.insert(toFile.end(), {"-o", path.toStdString()});
-        ASSERT_EQ(Render(toFile).status, 0);
+        ASSERT_EQ(RunCli(toFile).status, 0);
         const QByteArray bytes = ReadFile(path);
         Args toStdout = symbol;
         toStdout.insert(toStdout.end(), {"-o", "-", "--format", format});
-        const CliRun run = Render(toStdout);
+        const CliRun run = RunCli(toStdout);
         ASSERT_EQ(run.status, 0) << run.err;
         if (std::string(format) != "pdf") {  // a PDF carries its creation time
             EXPECT_EQ(QByteArray::fromStdString(run.out), bytes);
@@ -171,7 +159,7 @@ TEST(CommandLine, ColoursAndDpiReachThePicture) {
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("c.png");
     const CliRun run =
-        Render({"--type", "ITF-14", "--data", "1234567890123", "--dpi", "254", "--line-color",
+        RunCli({"--type", "ITF-14", "--data", "1234567890123", "--dpi", "254", "--line-color",
                 "navy", "--background", "#FFFFF0", "-o", path.toStdString(), "--verify"});
     ASSERT_EQ(run.status, 0) << run.err;
     const QImage picture(path);
@@ -188,7 +176,7 @@ TEST(CommandLine, AMissingFontIsNamedAndReplaced) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string path = dir.filePath("f.png").toStdString();
-    const CliRun run = Render({"--type", "EAN-8", "--data", "9638507", "--font", "No Such Family",
+    const CliRun run = RunCli({"--type", "EAN-8", "--data", "9638507", "--font", "No Such Family",
                                "-o", path, "--verify"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.starts_with(
@@ -204,10 +192,10 @@ TEST(CommandLine, VerifyCatchesASymbolThatDoesNotScan) {
     ASSERT_TRUE(dir.isValid());
     const std::string path = dir.filePath("small.png").toStdString();
     const Args args = {"--type", "EAN-13", "--data", "4006381333931", "--scale", "1.5", "-o", path};
-    EXPECT_EQ(Render(args).status, 0);  // without --verify nothing is read back
+    EXPECT_EQ(RunCli(args).status, 0);  // without --verify nothing is read back
     Args verify = args;
     verify.push_back("--verify");
-    const CliRun run = Render(verify);
+    const CliRun run = RunCli(verify);
     EXPECT_EQ(run.status, kExitUnverified);
     EXPECT_NE(run.err.find(path + " does not scan as its data"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("nothing read (expected 4006381333931)"), std::string::npos) << run.err;
@@ -238,7 +226,7 @@ TEST(CommandLine, BatchMakesTheGoodRowsAndReportsTheBadOnes) {
         "96385074,a.png,EAN-8\r\n"                   // row 6: a.png again
         "9638507,f.jpg\r\n"                          // row 7: too few fields
         "9638507,g.jpg,ean8\r\n";                    // row 8
-    const CliRun run = Render({"--batch", BatchFile(dir, csv), "--type", "EAN-13", "--verify"});
+    const CliRun run = RunCli({"--batch", BatchFile(dir, csv), "--type", "EAN-13", "--verify"});
     EXPECT_EQ(run.status, kExitRowsFailed);
     EXPECT_EQ(run.out, "");
     const std::string expected[] = {
@@ -283,7 +271,7 @@ TEST(CommandLine, BatchExitStatuses) {
         SCOPED_TRACE(c.csv);
         Args args = {"--batch", BatchFile(dir, c.csv)};
         args.insert(args.end(), c.extra.begin(), c.extra.end());
-        const CliRun run = Render(args);
+        const CliRun run = RunCli(args);
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     }
@@ -363,7 +351,7 @@ TEST(CommandLine, ChecksAndWarnings) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[1]);
-        const CliRun run = Render(c.args);
+        const CliRun run = RunCli(c.args);
         EXPECT_EQ(run.status, c.status) << run.err;
         if (c.err.empty()) {
             EXPECT_EQ(run.err, "");
@@ -429,7 +417,7 @@ TEST(CommandLine, BatchOutputsStayInTheBatchFilesFolder) {
         Args args = {"--batch", WriteFile(root + "csv/rows.csv",
                                           "type,data,output\nEAN-8,9638507,\"" + c.cell + "\"\n")};
         args.insert(args.end(), c.extra.begin(), c.extra.end());
-        const CliRun run = Render(args);
+        const CliRun run = RunCli(args);
         if (c.refusal.empty()) {
             EXPECT_EQ(run.status, kExitMade) << run.err;
             EXPECT_TRUE(QFileInfo(QString::fromStdString(root + c.file)).isFile());
@@ -449,7 +437,7 @@ TEST(CommandLine, BatchRefusesASecondRowWritingTheSameFile) {
     ASSERT_TRUE(dir.isValid());
     const std::string root = dir.path().toStdString() + "/";
     const std::string reference = root + "reference.png";
-    ASSERT_EQ(Render({"--type", "EAN-8", "--data", "9638507", "-o", reference}).status, kExitMade);
+    ASSERT_EQ(RunCli({"--type", "EAN-8", "--data", "9638507", "-o", reference}).status, kExitMade);
     const QByteArray picture = ReadFile(QString::fromStdString(reference));
     ASSERT_FALSE(picture.isEmpty());
     const struct {
@@ -467,12 +455,12 @@ TEST(CommandLine, BatchRefusesASecondRowWritingTheSameFile) {
         const std::string folder = root + std::to_string(++index) + "/";
         ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder + "real")));
         ASSERT_EQ(symlink("real", (folder + "link").c_str()), 0);
-        ASSERT_EQ(Render({"--type", "EAN-8", "--data", "1234565", "-o", folder + "old.png"}).status,
+        ASSERT_EQ(RunCli({"--type", "EAN-8", "--data", "1234565", "-o", folder + "old.png"}).status,
                   kExitMade);
         ASSERT_EQ(link((folder + "old.png").c_str(), (folder + "hard.png").c_str()), 0);
         ASSERT_EQ(symlink("old.png", (folder + "soft.png").c_str()), 0);
         const CliRun run =
-            Render({"--batch",
+            RunCli({"--batch",
                     WriteFile(folder + "rows.csv", "type,data,output\nEAN-8,9638507," + c.first +
                                                        "\nEAN-8,5512345," + c.second + "\n")});
         EXPECT_EQ(run.status, kExitRowsFailed);
@@ -517,7 +505,7 @@ TEST(CommandLine, BatchReplacesOnlyPicturesUnlessForced) {
         Args args = {"--batch", WriteFile(folder + "rows.csv",
                                           "type,data,output\nEAN-8,9638507," + c.cell + "\n")};
         args.insert(args.end(), c.extra.begin(), c.extra.end());
-        const CliRun run = Render(args);
+        const CliRun run = RunCli(args);
         const QByteArray after = ReadFile(QString::fromStdString(folder + c.existing));
         if (c.replaced) {
             EXPECT_EQ(run.status, kExitMade) << run.err;
@@ -576,7 +564,7 @@ TEST(CommandLine, BatchRefusesRowsOverTheLimit) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
-        const CliRun run = Render({"--batch", BatchFile(dir, c.csv)});
+        const CliRun run = RunCli({"--batch", BatchFile(dir, c.csv)});
         EXPECT_EQ(run.status, c.status);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_LT(run.err.size(), 400u) << run.err;

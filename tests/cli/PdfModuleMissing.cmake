@@ -1,5 +1,6 @@
-# quillmark-render copied without its PDF module: a PDF fails naming the missing file, every other
-# format is made, and a batch makes its other rows and fails only the PDF row.
+# quillmark-render copied without its modules: a PDF fails naming the missing PDF module, reading
+# back (--verify, --check) fails naming the missing scan module, every other format is made, and a
+# batch makes its other rows and fails only the PDF row.
 #   PROGRAM  the built program;  WORK  a scratch folder
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -23,11 +24,15 @@ if(EXISTS ${WORK}/s.pdf)
     message(FATAL_ERROR "a PDF was written without the module")
 endif()
 foreach(format png bmp jpg svg)
-    expect(0 "^$" ${symbol} -o ${WORK}/s.${format} --verify)
+    expect(0 "^$" ${symbol} -o ${WORK}/s.${format})
 endforeach()
+set(unread "cannot read pictures back: [^\n]*quillmark-scan\\.so: cannot open shared object file")
+expect(2 "^quillmark-render: ${unread}[^\n]*\n$" ${symbol} -o ${WORK}/v.png --verify)
+expect(2 "^quillmark-render: ${unread}[^\n]*\n$" ${symbol} --check)
 
 file(WRITE ${WORK}/rows.csv "type,data,output\nEAN-8,96385074,${WORK}/b.pdf\nEAN-8,96385074,${WORK}/b.png\n")
 expect(1 "row 2: ${missing}.*1 made, 1 failed" --batch ${WORK}/rows.csv)
 if(NOT EXISTS ${WORK}/b.png OR EXISTS ${WORK}/b.pdf)
     message(FATAL_ERROR "the batch did not make exactly its PNG row")
 endif()
+expect(1 "row 3: ${unread}.*0 made, 2 failed" --batch ${WORK}/rows.csv --verify)

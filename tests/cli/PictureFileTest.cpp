@@ -41,17 +41,17 @@ protected:
 
 TEST_F(PictureFileTest, WrittenPicturesReadBackAsDrawn) {
     const Raster drawn = Pattern();
-    std::string jpeg;
-    ASSERT_EQ(EncodeJpeg(drawn.View(), 12, jpeg), "");
+    const Result<std::string> jpeg = EncodeJpeg(drawn.View(), 12);
+    ASSERT_EQ(jpeg.error(), "");
     const struct {
         const char* name;
         PictureFormat format;
         std::string bytes;
         int tolerance;  // per channel; JPEG is lossy
     } cases[] = {
-        {"p.png", PictureFormat::PNG, EncodePng(drawn.View(), 12), 0},
-        {"p.bmp", PictureFormat::BMP, EncodeBmp(drawn.View(), 12), 0},
-        {"p.jpg", PictureFormat::JPEG, jpeg, 40},
+        {"p.png", PictureFormat::PNG, *EncodePng(drawn.View(), 12), 0},
+        {"p.bmp", PictureFormat::BMP, *EncodeBmp(drawn.View(), 12), 0},
+        {"p.jpg", PictureFormat::JPEG, *jpeg, 40},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -73,7 +73,7 @@ TEST_F(PictureFileTest, WrittenPicturesReadBackAsDrawn) {
 }
 
 TEST_F(PictureFileTest, DamagedOrForeignFilesAreRefused) {
-    const std::string bmp = EncodeBmp(Pattern().View(), 12);
+    const std::string bmp = *EncodeBmp(Pattern().View(), 12);
     std::string sixteenBits = bmp;
     sixteenBits[28] = 16;
     // The other row order (the sign of the height) of the same stored rows reads upside down.
@@ -94,7 +94,7 @@ TEST_F(PictureFileTest, DamagedOrForeignFilesAreRefused) {
         {"text.bmp", PictureFormat::BMP, "BM not really", false},
         {"flipped.bmp", PictureFormat::BMP, flipped, true},
         {"text.png", PictureFormat::PNG, "not a PNG at all", false},
-        {"cut.png", PictureFormat::PNG, EncodePng(Pattern().View(), 12).substr(0, 60), false},
+        {"cut.png", PictureFormat::PNG, EncodePng(Pattern().View(), 12)->substr(0, 60), false},
         {"text.jpg", PictureFormat::JPEG, "not a JPEG", false},
     };
     for (const auto& c : cases) {

@@ -21,27 +21,14 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
+#include "support/CliRun.h"
 
 namespace quillmark {
 namespace {
 
-using Args = std::vector<std::string>;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const Args& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.status = RunRenderCommand(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using test::Args;
+using test::CliRun;
+using test::RunCli;
 
 Args With(Args args, const Args& more) {
     args.insert(args.end(), more.begin(), more.end());

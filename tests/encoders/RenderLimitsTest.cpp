@@ -13,60 +13,11 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
+#include "support/ExtentCanvas.h"
 #include "support/RecordingCanvas.h"
 
 namespace quillmark {
 namespace {
-
-// Counts what a renderer asks of the canvas and checks every line stays inside the extent;
-// paints nothing, so that huge extents stay cheap.
-class CountingCanvas : public TCanvas {
-public:
-    explicit CountingCanvas(TRect extent) : extent_(extent) {}
-    TColor PenColor() const override { return 0; }
-    void SetPenColor(TColor) override {}
-    TColor BrushColor() const override { return 0; }
-    void SetBrushColor(TColor) override {}
-    TColor FontColor() const override { return 0; }
-    void SetFontColor(TColor) override {}
-    std::string FontName() const override { return "Liberation Sans"; }
-    void SetFontName(std::string_view) override {}
-    int FontHeight() const override { return height_; }
-    void SetFontHeight(int h) override { height_ = h; }
-    void FillRect(const TRect&) override { ++ops; }
-    void MoveTo(int x, int y) override { x_ = x, y_ = y; }
-    // Lines are horizontal or vertical: their first and last painted pixels must lie inside.
-    void LineTo(int x, int y) override {
-        ++ops;
-        if (x != x_ || y != y_) {
-            const int lastX = x > x_ ? x - 1 : x < x_ ? x + 1 : x;
-            const int lastY = y > y_ ? y - 1 : y < y_ ? y + 1 : y;
-            if (!Inside(x_, y_) || !Inside(lastX, lastY)) ++outside;
-        }
-        x_ = x, y_ = y;
-    }
-    int TextWidth(std::string_view text) override {
-        ++measures;
-        const double w =
-            static_cast<double>(text.size()) * test::RecordingCanvas::CharWidth(height_);
-        return w > 1e9 ? 1'000'000'000 : static_cast<int>(w);
-    }
-    void TextOut(int, int, std::string_view) override { ++ops; }
-    void TextRect(const TRect&, int, int, std::string_view) override { ++ops; }
-
-    long long ops = 0;
-    long long measures = 0;
-    long long outside = 0;
-
-private:
-    bool Inside(int x, int y) const {
-        return x >= extent_.Left && x < extent_.Right && y >= extent_.Top && y < extent_.Bottom;
-    }
-
-    TRect extent_;
-    int height_ = 0;
-    int x_ = 0, y_ = 0;
-};
 
 // One renderer with everything but the canvas, the numbers and the bounds fixed.
 using Render =
@@ -128,7 +79,7 @@ TEST(RenderLimits, UnusableNumbersGiveEmptyBoundsAndDrawNothing) {
             TRect measured{1, 2, 3, 4};
             r.render(nullptr, c.offset, c.size, c.scale, measured);
             EXPECT_EQ(measured, TRect{});
-            CountingCanvas canvas({});
+            test::ExtentCanvas canvas({});
             TRect drawn{1, 2, 3, 4};
             r.render(&canvas, c.offset, c.size, c.scale, drawn);
             EXPECT_EQ(drawn, TRect{});
@@ -153,7 +104,7 @@ TEST(RenderLimits, HugeButAddressableSymbolsAreDrawnInsideTheirExtent) {
             r.render(nullptr, 0, c.size, c.scale, measured);
             ASSERT_GT(measured.Right, 0);
             ASSERT_GT(measured.Bottom, 0);
-            CountingCanvas canvas(measured);
+            test::ExtentCanvas canvas(measured);
             TRect drawn;
             const auto start = std::chrono::steady_clock::now();
             r.render(&canvas, 0, c.size, c.scale, drawn);
@@ -194,7 +145,7 @@ TEST(RenderLimits, FuzzFindingsDrawInsideTheirExtent) {
         SCOPED_TRACE(c.name);
         TRect measured;
         c.render(nullptr, measured);
-        CountingCanvas canvas(measured);
+        test::ExtentCanvas canvas(measured);
         TRect drawn;
         c.render(&canvas, drawn);
         EXPECT_EQ(drawn, measured);

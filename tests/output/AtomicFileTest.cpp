@@ -68,7 +68,7 @@ TEST_F(AtomicFileTest, ReplacedFilesKeepTheirPermissionsAndNewOnesFollowTheUmask
             ASSERT_EQ(chmod(path.c_str(), c.existing), 0);
         }
         const mode_t saved = umask(c.umask);
-        const std::string error = WriteFileAtomically(path, "new contents");
+        const std::string error = WriteFileAtomically(path, "new contents").error();
         umask(saved);
         EXPECT_EQ(error, "");
         EXPECT_EQ(Read(path), "new contents");
@@ -85,7 +85,7 @@ TEST_F(AtomicFileTest, WritingThroughALinkReplacesTheFileItNames) {
     fs::create_symlink(dir_ / "labels" / "later.png", dir_ / "dangling.png");
     for (const char* link : {"relative.png", "dangling.png"}) {
         SCOPED_TRACE(link);
-        EXPECT_EQ(WriteFileAtomically(dir_ / link, link), "");
+        EXPECT_EQ(WriteFileAtomically(dir_ / link, link).error(), "");
         EXPECT_TRUE(fs::is_symlink(dir_ / link));
         EXPECT_EQ(Read(dir_ / link), link);
     }
@@ -105,7 +105,8 @@ TEST_F(AtomicFileTest, AbandonedWritesLeaveNoTemporaryAndTheTargetUntouched) {
         EXPECT_EQ(Entries(), 2u);  // the temporary, next to the target
         file.Fail("the encoder gave up");
         EXPECT_FALSE(file.Write("more"));
-        EXPECT_EQ(file.Commit(), "cannot write \"" + path.string() + "\": the encoder gave up");
+        EXPECT_EQ(file.Commit().error(),
+                  "cannot write \"" + path.string() + "\": the encoder gave up");
     }
     {
         AtomicFile file(path);
@@ -115,7 +116,7 @@ TEST_F(AtomicFileTest, AbandonedWritesLeaveNoTemporaryAndTheTargetUntouched) {
     EXPECT_EQ(Entries(), 1u);
     // A folder in the target's place is refused before anything is written.
     fs::create_directory(dir_ / "folder.png");
-    EXPECT_EQ(WriteFileAtomically(dir_ / "folder.png", "x"),
+    EXPECT_EQ(WriteFileAtomically(dir_ / "folder.png", "x").error(),
               "cannot write \"" + (dir_ / "folder.png").string() + "\": " + std::strerror(EISDIR));
     EXPECT_EQ(Entries(), 2u);
 }
@@ -148,7 +149,7 @@ TEST_F(AtomicFileTest, LinksAnotherUserPlantedInASharedFolderAreRefused) {
         ASSERT_EQ(chown(shared.c_str(), c.folderOwner, 0), 0);
         fs::create_symlink(victim, shared / "label.png");
         ASSERT_EQ(lchown((shared / "label.png").c_str(), c.linkOwner, 0), 0);
-        const std::string error = WriteFileAtomically(shared / "label.png", "a picture");
+        const std::string error = WriteFileAtomically(shared / "label.png", "a picture").error();
         EXPECT_EQ(error.empty(), !c.refused) << error;
         EXPECT_EQ(Read(victim), c.refused ? "the victim's own" : "a picture");
         if (c.refused) {
@@ -182,7 +183,7 @@ TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenInPlace) {
         std::string received;
         std::thread reader;
         if (c.device == 0) reader = std::thread([&] { received = Read(node); });
-        const std::string error = WriteFileAtomically(node, "picture bytes");
+        const std::string error = WriteFileAtomically(node, "picture bytes").error();
         if (reader.joinable()) reader.join();
         EXPECT_EQ(error, c.error == 0 ? "" : CannotWrite(node, std::strerror(c.error)));
         if (c.device == 0) {
@@ -199,7 +200,8 @@ TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenInPlace) {
 TEST_F(AtomicFileTest, OwnDescriptorsAreWrittenAsOpened) {
     int ends[2];
     ASSERT_EQ(pipe(ends), 0);
-    EXPECT_EQ(WriteFileAtomically("/dev/fd/" + std::to_string(ends[1]), "through the pipe"), "");
+    EXPECT_EQ(WriteFileAtomically("/dev/fd/" + std::to_string(ends[1]), "through the pipe").error(),
+              "");
     close(ends[1]);
     char received[64] = {};
     EXPECT_EQ(read(ends[0], received, sizeof received), 16);
@@ -209,10 +211,11 @@ TEST_F(AtomicFileTest, OwnDescriptorsAreWrittenAsOpened) {
     Put(dir_ / "log", "earlier lines\n");
     const int appending = open((dir_ / "log").c_str(), O_WRONLY | O_APPEND);
     ASSERT_GE(appending, 0);
-    EXPECT_EQ(WriteFileAtomically("/proc/self/fd/" + std::to_string(appending), "a picture"), "");
+    EXPECT_EQ(
+        WriteFileAtomically("/proc/self/fd/" + std::to_string(appending), "a picture").error(), "");
     close(appending);
     EXPECT_EQ(Read(dir_ / "log"), "earlier lines\na picture");
-    EXPECT_EQ(WriteFileAtomically("/dev/fd/" + std::to_string(appending), "x"),
+    EXPECT_EQ(WriteFileAtomically("/dev/fd/" + std::to_string(appending), "x").error(),
               CannotWrite("/dev/fd/" + std::to_string(appending), std::strerror(EBADF)));
     EXPECT_EQ(Entries(), 1u);
 }
@@ -234,10 +237,10 @@ TEST_F(AtomicFileTest, AKilledWritersTemporaryIsClearedAndALiveOneKept) {
     {
         AtomicFile live(path);
         ASSERT_TRUE(live.Write("the live writer's"));
-        EXPECT_EQ(WriteFileAtomically(path, "written again"), "");
+        EXPECT_EQ(WriteFileAtomically(path, "written again").error(), "");
         EXPECT_EQ(Read(path), "written again");
         EXPECT_EQ(Entries(), 2u);  // the target and the live writer's temporary
-        EXPECT_EQ(live.Commit(), "");
+        EXPECT_EQ(live.Commit().error(), "");
     }
     EXPECT_EQ(Read(path), "the live writer's");
     EXPECT_EQ(Entries(), 1u);
@@ -261,7 +264,7 @@ TEST_F(AtomicFileTest, SignalsRemoveTemporariesAndNamesWithNulAreRefused) {
     EXPECT_EQ(Entries(), 0u);
 
     const std::string withNul((dir_ / "nul3").string() + std::string(1, '\0') + ".png");
-    EXPECT_EQ(WriteFileAtomically(withNul, "x"),
+    EXPECT_EQ(WriteFileAtomically(withNul, "x").error(),
               CannotWrite(withNul, "the name holds a NUL character"));
     EXPECT_EQ(Entries(), 0u);
 }

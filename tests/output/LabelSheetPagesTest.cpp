@@ -19,7 +19,7 @@ constexpr double kPxPerMm = kDpi / 25.4;
 
 SymbolRequest Ean13(const char* digits, unsigned short size) {
     SymbolRequest request;
-    request.type = "EAN-13";
+    request.symbology = &SymbologyOf(Symbology::EAN13);
     request.digits = digits;
     request.sizePercent = size;
     return request;

@@ -62,8 +62,9 @@ TEST(PictureFiles, EveryFormatReadsBackAtItsSizeDensityAndData) {
                              " as " + f.extension);
                 const QString path = dir.filePath(QStringLiteral("picture.") + f.extension);
                 ASSERT_EQ(PictureFormatForPath(path.toStdString()), std::string(f.format));
-                ASSERT_EQ(SavePicture(ViewOf(picture), path.toStdString(), f.format, dotsPerMm),
-                          "");
+                ASSERT_EQ(
+                    SavePicture(ViewOf(picture), path.toStdString(), f.format, dotsPerMm).error(),
+                    "");
                 const Density d = test::ReadDensity(test::FileBytes(path));
                 const Density want = ExpectedDensity(f.format, dotsPerMm);
                 EXPECT_EQ(d.x, want.x);
@@ -163,9 +164,9 @@ TEST(PictureFiles, AViewIntoALargerPictureWritesItsOwnPixels) {
         SCOPED_TRACE(format);
         std::string bytes;
         if (std::strcmp(format, "JPEG") == 0) {
-            ASSERT_EQ(EncodeJpeg(view, 12, bytes), "");
+            bytes = *EncodeJpeg(view, 12);
         } else {
-            bytes = std::strcmp(format, "PNG") == 0 ? EncodePng(view, 12) : EncodeBmp(view, 12);
+            bytes = std::strcmp(format, "PNG") == 0 ? *EncodePng(view, 12) : *EncodeBmp(view, 12);
         }
         const QImage read = QImage::fromData(QByteArray::fromStdString(bytes), format);
         ASSERT_FALSE(read.isNull());
@@ -199,13 +200,13 @@ TEST(PictureFiles, AnEncoderErrorIsReportedAndWritesNothing) {
     const QString path = dir.filePath("wide.jpg");
     QImage tooWide(70000, 1, QImage::Format_RGB32);  // JPEG allows at most 65500 a side
     tooWide.fill(Qt::white);
-    const std::string error = SavePicture(ViewOf(tooWide), path.toStdString(), "JPEG", 12);
+    const std::string error = SavePicture(ViewOf(tooWide), path.toStdString(), "JPEG", 12).error();
     EXPECT_TRUE(
         error.starts_with("cannot write \"" + path.toStdString() + "\": JPEG encoding failed: "))
         << error;
     EXPECT_NE(error.find("65500"), std::string::npos) << error;
     EXPECT_FALSE(QFileInfo::exists(path));
-    EXPECT_EQ(SavePicture(ViewOf(tooWide), path.toStdString(), "GIF", 12),
+    EXPECT_EQ(SavePicture(ViewOf(tooWide), path.toStdString(), "GIF", 12).error(),
               "cannot write \"" + path.toStdString() + "\": unknown picture format \"GIF\"");
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
@@ -221,16 +222,19 @@ std::vector<Writer> Writers() {
     const QImage picture = RenderSymbolPicture(symbol.symbol, 12, 12).image;
     std::vector<Writer> writers;
     for (const char* format : {"BMP", "JPEG", "PNG"})
-        writers.push_back({format, [=](const QString& p) {
-                               return SavePicture(ViewOf(picture), p.toStdString(), format, 12);
-                           }});
+        writers.push_back(
+            {format, [=](const QString& p) {
+                 return SavePicture(ViewOf(picture), p.toStdString(), format, 12).error();
+             }});
     writers.push_back({"SVG", [=](const QString& p) {
                            return SaveSvg(BindSymbol(symbol.symbol, 12, 12), {}, 12,
-                                          p.toStdString());
+                                          p.toStdString())
+                               .error();
                        }});
     writers.push_back({"PDF", [=](const QString& p) {
                            return SavePdf(BindSymbol(symbol.symbol, 12, 12), {}, 12,
-                                          p.toStdString());
+                                          p.toStdString())
+                               .error();
                        }});
     writers.push_back({"DOCX", [=](const QString& p) { return SaveDocx(picture, 12, p); }});
     writers.push_back({"XLSX", [=](const QString& p) { return SaveXlsx(picture, 12, p); }});

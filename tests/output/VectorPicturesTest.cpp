@@ -42,7 +42,8 @@ TEST(VectorPictures, SvgHasThePhysicalSizeAndTheRasterPicturesBars) {
             SCOPED_TRACE(std::string(symbol.name) + " at " + std::to_string(dotsPerMm));
             const SymbolRenderer render = BindSymbol(symbol.symbol, dotsPerMm, dotsPerMm);
             const TRect b = MeasureSymbolBounds(render);
-            const QByteArray svg = QByteArray::fromStdString(SymbolSvg(render, colours, dotsPerMm));
+            const QByteArray svg =
+                QByteArray::fromStdString(*SymbolSvg(render, colours, dotsPerMm));
             ASSERT_FALSE(svg.isEmpty());
             const QString text = QString::fromUtf8(svg);
             QString unit;
@@ -156,7 +157,7 @@ TEST(VectorPictures, PdfPageIsThePhysicalSizeAndDecodes) {
             const SymbolRenderer render = BindSymbol(symbol.symbol, dotsPerMm, dotsPerMm);
             const TRect b = MeasureSymbolBounds(render);
             const QString path = dir.filePath("symbol.pdf");
-            ASSERT_EQ(SavePdf(render, {}, dotsPerMm, path.toStdString()), "");
+            ASSERT_EQ(SavePdf(render, {}, dotsPerMm, path.toStdString()).error(), "");
             const QSizeF points = test::PdfPageSizePoints(path);
             const double mmToPoints = 72 / 25.4;
             // Qt makes pages of whole points: the symbol's size rounded up.

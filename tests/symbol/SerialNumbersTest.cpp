@@ -38,13 +38,13 @@ TEST(SerialNumbers, ParsesStartCountAndStep) {
 
 SymbolRequest Request(const char* type, const std::string& data) {
     SymbolRequest request;
-    request.type = type;
-    (request.type == "UCC/EAN-128" ? request.fieldText : request.digits) = data;
+    request.symbology = FindSymbology(type);
+    (request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits) = data;
     return request;
 }
 
 const std::string& Data(const SymbolRequest& request) {
-    return request.type == "UCC/EAN-128" ? request.fieldText : request.digits;
+    return request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits;
 }
 
 // Check digits worked by hand from GS1's weights 3, 1, 3, ... leftwards.

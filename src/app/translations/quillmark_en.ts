@@ -923,7 +923,19 @@ at physical size.</translation>
     </message>
     <message>
         <source>Измерьте на отпечатке расстояние от левого и верхнего края листа до перекрестия и длину линеек. Поправку увеличьте на 10 мм минус измеренное расстояние, масштаб умножьте на 100 мм, делённые на измеренную длину.</source>
-        <translation>On the printout, measure the distance from the sheet's left and top edges to the cross, and the rulers' length. Add 10 mm less the measured distance to the correction; multiply the scale by 100 mm over the measured length.</translation>
+        <translation>On the printout, measure the distance from the sheet&apos;s left and top edges to the cross, and the rulers&apos; length. Add 10 mm less the measured distance to the correction; multiply the scale by 100 mm over the measured length.</translation>
+    </message>
+    <message>
+        <source>Проверка этикеток…</source>
+        <translation>Checking the labels…</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Проверка прервана</source>
+        <translation>The check was cancelled</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "Version.h"
-#include "about/AboutForm.h"
+#include "app/AboutForm.h"
 
 using quillmark::AboutLinks;
 Q_DECLARE_METATYPE(AboutLinks)

@@ -1,5 +1,5 @@
 // The About box: the program's name, version, makers and two links.
-#include "about/AboutForm.h"
+#include "app/AboutForm.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

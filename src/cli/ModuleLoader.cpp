@@ -1,0 +1,33 @@
+// dlopen()s a module from a path relative to /proc/self/exe, so an installed program finds its
+// own modules wherever the package was installed, and a built one finds the build's.
+#include "cli/ModuleLoader.h"
+
+#include <dlfcn.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace quillmark {
+
+std::string ModulePath(const char* file) {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || program.empty()) return {};
+    return (program.parent_path() / QUILLMARK_MODULE_DIR / file).lexically_normal().string();
+}
+
+ModuleEntry LoadModuleEntry(const char* file, const char* entry, const char* purpose) {
+    ModuleEntry loaded;
+    const std::string path = ModulePath(file);
+    if (path.empty()) {
+        loaded.error = std::string(purpose) + ": the program's own folder is unknown";
+        return loaded;
+    }
+    // Never unloaded: what a module starts (Qt's application and fonts) lives until the end.
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module != nullptr) loaded.address = dlsym(module, entry);
+    if (loaded.address == nullptr) loaded.error = std::string(purpose) + ": " + dlerror();
+    return loaded;
+}
+
+}  // namespace quillmark
