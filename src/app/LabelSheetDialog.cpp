@@ -513,11 +513,11 @@ bool LabelSheetDialog::SavePdfTo(const QString& path, QString& error) {
         error = tr("PDF не создан");
         return false;
     }
-    const std::string problem = WriteFileAtomically(
+    const Result<void> written = WriteFileAtomically(
         path.toStdString(),
         std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-    error = QString::fromStdString(problem);
-    return problem.empty();
+    error = QString::fromStdString(written.error());
+    return written.ok();
 }
 
 void LabelSheetDialog::SavePdfClick() {

@@ -32,6 +32,13 @@ std::optional<WholeDotModule> WholeDotModuleAt(Symbology symbology, unsigned sho
     return whole;
 }
 
+double WholeDotScale(const SymbolRequest& request, double dotsPerMm) {
+    if (!request.symbology) return dotsPerMm;
+    const std::optional<WholeDotModule> whole =
+        WholeDotModuleAt(request.symbology->id, request.Magnification(), dotsPerMm);
+    return whole ? dotsPerMm * whole->scaleFactor : dotsPerMm;
+}
+
 int WholeDotReduction(double micrometres, double dotsPerMm) {
     if (!std::isfinite(micrometres) || !IsUsableScale(dotsPerMm)) return 0;
     return static_cast<int>(std::lround(micrometres / 1000 * dotsPerMm));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
@@ -20,6 +21,10 @@ struct WholeDotModule {
 // drawn at the origin on a dot boundary.
 std::optional<WholeDotModule> WholeDotModuleAt(Symbology symbology, unsigned short sizePercent,
                                                double dotsPerMm);
+
+// The resolution request is drawn at so that its module is a whole number of dots at dotsPerMm:
+// dotsPerMm times the whole-dot module's factor, or dotsPerMm itself where no whole number fits.
+double WholeDotScale(const SymbolRequest& request, double dotsPerMm);
 
 // A bar width reduction in micrometres as whole dots at dotsPerMm, to the nearest dot.
 int WholeDotReduction(double micrometres, double dotsPerMm);

@@ -24,11 +24,7 @@ constexpr double kRulerMm = 100;
 // The resolution a symbol is drawn at: the printer's, or with whole dots the printer's times the
 // factor that makes the module whole.
 double DrawScale(const LabelSheetJob& job, const SymbolRequest& request) {
-    if (!job.wholeDots) return job.dotsPerMm;
-    if (!request.symbology) return job.dotsPerMm;
-    const std::optional<WholeDotModule> whole =
-        WholeDotModuleAt(request.symbology->id, request.Magnification(), job.dotsPerMm);
-    return whole ? job.dotsPerMm * whole->scaleFactor : job.dotsPerMm;
+    return job.wholeDots ? WholeDotScale(request, job.dotsPerMm) : job.dotsPerMm;
 }
 
 double WidthMm(const TRect& r, double dotsPerMm) {
