@@ -176,7 +176,8 @@ void DrawSolidRuns(TCanvas& canvas, std::string_view modules, int n, ColumnFn co
         std::size_t last = k;
         while (last + 1 < modules.size() && modules[last + 1] == '1') ++last;
         const std::int64_t firstColumn = column(k, 0);
-        const std::int64_t lastColumn = ReducedLast(column(k, 0), column(last, n - 1), reduction);
+        const std::int64_t lastColumn =
+            ReducedLast(static_cast<int>(firstColumn), column(last, n - 1), reduction);
         for (std::int64_t x = firstColumn; x <= lastColumn; ++x) {
             std::optional<int> covering, left, right;
             for (std::size_t j = k; j <= last; ++j) {
@@ -416,6 +417,26 @@ bool HasQuietZoneMarks(std::string_view codeType) {
     return codeType == "EAN-13" || codeType == "ISBN-13" || codeType == "EAN-8";
 }
 
+// The marks of the main symbol and of its add-on.
+struct Marks {
+    std::vector<QuietZoneMark> main;
+    std::vector<QuietZoneMark> addOn;
+};
+
+Marks MarksOf(std::string_view codeType, unsigned short sizePercent, bool addOn, const Frame& f,
+              const TRect& box, const TRect& addOnBox) {
+    Marks marks;
+    if (!HasQuietZoneMarks(codeType)) return marks;
+    const DrawnGeometry zones = *EANUPCGeometry(codeType, sizePercent);
+    if (codeType == "EAN-8")
+        marks.main.push_back(MarkAt(box.Left, zones.quietLeftModules, false, f, box));
+    if (addOn)
+        marks.addOn.push_back(MarkAt(addOnBox.Right, kAddOnQuietModules, true, f, box));
+    else
+        marks.main.push_back(MarkAt(box.Right, zones.quietRightModules, true, f, box));
+    return marks;
+}
+
 // Drawn before the bars, which may reach a column into a cell where edges round outwards.
 void DrawQuietZoneMark(TCanvas& canvas, const Layout& layout, const QuietZoneMark& mark,
                        const Frame& f) {
@@ -596,24 +617,16 @@ void DrawEANUPC(std::string_view codeType, std::string_view addOnType, std::stri
     addOnBox.Right = Px(addOnBox.Left + (addOnDigits == 2 ? 25 : 52) * X * scaleX);
     if (IsUPC(codeType)) addOnBox.Right = Px(addOnBox.Right + 2 * X * scaleX);
 
-    std::vector<QuietZoneMark> mainMarks, addOnMarks;
-    if (quietZoneMarks && layout && HasQuietZoneMarks(codeType)) {
-        const DrawnGeometry zones = *EANUPCGeometry(codeType, sizePercent);
-        if (codeType == "EAN-8")
-            mainMarks.push_back(MarkAt(box.Left, zones.quietLeftModules, false, f, box));
-        if (addOn)
-            addOnMarks.push_back(MarkAt(addOnBox.Right, kAddOnQuietModules, true, f, box));
-        else
-            mainMarks.push_back(MarkAt(box.Right, zones.quietRightModules, true, f, box));
-    }
-
-    if (layout && canvas) DrawMainSymbol(*canvas, *layout, digits, f, box, mainMarks);
+    const Marks marks = quietZoneMarks && layout
+                            ? MarksOf(codeType, sizePercent, addOn, f, box, addOnBox)
+                            : Marks{};
+    if (layout && canvas) DrawMainSymbol(*canvas, *layout, digits, f, box, marks.main);
     if (addOn) {
-        if (canvas) DrawAddOn(*canvas, codeType, addOnType, digits, f, addOnBox, addOnMarks);
+        if (canvas) DrawAddOn(*canvas, codeType, addOnType, digits, f, addOnBox, marks.addOn);
         box.Right = addOnBox.Right;
     }
-    for (const auto* marks : {&mainMarks, &addOnMarks})
-        for (const QuietZoneMark& mark : *marks) {
+    for (const auto* side : {&marks.main, &marks.addOn})
+        for (const QuietZoneMark& mark : *side) {
             box.Left = std::min(box.Left, mark.cell.Left);
             box.Right = std::max(box.Right, mark.cell.Right);
         }
