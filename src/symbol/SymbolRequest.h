@@ -24,7 +24,8 @@ UCCEncoding EncodeFieldText(std::string_view fieldText);
 // Every input of one renderer call. The EAN/UPC symbologies (EAN-13, ISBN-13, EAN-8, UPC-A,
 // UPC-E) read digits (main digits followed by the add-on digits), addOnType and sizePercent;
 // ITF-14 reads digits, sizePercent and fullBorder; UCC/EAN-128 reads fieldText (8-bit field
-// notation) and the two magnifications.
+// notation) and the two magnifications. Every renderer reads barReductionDots; EAN-13, ISBN-13
+// and EAN-8 read quietZoneMarks.
 struct SymbolRequest {
     // The symbology's row of kSymbologies, resolved once by the front end that named it; null
     // for none, which draws nothing.
@@ -36,6 +37,11 @@ struct SymbolRequest {
     unsigned short gSizePercent = 100;
     unsigned short vSizePercent = 100;
     bool fullBorder = true;
+    // Pixels (printer dots) taken off the right of every bar, given to the space after it; the
+    // front end turns the printer's reduction into whole dots. The bearers keep their width.
+    int barReductionDots = 0;
+    // EAN-13's ">" and EAN-8's "<" ">" at the outer edges of the quiet zones.
+    bool quietZoneMarks = false;
     // fieldText encoded once (EncodeRequest); empty means RenderSymbol encodes it at every call.
     std::optional<UCCEncoding> encoded;
 
