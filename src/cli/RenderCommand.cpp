@@ -13,6 +13,7 @@
 #include "Version.h"
 #include "check/GS1Dictionary.h"
 #include "check/GS1DigitalLink.h"
+#include "check/WholeDots.h"
 #include "cli/BatchFile.h"
 #include "cli/BatchRun.h"
 #include "cli/CheckWording.h"
@@ -26,6 +27,7 @@
 #include "encoders/ITF14.h"
 #include "isbn/ISBN13.h"
 #include "isbn/ISBNAreas.h"
+#include "output/PrinterProfile.h"
 #include "raster/Fonts.h"
 #include "symbol/Symbology.h"
 
@@ -46,6 +48,7 @@ struct Arguments {
     bool force = false;
     bool digitalLink = false;
     bool calibrationPage = false;
+    bool quietZoneMarks = false;
     bool outlines = false;
     bool help = false;
     bool version = false;
@@ -58,10 +61,10 @@ struct Arguments {
 };
 
 constexpr const char* kValueOptions[] = {
-    "--type",   "--data",   "--addon",       "--size",        "--gsize",   "--vsize",
-    "--scale",  "--dpi",    "--line-color",  "--background",  "--font",    "--output",
-    "--format", "--batch",  "--application", "--stem",        "--from-dl", "--sheet",
-    "--start",  "--copies", "--serial",      "--printer-dpi", "--offset",  "--place"};
+    "--type",        "--data",       "--addon",      "--size",  "--gsize",  "--vsize",  "--scale",
+    "--dpi",         "--line-color", "--background", "--font",  "--output", "--format", "--batch",
+    "--application", "--stem",       "--from-dl",    "--sheet", "--start",  "--copies", "--serial",
+    "--printer-dpi", "--offset",     "--place",      "--bwr"};
 
 bool IsValueOption(const std::string& name) {
     for (const char* option : kValueOptions)
@@ -78,6 +81,7 @@ bool* FlagOf(Arguments& parsed, const std::string& name) {
     if (name == "--force") return &parsed.force;
     if (name == "--dl") return &parsed.digitalLink;
     if (name == "--calibration-page") return &parsed.calibrationPage;
+    if (name == "--quiet-zone-marks") return &parsed.quietZoneMarks;
     if (name == "--outlines") return &parsed.outlines;
     return nullptr;
 }
@@ -175,6 +179,21 @@ SymbolFields FieldsOf(const Arguments& args) {
     fields.gSize = args.Find("--gsize");
     fields.vSize = args.Find("--vsize");
     if (args.noFullBorder) fields.fullBorder = false;
+    fields.quietZoneMarks = args.quietZoneMarks;
+    if (const std::optional<std::string> bwr = args.Find("--bwr")) {
+        const double microns = ParseNumber("--bwr", *bwr, "micrometres");
+        if (microns > kMaxBarReductionMicrons)
+            Fail("--bwr " + *bwr + " is above " +
+                 std::to_string(static_cast<int>(kMaxBarReductionMicrons)) + " micrometres");
+        // The reduction is whole dots of the printer, or of the picture.
+        const std::optional<std::string> printerDpi = args.Find("--printer-dpi");
+        double dotsPerInch = 0;
+        if (printerDpi)
+            std::from_chars(printerDpi->data(), printerDpi->data() + printerDpi->size(),
+                            dotsPerInch);
+        fields.barReductionDots =
+            WholeDotReduction(microns, dotsPerInch > 0 ? dotsPerInch / 25.4 : DotsPerMm(args));
+    }
     return fields;
 }
 
@@ -562,6 +581,10 @@ Label sheets (a PDF of as many pages as the labels fill):
                                                                              --offset 1.0,-0.5
   --place X,Y          the symbol's top-left corner in its label in mm (default: centred)
   --outlines           draw the labels' outlines, for a proof on plain paper
+  --bwr MICRONS        bar width reduction: each bar narrower, each space wider, by whole dots
+                       of the printer (--printer-dpi) or of the picture, up to 200    --bwr 60
+  --quiet-zone-marks   EAN-13 and ISBN-13: ">" right of the symbol; EAN-8: "<" and ">", at the
+                       edges of the quiet zones that must be kept clear
   --calibration-page   write the calibration page (a cross 10 mm from the corner and 100 mm
                        rulers) with the --offset correction to -o
   With --batch the rows fill the sheets in order (their output cells are not used); --verify

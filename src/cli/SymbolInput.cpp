@@ -252,6 +252,8 @@ SymbolRequest BuildSymbolRequest(const SymbolFields& fields) {
         FillITF14(fields, *info, symbol);
     else
         FillUCCEAN128(fields, *info, symbol);
+    symbol.barReductionDots = fields.barReductionDots;
+    symbol.quietZoneMarks = fields.quietZoneMarks;
     return symbol;
 }
 

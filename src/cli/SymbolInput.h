@@ -36,6 +36,9 @@ struct SymbolFields {
     std::optional<std::string> gSize;
     std::optional<std::string> vSize;
     std::optional<bool> fullBorder;  // ITF-14 only
+    // How the bars are printed, the same for every symbol of a run.
+    int barReductionDots = 0;     // --bwr at the output's resolution
+    bool quietZoneMarks = false;  // --quiet-zone-marks
 };
 
 // The table's row for a type name as people write it: any case, with or without the hyphen,

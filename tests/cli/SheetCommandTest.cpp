@@ -71,6 +71,12 @@ TEST(SheetCommand, FillsSheetsOrRefusesWithTheReason) {
          "--start \"0\" is not a whole number from 1"},
         {"bad offset", with(ean, {"--sheet", "Avery L7160", "--offset", "1"}), 2, 0,
          "--offset \"1\" is not two distances"},
+        {"reduced bars read back",
+         with(ean, {"--sheet", "Thermal 58x40", "--printer-dpi", "203", "--bwr", "125",
+                    "--quiet-zone-marks", "--verify"}),
+         0, 1, ""},
+        {"reduction too large", with(ean, {"--sheet", "Thermal 58x40", "--bwr", "500"}), 2, 0,
+         "--bwr 500 is above 200 micrometres"},
         {"no whole dots", with(ean, {"--sheet", "Avery L7160", "--printer-dpi", "25"}), 2, 0,
          "no whole number of dots"},
     };
