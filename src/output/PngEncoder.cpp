@@ -102,9 +102,12 @@ constexpr FixedCodes kFixed;
 // are mostly runs, and adding them byte by byte was a tenth of writing one.
 class Adler32 {
 public:
+    // Both sums stay below the modulus, so one subtraction reduces each.
     void Add(std::uint8_t value) {
-        s1_ = (s1_ + value) % kModulus;
-        s2_ = (s2_ + s1_) % kModulus;
+        s1_ += value;
+        if (s1_ >= kModulus) s1_ -= kModulus;
+        s2_ += s1_;
+        if (s2_ >= kModulus) s2_ -= kModulus;
     }
     // count bytes of value: s1 grows by count x value, s2 by the sum of the count partial s1s.
     void AddRun(std::uint8_t value, std::uint64_t count) {
