@@ -40,8 +40,8 @@ void AppendChunk(std::string& out, const char* type, std::string_view data) {
 template <typename T>
 std::size_t RunLength(const T* p, std::size_t n, T v) {
     constexpr std::size_t kPerWord = sizeof(std::uint64_t) / sizeof(T);
-    std::uint64_t pattern = 0;
-    for (std::size_t k = 0; k < kPerWord; ++k) pattern = pattern << (8 * sizeof(T)) | v;
+    constexpr std::uint64_t kOnes = ~std::uint64_t{0} / ((std::uint64_t{1} << (8 * sizeof(T))) - 1);
+    const std::uint64_t pattern = kOnes * v;
     std::size_t i = 0;
     for (; i + kPerWord <= n; i += kPerWord) {
         std::uint64_t word;
@@ -98,6 +98,30 @@ struct FixedCodes {
 
 constexpr FixedCodes kFixed;
 
+// Adler-32 (RFC 1950) of the data stream, a run of equal bytes added in one step: a symbol's rows
+// are mostly runs, and adding them byte by byte was a tenth of writing one.
+class Adler32 {
+public:
+    // Both sums stay below the modulus, so one subtraction reduces each.
+    void Add(std::uint8_t value) {
+        s1_ += value;
+        if (s1_ >= kModulus) s1_ -= kModulus;
+        s2_ += s1_;
+        if (s2_ >= kModulus) s2_ -= kModulus;
+    }
+    // count bytes of value: s1 grows by count x value, s2 by the sum of the count partial s1s.
+    void AddRun(std::uint8_t value, std::uint64_t count) {
+        s2_ = (s2_ + count * s1_ + value * (count * (count + 1) / 2)) % kModulus;
+        s1_ = (s1_ + count * value) % kModulus;
+    }
+    std::uint32_t Value() const { return static_cast<std::uint32_t>(s2_ << 16 | s1_); }
+
+private:
+    static constexpr std::uint64_t kModulus = 65521;
+    std::uint64_t s1_ = 1;
+    std::uint64_t s2_ = 0;
+};
+
 // The image data stream as one block of fixed codes whose matches are runs of the previous byte.
 // A symbol is long runs (bars, margins) and rows repeated from the one above, stored as zeros by
 // the "up" filter; finding the runs directly costs a small part of a general compressor's search
@@ -115,8 +139,6 @@ public:
     // One row under its filter.
     void AddRow(Filter filter, const std::uint8_t* row, std::size_t size) {
         Byte(filter);
-        adler_ = libdeflate_adler32(adler_, &filter, 1);
-        adler_ = libdeflate_adler32(adler_, row, size);
         for (std::size_t i = 0; i < size;) {
             const std::size_t run = RunLength(row + i, std::min<std::size_t>(size - i, 258), last_);
             if (run >= 3) {
@@ -128,10 +150,8 @@ public:
         }
     }
     // A row of zeros: no search needed.
-    void AddZeroRow(Filter filter, const std::uint8_t* zeros, std::size_t size) {
+    void AddZeroRow(Filter filter, std::size_t size) {
         Byte(filter);
-        adler_ = libdeflate_adler32(adler_, &filter, 1);
-        adler_ = libdeflate_adler32(adler_, zeros, size);
         for (std::size_t left = size; left > 0;) {
             if (last_ != 0 || left < 3) {
                 Byte(0);
@@ -147,7 +167,8 @@ public:
     std::string Finish() {
         Put(kFixed.symbols[256].bits, kFixed.symbols[256].length);
         for (; used_ > 0; used_ -= 8, pending_ >>= 8) out_.push_back(static_cast<char>(pending_));
-        for (const int shift : {24, 16, 8, 0}) out_.push_back(static_cast<char>(adler_ >> shift));
+        for (const int shift : {24, 16, 8, 0})
+            out_.push_back(static_cast<char>(adler_.Value() >> shift));
         return std::move(out_);
     }
 
@@ -165,6 +186,7 @@ private:
     }
     void Byte(std::uint8_t value) {
         Put(kFixed.symbols[value].bits, kFixed.symbols[value].length);
+        adler_.Add(value);
         last_ = value;
     }
     // A match of length 3..258 at distance 1: the previous byte repeated.
@@ -174,13 +196,14 @@ private:
         Put(symbol.bits, symbol.length);
         Put(extra.bits, extra.length);
         Put(0, 5);  // distance code 0: distance 1
+        adler_.AddRun(last_, length);
     }
 
     std::string out_;
     std::uint64_t pending_ = 0;
     int used_ = 0;
     std::uint8_t last_ = 0;
-    std::uint32_t adler_ = 1;
+    Adler32 adler_;
 };
 
 // Palette indices by colour: open addressing in a table four times the palette's size.
@@ -231,10 +254,10 @@ bool DeflateRows(const PixelView& picture, std::size_t rowBytes, Convert convert
                  std::string& idat) {
     const std::size_t sourceBytes = static_cast<std::size_t>(picture.width) * 4;
     Deflater deflater;
-    std::vector<std::uint8_t> row(rowBytes), zeros(rowBytes, 0);
+    std::vector<std::uint8_t> row(rowBytes);
     for (int y = 0; y < picture.height; ++y) {
         if (y > 0 && std::memcmp(picture.Row(y), picture.Row(y - 1), sourceBytes) == 0) {
-            deflater.AddZeroRow(kUpFilter, zeros.data(), rowBytes);
+            deflater.AddZeroRow(kUpFilter, rowBytes);
             continue;
         }
         if (!convert(y, row.data())) return false;

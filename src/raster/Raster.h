@@ -1,10 +1,12 @@
 // Pictures as plain pixel buffers: what raster symbols are drawn into and written from.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <new>
-#include <vector>
 
 #include "encoders/Canvas.h"
 
@@ -25,33 +27,39 @@ struct PixelView {
 // A picture owning its pixels, rows packed.
 class Raster {
 public:
-    // Sizes the picture and fills it with colour; false (and empty) when memory runs out.
+    // Sizes the picture and fills it with colour; false (and empty) when memory runs out. The
+    // pixels are allocated unset and filled once: the first row pixel by pixel, the others as
+    // copies of it (filling the whole picture pixel by pixel was an eighth of a one-symbol
+    // process).
     bool Allocate(int width, int height, TColor colour) {
-        try {
-            pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
-                           0xFF000000u | (colour & 0xFFFFFFu));
-        } catch (const std::bad_alloc&) {
-            pixels_ = {};
-            return false;
+        const std::size_t rowPixels = static_cast<std::size_t>(std::max(width, 0));
+        const std::size_t count = rowPixels * static_cast<std::size_t>(std::max(height, 0));
+        pixels_.reset(count == 0 ? nullptr : new (std::nothrow) std::uint32_t[count]);
+        if (pixels_ == nullptr) {
+            width_ = height_ = 0;
+            return count == 0;
         }
         width_ = width;
         height_ = height;
+        std::fill_n(pixels_.get(), rowPixels, 0xFF000000u | (colour & 0xFFFFFFu));
+        for (int y = 1; y < height; ++y)
+            std::memcpy(Row(y), pixels_.get(), rowPixels * sizeof(std::uint32_t));
         return true;
     }
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    bool Empty() const { return pixels_.empty(); }
-    std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    bool Empty() const { return pixels_ == nullptr; }
+    std::uint32_t* Row(int y) { return pixels_.get() + static_cast<std::size_t>(y) * width_; }
     const std::uint32_t* Row(int y) const {
-        return pixels_.data() + static_cast<std::size_t>(y) * width_;
+        return pixels_.get() + static_cast<std::size_t>(y) * width_;
     }
-    PixelView View() const { return {width_, height_, width_, pixels_.data()}; }
+    PixelView View() const { return {width_, height_, width_, pixels_.get()}; }
 
 private:
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint32_t> pixels_;
+    std::unique_ptr<std::uint32_t[]> pixels_;
 };
 
 }  // namespace quillmark
