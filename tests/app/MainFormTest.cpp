@@ -32,18 +32,13 @@
 #include "app/PreviewWidget.h"
 #include "app/WindowControls.h"
 #include "canvas/PixelsPerMm.h"
+#include "support/Widgets.h"
 #include "support/ZXingDecode.h"
 
 using quillmark::TMainForm;
+using quillmark::test::Child;
 
 namespace {
-
-template <typename T = QWidget>
-T* Child(const QObject& form, const char* name) {
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
 
 QLineEdit* Edit(const TMainForm& form, const char* name) {
     return Child<QLineEdit>(form, name);

@@ -18,6 +18,7 @@
 #include "app/MainForm.h"
 #include "app/SymbolVerdict.h"
 #include "app/WindowControls.h"
+#include "support/Widgets.h"
 #include "symbol/SymbolRequest.h"
 
 using quillmark::Severity;
@@ -28,14 +29,9 @@ using quillmark::TMainForm;
 
 Q_DECLARE_METATYPE(Severity)
 
-namespace {
+using quillmark::test::Child;
 
-template <typename T = QWidget>
-T* Child(const QObject& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
+namespace {
 
 SymbolRequest Request(const char* type, const char* data) {
     SymbolRequest r;

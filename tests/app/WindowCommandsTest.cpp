@@ -32,19 +32,14 @@
 #include "app/WindowCommands.h"
 #include "output/OfficePackage.h"
 #include "output/TemporaryFolder.h"
+#include "support/Widgets.h"
 #include "support/ZXingDecode.h"
 
 using quillmark::TMainForm;
 using quillmark::WindowCommands;
+using quillmark::test::Child;
 
 namespace {
-
-template <typename T = QWidget>
-T* Child(const QObject& form, const char* name) {
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
 
 int AIRow(std::string_view ai) {
     for (int row = 0; row < quillmark::kAICount; ++row)
