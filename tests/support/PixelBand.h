@@ -21,15 +21,8 @@ inline Band BandOfWidth(double pixels) {
 
 // The band as the start of a test name.
 inline std::string BandName(Band band) {
-    switch (band) {
-        case Band::FractionalBelowTwoPixels:
-            return "FractionalBelowTwoPixels";
-        case Band::BelowOnePixel:
-            return "BelowOnePixel";
-        case Band::Wide:
-            break;
-    }
-    return "Wide";
+    static const char* const names[] = {"Wide", "FractionalBelowTwoPixels", "BelowOnePixel"};
+    return names[static_cast<int>(band)];
 }
 
 }  // namespace quillmark::test
