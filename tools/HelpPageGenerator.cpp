@@ -37,6 +37,7 @@
 #include "ai/FieldCharacters.h"
 #include "check/GS1Dictionary.h"
 #include "isbn/ISBNAreas.h"
+#include "output/XmlText.h"
 #include "symbol/SymbolRequest.h"
 
 namespace {
@@ -46,29 +47,6 @@ using namespace quillmark;
 // Pixels per millimetre of the measure pass: fine enough that the extent in whole pixels gives the
 // millimetres to three decimals.
 constexpr double kMeasureScale = 1000.0;
-
-std::string HtmlEscape(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 // The words of what the generator fills in, in the page's language; Russian unless the
 // translation is given. Set once, before the template is filled.
@@ -151,7 +129,7 @@ std::string AIRows() {
     for (const TAIEntry& entry : AITable) {
         const std::string length =
             entry.DataLength == 0 ? pageWords.unlimited : std::to_string(entry.DataLength);
-        rows += "<tr><td>(" + HtmlEscape(entry.AI) + ")</td><td>" + HtmlEscape(Name(entry)) +
+        rows += "<tr><td>(" + XmlEscaped(entry.AI) + ")</td><td>" + XmlEscaped(Name(entry)) +
                 "</td><td align=\"center\">" + length + "</td><td>" +
                 (entry.FixedLength ? pageWords.fixed : pageWords.variable) + "</td></tr>\n";
     }

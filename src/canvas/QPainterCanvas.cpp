@@ -2,6 +2,7 @@
 #include "canvas/QPainterCanvas.h"
 
 #include "encoders/LinePixels.h"
+#include "raster/Fonts.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -22,9 +23,6 @@ namespace {
 // No device is this large; clamping keeps hostile coordinates away from Qt's fixed-point
 // rasteriser and from integer overflow in widths.
 constexpr long long kCoordinateLimit = 1LL << 22;
-
-// Glyphs beyond this size would only exhaust memory; no symbol text needs them.
-constexpr int kMaxPixelSize = 8192;
 
 constexpr int kVisibleMargin = static_cast<int>(kCoordinateLimit);
 
@@ -61,33 +59,6 @@ int CellHeight(const QString& family, int pixelSize) {
     return metrics.ascent() + metrics.descent();
 }
 
-// The largest pixel size whose cell fits the height. The search range allows fonts whose cell is
-// smaller than their pixel size.
-int LargestFittingPixelSize(const QString& family, int height) {
-    const int top = static_cast<int>(std::min<long long>(2LL * height + 8, kMaxPixelSize));
-    if (CellHeight(family, 1) > height) return 0;
-    int fits = 1;
-    int tooBig = top + 1;
-    while (tooBig - fits > 1) {
-        const int mid = fits + (tooBig - fits) / 2;
-        if (CellHeight(family, mid) <= height)
-            fits = mid;
-        else
-            tooBig = mid;
-    }
-    // Rounded metrics can make the cell height step unevenly; settle on a local maximum.
-    while (fits < top && CellHeight(family, fits + 1) <= height) ++fits;
-    return fits;
-}
-
-int ComputePixelSize(const QString& family, int height) {
-    if (height == 0) return 0;
-    if (height < 0)
-        return static_cast<int>(
-            std::min<long long>(-static_cast<long long>(height), kMaxPixelSize));
-    return LargestFittingPixelSize(family, height);
-}
-
 }  // namespace
 
 QColor ToQColor(TColor color) {
@@ -108,7 +79,9 @@ int FontPixelSize(std::string_view fontName, int height) {
         const std::lock_guard<std::mutex> lock(mutex);
         if (const auto found = cache.find(key); found != cache.end()) return found->second;
     }
-    const int size = ComputePixelSize(ToQString(fontName), height);
+    const QString family = ToQString(fontName);
+    const int size = PixelSizeForHeight(
+        height, [&family](int pixelSize) { return CellHeight(family, pixelSize); });
     const std::lock_guard<std::mutex> lock(mutex);
     cache.emplace(std::move(key), size);
     return size;

@@ -282,6 +282,14 @@ void CouponPrefix(CouponReader& r) {
     }
 }
 
+// A further purchase requirement: its value, requirement code, family code and company prefix.
+void PurchaseRequirement(CouponReader& r) {
+    r.Field(1, 5, 0);
+    r.Indicator(0, 9);
+    r.Digits(3);
+    CouponPrefix(r);
+}
+
 // A coupon's mandatory fields and then its optional fields in rising order of their indicators.
 Fault Couponcode(std::string_view s) {
     CouponReader r(s);
@@ -297,18 +305,12 @@ Fault Couponcode(std::string_view s) {
         if (!field) break;
         last = *field;
         switch (*field) {
-            case 1:  // second purchase
+            case 1:  // second purchase, after its rules code
                 r.Indicator(0, 3);
-                r.Field(1, 5, 0);
-                r.Indicator(0, 9);
-                r.Digits(3);
-                CouponPrefix(r);
+                PurchaseRequirement(r);
                 break;
             case 2:  // third purchase
-                r.Field(1, 5, 0);
-                r.Indicator(0, 9);
-                r.Digits(3);
-                CouponPrefix(r);
+                PurchaseRequirement(r);
                 break;
             case 3:  // expiration date
             case 4:  // start date

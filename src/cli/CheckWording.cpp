@@ -96,6 +96,14 @@ std::string MendWords(SizeMend mend, unsigned short percent) {
     return "; no magnification of this symbol meets it";
 }
 
+// The finding's words followed by what its failure or its warning means for the user.
+std::string WithConsequence(std::string text, Severity severity, const char* failure,
+                            const char* warning) {
+    if (severity == Severity::Failure) return text + failure;
+    if (severity == Severity::Warning) return text + warning;
+    return text;
+}
+
 // The data as scanned, with its add-on after " + ".
 std::string ScanShown(bool gs1, const std::string& text, const std::string& addOn) {
     const std::string main = ScanDataWord(text, gs1);
@@ -127,13 +135,10 @@ std::string DescribeContrast(const ContrastResult& c) {
     if (c.inverted)
         return "colours: the lines are lighter than the background under a scanner's red light "
                "(inverted); many scanners refuse such symbols";
-    std::string text = "colours: symbol contrast under red light " + Percent(c.symbolContrast) +
-                       ", grade " + GradeLetter(c.grade);
-    if (c.severity == Severity::Failure)
-        text += "; a scanner can hardly tell the lines from the background";
-    else if (c.severity == Severity::Warning)
-        text += "; not every scanner reads it";
-    return text;
+    return WithConsequence("colours: symbol contrast under red light " + Percent(c.symbolContrast) +
+                               ", grade " + GradeLetter(c.grade),
+                           c.severity, "; a scanner can hardly tell the lines from the background",
+                           "; not every scanner reads it");
 }
 
 std::string DescribeGS1Finding(const GS1Finding& f) {
@@ -219,34 +224,33 @@ std::string DescribeGS1Finding(const GS1Finding& f) {
 }
 
 std::string DescribeModule(const ModuleGeometry& m, double dotsPerMm) {
-    std::string text = "module: " + Fixed(m.dots, 2) + " dots at " + Fixed(dotsPerMm, 2) +
-                       " dots/mm, printed " + std::to_string(m.wholeDots) +
-                       " dots = " + Fixed(m.printedMm, 3) + " mm (nominal " +
-                       Fixed(m.nominalMm, 3) + " mm)";
-    if (m.severity == Severity::Failure)
-        text += "; under half a dot the bars vanish";
-    else if (m.severity == Severity::Warning)
-        text += "; modules under 2 dots print unreliably";
-    return text;
+    return WithConsequence("module: " + Fixed(m.dots, 2) + " dots at " + Fixed(dotsPerMm, 2) +
+                               " dots/mm, printed " + std::to_string(m.wholeDots) +
+                               " dots = " + Fixed(m.printedMm, 3) + " mm (nominal " +
+                               Fixed(m.nominalMm, 3) + " mm)",
+                           m.severity, "; under half a dot the bars vanish",
+                           "; modules under 2 dots print unreliably");
 }
 
 std::string DescribeSizeTable(const SizeTableFinding& table) {
     const SizeFinding& f = table.finding;
     const std::string mend = MendWords(table.mend, f.mendPercent);
     std::string text = TablePrefix(table.application);
+    // "X-dimension 0.200 mm is below the minimum 0.264 mm", the limit named by bound.
+    const auto xDimension = [&](const char* bound) {
+        return text + "X-dimension " + Fixed(f.found, 3) + " mm is " + bound + " " +
+               Fixed(f.expected, 3) + " mm" + mend;
+    };
     switch (f.problem) {
         case SizeProblem::NotListed:
             return text + "GS1's table for this application has no row for " +
                    std::string(SymbologyOf(table.symbology).name);
         case SizeProblem::XBelowMinimum:
-            return text + "X-dimension " + Fixed(f.found, 3) + " mm is below the minimum " +
-                   Fixed(f.expected, 3) + " mm" + mend;
+            return xDimension("below the minimum");
         case SizeProblem::XAboveMaximum:
-            return text + "X-dimension " + Fixed(f.found, 3) + " mm is above the maximum " +
-                   Fixed(f.expected, 3) + " mm" + mend;
+            return xDimension("above the maximum");
         case SizeProblem::XOffTarget:
-            return text + "X-dimension " + Fixed(f.found, 3) + " mm is away from the target " +
-                   Fixed(f.expected, 3) + " mm" + mend;
+            return xDimension("away from the target");
         case SizeProblem::BarsTooShort:
             return text + "bars " + Fixed(f.found, 2) + " mm high are below the least " +
                    Fixed(f.expected, 2) + " mm for this X-dimension" + mend;

@@ -22,6 +22,7 @@
 #include "output/AtomicFile.h"
 #include "output/ImagePng.h"
 #include "output/PictureWriter.h"
+#include "output/Result.h"
 #include "output/TemporaryFolder.h"
 
 namespace quillmark {
@@ -236,11 +237,18 @@ std::int64_t PixelsToEmu(int pixels, double dotsPerMm) {
     return std::llround(pixels / dotsPerMm * 36000.0);
 }
 
-std::string SaveDocx(const QImage& picture, double dotsPerMm, const QString& path) {
+// The picture's PNG bytes for a document saved at path, or why that save fails.
+Result<QByteArray> DocumentPicture(const QImage& picture, double dotsPerMm, const QString& path) {
     if (picture.isNull() || !(dotsPerMm > 0))
-        return CannotWrite(path, QStringLiteral("there is no picture"));
-    const QByteArray png = EncodePng(picture, dotsPerMm);
-    if (png.isEmpty()) return CannotWrite(path, QStringLiteral("PNG encoding failed"));
+        return Failure{CannotWrite(path, QStringLiteral("there is no picture"))};
+    QByteArray png = EncodePng(picture, dotsPerMm);
+    if (png.isEmpty()) return Failure{CannotWrite(path, QStringLiteral("PNG encoding failed"))};
+    return png;
+}
+
+std::string SaveDocx(const QImage& picture, double dotsPerMm, const QString& path) {
+    const Result<QByteArray> png = DocumentPicture(picture, dotsPerMm, path);
+    if (!png) return png.error();
     QString reason;
     const QByteArray package =
         ZipInMemory({{"[Content_Types].xml", ContentTypes()},
@@ -248,17 +256,15 @@ std::string SaveDocx(const QImage& picture, double dotsPerMm, const QString& pat
                      {"word/document.xml", Document(PixelsToEmu(picture.width(), dotsPerMm),
                                                     PixelsToEmu(picture.height(), dotsPerMm))},
                      {"word/_rels/document.xml.rels", Relationship("image", "media/image1.png")},
-                     {"word/media/image1.png", png}},
+                     {"word/media/image1.png", *png}},
                     reason);
     if (package.isEmpty()) return CannotWrite(path, reason);
     return WriteFileAtomically(path, package);
 }
 
 std::string SaveXlsx(const QImage& picture, double dotsPerMm, const QString& path) {
-    if (picture.isNull() || !(dotsPerMm > 0))
-        return CannotWrite(path, QStringLiteral("there is no picture"));
-    const QByteArray png = EncodePng(picture, dotsPerMm);
-    if (png.isEmpty()) return CannotWrite(path, QStringLiteral("PNG encoding failed"));
+    const Result<QByteArray> png = DocumentPicture(picture, dotsPerMm, path);
+    if (!png) return png.error();
     // libxlsxwriter writes only to a named file: it makes the workbook in a private folder, and
     // the finished bytes go to the target atomically.
     QTemporaryDir folder;
@@ -277,8 +283,8 @@ std::string SaveXlsx(const QImage& picture, double dotsPerMm, const QString& pat
     options.object_position = LXW_OBJECT_DONT_MOVE_DONT_SIZE;
     const lxw_error inserted =
         sheet ? worksheet_insert_image_buffer_opt(
-                    sheet, 0, 0, reinterpret_cast<const unsigned char*>(png.constData()),
-                    static_cast<size_t>(png.size()), &options)
+                    sheet, 0, 0, reinterpret_cast<const unsigned char*>(png->constData()),
+                    static_cast<size_t>(png->size()), &options)
               : LXW_ERROR_MEMORY_MALLOC_FAILED;
     errno = 0;
     const lxw_error closed = workbook_close(workbook);

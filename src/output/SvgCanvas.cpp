@@ -5,34 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "output/XmlText.h"
 #include "raster/Fonts.h"
 
 namespace quillmark {
 namespace {
-
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                // Control characters are not allowed in XML documents.
-                if (static_cast<unsigned char>(c) >= 0x20) out += c;
-        }
-    }
-    return out;
-}
 
 std::string Colour(TColor color) {
     char text[8];
@@ -159,9 +136,9 @@ std::string SvgCanvas::Document(const TRect& bounds, double dotsPerMm) const {
             clipAttribute = " clip-path=\"url(#" + id + ")\"";
         }
         svg += "<text x=\"" + std::to_string(e.x) + "\" y=\"" + std::to_string(e.baseline) +
-               "\" font-family=\"" + Escaped(e.family) + "\" font-size=\"" +
+               "\" font-family=\"" + XmlEscaped(e.family) + "\" font-size=\"" +
                std::to_string(e.pixelSize) + "\" fill=\"" + Colour(e.color) + "\"" + clipAttribute +
-               " xml:space=\"preserve\">" + Escaped(e.text) + "</text>\n";
+               " xml:space=\"preserve\">" + XmlEscaped(e.text) + "</text>\n";
     }
     svg += "</g>\n</svg>\n";
     return svg;

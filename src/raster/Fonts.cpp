@@ -311,31 +311,10 @@ int CellHeight(const FontMatch& match, int pixelSize) {
     return cell.ascent + cell.descent;
 }
 
-// The largest pixel size whose cell fits the height. The search range allows fonts whose cell is
-// smaller than their pixel size.
-int LargestFittingPixelSize(const FontMatch& match, int height) {
-    const int top = static_cast<int>(std::min<long long>(2LL * height + 8, kMaxPixelSize));
-    if (CellHeight(match, 1) > height) return 0;
-    int fits = 1;
-    int tooBig = top + 1;
-    while (tooBig - fits > 1) {
-        const int mid = fits + (tooBig - fits) / 2;
-        if (CellHeight(match, mid) <= height)
-            fits = mid;
-        else
-            tooBig = mid;
-    }
-    // Rounded metrics can make the cell height step unevenly; settle on a local maximum.
-    while (fits < top && CellHeight(match, fits + 1) <= height) ++fits;
-    return fits;
-}
-
 FontCell ComputeCell(const FontMatch& match, int height) {
-    if (height == 0 || match.file.empty()) return {};
+    if (match.file.empty()) return {};
     const int pixelSize =
-        height < 0
-            ? static_cast<int>(std::min<long long>(-static_cast<long long>(height), kMaxPixelSize))
-            : LargestFittingPixelSize(match, height);
+        PixelSizeForHeight(height, [&match](int size) { return CellHeight(match, size); });
     if (pixelSize == 0) return {};
     return CellAtPixelSize(match, pixelSize);
 }
@@ -385,6 +364,29 @@ void ForEachCodePoint(std::string_view text, Visit&& visit) {
 }
 
 }  // namespace
+
+int PixelSizeForHeight(int height, const std::function<int(int pixelSize)>& cellHeight) {
+    if (height == 0) return 0;
+    if (height < 0)
+        return static_cast<int>(
+            std::min<long long>(-static_cast<long long>(height), kMaxPixelSize));
+    // The largest pixel size whose cell fits; the search range allows fonts whose cell is smaller
+    // than their pixel size.
+    const int top = static_cast<int>(std::min<long long>(2LL * height + 8, kMaxPixelSize));
+    if (cellHeight(1) > height) return 0;
+    int fits = 1;
+    int tooBig = top + 1;
+    while (tooBig - fits > 1) {
+        const int mid = fits + (tooBig - fits) / 2;
+        if (cellHeight(mid) <= height)
+            fits = mid;
+        else
+            tooBig = mid;
+    }
+    // Rounded metrics can make the cell height step unevenly; settle on a local maximum.
+    while (fits < top && cellHeight(fits + 1) <= height) ++fits;
+    return fits;
+}
 
 FontCell CellForHeight(std::string_view family, int height) {
     if (height == 0) return {};

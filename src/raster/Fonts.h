@@ -18,6 +18,11 @@ struct FontCell {
 
 FontCell CellForHeight(std::string_view family, int height);
 
+// The pixel size of a font height by the rules above, for any font: cellHeight gives the cell
+// height (ascent + descent) of a pixel size. Sizes stop at the largest glyph size any symbol text
+// needs.
+int PixelSizeForHeight(int height, const std::function<int(int pixelSize)>& cellHeight);
+
 // The width in pixels of a UTF-8 text in the family at the height: the sum of its advances.
 int TextAdvance(std::string_view family, int height, std::string_view text);
 

@@ -13,9 +13,11 @@
 
 #include "ai/AIList.h"
 #include "app/AIForm.h"
+#include "support/QtTables.h"
 
 using quillmark::AITable;
 using quillmark::TAIForm;
+using quillmark::test::Columns;
 
 namespace {
 
@@ -70,7 +72,7 @@ private slots:
 
     // Every row of the table: literals, field kind and length, note, the field's place.
     void everyRow_data() {
-        QTest::addColumn<int>("row");
+        Columns<int>("row");
         for (int i = 0; i < quillmark::kAICount; ++i)
             QTest::newRow(AITable[static_cast<std::size_t>(i)].AI.data()) << i;
     }
@@ -122,9 +124,7 @@ private slots:
     // Typing into the fixed field: "00" and "01" keep their last digit the GS1 check digit, with
     // the caret on the next digit; "02" has none.
     void fixedDigitsWhileTyping_data() {
-        QTest::addColumn<QString>("ai");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
+        Columns<QString, QString, QString>("ai", "typed", "shown");
         // clang-format off
         QTest::newRow("SSCC") << "00" << "10614141234567890" << "106141412345678908";
         QTest::newRow("SSCC typed whole") << "00" << "106141412345678901" << "106141412345678908";
@@ -166,10 +166,7 @@ private slots:
     // The decimal-point digit: 0 to 5 are taken, 6 to 9 and letters are refused and said. The
     // AI field of the other AIs takes no key at all.
     void decimalDigit_data() {
-        QTest::addColumn<QString>("ai");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<bool>("refused");
+        Columns<QString, QString, QString, bool>("ai", "key", "id", "refused");
         // clang-format off
         QTest::newRow("2") << "310y" << "2" << "(3102)" << false;
         QTest::newRow("0") << "310y" << "0" << "(3100)" << false;
@@ -199,10 +196,8 @@ private slots:
 
     // Variable-length data: what is kept, what is refused, and what is said.
     void variableData_data() {
-        QTest::addColumn<QString>("ai");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("said");  // a part of the refusal message; empty: none
+        // said: a part of the refusal message, empty where there is none
+        Columns<QString, QString, QString, QString>("ai", "typed", "kept", "said");
         // clang-format off
         QTest::newRow("lot") << "10" << "ABC123" << "ABC123" << "";
         QTest::newRow("marks") << "21" << "!\"%&'*+,-./:;<=>?_" << "!\"%&'*+,-./:;<=>?_" << "";
@@ -259,9 +254,7 @@ private slots:
 
     // "23x": the third digit is half the data length; even lengths are padded with "0".
     void lengthDigit_data() {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("inserted");
+        Columns<int, QString, QString>("length", "id", "inserted");
         // clang-format off
         QTest::newRow("empty") << 0 << "(230)" << "(230)0";
         QTest::newRow("1") << 1 << "(230)" << "(230)A";
@@ -295,10 +288,8 @@ private slots:
 
     // Run: the data field has the focus; Enter inserts; Esc, "Отменить" and closing insert nothing.
     void run_data() {
-        QTest::addColumn<QString>("ai");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("inserted");  // empty: nothing
+        // inserted: empty where nothing is
+        Columns<QString, QString, QString, QString>("ai", "typed", "how", "inserted");
         // clang-format off
         QTest::newRow("Enter, 01") << "01" << "0400638133393" << "enter" << "(01)04006381333931";
         QTest::newRow("Enter, 10") << "10" << "ABC123" << "enter" << "(10)ABC123";

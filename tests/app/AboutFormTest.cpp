@@ -10,8 +10,10 @@
 
 #include "Version.h"
 #include "app/AboutForm.h"
+#include "support/QtTables.h"
 
 using quillmark::AboutLinks;
+using quillmark::test::Columns;
 Q_DECLARE_METATYPE(AboutLinks)
 
 namespace {
@@ -58,10 +60,8 @@ private slots:
     }
 
     void linkTargets_data() {
-        QTest::addColumn<QString>("web");
-        QTest::addColumn<QString>("mail");
-        QTest::addColumn<QUrl>("webTarget");  // empty: the help page
-        QTest::addColumn<QByteArray>("mailTarget");
+        // webTarget: empty for the help page
+        Columns<QString, QString, QUrl, QByteArray>("web", "mail", "webTarget", "mailTarget");
         const QByteArray subject = QByteArray("subject=Quillmark%20") + kQuillmarkVersion;
         QTest::newRow("none set") << QString() << QString() << QUrl()
                                   << QByteArray("mailto:?") + subject;
@@ -101,9 +101,7 @@ private slots:
     // Where nothing opens a link, the user is told what could not be opened (the help page's
     // file, the web or the mail address) as information, not as an error.
     void linkThatDoesNotOpenIsTold_data() {
-        QTest::addColumn<AboutLinks>("links");
-        QTest::addColumn<QByteArray>("link");
-        QTest::addColumn<QString>("named");
+        Columns<AboutLinks, QByteArray, QString>("links", "link", "named");
         QTest::newRow("help page") << AboutLinks{} << QByteArray("webLink")
                                    << QDir::toNativeSeparators(temp_.filePath("HelpRus.html"));
         QTest::newRow("web address") << AboutLinks{"https://q.example/", {}}
@@ -150,8 +148,7 @@ private slots:
     }
 
     void execEndsWithKey_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("result");
+        Columns<int, int>("key", "result");
         QTest::newRow("Esc") << int(Qt::Key_Escape) << int(QDialog::Rejected);
         QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
     }

@@ -7,6 +7,9 @@
 
 #include "app/CheckWording.h"
 #include "cli/CheckWording.h"
+#include "support/QtTables.h"
+
+using quillmark::test::Columns;
 
 Q_DECLARE_METATYPE(quillmark::Finding)
 
@@ -21,9 +24,8 @@ const char* const kGS1Data =
     "211\x04";
 
 void WordColumns() {
-    QTest::addColumn<Finding>("finding");
-    QTest::addColumn<QString>("line");  // the command line's --check line
-    QTest::addColumn<QString>("text");  // the window's
+    // The command line's --check line and the window's text.
+    Columns<Finding, QString, QString>("finding", "line", "text");
 }
 
 QString Line(const Finding& f) {

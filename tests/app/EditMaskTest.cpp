@@ -3,21 +3,20 @@
 #include <QTest>
 
 #include "app/EditMask.h"
+#include "support/QtTables.h"
 
 using quillmark::DigitString;
 using quillmark::EditText;
 using quillmark::QtInputMask;
 using quillmark::SetEditMask;
+using quillmark::test::Columns;
 
 class EditMaskTest : public QObject {
     Q_OBJECT
 
 private slots:
     void masks_data() {
-        QTest::addColumn<QString>("mask");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("digits");
+        Columns<QString, QString, QString, QString>("mask", "text", "shown", "digits");
         QTest::newRow("EAN-13") << "9 999999 999999;1;0"
                                 << "0 000000 000000"
                                 << "0 000000 000000"

@@ -5,20 +5,19 @@
 
 #include "ai/FieldCharacters.h"
 #include "app/FieldLetters.h"
+#include "support/QtTables.h"
 
 using quillmark::FieldBytes;
 using quillmark::KeepFieldLetters;
 using quillmark::SpecialCharLetter;
+using quillmark::test::Columns;
 
 class FieldLettersTest : public QObject {
     Q_OBJECT
 
 private slots:
     void bytes_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<qsizetype>("dropped");
+        Columns<QString, QByteArray, QString, qsizetype>("text", "bytes", "kept", "dropped");
         QTest::newRow("empty") << QString() << QByteArray() << QString() << qsizetype{0};
         QTest::newRow("printable ASCII ends")
             << QStringLiteral(" ~(10)AZaz09") << QByteArray(" ~(10)AZaz09")
@@ -75,12 +74,8 @@ private slots:
 
     // In an edit, refused characters never arrive; the caret stays after what was kept.
     void validatorInAnEdit_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<QString>("inserted");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("caretAfter");
-        QTest::addColumn<int>("refusals");
+        Columns<QString, int, QString, QString, int, int>("before", "caret", "inserted", "after",
+                                                          "caretAfter", "refusals");
         QTest::newRow("clean") << "AB" << 1 << "xа"
                                << "AxаB" << 3 << 0;
         QTest::newRow("mixed") << "AB" << 1 << "x\ty"

@@ -17,10 +17,12 @@
 #include "app/HelpPage.h"
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
+#include "support/QtTables.h"
 
 using quillmark::HelpPageBytes;
 using quillmark::HelpPagePath;
 using quillmark::WriteHelpPage;
+using quillmark::test::Columns;
 
 namespace {
 
@@ -124,8 +126,7 @@ private slots:
     }
 
     void writesWhereTempSays_data() {
-        QTest::addColumn<std::optional<QString>>("temp");
-        QTest::addColumn<QString>("expected");
+        Columns<std::optional<QString>, QString>("temp", "expected");
         const QString base = dir_.path();
         QTest::newRow("no separator") << std::optional<QString>(base) << base + "/HelpRus.html";
         QTest::newRow("separator") << std::optional<QString>(base + "/") << base + "/HelpRus.html";
@@ -149,8 +150,7 @@ private slots:
     // victim's file (which stays unchanged), a link to a file not made yet, another user's file.
     // The page is never written through it.
     void plantedPathRefused_data() {
-        QTest::addColumn<QString>("plant");
-        QTest::addColumn<QString>("reason");
+        Columns<QString, QString>("plant", "reason");
         QTest::newRow("link to a file") << "link"
                                         << "символическая ссылка";
         QTest::newRow("dangling link") << "dangling"
@@ -203,8 +203,7 @@ private slots:
     }
 
     void unwritableReportsSystemReason_data() {
-        QTest::addColumn<QString>("temp");
-        QTest::addColumn<QString>("reason");
+        Columns<QString, QString>("temp", "reason");
         const QString base = dir_.path();
         QFile plain(base + "/plain-file");
         QVERIFY(plain.open(QIODevice::WriteOnly));
@@ -271,8 +270,7 @@ private slots:
     }
 
     void sectionsHaveAnchorsAndHeadings_data() {
-        QTest::addColumn<QString>("anchor");
-        QTest::addColumn<QString>("heading");
+        Columns<QString, QString>("anchor", "heading");
         const char* const rows[][2] = {
             {"P1", "1. Назначение программы"},
             {"P2", "2. Поддерживаемые типы штрих-кодов"},

@@ -8,12 +8,15 @@
 #include <QSet>
 #include <QTest>
 
+#include "support/QtTables.h"
+using quillmark::test::Columns;
+
 class IconsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void applicationIconDrawnAtSize_data() {
-        QTest::addColumn<int>("size");
+        Columns<int>("size");
         for (int size : {32, 48, 64, 256}) QTest::addRow("%d px", size) << size;
     }
     // Needs the resource and Qt's SVG icon engine: without either the pixmap is empty.
@@ -30,8 +33,7 @@ private slots:
     }
 
     void drawsAt16Pixels_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("minColours");
+        Columns<QString, int>("name", "minColours");
         // A plain outline needs two colours (edge and fill); the emblem and the help picture are
         // recognised by their colours, so a fallback in one flat colour must fail.
         for (const char* name : {"save", "print", "exit", "copy", "word", "excel", "about"})

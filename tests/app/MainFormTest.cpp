@@ -32,18 +32,15 @@
 #include "app/PreviewWidget.h"
 #include "app/WindowControls.h"
 #include "canvas/PixelsPerMm.h"
+#include "support/QtTables.h"
+#include "support/Widgets.h"
 #include "support/ZXingDecode.h"
 
 using quillmark::TMainForm;
+using quillmark::test::Child;
+using quillmark::test::Columns;
 
 namespace {
-
-template <typename T = QWidget>
-T* Child(const QObject& form, const char* name) {
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
 
 QLineEdit* Edit(const TMainForm& form, const char* name) {
     return Child<QLineEdit>(form, name);
@@ -178,9 +175,8 @@ private slots:
     }
 
     void controlsAtTheirPlaces_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");  // width or height 0: not fixed
-        QTest::addColumn<QString>("hint");
+        // geometry: a width or height of 0 is not fixed
+        Columns<QString, QRect, QString>("name", "geometry", "hint");
         QTest::newRow("save") << "SpeedButton1" << QRect(5, 5, 20, 20) << "Сохранить";
         QTest::newRow("print") << "SpeedButton2" << QRect(27, 5, 20, 20) << "Печать";
         QTest::newRow("lines") << "LineColorBtn" << QRect(53, 5, 20, 20) << "Цвет линий";
@@ -235,8 +231,7 @@ private slots:
     }
 
     void captionsAndTexts_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
+        Columns<QString, QString>("name", "caption");
         QTest::newRow("file") << "A1"
                               << "Файл";
         QTest::newRow("view") << "A2"
@@ -318,9 +313,8 @@ private slots:
     // Nothing is cut off or touches its neighbour: labels end before the control they name,
     // and each field shows its longest text whole.
     void textsFit_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("limit");  // x of the control to the right of a label
-        QTest::addColumn<QString>("steps");
+        // limit: x of the control to the right of a label
+        Columns<QString, int, QString>("name", "limit", "steps");
         QTest::newRow("add-on") << "Label2" << 75 << "";
         QTest::newRow("size") << "Label5" << 50 << "";
         QTest::newRow("itf size") << "Label8" << 50 << "";
@@ -364,11 +358,9 @@ private slots:
     }
 
     void codeTypeChanges_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("mask");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");  // ISBN box, add-on label, type, value: 1 shown
-        QTest::addColumn<QString>("addOn");
+        // shown: ISBN box, add-on label, type, value, each 1 where shown
+        Columns<QStringList, QString, QString, QString, QString>("steps", "mask", "text", "shown",
+                                                                 "addOn");
         QTest::newRow("EAN-8") << QStringList{"type:EAN-8"} << "9999 9999;1;0"
                                << "0000 0000"
                                << "0000"
@@ -453,10 +445,7 @@ private slots:
 
     // What reaches the renderer follows the tab, the code type and the ISBN tick.
     void requestFollowsControls_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("digits");
+        Columns<int, QStringList, QString, QString>("tab", "steps", "type", "digits");
         QTest::newRow("ISBN-13") << 0 << QStringList{"isbn:1"} << "ISBN-13"
                                  << "978000000000200000";
         QTest::newRow("EAN-8 with hidden tick")
@@ -489,9 +478,7 @@ private slots:
 
     // The code-type and add-on lists drop down when typed into, on the item typed.
     void listsDropDownWhenTyped_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("item");
+        Columns<QString, QString, QString>("name", "key", "item");
         QTest::newRow("code type") << "EANUPC_CodeType"
                                    << "U"
                                    << "UPC-A";
@@ -514,10 +501,8 @@ private slots:
     }
 
     void spinEditsStep_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<QList<int>>("keys");  // Qt::Key_Up / Key_Down / Key_PageUp ...
-        QTest::addColumn<QList<int>>("values");
+        // keys: Qt::Key_Up / Key_Down / Key_PageUp ...
+        Columns<QString, int, QList<int>, QList<int>>("name", "start", "keys", "values");
         const int up = Qt::Key_Up;
         const int down = Qt::Key_Down;
         QTest::newRow("G up to the limit and back")
@@ -551,8 +536,7 @@ private slots:
     }
 
     void spinEditsTyped_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("value");
+        Columns<QString, int>("name", "value");
         QTest::newRow("EAN/UPC") << "EANUPC_Size" << 100;
         QTest::newRow("ITF-14") << "ITF14_Size" << 100;
         QTest::newRow("G") << "UCCEAN128_GSize" << 100;
@@ -571,12 +555,8 @@ private slots:
     }
 
     void typingKeepsCheckDigit_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("caretAfter");
+        Columns<QStringList, QString, int, QString, QString, int>("steps", "field", "caret", "keys",
+                                                                  "text", "caretAfter");
         const QString ean = QStringLiteral("EANUPC_CodeValue");
         QTest::newRow("EAN-13 whole number") << QStringList{} << ean << 0 << "400638133393"
                                              << "4 006381 333931" << 14;
@@ -642,12 +622,9 @@ private slots:
     }
 
     void specialCharacterInsertion_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("length");  // selected characters from start; 0 for a caret
-        QTest::addColumn<QList<int>>("items");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("caret");
+        // length: selected characters from start; 0 for a caret
+        Columns<QString, int, int, QList<int>, QString, int>("text", "start", "length", "items",
+                                                             "result", "caret");
         QTest::newRow("empty field, FNC1") << "" << 0 << 0 << QList<int>{0} << "а" << 1;
         QTest::newRow("caret at the end")
             << "(10)ABC" << 7 << 0 << QList<int>{0} << "(10)ABCа" << 8;
@@ -697,9 +674,7 @@ private slots:
     }
 
     void refusedInput_data() {
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("count");
+        Columns<QString, QString, QString>("pasted", "kept", "count");
         QTest::newRow("tab, Cyrillic, accent, emoji") << QString::fromUtf8(
                                                              "A\tжé\xF0\x9F\x98\x80"
                                                              "B")
@@ -836,7 +811,7 @@ private slots:
     }
 
     void resizeKeepsMargins_data() {
-        QTest::addColumn<QSize>("grow");
+        Columns<QSize>("grow");
         QTest::newRow("wider") << QSize(100, 0);
         QTest::newRow("taller") << QSize(0, 50);
         QTest::newRow("both") << QSize(250, 120);
@@ -918,41 +893,28 @@ private slots:
     // Each tab's preview scans as its fields say; the symbol's left edge lies at
     // OffsetX x ScaleX and everything outside its box keeps the window colour.
     void previewDrawsTheFieldsSymbol_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<std::function<void(TMainForm&)>>("fill");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("decoded");
+        Columns<int, std::function<void(TMainForm&)>, int, QString>("tab", "fill", "format",
+                                                                    "decoded");
         using F = std::function<void(TMainForm&)>;
-        QTest::newRow("EAN-13") << 0 << F([](TMainForm& f) {
-            Edit(f, "EANUPC_CodeValue")->setText(QStringLiteral("4 006381 333930"));
-            Spin(f, "EANUPC_Size")->setValue(200);
-        }) << int(ZXing::BarcodeFormat::EAN13)
-                                << "4006381333931";
-        QTest::newRow("ISBN-13") << 0 << F([](TMainForm& f) {
-            Apply(f, QStringLiteral("isbn:1"));
-            Edit(f, "EANUPC_CodeValue")->setText(QStringLiteral("9 780306 406150"));
-            Spin(f, "EANUPC_Size")->setValue(200);
-        }) << int(ZXing::BarcodeFormat::EAN13)
-                                 << "9780306406157";
-        QTest::newRow("EAN-8") << 0 << F([](TMainForm& f) {
-            Apply(f, QStringLiteral("type:EAN-8"));
-            Edit(f, "EANUPC_CodeValue")->setText(QStringLiteral("9638 5070"));
-            Spin(f, "EANUPC_Size")->setValue(200);
-        }) << int(ZXing::BarcodeFormat::EAN8)
-                               << "96385074";
-        QTest::newRow("UPC-A with add-on") << 0 << F([](TMainForm& f) {
-            Apply(f, QStringLiteral("type:UPC-A"));
-            Apply(f, QStringLiteral("addon:5-Digit"));
-            Edit(f, "EANUPC_CodeValue")->setText(QStringLiteral("0 36000 29145 0"));
-            Spin(f, "EANUPC_Size")->setValue(200);
-        }) << int(ZXing::BarcodeFormat::UPCA)
-                                           << "036000291452";
-        QTest::newRow("UPC-E") << 0 << F([](TMainForm& f) {
-            Apply(f, QStringLiteral("type:UPC-E"));
-            Edit(f, "EANUPC_CodeValue")->setText(QStringLiteral("0 425261 0"));
-            Spin(f, "EANUPC_Size")->setValue(200);
-        }) << int(ZXing::BarcodeFormat::UPCE)
-                               << "04252614";
+        // The EAN/UPC tab after the steps, its value typed, at 200 %.
+        const auto eanUpc = [](const QStringList& steps, const QString& value) {
+            return F([steps, value](TMainForm& f) {
+                for (const QString& step : steps) Apply(f, step);
+                Edit(f, "EANUPC_CodeValue")->setText(value);
+                Spin(f, "EANUPC_Size")->setValue(200);
+            });
+        };
+        QTest::newRow("EAN-13") << 0 << eanUpc({}, "4 006381 333930")
+                                << int(ZXing::BarcodeFormat::EAN13) << "4006381333931";
+        QTest::newRow("ISBN-13") << 0 << eanUpc({"isbn:1"}, "9 780306 406150")
+                                 << int(ZXing::BarcodeFormat::EAN13) << "9780306406157";
+        QTest::newRow("EAN-8") << 0 << eanUpc({"type:EAN-8"}, "9638 5070")
+                               << int(ZXing::BarcodeFormat::EAN8) << "96385074";
+        QTest::newRow("UPC-A with add-on")
+            << 0 << eanUpc({"type:UPC-A", "addon:5-Digit"}, "0 36000 29145 0")
+            << int(ZXing::BarcodeFormat::UPCA) << "036000291452";
+        QTest::newRow("UPC-E") << 0 << eanUpc({"type:UPC-E"}, "0 425261 0")
+                               << int(ZXing::BarcodeFormat::UPCE) << "04252614";
         QTest::newRow("ITF-14") << 1 << F([](TMainForm& f) {
             Edit(f, "ITF14_CodeValue")->setText(QStringLiteral("12345678901230"));
             Spin(f, "ITF14_Size")->setValue(50);

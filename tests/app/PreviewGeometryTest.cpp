@@ -3,20 +3,19 @@
 #include <limits>
 
 #include "app/PreviewGeometry.h"
+#include "support/QtTables.h"
 
 using quillmark::CentringOffset;
 using quillmark::PixelsPerMm;
 using quillmark::ScreenPixelsPerMm;
+using quillmark::test::Columns;
 
 class PreviewGeometryTest : public QObject {
     Q_OBJECT
 
 private slots:
     void centring_data() {
-        QTest::addColumn<int>("available");
-        QTest::addColumn<int>("extent");
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<double>("offset");
+        Columns<int, int, double, double>("available", "extent", "scale", "offset");
         QTest::newRow("626 - 146 at 3.2") << 626 << 146 << 3.2 << 75.0;
         QTest::newRow("0.5 mm rounds to 0") << 104 << 100 << 4.0 << 0.0;
         QTest::newRow("1.5 mm rounds to 2") << 112 << 100 << 4.0 << 2.0;
@@ -38,12 +37,8 @@ private slots:
     }
 
     void density_data() {
-        QTest::addColumn<int>("widthPx");
-        QTest::addColumn<int>("heightPx");
-        QTest::addColumn<double>("widthMm");
-        QTest::addColumn<double>("heightMm");
-        QTest::addColumn<double>("expectedX");
-        QTest::addColumn<double>("expectedY");
+        Columns<int, int, double, double, double, double>("widthPx", "heightPx", "widthMm",
+                                                          "heightMm", "expectedX", "expectedY");
         constexpr double nan = std::numeric_limits<double>::quiet_NaN();
         constexpr double inf = std::numeric_limits<double>::infinity();
         // logical dpi 120 x 72 for the fallbacks: 120 / 25.4 and 72 / 25.4

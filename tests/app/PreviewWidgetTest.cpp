@@ -5,10 +5,12 @@
 #include "app/PreviewGeometry.h"
 #include "app/PreviewWidget.h"
 #include "canvas/QPainterCanvas.h"
+#include "support/QtTables.h"
 
 using quillmark::PixelsPerMm;
 using quillmark::PreviewWidget;
 using quillmark::TRect;
+using quillmark::test::Columns;
 
 namespace {
 
@@ -33,7 +35,7 @@ class PreviewWidgetTest : public QObject {
 
 private slots:
     void paintsStartupSymbolCentred_data() {
-        QTest::addColumn<QSize>("size");
+        Columns<QSize>("size");
         QTest::newRow("preview box") << QSize(630, 240);
         QTest::newRow("wide") << QSize(1000, 300);
         QTest::newRow("odd") << QSize(457, 333);

@@ -6,10 +6,12 @@
 
 #include "app/EditMask.h"
 #include "app/SymbolControls.h"
+#include "support/QtTables.h"
 
 using quillmark::SymbolControls;
 using quillmark::SymbolRequest;
 using quillmark::SymbolTab;
+using quillmark::test::Columns;
 
 Q_DECLARE_METATYPE(SymbolTab)
 
@@ -44,14 +46,8 @@ class SymbolControlsTest : public QObject {
 
 private slots:
     void request_data() {
-        QTest::addColumn<SymbolTab>("tab");
-        QTest::addColumn<QString>("codeType");
-        QTest::addColumn<bool>("isbn");
-        QTest::addColumn<QString>("symbology");
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("fullBorder");
-        QTest::addColumn<QString>("fieldText");
+        Columns<SymbolTab, QString, bool, QString, QString, int, bool, QString>(
+            "tab", "codeType", "isbn", "symbology", "digits", "size", "fullBorder", "fieldText");
         const auto ean = [](const char* row, const char* type, bool isbn, const char* name) {
             QTest::newRow(row) << SymbolTab::EANUPC << type << isbn << name << "400638133393112"
                                << 150 << true << "";
@@ -109,7 +105,7 @@ private slots:
     // Each number mask takes the row's digits, and its blank text fits the mask position for
     // position: a digit where the mask takes one, the mask's own literal elsewhere.
     void numberMasksFitTheirSymbology_data() {
-        QTest::addColumn<int>("row");
+        Columns<int>("row");
         for (std::size_t row = 0; row < quillmark::kSymbologies.size(); ++row)
             if (quillmark::kSymbologies[row].digitCount > 0)
                 QTest::newRow(quillmark::kSymbologies[row].name.data()) << static_cast<int>(row);

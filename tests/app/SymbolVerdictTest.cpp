@@ -18,6 +18,9 @@
 #include "app/MainForm.h"
 #include "app/SymbolVerdict.h"
 #include "app/WindowControls.h"
+#include "support/QtTables.h"
+#include "support/Requests.h"
+#include "support/Widgets.h"
 #include "symbol/SymbolRequest.h"
 
 using quillmark::Severity;
@@ -25,25 +28,16 @@ using quillmark::SymbolRequest;
 using quillmark::SymbolStyle;
 using quillmark::SymbolVerdict;
 using quillmark::TMainForm;
+using quillmark::test::Columns;
 
 Q_DECLARE_METATYPE(Severity)
 
+using quillmark::test::Child;
+
 namespace {
 
-template <typename T = QWidget>
-T* Child(const QObject& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
-
 SymbolRequest Request(const char* type, const char* data) {
-    SymbolRequest r;
-    r.symbology = quillmark::FindSymbology(type);
-    if (r.Is(quillmark::Symbology::UCCEAN128))
-        r.fieldText = data;
-    else
-        r.digits = data;
+    SymbolRequest r = quillmark::test::RequestOf(type, data);
     // GS1's smallest X for general distribution, so that these symbols meet its table.
     r.gSizePercent = 200;
     quillmark::EncodeRequest(r);
@@ -91,12 +85,8 @@ class SymbolVerdictTest : public QObject {
 
 private slots:
     void kinds_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<uint>("line");
-        QTest::addColumn<double>("dotsPerMm");
-        QTest::addColumn<Severity>("severity");
-        QTest::addColumn<QString>("sentence");
+        Columns<QString, QString, uint, double, Severity, QString>(
+            "type", "data", "line", "dotsPerMm", "severity", "sentence");
         QTest::newRow("EAN-13 scans")
             << "EAN-13"
             << "4006381333931" << 0x000000u << 12.0 << Severity::Pass << "Читается: 4006381333931";
@@ -202,10 +192,7 @@ private slots:
     }
 
     void mendButton_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("mended");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<int>("caretAfter");
+        Columns<QString, QString, int, int>("typed", "mended", "caret", "caretAfter");
         QTest::newRow("check digit of (01), caret before it")
             << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A") << 5 << 5;
         QTest::newRow("check digit of (01), caret after it")

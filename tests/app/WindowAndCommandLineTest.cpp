@@ -16,9 +16,11 @@
 #include "app/WindowCommands.h"
 #include "cli/PictureOutput.h"
 #include "cli/SymbolInput.h"
+#include "support/QtTables.h"
 
 using quillmark::SymbolFields;
 using quillmark::TMainForm;
+using quillmark::test::Columns;
 
 namespace {
 
@@ -47,9 +49,8 @@ class WindowAndCommandLineTest : public QObject {
 
 private slots:
     void samePixels_data() {
-        QTest::addColumn<QStringList>("window");
-        QTest::addColumn<QStringList>("commandLine");  // type, data, add-on, size, gsize, vsize
-        QTest::addColumn<int>("dotsPerMm");
+        // commandLine: type, data, add-on, size, gsize, vsize
+        Columns<QStringList, QStringList, int>("window", "commandLine", "dotsPerMm");
         QTest::newRow("EAN-13 with add-on at 150 %")
             << QStringList{"EANUPC_AddOnType=2-Digit", "EANUPC_AddOnValue=12",
                            "EANUPC_CodeValue=4 006381 333931", "EANUPC_Size=150"}

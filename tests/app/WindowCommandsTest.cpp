@@ -32,19 +32,16 @@
 #include "app/WindowCommands.h"
 #include "output/OfficePackage.h"
 #include "output/TemporaryFolder.h"
+#include "support/QtTables.h"
+#include "support/Widgets.h"
 #include "support/ZXingDecode.h"
 
 using quillmark::TMainForm;
 using quillmark::WindowCommands;
+using quillmark::test::Child;
+using quillmark::test::Columns;
 
 namespace {
-
-template <typename T = QWidget>
-T* Child(const QObject& form, const char* name) {
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
 
 int AIRow(std::string_view ai) {
     for (int row = 0; row < quillmark::kAICount; ++row)
@@ -180,10 +177,8 @@ private slots:
     // Each tab saved through the window's save path, the format by extension or by filter; an
     // empty name is a cancelled dialog.
     void saveEachTab_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<int>("filter");
-        QTest::addColumn<QString>("written");  // empty: nothing
+        // written: empty where nothing is
+        Columns<int, QString, int, QString>("tab", "chosen", "filter", "written");
         const QString jpeg = quillmark::PictureFilters().at(1);
         for (int tab = 0; tab < 3; ++tab) {
             const QByteArray t = QByteArray::number(tab);
@@ -231,9 +226,7 @@ private slots:
     // A target that cannot be written: an existing file stays byte-identical, the user is told
     // which file and why.
     void failedSaveKeepsTheFile_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("fullDisk");
-        QTest::addColumn<QString>("reason");
+        Columns<QString, bool, QString>("target", "fullDisk", "reason");
         const QString tooLarge = QString::fromLocal8Bit(strerror(EFBIG));
         QTest::newRow("full disk") << "label.bmp" << true << tooLarge;
         QTest::newRow("full disk, JPEG") << "label.jpg" << true << tooLarge;
@@ -270,9 +263,7 @@ private slots:
     // A picture that does not read back at the chosen density is saved only when the user says
     // so (and then the file is asked for); one that reads is saved without a question.
     void saveAsksAboutUnreadablePicture_data() {
-        QTest::addColumn<int>("resolution");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("asked");
+        Columns<int, bool, bool>("resolution", "answer", "asked");
         for (const int resolution : {1, 3})
             for (const bool answer : {false, true})
                 QTest::addRow("%d dots/mm, %s", resolution, answer ? "yes" : "no")
@@ -320,7 +311,7 @@ private slots:
     }
 
     void copyRoundTrip_data() {
-        QTest::addColumn<int>("tab");
+        Columns<int>("tab");
         for (int tab = 0; tab < 3; ++tab) QTest::newRow(QByteArray::number(tab)) << tab;
     }
     void copyRoundTrip() {
@@ -336,9 +327,7 @@ private slots:
     // A fresh package per hand-over in the temporary folder; where nothing opens it, the user
     // learns where it is.
     void officeHandOver_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("mime");
-        QTest::addColumn<bool>("opens");
+        Columns<QString, QString, bool>("action", "mime", "opens");
         for (const bool opens : {false, true}) {
             QTest::newRow(opens ? "docx, opened" : "docx, nothing opens")
                 << "ExportWordMI" << quillmark::kDocxMimeType << opens;

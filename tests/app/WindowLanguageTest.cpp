@@ -4,17 +4,17 @@
 
 #include "ai/AIList.h"
 #include "app/translations/WindowLanguage.h"
+#include "support/QtTables.h"
 
 using quillmark::WindowLanguage;
+using quillmark::test::Columns;
 
 class WindowLanguageTest : public QObject {
     Q_OBJECT
 
 private slots:
     void choice_data() {
-        QTest::addColumn<QStringList>("uiLanguages");
-        QTest::addColumn<QString>("localeName");
-        QTest::addColumn<QLocale::Language>("expected");
+        Columns<QStringList, QString, QLocale::Language>("uiLanguages", "localeName", "expected");
         const QLocale::Language ru = QLocale::Russian;
         const QLocale::Language en = QLocale::English;
         // The lists as QLocale::system() gives them for these environments.

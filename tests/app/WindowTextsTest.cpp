@@ -18,7 +18,9 @@
 #include "app/HelpPage.h"
 #include "app/MainForm.h"
 #include "app/translations/WindowLanguage.h"
+#include "support/QtTables.h"
 
+using quillmark::test::Columns;
 using namespace quillmark;
 
 namespace {
@@ -73,10 +75,7 @@ private slots:
     }
 
     void knownTexts_data() {
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("russian");
-        QTest::addColumn<QString>("english");
+        Columns<QString, QString, QString, QString>("dialog", "name", "russian", "english");
         QTest::newRow("menu item") << ""
                                    << "SaveAsMI"
                                    << "Сохранить как"

@@ -127,6 +127,18 @@ struct TargetNames {
     }
 };
 
+// A line from (x0, y0) to (x1, y1) in the pen colour on a blank picture.
+template <typename Target>
+QImage Line(int x0, int y0, int x1, int y1) {
+    QImage image = Blank();
+    Target target(image);
+    target.canvas.SetPenColor(kPen);
+    target.canvas.MoveTo(x0, y0);
+    target.canvas.LineTo(x1, y1);
+    target.Finish();
+    return image;
+}
+
 template <typename Target>
 struct CanvasRules : ::testing::Test {};
 using Targets = ::testing::Types<QPainterTarget, RasterTarget>;
@@ -209,12 +221,7 @@ TYPED_TEST(CanvasRules, LinesPaintTheStartAndStopOneShortOfTheEnd) {
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.name);
-        QImage image = Blank();
-        TypeParam target(image);
-        target.canvas.SetPenColor(kPen);
-        target.canvas.MoveTo(c.x0, c.y0);
-        target.canvas.LineTo(c.x1, c.y1);
-        target.Finish();
+        const QImage image = Line<TypeParam>(c.x0, c.y0, c.x1, c.y1);
         EXPECT_EQ(
             Mismatches(image,
                        [&](int x, int y) { return Inside(x, y, c.covered) ? kPen : kUntouched; }),
@@ -251,12 +258,7 @@ TYPED_TEST(CanvasRules, SlantedLinesAreConnectedAndLeaveOutTheEnd) {
     for (const Slant& c : cases) {
         SCOPED_TRACE(std::to_string(c.x0) + "," + std::to_string(c.y0) + " -> " +
                      std::to_string(c.x1) + "," + std::to_string(c.y1));
-        QImage image = Blank();
-        TypeParam target(image);
-        target.canvas.SetPenColor(kPen);
-        target.canvas.MoveTo(c.x0, c.y0);
-        target.canvas.LineTo(c.x1, c.y1);
-        target.Finish();
+        const QImage image = Line<TypeParam>(c.x0, c.y0, c.x1, c.y1);
         const int steps = std::max(std::abs(c.x1 - c.x0), std::abs(c.y1 - c.y0));
         EXPECT_EQ(CountColor(image, kPen, {0, 0, kW, kH}), steps);
         EXPECT_EQ(At(image, c.x0, c.y0), kPen);
@@ -278,12 +280,7 @@ TYPED_TEST(CanvasRules, SlantedLinesAreConnectedAndLeaveOutTheEnd) {
 }
 
 TYPED_TEST(CanvasRules, HostileSlantedLineEndsAndStaysOnTheImage) {
-    QImage image = Blank();
-    TypeParam target(image);
-    target.canvas.SetPenColor(kPen);
-    target.canvas.MoveTo(INT_MIN, INT_MIN);
-    target.canvas.LineTo(INT_MAX, INT_MAX);
-    target.Finish();
+    const QImage image = Line<TypeParam>(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     // The clamped line runs along the main diagonal through the picture.
     for (int i = 0; i < kH; ++i) EXPECT_EQ(At(image, i, i), kPen) << i;
 }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,15 +11,16 @@
 #include "encoders/Canvas.h"
 #include "encoders/ITF14.h"
 #include "support/GuiApp.h"
+#include "support/PixelBand.h"
 #include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {
 
+using test::Band;
 using test::Decode;
 using test::Name;
 using test::Reading;
-using test::Visible;
 
 struct ITFCase {
     std::string digits;
@@ -34,47 +34,42 @@ void PrintTo(const ITFCase& c, std::ostream* os) {
         << c.scale << " px/mm";
 }
 
-std::string ITFName(const ::testing::TestParamInfo<ITFCase>& info) {
-    const ITFCase& c = info.param;
-    return Name(c.digits + (c.fullBorder ? "_frame_" : "_topbottom_") + std::to_string(c.size) +
-                "_" + std::to_string(static_cast<int>(c.scale * 10)) + "dpmm");
-}
-
 double NarrowPixels(const ITFCase& c) {
     return c.scale * 1.016 * c.size / 100.0;
 }
 
-enum class Band { Wide, FractionalBelowTwoPixels, BelowOnePixel };
-
-// A narrow element under two pixels and not a whole number of them is drawn by other rules than
-// wider ones. Under a pixel a narrow element cannot be told from a wide one reliably at all.
+// Narrow elements too thin for a pixel column are left out, whatever their width.
 Band BandOf(const ITFCase& c) {
     const double narrow = NarrowPixels(c);
-    if (Px(narrow) > 0 && narrow < 1.0) return Band::BelowOnePixel;
-    if (Px(narrow) > 0 && narrow < 2.0 && narrow != std::floor(narrow))
-        return Band::FractionalBelowTwoPixels;
-    return Band::Wide;
+    return Px(narrow) > 0 ? test::BandOfWidth(narrow) : Band::Wide;
+}
+
+std::string ITFName(const ::testing::TestParamInfo<ITFCase>& info) {
+    const ITFCase& c = info.param;
+    return test::BandName(BandOf(c)) + "_" +
+           Name(c.digits + (c.fullBorder ? "_frame_" : "_topbottom_") + std::to_string(c.size) +
+                "_" + std::to_string(static_cast<int>(c.scale * 10)) + "dpmm");
 }
 
 // Scales of screens and printers (96, 200, 240, 300 and 600 dpi among them) and the scales
-// between, every size the window offers, framed and not.
-std::vector<ITFCase> ITFCases(Band band) {
+// between, every size the window offers, framed and not; narrow elements of 1 to 2 pixels among
+// them (e.g. 25 % to 45 % at 4 px/mm) and of half a pixel to one (25 % and 30 % at 3 to 3.78
+// px/mm).
+std::vector<ITFCase> ITFCases() {
     const char* numbers[] = {"15400141288763", "00012345600012", "10012345678902"};
     const double scales[] = {3, 3.5, 3.7795, 4,  4.5,    5,  5.5,   6,
                              7, 8,   9.4488, 10, 11.811, 12, 23.622};
     std::vector<ITFCase> cases;
-    auto add = [&](const ITFCase& c) {
-        if (BandOf(c) == band) cases.push_back(c);
-    };
     for (const char* digits : numbers)
         for (const double scale : scales)
             for (unsigned short size = 25; size <= 100; size += 5)
-                for (const bool frame : {true, false}) add({digits, frame, size, scale});
+                for (const bool frame : {true, false})
+                    cases.push_back({digits, frame, size, scale});
     // Narrow bars of Px(0.381) and Px(0.457) = 0 columns.
     for (const char* digits : numbers)
         for (const bool frame : {true, false}) {
-            add({digits, frame, 25, 1.5});
-            add({digits, frame, 45, 1.0});
+            cases.push_back({digits, frame, 25, 1.5});
+            cases.push_back({digits, frame, 45, 1.0});
         }
     return cases;
 }
@@ -111,17 +106,7 @@ TEST_P(ITF14RoundTrip, DecodesToTheDigitsGiven) {
     EXPECT_EQ(reading.text, c.digits);
 }
 
-INSTANTIATE_TEST_SUITE_P(Symbols, ITF14RoundTrip, ::testing::ValuesIn(ITFCases(Band::Wide)),
-                         ITFName);
-
-// Narrow elements of 1 to 2 pixels (e.g. 25 % to 45 % at 4 px/mm): the renderer's own rules for
-// narrow elements under two pixels must keep these readable, framed or not.
-INSTANTIATE_TEST_SUITE_P(FractionalNarrowBelowTwoPixels, ITF14RoundTrip,
-                         ::testing::ValuesIn(ITFCases(Band::FractionalBelowTwoPixels)), ITFName);
-
-// Narrow elements of half a pixel to one (25 % and 30 % at 3 to 3.78 px/mm).
-INSTANTIATE_TEST_SUITE_P(NarrowBelowOnePixel, ITF14RoundTrip,
-                         ::testing::ValuesIn(ITFCases(Band::BelowOnePixel)), ITFName);
+INSTANTIATE_TEST_SUITE_P(Symbols, ITF14RoundTrip, ::testing::ValuesIn(ITFCases()), ITFName);
 
 }  // namespace
 }  // namespace quillmark

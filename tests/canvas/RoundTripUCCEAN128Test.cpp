@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,13 +11,14 @@
 #include "canvas/SymbolImage.h"
 #include "encoders/UCCEAN128.h"
 #include "support/GuiApp.h"
+#include "support/PixelBand.h"
 #include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {
 
+using test::Band;
 using test::Decode;
-using test::Name;
 using test::Reading;
 using test::Visible;
 
@@ -55,23 +55,15 @@ void PrintTo(const UCCCase& c, std::ostream* os) {
         << " px/mm";
 }
 
-enum class Band { Wide, FractionalBelowTwoPixels, BelowOnePixel };
-
-// A module narrower than two pixels and not a whole number of them cannot keep its width on the
-// pixel grid, so these symbols are drawn by other rules than wider ones. Under a pixel a module
-// cannot be drawn at its width at all.
 Band BandOf(const UCCCase& c) {
-    const double module = c.scale * 0.25 * c.gSize / 100.0;
-    if (module < 1.0) return Band::BelowOnePixel;
-    if (module < 2.0 && module != std::floor(module)) return Band::FractionalBelowTwoPixels;
-    return Band::Wide;
+    return test::BandOfWidth(c.scale * 0.25 * c.gSize / 100.0);
 }
 
 std::string UCCName(const ::testing::TestParamInfo<UCCCase>& info) {
     const UCCCase& c = info.param;
-    return "text" + std::to_string(c.index) + "_G" + std::to_string(c.gSize) + "_V" +
-           std::to_string(c.vSize) + "_" + std::to_string(static_cast<int>(c.scale * 10000)) +
-           "pxmm10000";
+    return test::BandName(BandOf(c)) + "_text" + std::to_string(c.index) + "_G" +
+           std::to_string(c.gSize) + "_V" + std::to_string(c.vSize) + "_" +
+           std::to_string(static_cast<int>(c.scale * 10000)) + "pxmm10000";
 }
 
 const std::vector<std::string>& Fields() {
@@ -99,7 +91,9 @@ const std::vector<std::string>& Fields() {
 // 5 at V 100 % on the scales of screens and printers (96, 200, 240, 300 and 600 dpi among them)
 // and those between: where a module is 1 to 2.5 pixels every step with five of the texts in
 // turn, all of them at the sizes once seen to fail; wider modules every 25 % with two texts.
-std::vector<UCCCase> UCCCases(Band band) {
+// Modules of 1 to 2 pixels among them: 1.25, 1.5 and 1.75 at 4 px/mm, 1.375 at 5.5 px/mm at 100 %;
+// under a pixel: 3 to 3.78 px/mm at 100 %.
+std::vector<UCCCase> UCCCases() {
     const std::vector<std::string>& fields = Fields();
     const int count = static_cast<int>(fields.size());
     std::vector<UCCCase> cases;
@@ -108,7 +102,7 @@ std::vector<UCCCase> UCCCases(Band band) {
         const bool known = std::any_of(cases.begin(), cases.end(), [&](const UCCCase& k) {
             return k.index == index && k.gSize == g && k.vSize == v && k.scale == scale;
         });
-        if (BandOf(c) == band && !known) cases.push_back(c);
+        if (!known) cases.push_back(c);
     };
     struct Size {
         unsigned short g, v;
@@ -175,17 +169,7 @@ TEST_P(UCCEAN128RoundTrip, DecodesToTheElementStringsAndSeparators) {
     EXPECT_EQ(Visible(reading.text), Visible(ExpectedGS1(c.field)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Symbols, UCCEAN128RoundTrip, ::testing::ValuesIn(UCCCases(Band::Wide)),
-                         UCCName);
-
-// Modules of 1 to 2 pixels (1.25, 1.5 and 1.75 at 4 px/mm; 1.375 at 5.5 px/mm, 100 %): the
-// renderer's own rules for modules under two pixels must keep these readable.
-INSTANTIATE_TEST_SUITE_P(FractionalModulesBelowTwoPixels, UCCEAN128RoundTrip,
-                         ::testing::ValuesIn(UCCCases(Band::FractionalBelowTwoPixels)), UCCName);
-
-// Modules under a pixel (3 to 3.78 px/mm at 100 %).
-INSTANTIATE_TEST_SUITE_P(ModulesBelowOnePixel, UCCEAN128RoundTrip,
-                         ::testing::ValuesIn(UCCCases(Band::BelowOnePixel)), UCCName);
+INSTANTIATE_TEST_SUITE_P(Symbols, UCCEAN128RoundTrip, ::testing::ValuesIn(UCCCases()), UCCName);
 
 }  // namespace
 }  // namespace quillmark

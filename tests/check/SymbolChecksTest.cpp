@@ -4,22 +4,12 @@
 #include <string>
 
 #include "check/SymbolChecks.h"
+#include "support/Requests.h"
 
 namespace quillmark {
 namespace {
 
-SymbolRequest Make(std::string type, std::string data, unsigned short size = 100) {
-    SymbolRequest r;
-    r.symbology = FindSymbology(type);
-    if (r.Is(Symbology::UCCEAN128)) {
-        r.fieldText = std::move(data);
-        r.gSizePercent = size;
-    } else {
-        r.digits = std::move(data);
-        r.sizePercent = size;
-    }
-    return r;
-}
+using test::RequestOf;
 
 struct ReportCase {
     const char* name;
@@ -48,27 +38,27 @@ constexpr Application kRetail = Application::RetailPOS;
 
 // clang-format off
 const ReportCase kCases[] = {
-    {"SoundEAN13", Make("EAN-13", "4006381333931"), 0x000000, 12, Severity::Pass, 0, kRetail},
-    {"SoundGS1", Make("UCC/EAN-128", "(01)09501101530003(10)A", 198), 0x000080, 12, Severity::Pass, 0},
-    {"RedLines", Make("EAN-13", "4006381333931"), 0xFF0000, 12, Severity::Failure, 0, kRetail},
-    {"MissingFNC1", Make("UCC/EAN-128", "(01)09501101530003(10)ABC(21)12", 198), 0x000000, 12,
+    {"SoundEAN13", RequestOf("EAN-13", "4006381333931"), 0x000000, 12, Severity::Pass, 0, kRetail},
+    {"SoundGS1", RequestOf("UCC/EAN-128", "(01)09501101530003(10)A", 198), 0x000080, 12, Severity::Pass, 0},
+    {"RedLines", RequestOf("EAN-13", "4006381333931"), 0xFF0000, 12, Severity::Failure, 0, kRetail},
+    {"MissingFNC1", RequestOf("UCC/EAN-128", "(01)09501101530003(10)ABC(21)12", 198), 0x000000, 12,
      Severity::Failure, 1},
     // 15 codewords at 400 %: 198 mm, and X of 1 mm is far from the 0.495 mm GS1 aims at.
-    {"TooWide", Make("UCC/EAN-128", "(01)09501101530003(10)AB", 400), 0x000000, 12,
+    {"TooWide", RequestOf("UCC/EAN-128", "(01)09501101530003(10)AB", 400), 0x000000, 12,
      Severity::Warning, 1, Application::GeneralDistribution, 1},
-    {"NotTooWide", Make("UCC/EAN-128", "(01)09501101530003(10)AB", 198), 0x000000, 12,
+    {"NotTooWide", RequestOf("UCC/EAN-128", "(01)09501101530003(10)AB", 198), 0x000000, 12,
      Severity::Pass, 0},
     // The GS1 checks look at the UCC/EAN-128 text only.
-    {"DigitsAreNoGS1", Make("ITF-14", "12345678901231"), 0x000000, 12, Severity::Pass, 0},
-    {"OneDotModules", Make("ITF-14", "12345678901231"), 0x000000, 1.5, Severity::Warning, 0},
-    {"VanishingModules", Make("UCC/EAN-128", "(01)09501101530003(10)1", 198), 0x000000, 0.3,
+    {"DigitsAreNoGS1", RequestOf("ITF-14", "12345678901231"), 0x000000, 12, Severity::Pass, 0},
+    {"OneDotModules", RequestOf("ITF-14", "12345678901231"), 0x000000, 1.5, Severity::Warning, 0},
+    {"VanishingModules", RequestOf("UCC/EAN-128", "(01)09501101530003(10)1", 198), 0x000000, 0.3,
      Severity::Failure, 0},
-    {"UnknownType", Make("Code 39", "1"), 0x000000, 12, Severity::Failure, 0},
+    {"UnknownType", RequestOf("Code 39", "1"), 0x000000, 12, Severity::Failure, 0},
     // The size against GS1's table for the application: a consumer EAN-13 on an outer case,
     // a logistic label at 100 %.
-    {"EAN13OnACase", Make("EAN-13", "4006381333931"), 0x000000, 12, Severity::Failure, 0,
+    {"EAN13OnACase", RequestOf("EAN-13", "4006381333931"), 0x000000, 12, Severity::Failure, 0,
      Application::GeneralDistribution, 1},
-    {"SSCCAt100", Make("UCC/EAN-128", "(00)346000000000000016"), 0x000000, 12, Severity::Failure, 0,
+    {"SSCCAt100", RequestOf("UCC/EAN-128", "(00)346000000000000016"), 0x000000, 12, Severity::Failure, 0,
      Application::GeneralDistribution, 1},
 };
 // clang-format on

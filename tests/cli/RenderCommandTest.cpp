@@ -1,7 +1,6 @@
 // quillmark-render end to end through its entry function: dumps, pictures and refused inputs.
 #include "cli/RenderCommand.h"
 
-#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
@@ -22,6 +21,7 @@
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
 #include "support/CliRun.h"
+#include "support/ZXingDecode.h"
 
 namespace quillmark {
 namespace {
@@ -179,21 +179,19 @@ void WriteAll(const QString& path, const std::string& content) {
     file.write(content.data(), static_cast<qint64>(content.size()));
 }
 
+// The picture's reading as it stands, add-on included, without the margin of test::Decode.
 std::string Decode(const QImage& picture, ZXing::BarcodeFormat format) {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    const ZXing::ImageView view(rgb.constBits(), rgb.width(), rgb.height(),
-                                ZXing::ImageFormat::BGRX, static_cast<int>(rgb.bytesPerLine()));
     ZXing::DecodeHints hints;
     hints.setFormats(format);
     hints.setTryHarder(true);
     hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
-    return ZXing::ReadBarcode(view, hints).text();
+    return test::Read(picture, hints).text();
 }
 
 struct PictureCase {
     const char* name;
     Args args;
-    std::function<TRect()> measure;  // the renderer's own extent at offset 0
+    TRect extent;  // the renderer's own, at offset 0
     ZXing::BarcodeFormat format;
     std::string decoded;
 };
@@ -204,75 +202,57 @@ TRect Measured(const std::function<void(TRect&)>& render) {
     return bounds;
 }
 
+TRect EANUPCExtent(const char* type, const char* addOn, const char* digits,
+                   unsigned short sizePercent, double scale) {
+    return Measured([&](TRect& b) {
+        DrawEANUPC(type, addOn, digits, nullptr, 0, 0, sizePercent, scale, scale, b);
+    });
+}
+
 TEST(RenderCommand, WritesPictureOfMeasuredSizeThatScans) {
     const PictureCase cases[] = {
         {"EAN-13 5-digit add-on, default scale",
          {"--type", "EAN-13", "--data", "4006381333931", "--addon", "52495", "-o", "p.png"},
-         [] {
-             return Measured([](TRect& b) {
-                 DrawEANUPC("EAN-13", "5-Digit", "400638133393152495", nullptr, 0, 0, 100, 12, 12,
-                            b);
-             });
-         },
+         EANUPCExtent("EAN-13", "5-Digit", "400638133393152495", 100, 12),
          ZXing::BarcodeFormat::EAN13,
          "4006381333931 52495"},
         {"UPC-A, fractional scale, BMP",
          {"--type", "UPC-A", "--data", "036000291452", "--scale", "11.811", "--size", "80", "-o",
           "p.bmp"},
-         [] {
-             return Measured([](TRect& b) {
-                 DrawEANUPC("UPC-A", "None", "036000291452", nullptr, 0, 0, 80, 11.811, 11.811, b);
-             });
-         },
+         EANUPCExtent("UPC-A", "None", "036000291452", 80, 11.811),
          ZXing::BarcodeFormat::UPCA,
          "036000291452"},
         {"EAN-8 at 200 %",
          {"--type", "EAN-8", "--data", "96385074", "--size", "200", "--scale", "6", "-o", "p.png"},
-         [] {
-             return Measured([](TRect& b) {
-                 DrawEANUPC("EAN-8", "None", "96385074", nullptr, 0, 0, 200, 6, 6, b);
-             });
-         },
+         EANUPCExtent("EAN-8", "None", "96385074", 200, 6),
          ZXing::BarcodeFormat::EAN8,
          "96385074"},
         {"UPC-E",
          {"--type", "UPC-E", "--data", "04252614", "-o", "p.png"},
-         [] {
-             return Measured([](TRect& b) {
-                 DrawEANUPC("UPC-E", "None", "04252614", nullptr, 0, 0, 100, 12, 12, b);
-             });
-         },
+         EANUPCExtent("UPC-E", "None", "04252614", 100, 12),
          ZXing::BarcodeFormat::UPCE,
          "04252614"},
         {"ISBN-13",
          {"--type", "ISBN-13", "--data", "9780306406157", "-o", "p.png"},
-         [] {
-             return Measured([](TRect& b) {
-                 DrawEANUPC("ISBN-13", "None", "9780306406157", nullptr, 0, 0, 100, 12, 12, b);
-             });
-         },
+         EANUPCExtent("ISBN-13", "None", "9780306406157", 100, 12),
          ZXing::BarcodeFormat::EAN13,
          "9780306406157"},
         {"ITF-14 top and bottom bearers",
          {"--type", "ITF-14", "--data", "12345678901231", "--no-full-border", "--scale", "8", "-o",
           "p.png"},
-         [] {
-             return Measured(
-                 [](TRect& b) { DrawITF14("12345678901231", nullptr, 100, 0, 0, 8, 8, false, b); });
-         },
+         Measured(
+             [](TRect& b) { DrawITF14("12345678901231", nullptr, 100, 0, 0, 8, 8, false, b); }),
          ZXing::BarcodeFormat::ITF,
          "12345678901231"},
         {"UCC/EAN-128 with FNC1 between fields",
          {"--type", "UCC/EAN-128", "--data", "(01)12345678901231{FNC1}(10)ABC", "--gsize", "150",
           "-o", "p.png"},
-         [] {
-             return Measured([](TRect& b) {
-                 Code128Codes codes{};
-                 std::string hr;
-                 EncodeUCCEAN128("(01)12345678901231\xE0(10)ABC", codes, hr);
-                 DrawUCCEAN128(codes, hr, nullptr, 0, 0, 150, 100, 12, 12, b);
-             });
-         },
+         Measured([](TRect& b) {
+             Code128Codes codes{};
+             std::string hr;
+             EncodeUCCEAN128("(01)12345678901231\xE0(10)ABC", codes, hr);
+             DrawUCCEAN128(codes, hr, nullptr, 0, 0, 150, 100, 12, 12, b);
+         }),
          ZXing::BarcodeFormat::Code128,
          "0112345678901231\x1D"
          "10ABC"},
@@ -289,9 +269,8 @@ TEST(RenderCommand, WritesPictureOfMeasuredSizeThatScans) {
 
         const QImage picture(QString::fromStdString(args.back()));
         ASSERT_FALSE(picture.isNull());
-        const TRect extent = c.measure();
-        EXPECT_EQ(picture.width(), extent.Right);
-        EXPECT_EQ(picture.height(), extent.Bottom);
+        EXPECT_EQ(picture.width(), c.extent.Right);
+        EXPECT_EQ(picture.height(), c.extent.Bottom);
         // Black on white: no colour anywhere (text edges may be grey), and the row through the
         // bars holds pure black and pure white only.
         int colouredPixels = 0;

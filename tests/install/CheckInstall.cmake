@@ -2,18 +2,9 @@
 # the icons at their sizes, the menu entry and the metadata valid and naming each other.
 #   BUILD_DIR  the build;  WORK_DIR  where to stage;  FILES  the expected files, "|"-separated
 #   APP_ID, VERSION  the application id and the project version
-string(REPLACE "|" ";" files "${FILES}")
+include(${CMAKE_CURRENT_LIST_DIR}/Run.cmake)
 set(stage ${WORK_DIR}/stage)
 file(REMOVE_RECURSE ${stage})
-
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "${ARGN}: exit status ${status}\n${out}${err}")
-    endif()
-    set(out "${out}" PARENT_SCOPE)
-    set(err "${err}" PARENT_SCOPE)
-endfunction()
 
 set(ENV{DESTDIR} ${stage})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr)

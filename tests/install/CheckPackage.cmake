@@ -2,17 +2,9 @@
 # files, its control fields, lintian's verdict, and the renderer run from the unpacked package.
 #   BUILD_DIR  the build;  WORK_DIR  where to work;  FILES  the expected files, "|"-separated
 #   VERSION  the project version
-string(REPLACE "|" ";" files "${FILES}")
+include(${CMAKE_CURRENT_LIST_DIR}/Run.cmake)
 set(work ${WORK_DIR}/package)
 file(REMOVE_RECURSE ${work})
-
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "${ARGN}: exit status ${status}\n${out}${err}")
-    endif()
-    set(out "${out}" PARENT_SCOPE)
-endfunction()
 
 run(cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${work})
 file(GLOB packages ${work}/*.deb)

@@ -23,13 +23,23 @@ QImage ITF14Picture(double dotsPerMm = kDotsPerMm) {
         .image;
 }
 
-void Save(benchmark::State& state, const char* format, const char* name) {
-    static const QImage picture = ITF14Picture();
+// The everyday picture of the command line: EAN-13 at 12 dots/mm.
+QImage EAN13Picture() {
+    return quillmark::RenderSymbolPicture(
+               [](quillmark::TCanvas* canvas, double ox, double oy, quillmark::TRect& bounds) {
+                   quillmark::DrawEANUPC("EAN-13", "None", "4006381333931", canvas, ox, oy, 100, 12,
+                                         12, bounds);
+               })
+        .image;
+}
+
+void Save(benchmark::State& state, const QImage& picture, double dotsPerMm, const char* format,
+          const char* name) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(name));
     for (auto _ : state) {
         const quillmark::Result<void> saved = quillmark::SavePicture(
-            quillmark::ViewOf(picture), path.toStdString(), format, kDotsPerMm);
+            quillmark::ViewOf(picture), path.toStdString(), format, dotsPerMm);
         if (!saved) state.SkipWithError(saved.error().c_str());
     }
     state.counters["width"] = picture.width();
@@ -37,45 +47,32 @@ void Save(benchmark::State& state, const char* format, const char* name) {
     state.counters["MB"] = static_cast<double>(QFileInfo(path).size()) / 1e6;
 }
 
+void Encode(benchmark::State& state, const QImage& picture) {
+    std::size_t bytes = 0;
+    for (auto _ : state) bytes = quillmark::EncodePng(quillmark::ViewOf(picture), 12)->size();
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+
 void SaveBmp(benchmark::State& state) {
-    Save(state, "BMP", "itf14.bmp");
+    static const QImage picture = ITF14Picture();
+    Save(state, picture, kDotsPerMm, "BMP", "itf14.bmp");
 }
 void SaveJpeg(benchmark::State& state) {
-    Save(state, "JPEG", "itf14.jpg");
+    static const QImage picture = ITF14Picture();
+    Save(state, picture, kDotsPerMm, "JPEG", "itf14.jpg");
 }
 void EncodePng(benchmark::State& state) {
     static const QImage picture = ITF14Picture(12);
-    std::size_t bytes = 0;
-    for (auto _ : state) bytes = quillmark::EncodePng(quillmark::ViewOf(picture), 12)->size();
-    state.counters["bytes"] = static_cast<double>(bytes);
+    Encode(state, picture);
 }
-// The everyday picture of the command line: EAN-13 at 12 dots/mm.
 void EncodePngEan13(benchmark::State& state) {
-    static const QImage picture =
-        quillmark::RenderSymbolPicture([](quillmark::TCanvas* canvas, double ox, double oy,
-                                          quillmark::TRect& bounds) {
-            quillmark::DrawEANUPC("EAN-13", "None", "4006381333931", canvas, ox, oy, 100, 12, 12,
-                                  bounds);
-        }).image;
-    std::size_t bytes = 0;
-    for (auto _ : state) bytes = quillmark::EncodePng(quillmark::ViewOf(picture), 12)->size();
-    state.counters["bytes"] = static_cast<double>(bytes);
+    static const QImage picture = EAN13Picture();
+    Encode(state, picture);
 }
 // The same written to a file, as the command line writes each of a batch.
 void SavePngEan13(benchmark::State& state) {
-    static const QImage picture =
-        quillmark::RenderSymbolPicture([](quillmark::TCanvas* canvas, double ox, double oy,
-                                          quillmark::TRect& bounds) {
-            quillmark::DrawEANUPC("EAN-13", "None", "4006381333931", canvas, ox, oy, 100, 12, 12,
-                                  bounds);
-        }).image;
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ean13.png"));
-    for (auto _ : state) {
-        const quillmark::Result<void> saved =
-            quillmark::SavePicture(quillmark::ViewOf(picture), path.toStdString(), "PNG", 12);
-        if (!saved) state.SkipWithError(saved.error().c_str());
-    }
+    static const QImage picture = EAN13Picture();
+    Save(state, picture, 12, "PNG", "ean13.png");
 }
 BENCHMARK(EncodePng)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SavePngEan13)->Unit(benchmark::kMicrosecond);

@@ -24,6 +24,14 @@ struct Reading {
     std::string symbology;
 };
 
+// What ZXing reads in the picture as it stands, with the hints given.
+inline ZXing::Result Read(const QImage& picture, const ZXing::DecodeHints& hints) {
+    const QImage gray = picture.convertToFormat(QImage::Format_Grayscale8);
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
+                                ZXing::ImageFormat::Lum, static_cast<int>(gray.bytesPerLine()));
+    return ZXing::ReadBarcode(view, hints);
+}
+
 inline Reading Decode(const QImage& symbol, ZXing::BarcodeFormats formats,
                       ZXing::EanAddOnSymbol addOn = ZXing::EanAddOnSymbol::Ignore) {
     QImage padded(symbol.width() + 2 * kMargin, symbol.height() + 2 * kMargin,
@@ -33,13 +41,10 @@ inline Reading Decode(const QImage& symbol, ZXing::BarcodeFormats formats,
         QPainter painter(&padded);
         painter.drawImage(kMargin, kMargin, symbol);
     }
-    const QImage gray = padded.convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(gray.bytesPerLine()));
     ZXing::DecodeHints hints;
     hints.setFormats(formats);
     hints.setEanAddOnSymbol(addOn);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    const ZXing::Result result = Read(padded, hints);
     Reading reading;
     reading.valid = result.isValid();
     reading.format = result.format();

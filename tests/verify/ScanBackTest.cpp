@@ -6,6 +6,7 @@
 
 #include "canvas/SymbolImage.h"
 #include "support/GuiApp.h"
+#include "support/Requests.h"
 #include "verify/ScanBack.h"
 
 namespace quillmark {
@@ -15,19 +16,13 @@ const std::string F = "\xE0";  // FNC1
 constexpr char GS = 29;
 
 SymbolRequest Request(std::string type, std::string digits, std::string addOnType = "None") {
-    SymbolRequest r;
-    r.symbology = FindSymbology(type);
-    r.digits = std::move(digits);
+    SymbolRequest r = test::RequestOf(type, std::move(digits));
     r.addOnType = std::move(addOnType);
     return r;
 }
 
 SymbolRequest UCC(std::string fieldText, unsigned short gSize = 100) {
-    SymbolRequest r;
-    r.symbology = &SymbologyOf(Symbology::UCCEAN128);
-    r.fieldText = std::move(fieldText);
-    r.gSizePercent = gSize;
-    return r;
+    return test::RequestOf("UCC/EAN-128", std::move(fieldText), gSize);
 }
 
 struct ScanCase {
