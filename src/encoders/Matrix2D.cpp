@@ -55,10 +55,11 @@ void DrawMatrix2D(const ModuleMatrix& matrix, int quietModules, double moduleMm,
                     moduleX, moduleY);
     if (!text.empty()) {
         const double width = static_cast<double>(extent.Right) - extent.Left;
-        FitFontHeight(*canvas, text, Px((kMatrixTextBandMm - 0.5) * scaleY), 1, width,
+        FitFontHeight(*canvas, text, Px((kMatrixTextBandMm - kMatrixTextGapMm) * scaleY), 1, width,
                       Fit::NoWider);
         const int textWidth = canvas->TextWidth(text);
-        canvas->TextOut(Px(left + (width - textWidth) / 2), Px(symbolBottom + 0.25 * scaleY), text);
+        canvas->TextOut(Px(left + (width - textWidth) / 2),
+                        Px(symbolBottom + kMatrixTextGapMm * scaleY), text);
     }
     bounds = extent;
 }

@@ -12,8 +12,10 @@ namespace quillmark {
 inline constexpr int kDataMatrixQuietModules = 1;
 inline constexpr int kQRQuietModules = 4;
 
-// The height of the line under the symbol that carries the element string, in millimetres.
-inline constexpr double kMatrixTextBandMm = 3.0;
+// The line under the symbol that carries the element string, in millimetres: its height, and the
+// light gap above its text, which keeps a reader from taking the text for modules.
+inline constexpr double kMatrixTextBandMm = 3.5;
+inline constexpr double kMatrixTextGapMm = 1.0;
 
 // Draws matrix at (offsetX, offsetY) millimetres with modules moduleMm square, in the pen colour on
 // the brush colour; a non-empty text is centred below, no wider than the symbol. A null canvas
