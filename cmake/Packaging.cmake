@@ -36,8 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the office hand-over asks xdg-mime which program opens a document.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6, xdg-utils")
 # OCR-B, the typeface retail symbols are usually printed with, then appears in the font list;
-# Qt's own dialogs (file, print, messages) speak Russian with Qt's translations.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ocr-b, qt6-translations-l10n")
+# Qt's own dialogs (file, print, messages) speak Russian with Qt's translations; gLabels' templates
+# add some 1,700 label sheets to the bundled ones.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ocr-b, qt6-translations-l10n, glabels-data")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
 include(CPack)

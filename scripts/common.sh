@@ -27,7 +27,7 @@ BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev lib
 # dpkg-dev and file: cpack reads the programs' library dependencies with them.
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev poppler-utils libbenchmark-dev desktop-file-utils appstream
-               lintian man-db python3
+               lintian man-db python3 glabels-data
                "${PACKAGE_PACKAGES[@]}")
 # Timing the command line against zint: scripts/bench-cli.
 BENCH_PACKAGES=(zint hyperfine)

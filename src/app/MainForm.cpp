@@ -30,6 +30,7 @@
 #include "ai/FieldCharacters.h"
 #include "app/CheckWording.h"
 #include "app/EditMask.h"
+#include "app/LabelSheetDialog.h"
 #include "app/FieldLetters.h"
 #include "app/PreviewWidget.h"
 #include "app/SymbolControls.h"
@@ -203,6 +204,7 @@ void TMainForm::CreateMenus() {
     SaveAsMI =
         Named(file->addAction(Picture("document-save", "save"), tr("Сохранить как")), "SaveAsMI");
     PrintMI = Named(file->addAction(Picture("document-print", "print"), tr("Печать")), "PrintMI");
+    LabelSheetsMI = Named(file->addAction(tr("Печать на листах этикеток…")), "LabelSheetsMI");
     ExitMI = Named(file->addAction(Picture("application-exit", "exit"), tr("Выход")), "ExitMI");
 
     auto* view = Named(bar->addMenu(tr("Вид")), "A2");
@@ -443,6 +445,7 @@ void TMainForm::ConnectControls() {
 
     connect(SaveAsMI, &QAction::triggered, this, &TMainForm::SaveAsMIClick);
     connect(PrintMI, &QAction::triggered, this, &TMainForm::PrintMIClick);
+    connect(LabelSheetsMI, &QAction::triggered, this, &TMainForm::LabelSheetsMIClick);
     connect(CopyMI, &QAction::triggered, this, &TMainForm::CopyMIClick);
     connect(ExportWordMI, &QAction::triggered, this, &TMainForm::ExportWordMIClick);
     connect(ExportExcelMI, &QAction::triggered, this, &TMainForm::ExportExcelMIClick);
@@ -685,6 +688,11 @@ void TMainForm::UCCEAN128_InsAIBtnClick() {
 
 void TMainForm::SaveAsMIClick() {
     commands_->SaveAs();
+}
+
+void TMainForm::LabelSheetsMIClick() {
+    LabelSheetDialog dialog(CurrentRequest(), CurrentStyle(), CurrentApplication(), this);
+    dialog.exec();
 }
 
 void TMainForm::PrintMIClick() {

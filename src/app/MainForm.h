@@ -68,6 +68,7 @@ public slots:
     void UCCEAN128_InsAIBtnClick();
     void SaveAsMIClick();
     void PrintMIClick();
+    void LabelSheetsMIClick();
     void CopyMIClick();
     void ExportWordMIClick();
     void ExportExcelMIClick();
@@ -104,6 +105,7 @@ private:
     // Menu items and tool buttons.
     QAction* SaveAsMI = nullptr;
     QAction* PrintMI = nullptr;
+    QAction* LabelSheetsMI = nullptr;
     QAction* ExitMI = nullptr;
     QAction* LineColorMI = nullptr;
     QAction* BackgroundColorMI = nullptr;

@@ -77,6 +77,11 @@ std::vector<Finding> ListFindings(const SymbolCheckReport& report, double dotsPe
     return list;
 }
 
+bool StopsLabelRun(const Finding& finding) {
+    return finding.severity == Severity::Failure &&
+           !std::holds_alternative<SizeTableFinding>(finding.detail);
+}
+
 Severity WorstOf(const std::vector<Finding>& findings) {
     Severity worst = Severity::Pass;
     for (const Finding& f : findings) worst = Worst({worst, f.severity});

@@ -85,6 +85,11 @@ std::vector<Finding> ListFindings(const SymbolCheckReport& report, double dotsPe
 
 Severity WorstOf(const std::vector<Finding>& findings);
 
+// Whether a finding keeps a run of labels from being printed: every failure but the size table's,
+// which follows the application chosen, is the same for every label of the run and is shown
+// once beside it.
+bool StopsLabelRun(const Finding& finding);
+
 // What the window's verdict line makes of the findings.
 struct Verdict {
     // Failures before warnings before passes; within one severity the causes first (see

@@ -169,6 +169,7 @@ private:
         for (int column = Type; column <= VSize; ++column)
             if (auto value = cell(static_cast<Column>(column))) *targets[column] = std::move(value);
         if (auto border = cell(Border)) row.fields.fullBorder = ParseBorder(*border);
+        if (policy_.noOutputs) return;  // label sheets: the rows are symbols, not files
         std::string shown;  // the output as the user wrote it, for messages
         if (auto output = cell(Output)) {
             shown = *output;

@@ -29,6 +29,7 @@ struct BatchPolicy {
     bool allowOutside = false;  // output cells may be absolute or climb out with ".."
     bool force = false;         // existing files that are not pictures of the format may go
     std::optional<PictureFormat> format;  // --format, for outputs without a picture extension
+    bool noOutputs = false;  // the rows fill label sheets: output cells are neither needed nor read
 };
 
 // Reads path in pieces (a UTF-8 BOM is skipped). Columns type, data, addon, size, gsize, vsize,

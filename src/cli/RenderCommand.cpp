@@ -19,6 +19,7 @@
 #include "cli/ColourText.h"
 #include "cli/FieldText.h"
 #include "cli/PictureOutput.h"
+#include "cli/SheetCommand.h"
 #include "cli/SymbolInput.h"
 #include "cli/Verification.h"
 #include "encoders/EANUPC.h"
@@ -46,6 +47,8 @@ struct Arguments {
     bool digitalLink = false;
     bool rectangular = false;
     bool elementText = false;
+    bool calibrationPage = false;
+    bool outlines = false;
     bool help = false;
     bool version = false;
 
@@ -57,9 +60,11 @@ struct Arguments {
 };
 
 constexpr const char* kValueOptions[] = {
-    "--type",        "--data",       "--addon",      "--size",   "--gsize",   "--vsize",  "--scale",
-    "--dpi",         "--line-color", "--background", "--font",   "--output",  "--format", "--batch",
-    "--application", "--stem",       "--from-dl",    "--module", "--ec-level"};
+    "--type",   "--data",    "--addon",       "--size",        "--gsize",   "--vsize",
+    "--scale",  "--dpi",     "--line-color",  "--background",  "--font",    "--output",
+    "--format", "--batch",   "--application", "--stem",        "--from-dl", "--sheet",
+    "--start",  "--copies",  "--serial",      "--printer-dpi", "--offset",  "--place",
+    "--module", "--ec-level"};
 
 bool IsValueOption(const std::string& name) {
     for (const char* option : kValueOptions)
@@ -77,6 +82,8 @@ bool* FlagOf(Arguments& parsed, const std::string& name) {
     if (name == "--dl") return &parsed.digitalLink;
     if (name == "--rectangular") return &parsed.rectangular;
     if (name == "--hri") return &parsed.elementText;
+    if (name == "--calibration-page") return &parsed.calibrationPage;
+    if (name == "--outlines") return &parsed.outlines;
     return nullptr;
 }
 
@@ -99,6 +106,15 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
         if (name == "--version") {
             parsed.version = true;
             return parsed;
+        }
+        // --list-sheets takes a search text when one follows it.
+        if (name == "--list-sheets" && !value) {
+            value = i + 1 < args.size() && !args[i + 1].starts_with("-") ? args[++i] : "";
+        }
+        if (name == "--list-sheets") {
+            if (!parsed.values.emplace(name, *value).second)
+                Fail("option " + name + " given twice");
+            continue;
         }
         if (bool* flag = FlagOf(parsed, name)) {
             if (value) Fail("option " + name + " takes no value");
@@ -327,6 +343,90 @@ int RunBatchCommand(const Arguments& args, std::ostream& out, std::ostream& err,
     return RunBatch(rows, options, out, err);
 }
 
+SheetOptions SheetOptionsOf(const Arguments& args) {
+    SheetOptions options;
+    options.sheet = args.Find("--sheet");
+    options.list = args.Find("--list-sheets");
+    options.calibration = args.calibrationPage;
+    options.start = args.Find("--start");
+    options.copies = args.Find("--copies");
+    options.serial = args.Find("--serial");
+    options.printerDpi = args.Find("--printer-dpi");
+    options.offset = args.Find("--offset");
+    options.place = args.Find("--place");
+    options.outlines = args.outlines;
+    return options;
+}
+
+// The batch rows as symbols for sheets: a row that cannot be made is reported with its number
+// and left out.
+std::vector<SymbolRequest> BatchSymbols(const Arguments& args, int& failedRows, std::ostream& err) {
+    BatchPolicy policy;
+    policy.noOutputs = true;
+    std::vector<SymbolRequest> symbols;
+    for (const BatchRow& row :
+         ReadBatchFile(*args.Find("--batch"), FieldsOf(args), std::nullopt, policy)) {
+        std::string error = row.error;
+        if (error.empty()) {
+            try {
+                symbols.push_back(BuildSymbolRequest(row.fields));
+                EncodeRequest(symbols.back());
+            } catch (const InputError& refused) {
+                error = refused.message;
+            }
+        }
+        if (!error.empty()) {
+            err << "quillmark-render: row " << row.number << ": " << error << '\n';
+            ++failedRows;
+        }
+    }
+    if (symbols.empty()) Fail("no row of " + Quoted(*args.Find("--batch")) + " makes a symbol");
+    return symbols;
+}
+
+// --sheet, --list-sheets and --calibration-page.
+int RunSheets(const Arguments& args, const SheetOptions& sheets, std::ostream& out,
+              std::ostream& err) {
+    if (sheets.list) {
+        if (sheets.sheet || sheets.calibration || args.Has("--output"))
+            Fail("--list-sheets only lists; --sheet, --calibration-page and -o do not apply");
+        return ListSheets(*sheets.list, out, err);
+    }
+    if (args.dump) Fail("--dump does not apply to label sheets");
+    const std::optional<std::string> output = args.Find("--output");
+    if (!output) Fail("label sheets are a PDF; give -o FILE.pdf (or -o - --format pdf)");
+    if (OutputFormat(*output, FormatOption(args)) != PictureFormat::PDF)
+        Fail("label sheets are a PDF; " + Quoted(*output) + " is not one");
+    if (sheets.calibration) {
+        if (sheets.sheet) Fail("give --sheet or --calibration-page, not both");
+        return WriteCalibrationPage(sheets, *output, out);
+    }
+    SheetRun run;
+    run.settings = SettingsOf(args);
+    run.output = output;
+    run.verify = args.verify;
+    run.check = args.check;
+    run.application = ApplicationOption(args);
+    int failedRows = 0;
+    if (args.Has("--batch")) {
+        if (sheets.serial) Fail("--serial numbers one symbol; it does not apply to --batch");
+        run.symbols = BatchSymbols(args, failedRows, err);
+    } else {
+        SymbolRequest symbol = BuildSymbolRequest(FieldsOf(args));
+        EncodeRequest(symbol);
+        run.symbols = sheets.serial ? SerialSymbols(symbol, *sheets.serial)
+                                    : std::vector<SymbolRequest>{symbol};
+    }
+    StartPictures(run.settings, err);
+    const int status = MakeSheets(sheets, std::move(run), out, err);
+    return status == kExitMade && failedRows > 0 ? kExitRowsFailed : status;
+}
+
+// The reason a conversion was refused, in the words of --check for a finding.
+std::string RefusalReason(const DigitalLinkResult& result) {
+    return result.finding ? DescribeGS1Finding(*result.finding) : result.reason;
+}
+
 // --dl and --from-dl: the URI of the --data element string, or the element string of a URI in
 // the notation --data takes.
 int RunDigitalLink(const Arguments& args, std::ostream& out) {
@@ -375,6 +475,10 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
     }
     if (args.digitalLink || args.Has("--from-dl")) return RunDigitalLink(args, out);
     if (args.Has("--stem") && !MakesDigitalLinkQR(args)) Fail("--stem applies to --dl only");
+    const SheetOptions sheets = SheetOptionsOf(args);
+    if (const std::string lone = OptionNeedingSheet(sheets); !lone.empty())
+        Fail(lone + " applies to --sheet only");
+    if (WantsSheets(sheets)) return RunSheets(args, sheets, out, err);
     if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);
     const SymbolRequest symbol = BuildSymbolRequest(FieldsOf(args));
     const PictureSettings settings = SettingsOf(args);
@@ -477,6 +581,29 @@ Options:
                        passed over                --from-dl https://id.gs1.org/01/09501101530003
                        Both check the data by the GS1 AI dictionary and refuse it (exit 2)
                        with the reason; batches do not take them yet.
+Label sheets (a PDF of as many pages as the labels fill):
+  --sheet NAME         the label sheet, brand and part in any case: the bundled ones and, with
+                       Debian's glabels-data, some 1,700 more                  --sheet "Avery L7160"
+  --list-sheets [TEXT] list the sheets whose name or description holds TEXT   --list-sheets avery
+  --start N            the first label not used yet on the first sheet (default 1)     --start 8
+  --copies N           labels of each symbol, side by side (default 1)                --copies 2
+  --serial START:COUNT[:STEP]
+                       COUNT symbols counted up from START: the digits before the check digit
+                       (EAN/UPC, ITF-14), an SSCC's (00) or else the serial number (21); START's
+                       width, leading zeros included, is how many of the last digits count;
+                       check digits recomputed; a run that would outgrow them is refused
+                                                                         --serial 0000001:500
+  --printer-dpi N      the printer's resolution: every module a whole number of its dots, the
+                       nearest within the symbology's sizes                   --printer-dpi 203
+  --offset X,Y         the printer's correction in mm, measured on the calibration page
+                                                                             --offset 1.0,-0.5
+  --place X,Y          the symbol's top-left corner in its label in mm (default: centred)
+  --outlines           draw the labels' outlines, for a proof on plain paper
+  --calibration-page   write the calibration page (a cross 10 mm from the corner and 100 mm
+                       rulers) with the --offset correction to -o
+  With --batch the rows fill the sheets in order (their output cells are not used); --verify
+  reads every label back and --check checks every label before the sheets are written.
+
   --version            the program's version
   -h, --help           this text
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <limits>
 #include <numeric>
+#include <span>
 #include <vector>
 
 #include "encoders/PixelEdges.h"
@@ -153,16 +154,18 @@ struct Frame {
     double g;  // text raise, pixels
     double scaleX;
     double scaleY;
+    int reduction;  // bar width reduction, pixels off each run of dark modules
 };
 
 // Draws every run of dark modules as one solid block: from the first column the run's first
 // module paints to the last column its last module paints, with no light column inside. Module
 // k (0-based) paints columns column(k, c) for c = 0 to n - 1, from yStart to yEnd(k). Where
 // modules overlap a column takes the longer line; a gap between two modules takes the shorter
-// of the two so that no bar grows where neither of them reaches.
+// of the two so that no bar grows where neither of them reaches. Each run then loses reduction
+// columns at its right (see ReducedLast).
 template <class ColumnFn, class EndFn>
 void DrawSolidRuns(TCanvas& canvas, std::string_view modules, int n, ColumnFn column, int yStart,
-                   EndFn yEnd) {
+                   EndFn yEnd, int reduction) {
     if (n <= 0) return;
     const auto reach = [&](int end) { return std::abs(std::int64_t{end} - yStart); };
     for (std::size_t k = 0; k < modules.size();) {
@@ -173,7 +176,8 @@ void DrawSolidRuns(TCanvas& canvas, std::string_view modules, int n, ColumnFn co
         std::size_t last = k;
         while (last + 1 < modules.size() && modules[last + 1] == '1') ++last;
         const std::int64_t firstColumn = column(k, 0);
-        const std::int64_t lastColumn = column(last, n - 1);
+        const std::int64_t lastColumn =
+            ReducedLast(static_cast<int>(firstColumn), column(last, n - 1), reduction);
         for (std::int64_t x = firstColumn; x <= lastColumn; ++x) {
             std::optional<int> covering, left, right;
             for (std::size_t j = k; j <= last; ++j) {
@@ -298,8 +302,11 @@ void DrawMainBars(TCanvas& canvas, const Layout& layout, std::string_view module
     const auto yEnd = [&](std::size_t k) {
         return IsLongBar(layout, static_cast<int>(k) + 1) ? yLong : yNormal;
     };
-    DrawSolidRuns(canvas, modules, shared ? 2 : n, column, yTop, yEnd);
+    DrawSolidRuns(canvas, modules, shared ? 2 : n, column, yTop, yEnd, f.reduction);
 }
+
+// The character cell of the digits under the bars at 100 %.
+constexpr double kDigitFontMm = 2.75 * 1.5;
 
 // The digit groups under the bars: first digit (0-based in Digits), F, G and count.
 struct Group {
@@ -346,7 +353,7 @@ void DrawMainText(TCanvas& canvas, const Layout& layout, std::string_view digits
     const int cellTop = Px(rowTop);
     const int yDigit = Px(rowTop - f.g);
     const int ySmall = Px(rowTop - f.g / 1.2);
-    const auto setDigitFont = [&] { canvas.SetFontHeight(Px(scaleY * 2.75 * 1.5 * m)); };
+    const auto setDigitFont = [&] { canvas.SetFontHeight(Px(scaleY * kDigitFontMm * m)); };
     const auto digit = [&](std::size_t i) { return digits.substr(i, 1); };
 
     if (layout.type == "EAN-13" || layout.type == "ISBN-13") {
@@ -380,9 +387,69 @@ void DrawMainText(TCanvas& canvas, const Layout& layout, std::string_view digits
     }
 }
 
+// A quiet-zone mark: "<" with its point on the outer edge of a left quiet zone, ">" on that of a
+// right one, on the line of the digits. Its cell is as wide as a digit's share of the line, seven
+// modules, within the quiet zone where the zone is as wide (EAN-13's and EAN-8's), else from the
+// zone's inner edge outwards (an add-on's five modules), so it never reaches the bars. The cell
+// depends on no font, so the measure pass bounds it as the draw pass draws it.
+struct QuietZoneMark {
+    TRect cell;
+    bool right = true;
+};
+
+constexpr int kMarkModules = 7;
+// The light modules after an add-on's last bar.
+constexpr int kAddOnQuietModules = 5;
+
+// The mark of the quiet zone of zoneModules whose outer edge is the pixel column outer.
+QuietZoneMark MarkAt(int outer, int zoneModules, bool right, const Frame& f, const TRect& box) {
+    const double module = f.X * f.scaleX;
+    const double beyond = std::max(0, kMarkModules - zoneModules) * module;
+    const double edge = right ? outer + beyond : outer - beyond;
+    const double inner = right ? edge - kMarkModules * module : edge + kMarkModules * module;
+    return right ? QuietZoneMark{{Px(inner), box.Top, Px(edge), box.Bottom}, true}
+                 : QuietZoneMark{{Px(edge), box.Top, Px(inner), box.Bottom}, false};
+}
+
+// GS1 shows the marks for EAN-13 (">", right of the add-on where there is one) and EAN-8 ("<"
+// and ">"); UPC-A and UPC-E carry their small digits in the quiet zones instead.
+bool HasQuietZoneMarks(std::string_view codeType) {
+    return codeType == "EAN-13" || codeType == "ISBN-13" || codeType == "EAN-8";
+}
+
+// The marks of the main symbol and of its add-on.
+struct Marks {
+    std::vector<QuietZoneMark> main;
+    std::vector<QuietZoneMark> addOn;
+};
+
+Marks MarksOf(std::string_view codeType, unsigned short sizePercent, bool addOn, const Frame& f,
+              const TRect& box, const TRect& addOnBox) {
+    Marks marks;
+    if (!HasQuietZoneMarks(codeType)) return marks;
+    const DrawnGeometry zones = *EANUPCGeometry(codeType, sizePercent);
+    if (codeType == "EAN-8")
+        marks.main.push_back(MarkAt(box.Left, zones.quietLeftModules, false, f, box));
+    if (addOn)
+        marks.addOn.push_back(MarkAt(addOnBox.Right, kAddOnQuietModules, true, f, box));
+    else
+        marks.main.push_back(MarkAt(box.Right, zones.quietRightModules, true, f, box));
+    return marks;
+}
+
+// Drawn before the bars, which may reach a column into a cell where edges round outwards.
+void DrawQuietZoneMark(TCanvas& canvas, const Layout& layout, const QuietZoneMark& mark,
+                       const Frame& f) {
+    canvas.SetFontHeight(Px(f.scaleY * kDigitFontMm * f.m));
+    const std::string_view text = mark.right ? ">" : "<";
+    const int x = mark.right ? mark.cell.Right - canvas.TextWidth(text) : mark.cell.Left;
+    canvas.TextRect(mark.cell, x, Px(f.y0 + layout.textRowMm * f.m * f.scaleY - f.g), text);
+}
+
 void DrawMainSymbol(TCanvas& canvas, const Layout& layout, std::string_view digits, const Frame& f,
-                    const TRect& box) {
+                    const TRect& box, std::span<const QuietZoneMark> marks) {
     canvas.FillRect(box);
+    for (const QuietZoneMark& mark : marks) DrawQuietZoneMark(canvas, layout, mark, f);
     const std::string modules = EANUPCModules(layout.type, digits);
     if (modules.empty()) return;  // digits missing or not digits: the box stays empty
     DrawMainBars(canvas, layout, modules, f);
@@ -390,10 +457,13 @@ void DrawMainSymbol(TCanvas& canvas, const Layout& layout, std::string_view digi
 }
 
 void DrawAddOn(TCanvas& canvas, std::string_view codeType, std::string_view addOnType,
-               std::string_view digits, const Frame& f, const TRect& addOnBox) {
+               std::string_view digits, const Frame& f, const TRect& addOnBox,
+               std::span<const QuietZoneMark> marks) {
     canvas.FillRect(addOnBox);
     // Without a known main symbol the add-on digits have no position: only the box is drawn.
     const Layout* layout = FindLayout(codeType);
+    if (layout)
+        for (const QuietZoneMark& mark : marks) DrawQuietZoneMark(canvas, *layout, mark, f);
     const std::string modules = AddOnModules(codeType, addOnType, digits);
     if (!layout || modules.empty()) return;
     const double m = f.m, X = f.X, scaleX = f.scaleX, scaleY = f.scaleY;
@@ -417,8 +487,9 @@ void DrawAddOn(TCanvas& canvas, std::string_view codeType, std::string_view addO
     const double low = f.y0 + V + 22.85 * m * scaleY + 5 * X * scaleY - 1;
     const int yLow = Px(low);
     const int yHigh = Px(low - 21.9 * m * scaleY);
-    DrawSolidRuns(canvas, modules, shared ? 2 : n, column, yLow,
-                  [&](std::size_t) { return yHigh; });
+    DrawSolidRuns(
+        canvas, modules, shared ? 2 : n, column, yLow, [&](std::size_t) { return yHigh; },
+        f.reduction);
 
     canvas.SetFontHeight(Px(2.4 * scaleY * 1.5 * m));
     const std::size_t count = AddOnDigitCount(addOnType);
@@ -522,32 +593,43 @@ std::optional<int> UPCECheckDigit(std::string_view upce) {
 
 void DrawEANUPC(std::string_view codeType, std::string_view addOnType, std::string_view digits,
                 TCanvas* canvas, double offsetX, double offsetY, unsigned short sizePercent,
-                double scaleX, double scaleY, TRect& bounds) {
+                double scaleX, double scaleY, TRect& bounds, int barReductionDots,
+                bool quietZoneMarks) {
     bounds = {};
     if (!IsUsableScale(scaleX) || !IsUsableScale(scaleY) || sizePercent == 0) return;
 
     const double m = sizePercent / 100.0;
     const double X = kEANUPCModuleMm * m;
-    const Frame f{m, X, offsetX * scaleX, offsetY * scaleY, 0.5 * m * scaleY, scaleX, scaleY};
+    const Frame f{m,      X,      offsetX * scaleX, offsetY * scaleY, 0.5 * m * scaleY,
+                  scaleX, scaleY, barReductionDots};
     // The widest box with the widest add-on, and the tallest box: beyond the addressable range
     // nothing can be laid out.
     if (!IsAddressable(f.x0, f.y0, f.x0 + 170 * X * scaleX, f.y0 + 31 * m * scaleY)) return;
 
+    const Layout* layout = FindLayout(codeType);
     TRect box;
-    if (const Layout* layout = FindLayout(codeType)) {
+    if (layout)
         box = {Px(f.x0), Px(f.y0), Px(f.x0 + layout->boxModules * X * scaleX),
                Px(f.y0 + layout->boxMm * m * scaleY)};
-        if (canvas) DrawMainSymbol(*canvas, *layout, digits, f, box);
-    }
-
     const std::size_t addOnDigits = AddOnDigitCount(addOnType);
-    if (addOnDigits != 0 && codeType != "EAN-8") {
-        TRect addOnBox{box.Right, box.Top, 0, box.Bottom};
-        addOnBox.Right = Px(addOnBox.Left + (addOnDigits == 2 ? 25 : 52) * X * scaleX);
-        if (IsUPC(codeType)) addOnBox.Right = Px(addOnBox.Right + 2 * X * scaleX);
-        if (canvas) DrawAddOn(*canvas, codeType, addOnType, digits, f, addOnBox);
+    const bool addOn = addOnDigits != 0 && codeType != "EAN-8";
+    TRect addOnBox{box.Right, box.Top, 0, box.Bottom};
+    addOnBox.Right = Px(addOnBox.Left + (addOnDigits == 2 ? 25 : 52) * X * scaleX);
+    if (IsUPC(codeType)) addOnBox.Right = Px(addOnBox.Right + 2 * X * scaleX);
+
+    const Marks marks = quietZoneMarks && layout
+                            ? MarksOf(codeType, sizePercent, addOn, f, box, addOnBox)
+                            : Marks{};
+    if (layout && canvas) DrawMainSymbol(*canvas, *layout, digits, f, box, marks.main);
+    if (addOn) {
+        if (canvas) DrawAddOn(*canvas, codeType, addOnType, digits, f, addOnBox, marks.addOn);
         box.Right = addOnBox.Right;
     }
+    for (const auto* side : {&marks.main, &marks.addOn})
+        for (const QuietZoneMark& mark : *side) {
+            box.Left = std::min(box.Left, mark.cell.Left);
+            box.Right = std::max(box.Right, mark.cell.Right);
+        }
     bounds = box;
 }
 

@@ -83,9 +83,12 @@ std::optional<int> UPCECheckDigit(std::string_view upce);
 // widened by the add-on box, to bounds. Each run of dark modules is drawn as one solid block of
 // columns. Digits that break the preconditions leave the boxes filled but draw no bars and no
 // text there. A scale that is not finite and positive, or a size of 0, gives an empty bounds
-// and draws nothing.
+// and draws nothing. Each run of dark modules, the add-on's too, is drawn barReductionDots pixels
+// narrower (see ReducedLast). quietZoneMarks draws EAN-13's ">" and EAN-8's "<" and ">" at the
+// outer edges of their quiet zones on the line of the digits, within bounds.
 void DrawEANUPC(std::string_view codeType, std::string_view addOnType, std::string_view digits,
                 TCanvas* canvas, double offsetX, double offsetY, unsigned short sizePercent,
-                double scaleX, double scaleY, TRect& bounds);
+                double scaleX, double scaleY, TRect& bounds, int barReductionDots = 0,
+                bool quietZoneMarks = false);
 
 }  // namespace quillmark

@@ -62,6 +62,7 @@ struct Geometry {
     TRect extent;
     int bearerRows;    // thickness of the top and bottom bearers
     int bottomBearer;  // first row of the bottom bearer; the bars end just above it
+    int reduction;     // bar width reduction, pixels off each bar (not the bearers)
 };
 
 // The exact left edge of the start pattern, in pixels.
@@ -96,7 +97,7 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, std::string_view elements, cons
     const Span startSpan = StartColumns(g);
     int x = startSpan.left;
     auto draw = [&](int width, bool bar) {
-        if (bar) DrawColumns(canvas, x, x + width - 1, top, bottom);
+        if (bar) DrawColumns(canvas, x, x + width - 1, top, bottom, g.reduction);
         x += width;
     };
     std::size_t i = 0;
@@ -162,7 +163,7 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
             const double width = IsWide(element) ? g.n * g.x : g.x;
             if (IsBar(element)) {
                 const int first = Px(start + g.sx * e * g.x);
-                DrawColumns(canvas, first, first + Px(g.sx * width) - 1, top, bottom);
+                DrawColumns(canvas, first, first + Px(g.sx * width) - 1, top, bottom, g.reduction);
             }
             e += IsWide(element) ? g.n : 1;
         }
@@ -182,7 +183,7 @@ void DrawBars(TCanvas& canvas, std::string_view elements, const Geometry& g) {
                               : i == 4 ? startSpan.right
                                        : EdgePixel(start + g.sx * e * g.x);
             const int last = EdgePixel(start + g.sx * right * g.x);
-            DrawColumns(canvas, first, last - 1, top, bottom);
+            DrawColumns(canvas, first, last - 1, top, bottom, g.reduction);
         }
         e = right;
     }
@@ -262,7 +263,8 @@ DrawnGeometry ITF14Geometry(unsigned short sizePercent) {
 }
 
 void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePercent, double offsetX,
-               double offsetY, double scaleX, double scaleY, bool fullBorder, TRect& bounds) {
+               double offsetY, double scaleX, double scaleY, bool fullBorder, TRect& bounds,
+               int barReductionDots) {
     bounds = {};
     if (!IsUsableScale(scaleX) || !IsUsableScale(scaleY) || sizePercent == 0) return;
 
@@ -276,6 +278,7 @@ void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePerc
     g.n = kWideRatio;
     g.h = kBarHeightMm * g.m;
     g.t = kBearerMm * g.m;
+    g.reduction = barReductionDots;
 
     // The width keeps a bearer band on both sides whether the side bearers are drawn or not.
     const double left = g.sx * g.ox;

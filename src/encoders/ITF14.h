@@ -27,8 +27,10 @@ DrawnGeometry ITF14Geometry(unsigned short sizePercent);
 // A scale that is not a positive finite number, a sizePercent of 0, or an extent too far out to
 // address in pixels gives empty bounds and draws nothing. Digits that are not exactly fourteen
 // digits give the fill and bearers only. When the narrow element rounds to no pixel column the
-// bars are left out, since wide bars alone would read as other data.
+// bars are left out, since wide bars alone would read as other data. Each bar is drawn
+// barReductionDots pixels narrower (see ReducedLast); the bearers are drawn as they are.
 void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePercent, double offsetX,
-               double offsetY, double scaleX, double scaleY, bool fullBorder, TRect& bounds);
+               double offsetY, double scaleX, double scaleY, bool fullBorder, TRect& bounds,
+               int barReductionDots = 0);
 
 }  // namespace quillmark

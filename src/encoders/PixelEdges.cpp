@@ -14,7 +14,13 @@ int EdgePixel(double v) {
     return Px(std::floor(v + 0.5));
 }
 
-void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom) {
+int ReducedLast(int first, int last, int reduction) {
+    if (last < first || reduction <= 0) return last;
+    return static_cast<int>(std::max<long long>(first, static_cast<long long>(last) - reduction));
+}
+
+void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom, int reduction) {
+    last = ReducedLast(first, last, reduction);
     for (long long x = first; x <= last; ++x) {
         canvas.MoveTo(static_cast<int>(x), top);
         canvas.LineTo(static_cast<int>(x), bottom);

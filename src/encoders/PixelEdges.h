@@ -12,9 +12,15 @@ namespace quillmark {
 // pixel too wide or too narrow; with all halves going one way such an element keeps its width.
 int EdgePixel(double v);
 
-// Draws columns first to last (inclusive) as one-pixel lines from top to bottom (exclusive): one
-// bar or one run of dark modules.
-void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom);
+// The last column of a bar of columns first to last once a bar width reduction of reduction
+// pixels is taken off it. The columns go from the bar's right edge, so that every bar keeps its
+// left edge, the bars their pitch and the symbol its width, and the light space after the bar
+// gains what the bar lost; a bar keeps at least one column. A bar of no columns stays so.
+int ReducedLast(int first, int last, int reduction);
+
+// Draws columns first to last (inclusive), less the bar width reduction (see ReducedLast), as
+// one-pixel lines from top to bottom (exclusive): one bar or one run of dark modules.
+void DrawColumns(TCanvas& canvas, int first, int last, int top, int bottom, int reduction = 0);
 
 // The most elements one symbol character may have here.
 inline constexpr int kMaxCharacterElements = 7;

@@ -232,7 +232,7 @@ constexpr int kCharacterModules = 11;
 // Bars of 1 to 2 pixel modules, character by character (see PlaceCharacterEdges); the stop
 // pattern's last bar, after its six elements read as a character, from the exact grid.
 void DrawCharactersOnTheirEdges(TCanvas& canvas, const std::string& modules, double left,
-                                double module, int top, int bottom) {
+                                double module, int top, int bottom, int reduction) {
     std::vector<int> elements;
     for (std::size_t j = 0; j < modules.size();) {
         std::size_t end = j;
@@ -259,7 +259,7 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, const std::string& modules, dou
         PlaceCharacterEdges(exact, &elements[e], kCharacterElements, rightEdges, edges);
         lastEdge = edges[kCharacterElements];
         for (int i = 0; i < kCharacterElements; i += 2)  // bars first
-            DrawColumns(canvas, edges[i], edges[i + 1] - 1, top, bottom);
+            DrawColumns(canvas, edges[i], edges[i + 1] - 1, top, bottom, reduction);
     }
     // The stop's last bar is read in the module of the six elements before it, so it takes its
     // share in that module, short of its exact right edge (rounded) if need be, so that it never
@@ -268,7 +268,7 @@ void DrawCharactersOnTheirEdges(TCanvas& canvas, const std::string& modules, dou
         const double stopModule = static_cast<double>(lastEdge - stopLeft) / kCharacterModules;
         const int end = std::min(lastEdge + EdgePixel(elements[e] * stopModule),
                                  EdgePixel(left + (position + elements[e]) * module));
-        DrawColumns(canvas, lastEdge, std::max(lastEdge + 1, end) - 1, top, bottom);
+        DrawColumns(canvas, lastEdge, std::max(lastEdge + 1, end) - 1, top, bottom, reduction);
     }
 }
 
@@ -280,7 +280,8 @@ DrawnGeometry UCCEAN128Geometry(unsigned short vSizePercent) {
 
 void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* canvas,
                    double offsetX, double offsetY, unsigned short gSizePercent,
-                   unsigned short vSizePercent, double scaleX, double scaleY, TRect& bounds) {
+                   unsigned short vSizePercent, double scaleX, double scaleY, TRect& bounds,
+                   int barReductionDots) {
     bounds = {};
     const double ox = offsetX, oy = offsetY, sx = scaleX, sy = scaleY;
     if (!UsableGeometry(ox, oy, gSizePercent, vSizePercent, sx, sy)) return;
@@ -311,7 +312,8 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
         return sx * ox + kQuietModules * module + static_cast<double>(j - 1) * module;
     };
     if (module >= 1 && module < 2) {
-        DrawCharactersOnTheirEdges(*canvas, modules, moduleLeft(1), module, barTop, barBottom);
+        DrawCharactersOnTheirEdges(*canvas, modules, moduleLeft(1), module, barTop, barBottom,
+                                   barReductionDots);
     } else {
         for (std::size_t j = 1; moduleWidth > 0 && j <= modules.size(); ++j) {
             if (modules[j - 1] != '1') continue;
@@ -319,7 +321,7 @@ void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* 
             while (last < modules.size() && modules[last] == '1') ++last;
             // The bar's last module gets Px(module) columns from its exact left edge.
             DrawColumns(*canvas, Px(moduleLeft(j)), Px(moduleWidth + moduleLeft(last) - 1), barTop,
-                        barBottom);
+                        barBottom, barReductionDots);
             j = last;
         }
     }

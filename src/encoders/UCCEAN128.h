@@ -45,9 +45,11 @@ DrawnGeometry UCCEAN128Geometry(unsigned short vSizePercent);
 
 // Draws the symbol with its line centred below, or with canvas == nullptr only measures it.
 // bounds receives the pixel extent in both passes; a scale or offset that is not a finite number,
-// a scale not above 0 or a magnification of 0 gives an empty bounds and draws nothing.
+// a scale not above 0 or a magnification of 0 gives an empty bounds and draws nothing. Each bar
+// is drawn barReductionDots pixels narrower (see ReducedLast).
 void DrawUCCEAN128(const Code128Codes& codes, std::string_view hrText, TCanvas* canvas,
                    double offsetX, double offsetY, unsigned short gSizePercent,
-                   unsigned short vSizePercent, double scaleX, double scaleY, TRect& bounds);
+                   unsigned short vSizePercent, double scaleX, double scaleY, TRect& bounds,
+                   int barReductionDots = 0);
 
 }  // namespace quillmark

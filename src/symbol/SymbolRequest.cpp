@@ -66,10 +66,11 @@ void RenderSymbol(const SymbolRequest& request, TCanvas* canvas, double offsetX,
     if (info == nullptr) return;
     if (IsEANUPC(info->id)) {
         DrawEANUPC(info->name, request.addOnType, request.digits, canvas, offsetX, offsetY,
-                   request.sizePercent, scaleX, scaleY, bounds);
+                   request.sizePercent, scaleX, scaleY, bounds, request.barReductionDots,
+                   request.quietZoneMarks);
     } else if (info->id == Symbology::ITF14) {
         DrawITF14(request.digits, canvas, request.sizePercent, offsetX, offsetY, scaleX, scaleY,
-                  request.fullBorder, bounds);
+                  request.fullBorder, bounds, request.barReductionDots);
     } else if (IsMatrix2D(info->id)) {
         DrawMatrixRequest(request, canvas, offsetX, offsetY, scaleX, scaleY, bounds);
     } else {
@@ -77,7 +78,7 @@ void RenderSymbol(const SymbolRequest& request, TCanvas* canvas, double offsetX,
         if (!request.encoded) local = EncodeFieldText(request.fieldText);
         const UCCEncoding& used = request.encoded ? *request.encoded : *local;
         DrawUCCEAN128(used.codes, used.hrText, canvas, offsetX, offsetY, request.gSizePercent,
-                      request.vSizePercent, scaleX, scaleY, bounds);
+                      request.vSizePercent, scaleX, scaleY, bounds, request.barReductionDots);
     }
 }
 

@@ -29,7 +29,8 @@ inline constexpr double kDefaultMatrixModuleMm = 0.5;
 // Every input of one renderer call. The EAN/UPC symbologies (EAN-13, ISBN-13, EAN-8, UPC-A,
 // UPC-E) read digits (main digits followed by the add-on digits), addOnType and sizePercent;
 // ITF-14 reads digits, sizePercent and fullBorder; UCC/EAN-128 reads fieldText (8-bit field
-// notation) and the two magnifications. GS1 DataMatrix and GS1 QR Code read fieldText as their
+// notation) and the two magnifications. Every linear renderer reads barReductionDots; EAN-13,
+// ISBN-13 and EAN-8 read quietZoneMarks. GS1 DataMatrix and GS1 QR Code read fieldText as their
 // element string, moduleMm, elementText and rectangular or qrLevel; the Digital Link QR Code
 // carries linkUri (fieldText is the element string it was made from).
 struct SymbolRequest {
@@ -43,6 +44,11 @@ struct SymbolRequest {
     unsigned short gSizePercent = 100;
     unsigned short vSizePercent = 100;
     bool fullBorder = true;
+    // Pixels (printer dots) taken off the right of every bar, given to the space after it; the
+    // front end turns the printer's reduction into whole dots. The bearers keep their width.
+    int barReductionDots = 0;
+    // EAN-13's ">" and EAN-8's "<" ">" at the outer edges of the quiet zones.
+    bool quietZoneMarks = false;
     // fieldText encoded once (EncodeRequest); empty means RenderSymbol encodes it at every call.
     std::optional<UCCEncoding> encoded;
     // The 2D symbols: the module (X-dimension), the element string printed below, DataMatrix's
@@ -55,6 +61,11 @@ struct SymbolRequest {
     std::optional<ModuleMatrix> matrix;
 
     bool Is(Symbology id) const { return symbology != nullptr && symbology->id == id; }
+    // The magnification the symbol's size is given in: UCC/EAN-128's horizontal one, every other
+    // symbology's only one.
+    unsigned short Magnification() const {
+        return Is(Symbology::UCCEAN128) ? gSizePercent : sizePercent;
+    }
 };
 
 // Encodes a UCC/EAN-128 request's text or a 2D request's matrix once, so that the measure and

@@ -740,6 +740,205 @@ at physical size.</translation>
     </message>
 </context>
 <context>
+    <name>quillmark::LabelSheetDialog</name>
+    <message>
+        <source>Начало нумерации — только цифры</source>
+        <translation>The numbering starts with digits only</translation>
+    </message>
+    <message>
+        <source>Нумеровать нечего: нет SSCC (00) и серийного номера (21)</source>
+        <translation>Nothing to number: no SSCC (00) and no serial number (21)</translation>
+    </message>
+    <message>
+        <source>В начале нумерации больше цифр, чем в нумеруемом поле</source>
+        <translation>The start has more digits than the numbered field</translation>
+    </message>
+    <message>
+        <source>Количество и шаг — не меньше 1</source>
+        <translation>Count and step must be at least 1</translation>
+    </message>
+    <message>
+        <source>Слишком много этикеток</source>
+        <translation>Too many labels</translation>
+    </message>
+    <message>
+        <source>Последний номер не помещается в поле</source>
+        <translation>The last number does not fit the field</translation>
+    </message>
+    <message>
+        <source>Печать на листах этикеток</source>
+        <translation>Print on Label Sheets</translation>
+    </message>
+    <message>
+        <source>Поиск: производитель, артикул, описание</source>
+        <translation>Search: brand, part number, description</translation>
+    </message>
+    <message>
+        <source>По центру</source>
+        <translation>Centred</translation>
+    </message>
+    <message>
+        <source>Со смещением</source>
+        <translation>At an offset</translation>
+    </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Первая этикетка:</source>
+        <translation>First label:</translation>
+    </message>
+    <message>
+        <source>Копий каждой:</source>
+        <translation>Copies of each:</translation>
+    </message>
+    <message>
+        <source>Символ в этикетке:</source>
+        <translation>Symbol in its label:</translation>
+    </message>
+    <message>
+        <source>Смещение вправо:</source>
+        <translation>Offset right:</translation>
+    </message>
+    <message>
+        <source>Смещение вниз:</source>
+        <translation>Offset down:</translation>
+    </message>
+    <message>
+        <source>Нумерация</source>
+        <translation>Serial numbers</translation>
+    </message>
+    <message>
+        <source>Начать с:</source>
+        <translation>Start at:</translation>
+    </message>
+    <message>
+        <source>Количество:</source>
+        <translation>Count:</translation>
+    </message>
+    <message>
+        <source>Шаг:</source>
+        <translation>Step:</translation>
+    </message>
+    <message>
+        <source>Принтер</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> dpi</translation>
+    </message>
+    <message>
+        <source>Штрихи в целых точках принтера</source>
+        <translation>Bars in whole printer dots</translation>
+    </message>
+    <message>
+        <source>Калибровочная страница…</source>
+        <translation>Calibration page…</translation>
+    </message>
+    <message>
+        <source>Принтер:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>Разрешение:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>Модуль:</source>
+        <translation>Module:</translation>
+    </message>
+    <message>
+        <source>Поправка вправо:</source>
+        <translation>Correction right:</translation>
+    </message>
+    <message>
+        <source>Поправка вниз:</source>
+        <translation>Correction down:</translation>
+    </message>
+    <message>
+        <source>Масштаб по ширине:</source>
+        <translation>Horizontal scale:</translation>
+    </message>
+    <message>
+        <source>Масштаб по высоте:</source>
+        <translation>Vertical scale:</translation>
+    </message>
+    <message>
+        <source>Контуры этикеток (для пробы на простой бумаге)</source>
+        <translation>Label outlines (for a proof on plain paper)</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 — %2 (%3 шт., %4 × %5 мм)</source>
+        <translation>%1 — %2 (%3 labels, %4 × %5 mm)</translation>
+    </message>
+    <message>
+        <source>Символ с полями не помещается в этикетку %1 × %2 мм</source>
+        <translation>The symbol with its quiet zones does not fit the %1 × %2 mm label</translation>
+    </message>
+    <message>
+        <source>При %1 dpi ни одно целое число точек не даёт допустимого модуля</source>
+        <translation>At %1 dpi no whole number of dots gives an allowed module</translation>
+    </message>
+    <message>
+        <source>%1 мм, %2 %</source>
+        <translation>%1 mm, %2 %</translation>
+    </message>
+    <message>
+        <source>Этикетка %1: %2</source>
+        <translation>Label %1: %2</translation>
+    </message>
+    <message>
+        <source>PDF не создан</source>
+        <translation>The PDF could not be made</translation>
+    </message>
+    <message>
+        <source>Сохранить листы в PDF</source>
+        <translation>Save the Sheets as PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Не напечатано: %1</source>
+        <translation>Not printed: %1</translation>
+    </message>
+    <message>
+        <source>Принтер не запускается</source>
+        <translation>The printer does not start</translation>
+    </message>
+    <message>
+        <source>Измерьте на отпечатке расстояние от левого и верхнего края листа до перекрестия и длину линеек. Поправку увеличьте на 10 мм минус измеренное расстояние, масштаб умножьте на 100 мм, делённые на измеренную длину.</source>
+        <translation>On the printout, measure the distance from the sheet&apos;s left and top edges to the cross, and the rulers&apos; length. Add 10 mm less the measured distance to the correction; multiply the scale by 100 mm over the measured length.</translation>
+    </message>
+    <message>
+        <source>Проверка этикеток…</source>
+        <translation>Checking the labels…</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Проверка прервана</source>
+        <translation>The check was cancelled</translation>
+    </message>
+</context>
+<context>
     <name>quillmark::SymbolVerdict</name>
     <message>
         <source>Исправить</source>
@@ -926,6 +1125,10 @@ at physical size.</translation>
     <message>
         <source>В символе только первые %1 из %2 знаков: больше не помещается.</source>
         <translation>The symbol holds only the first %1 of %2 characters: no more fit.</translation>
+    </message>
+    <message>
+        <source>Печать на листах этикеток…</source>
+        <translation>Print on Label Sheets…</translation>
     </message>
 </context>
 <context>

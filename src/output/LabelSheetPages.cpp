@@ -1,0 +1,192 @@
+// Label sheets and the calibration page, painted in millimetres on any paged device.
+#include "output/LabelSheetPages.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include <cmath>
+
+#include "canvas/QPainterCanvas.h"
+#include "check/WholeDots.h"
+
+namespace quillmark {
+namespace {
+
+// The PDF's own resolution; positions are drawn in millimetres scaled to it.
+constexpr int kSheetPdfDotsPerInch = 1200;
+
+// The calibration page's cross and rulers.
+constexpr double kCrossAtMm = 10;
+constexpr double kRulerMm = 100;
+
+// The resolution a symbol is drawn at: the printer's, or with whole dots the printer's times the
+// factor that makes the module whole.
+double DrawScale(const LabelSheetJob& job, const SymbolRequest& request) {
+    return job.wholeDots ? WholeDotScale(request, job.dotsPerMm) : job.dotsPerMm;
+}
+
+double WidthMm(const TRect& r, double dotsPerMm) {
+    return (r.Right - r.Left) / dotsPerMm;
+}
+double HeightMm(const TRect& r, double dotsPerMm) {
+    return (r.Bottom - r.Top) / dotsPerMm;
+}
+
+// Millimetres on the page as the printer's corrections want them, in the device's units.
+QTransform PageTransform(const QPagedPaintDevice& device, const PrinterProfile& profile) {
+    const double unitsX = device.logicalDpiX() / 25.4;
+    const double unitsY = device.logicalDpiY() / 25.4;
+    QTransform t;
+    t.scale(unitsX, unitsY);
+    t.translate(profile.offsetXMm, profile.offsetYMm);
+    t.scale(profile.scaleXPercent / 100, profile.scaleYPercent / 100);
+    return t;
+}
+
+void DrawOutline(QPainter& painter, const LabelSheet& sheet, const CellRect& cell) {
+    painter.save();
+    painter.setPen(QPen(Qt::gray, 0.2));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF rect(cell.x, cell.y, cell.width, cell.height);
+    if (sheet.shape == LabelShape::Round || sheet.shape == LabelShape::Ellipse ||
+        sheet.shape == LabelShape::Cd) {
+        painter.drawEllipse(rect);
+    } else {
+        painter.drawRoundedRect(rect, sheet.round, sheet.round);
+    }
+    painter.restore();
+}
+
+void DrawSymbol(QPainter& painter, const LabelSheetJob& job, const CellRect& cell, int symbol) {
+    const double scale = DrawScale(job, job.symbols[symbol]);
+    const SymbolRenderer render = BindSymbol(job.symbols[symbol], scale, scale);
+    const TRect bounds = MeasureSymbolBounds(render);
+    // Each pixel of the symbol drawn at its scale is one of the printer's dots.
+    PlacedSymbol placed = PlaceInCell(cell, WidthMm(bounds, job.dotsPerMm),
+                                      HeightMm(bounds, job.dotsPerMm), job.placement);
+    if (job.wholeDots) {
+        placed.x = std::round(placed.x * job.dotsPerMm) / job.dotsPerMm;
+        placed.y = std::round(placed.y * job.dotsPerMm) / job.dotsPerMm;
+    }
+    painter.save();
+    painter.translate(placed.x, placed.y);
+    painter.scale(1 / job.dotsPerMm, 1 / job.dotsPerMm);
+    painter.translate(-bounds.Left, -bounds.Top);
+    PaintSymbol(painter, render, job.style, bounds);
+    painter.restore();
+}
+
+template <typename Paint>
+QByteArray PdfOfPages(double widthMm, double heightMm, Paint paint) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Quillmark"));
+        writer.setResolution(kSheetPdfDotsPerInch);
+        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter,
+                                                   QString(), QPageSize::ExactMatch),
+                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                         QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer) || !paint(painter, writer) || !painter.end()) return {};
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::vector<int> SymbolsNotFitting(const LabelSheetJob& job) {
+    std::vector<int> misfits;
+    if (!job.sheet || !(job.dotsPerMm > 0)) return misfits;
+    const std::vector<CellRect> cells = SheetCells(*job.sheet);
+    if (cells.empty()) return misfits;
+    for (int i = 0; i < static_cast<int>(job.symbols.size()); ++i) {
+        const double scale = DrawScale(job, job.symbols[i]);
+        const TRect bounds = MeasureSymbolBounds(BindSymbol(job.symbols[i], scale, scale));
+        if (!PlaceInCell(cells.front(), WidthMm(bounds, job.dotsPerMm),
+                         HeightMm(bounds, job.dotsPerMm), job.placement)
+                 .fits) {
+            misfits.push_back(i);
+        }
+    }
+    return misfits;
+}
+
+int LabelSheetPageCount(const LabelSheetJob& job) {
+    if (!job.sheet) return 0;
+    const std::vector<LabelSlot> placements =
+        FillSheets(static_cast<int>(SheetCells(*job.sheet).size()), job.startCell,
+                   static_cast<int>(job.symbols.size()), job.copies);
+    return placements.empty() ? 0 : placements.back().page + 1;
+}
+
+void PaintSheetPage(QPainter& painter, const LabelSheetJob& job, int page) {
+    if (!job.sheet || !(job.dotsPerMm > 0)) return;
+    const std::vector<CellRect> cells = SheetCells(*job.sheet);
+    for (const LabelSlot& slot : FillSheets(static_cast<int>(cells.size()), job.startCell,
+                                            static_cast<int>(job.symbols.size()), job.copies)) {
+        if (slot.page < page) continue;
+        if (slot.page > page) break;
+        if (job.outlines) DrawOutline(painter, *job.sheet, cells[slot.cell]);
+        DrawSymbol(painter, job, cells[slot.cell], slot.symbol);
+    }
+}
+
+std::string PaintLabelSheets(QPainter& painter, QPagedPaintDevice& device, const LabelSheetJob& job,
+                             const PrinterProfile& profile) {
+    if (!job.sheet || !(job.dotsPerMm > 0)) return "no label sheet";
+    const int pages = LabelSheetPageCount(job);
+    if (pages == 0) return "no labels to print";
+    painter.setTransform(PageTransform(device, profile));
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !device.newPage()) return "a new page could not be started";
+        PaintSheetPage(painter, job, page);
+    }
+    return {};
+}
+
+QByteArray LabelSheetsPdf(const LabelSheetJob& job, const PrinterProfile& profile) {
+    if (!job.sheet) return {};
+    return PdfOfPages(job.sheet->paperWidth, job.sheet->paperHeight,
+                      [&](QPainter& painter, QPagedPaintDevice& device) {
+                          return PaintLabelSheets(painter, device, job, profile).empty();
+                      });
+}
+
+void PaintCalibrationPage(QPainter& painter, const QPagedPaintDevice& device,
+                          const PrinterProfile& profile) {
+    painter.save();
+    painter.setTransform(PageTransform(device, profile));
+    painter.setPen(QPen(Qt::black, 0.1, Qt::SolidLine, Qt::FlatCap));
+    const double c = kCrossAtMm;
+    painter.drawLine(QPointF(c - 5, c), QPointF(c + 5, c));
+    painter.drawLine(QPointF(c, c - 5), QPointF(c, c + 5));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(2.5);  // in millimetres here: the painter draws in them
+    painter.setFont(font);
+    for (int mm = 0; mm <= kRulerMm; ++mm) {
+        const double tick = mm % 10 == 0 ? 5 : mm % 5 == 0 ? 3 : 2;
+        painter.drawLine(QPointF(c + mm, c), QPointF(c + mm, c + tick));
+        painter.drawLine(QPointF(c, c + mm), QPointF(c + tick, c + mm));
+        if (mm % 10 == 0 && mm > 0) {
+            painter.drawText(QPointF(c + mm + 0.5, c + 7.5), QString::number(mm));
+            painter.drawText(QPointF(c + 6, c + mm + 1), QString::number(mm));
+        }
+    }
+    painter.drawLine(QPointF(c, c), QPointF(c + kRulerMm, c));
+    painter.drawLine(QPointF(c, c), QPointF(c, c + kRulerMm));
+    painter.restore();
+}
+
+QByteArray CalibrationPdf(double widthMm, double heightMm, const PrinterProfile& profile) {
+    return PdfOfPages(widthMm, heightMm, [&](QPainter& painter, QPagedPaintDevice& device) {
+        PaintCalibrationPage(painter, device, profile);
+        return true;
+    });
+}
+
+}  // namespace quillmark
