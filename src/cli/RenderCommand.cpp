@@ -422,11 +422,6 @@ int RunSheets(const Arguments& args, const SheetOptions& sheets, std::ostream& o
     return status == kExitMade && failedRows > 0 ? kExitRowsFailed : status;
 }
 
-// The reason a conversion was refused, in the words of --check for a finding.
-std::string RefusalReason(const DigitalLinkResult& result) {
-    return result.finding ? DescribeGS1Finding(*result.finding) : result.reason;
-}
-
 // --dl and --from-dl: the URI of the --data element string, or the element string of a URI in
 // the notation --data takes.
 int RunDigitalLink(const Arguments& args, std::ostream& out) {
