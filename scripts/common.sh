@@ -22,7 +22,8 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libjpeg-dev libzip-dev libxlsxwriter-dev
                 libzxing-dev fonts-liberation2 libxkbcommon-dev qt6-svg-dev libqt6svg6 librsvg2-bin help2man
-                libcsv-dev libdeflate-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libpng-dev libfreetype-dev libfontconfig-dev)
+                libcsv-dev libdeflate-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libpng-dev libfreetype-dev libfontconfig-dev
+                libdmtx-dev libqrencode-dev libzint-dev)
 # dpkg-dev and file: cpack reads the programs' library dependencies with them.
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev poppler-utils libbenchmark-dev desktop-file-utils appstream

@@ -12,7 +12,8 @@ ScanVerdict VerdictOf(const ScanResult& scan, const ScanExpectation& expected) {
         case ScanOutcome::Read:
             return ScanVerdict::Reads;
         case ScanOutcome::ReadOther:
-            if (expected.symbology == Symbology::UCCEAN128 && scan.symbologyIdentifier != "]C1")
+            if (const std::string_view gs1 = GS1SymbologyIdentifier(expected.symbology);
+                !gs1.empty() && scan.symbologyIdentifier != gs1)
                 return ScanVerdict::ReadsNotAsGS1;
             if (scan.text == expected.text && scan.addOn.empty())
                 return ScanVerdict::ReadsWithoutAddOn;
@@ -44,7 +45,7 @@ ScanFinding JudgeScan(const ScanResult& scan, const ScanExpectation& expected) {
     ScanFinding f;
     f.verdict = VerdictOf(scan, expected);
     f.severity = f.verdict == ScanVerdict::Reads ? Severity::Pass : Severity::Failure;
-    f.gs1 = expected.symbology == Symbology::UCCEAN128;
+    f.gs1 = !GS1SymbologyIdentifier(expected.symbology).empty();
     f.text = scan.text;
     f.addOn = scan.addOn;
     f.expectedText = expected.text;

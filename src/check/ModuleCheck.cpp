@@ -20,10 +20,15 @@ std::optional<double> NominalModuleMm(Symbology symbology, unsigned short sizePe
 std::optional<ModuleGeometry> ModuleAtResolution(Symbology symbology, unsigned short sizePercent,
                                                  double dotsPerMm) {
     const std::optional<double> nominal = NominalModuleMm(symbology, sizePercent);
-    if (!nominal || !IsUsableScale(dotsPerMm)) return std::nullopt;
+    if (!nominal) return std::nullopt;
+    return ModuleOfWidth(*nominal, dotsPerMm);
+}
+
+std::optional<ModuleGeometry> ModuleOfWidth(double moduleMm, double dotsPerMm) {
+    if (!IsUsableScale(moduleMm) || !IsUsableScale(dotsPerMm)) return std::nullopt;
     ModuleGeometry g;
-    g.nominalMm = *nominal;
-    g.dots = *nominal * dotsPerMm;
+    g.nominalMm = moduleMm;
+    g.dots = moduleMm * dotsPerMm;
     // The renderers draw a lone module Px of its exact width; where the width is between one and
     // two dots they share the columns out, so single modules are one or two dots wide.
     g.wholeDots = Px(g.dots);

@@ -29,4 +29,8 @@ std::optional<double> NominalModuleMm(Symbology symbology, unsigned short sizePe
 std::optional<ModuleGeometry> ModuleAtResolution(Symbology symbology, unsigned short sizePercent,
                                                  double dotsPerMm);
 
+// A module moduleMm wide (a 2D symbol's X-dimension) printed at dotsPerMm; nullopt unless both
+// are positive finite numbers.
+std::optional<ModuleGeometry> ModuleOfWidth(double moduleMm, double dotsPerMm);
+
 }  // namespace quillmark

@@ -100,6 +100,8 @@ std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Applicatio
     std::vector<SizeFinding> findings;
     const SymbologyInfo* info = request.symbology;
     if (info == nullptr) return findings;
+    // The 2D symbols' rows are still to come.
+    if (IsMatrix2D(info->id)) return {{SizeProblem::NotListed, Severity::Warning}};
     const bool ucc = info->id == Symbology::UCCEAN128;
     const unsigned short size = ucc ? request.gSizePercent : request.sizePercent;
     const std::optional<double> x = NominalModuleMm(info->id, size);

@@ -18,11 +18,16 @@ SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor 
     report.contrast = GradeContrast(line, background);
     const SymbologyInfo* info = request.symbology;
     const bool ucc = request.Is(Symbology::UCCEAN128);
-    if (info != nullptr) {
+    const bool matrix = info != nullptr && IsMatrix2D(info->id);
+    if (matrix) {
+        report.symbology = info->id;
+        report.module = ModuleOfWidth(request.moduleMm, dotsPerMm);
+    } else if (info != nullptr) {
         report.symbology = info->id;
         report.module = ModuleAtResolution(
             info->id, ucc ? request.gSizePercent : request.sizePercent, dotsPerMm);
     }
+    if (matrix) report.gs1 = CheckGS1Text(request.fieldText);
     if (ucc) {
         report.gs1 = CheckGS1Text(request.fieldText);
         if (std::optional<GS1Finding> wide =

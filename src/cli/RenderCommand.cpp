@@ -47,6 +47,8 @@ struct Arguments {
     bool allowOutside = false;
     bool force = false;
     bool digitalLink = false;
+    bool rectangular = false;
+    bool elementText = false;
     bool calibrationPage = false;
     bool quietZoneMarks = false;
     bool outlines = false;
@@ -61,10 +63,10 @@ struct Arguments {
 };
 
 constexpr const char* kValueOptions[] = {
-    "--type",        "--data",       "--addon",      "--size",  "--gsize",  "--vsize",  "--scale",
-    "--dpi",         "--line-color", "--background", "--font",  "--output", "--format", "--batch",
-    "--application", "--stem",       "--from-dl",    "--sheet", "--start",  "--copies", "--serial",
-    "--printer-dpi", "--offset",     "--place",      "--bwr"};
+    "--type",        "--data",       "--addon",      "--size",  "--gsize",  "--vsize",   "--scale",
+    "--dpi",         "--line-color", "--background", "--font",  "--output", "--format",  "--batch",
+    "--application", "--stem",       "--from-dl",    "--sheet", "--start",  "--copies",  "--serial",
+    "--printer-dpi", "--offset",     "--place",      "--bwr",   "--module", "--ec-level"};
 
 bool IsValueOption(const std::string& name) {
     for (const char* option : kValueOptions)
@@ -80,6 +82,8 @@ bool* FlagOf(Arguments& parsed, const std::string& name) {
     if (name == "--allow-outside") return &parsed.allowOutside;
     if (name == "--force") return &parsed.force;
     if (name == "--dl") return &parsed.digitalLink;
+    if (name == "--rectangular") return &parsed.rectangular;
+    if (name == "--hri") return &parsed.elementText;
     if (name == "--calibration-page") return &parsed.calibrationPage;
     if (name == "--quiet-zone-marks") return &parsed.quietZoneMarks;
     if (name == "--outlines") return &parsed.outlines;
@@ -194,6 +198,11 @@ SymbolFields FieldsOf(const Arguments& args) {
         fields.barReductionDots =
             WholeDotReduction(microns, dotsPerInch > 0 ? dotsPerInch / 25.4 : DotsPerMm(args));
     }
+    fields.module = args.Find("--module");
+    fields.qrLevel = args.Find("--ec-level");
+    fields.stem = args.Find("--stem");
+    if (args.rectangular) fields.rectangular = true;
+    if (args.elementText) fields.elementText = true;
     return fields;
 }
 
@@ -232,6 +241,18 @@ PictureFormat OutputFormat(const std::string& output, std::optional<PictureForma
          "(or give --format)");
 }
 
+// The 2D symbols: what they carry, their size in modules, then one row of modules a line.
+void DumpMatrix(const SymbolRequest& symbol, std::ostream& out) {
+    if (symbol.Is(Symbology::DigitalLinkQR)) out << "uri " << symbol.linkUri << '\n';
+    const ModuleMatrix& matrix = *symbol.matrix;
+    out << "modules " << matrix.width << 'x' << matrix.height << '\n';
+    for (int y = 0; y < matrix.height; ++y) {
+        out << "row ";
+        for (int x = 0; x < matrix.width; ++x) out << (matrix.At(x, y) ? '1' : '0');
+        out << '\n';
+    }
+}
+
 void Dump(const SymbolRequest& symbol, std::ostream& out) {
     const SymbologyInfo& info = *symbol.symbology;
     if (IsEANUPC(info.id)) {
@@ -242,6 +263,8 @@ void Dump(const SymbolRequest& symbol, std::ostream& out) {
             out << "isbn " << FormatISBN13(symbol.digits.substr(0, 13)) << '\n';
     } else if (info.id == Symbology::ITF14) {
         out << "elements " << ITF14Elements(symbol.digits) << '\n';
+    } else if (IsMatrix2D(info.id)) {
+        DumpMatrix(symbol, out);
     } else {
         const UCCEncoding& encoding = *symbol.encoded;
         out << "codes";
@@ -417,11 +440,6 @@ int RunSheets(const Arguments& args, const SheetOptions& sheets, std::ostream& o
     return status == kExitMade && failedRows > 0 ? kExitRowsFailed : status;
 }
 
-// The reason a conversion was refused, in the words of --check for a finding.
-std::string RefusalReason(const DigitalLinkResult& result) {
-    return result.finding ? DescribeGS1Finding(*result.finding) : result.reason;
-}
-
 // --dl and --from-dl: the URI of the --data element string, or the element string of a URI in
 // the notation --data takes.
 int RunDigitalLink(const Arguments& args, std::ostream& out) {
@@ -433,7 +451,7 @@ int RunDigitalLink(const Arguments& args, std::ostream& out) {
         if (args.Has("--data") || args.Has("--stem"))
             Fail("--from-dl reads the URI alone; --data and --stem do not apply");
         const DigitalLinkResult result = ElementStringFromDigitalLink(*uri);
-        if (!result.text) Fail("--from-dl: " + RefusalReason(result));
+        if (!result.text) Fail("--from-dl: " + DigitalLinkRefusal(result));
         for (const char c : *result.text) out << CharacterWord(static_cast<unsigned char>(c));
     } else {
         const std::optional<std::string> data = args.Find("--data");
@@ -442,12 +460,17 @@ int RunDigitalLink(const Arguments& args, std::ostream& out) {
         if (!field.ok) Fail("--data: " + field.error);
         const DigitalLinkResult result = DigitalLinkFromElementString(
             field.text, args.Find("--stem").value_or(std::string(kDefaultDigitalLinkStem)));
-        if (!result.text) Fail("--dl: " + RefusalReason(result));
+        if (!result.text) Fail("--dl: " + DigitalLinkRefusal(result));
         out << *result.text;
     }
     out << '\n';
     if (!out.flush()) Fail("cannot write to standard output");
     return kExitMade;
+}
+
+bool MakesDigitalLinkQR(const Arguments& args) {
+    const std::optional<std::string> type = args.Find("--type");
+    return type && FindSymbologyByAnyName(*type) == &SymbologyOf(Symbology::DigitalLinkQR);
 }
 
 int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
@@ -464,7 +487,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         return kExitMade;
     }
     if (args.digitalLink || args.Has("--from-dl")) return RunDigitalLink(args, out);
-    if (args.Has("--stem")) Fail("--stem applies to --dl only");
+    if (args.Has("--stem") && !MakesDigitalLinkQR(args)) Fail("--stem applies to --dl only");
     const SheetOptions sheets = SheetOptionsOf(args);
     if (const std::string lone = OptionNeedingSheet(sheets); !lone.empty())
         Fail(lone + " applies to --sheet only");
@@ -513,6 +536,9 @@ Types and their data (type names in any case, with or without the hyphen):
   ITF-14 (ITF14)           14 digits
   UCC/EAN-128 (GS1-128)    AIs in parentheses or square brackets, e.g. "(01)09501101530003(10)AB";
                            special characters by name in braces: {FNC1} to {FNC4}, {NUL} to {US}
+  GS1-DATAMATRIX           the same AI data as GS1 DataMatrix (ECC 200 with FNC1 first)
+  GS1-QR                   the same AI data as a QR Code in FNC1 first mode
+  DL-QR                    the same AI data as a QR Code carrying its GS1 Digital Link URI
   Give the number without its check digit and it is computed (UPC-E: that of the UPC-A number it
   expands to); a number with a wrong check digit is refused with the right one.
 
@@ -524,6 +550,10 @@ Options:
   --no-full-border     ITF-14: bearer bars on top and bottom only
   --gsize PERCENT      UCC/EAN-128: width, 100 to 407 (default 100)            --gsize 150
   --vsize PERCENT      UCC/EAN-128: height, 100 to 400 (default 100)           --vsize 120
+  --module MM          2D: the module (X-dimension), 0.254 to 1.5 mm (default 0.5)  --module 0.4
+  --rectangular        GS1-DATAMATRIX: the smallest rectangular symbol instead of a square one
+  --ec-level LEVEL     GS1-QR, DL-QR: error correction L, M, Q or H (default M)  --ec-level Q
+  --hri                2D: print the element string, AIs in parentheses, below the symbol
   --scale DOTS_PER_MM  dots per millimetre, up to 100 (default 12)             --scale 11.811
   --dpi DOTS_PER_INCH  the same in dots per inch, instead of --scale           --dpi 600
   --line-color COLOUR  bars and text, #RRGGBB or a name (default black)        --line-color navy
@@ -533,7 +563,8 @@ Options:
   -o, --output FILE    the picture; its format from .png .bmp .jpg .jpeg .svg .pdf   -o label.svg
                        "-o -" writes it to standard output in the --format given
   --format FORMAT      png, bmp, jpg, svg or pdf                               -o - --format png
-  --dump               print the module strings instead of writing a picture
+  --dump               print the module strings instead of writing a picture (2D: the URI of
+                       DL-QR, the size in modules and each row of modules)
   --batch FILE.csv     one symbol per row; the header names the columns type, data, addon, size,
                        gsize, vsize, border (full or top-bottom) and output; a missing column or
                        an empty cell takes the option's value     --batch labels.csv --type EAN-13
@@ -556,7 +587,7 @@ Options:
   --dl                 print the GS1 Digital Link URI of the --data element string: the primary
                        key and its qualifiers in the path, the other AIs in the query string
                                             --dl --data "(01)09501101530003(10)AB(17)251231"
-  --stem URL           --dl: the URI's start, http(s), a host and perhaps a path
+  --stem URL           --dl, DL-QR: the URI's start, http(s), a host and perhaps a path
                        (default https://id.gs1.org)                --stem https://example.com/p
   --from-dl URI        print the element string of an uncompressed Digital Link URI as --data
                        takes it, {FNC1} where a reader needs one; other query parameters are

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <map>
 
+#include "cli/CheckWording.h"
 #include "cli/FieldText.h"
 #include "symbol/CheckDigit.h"
 #include "symbol/SymbolCheck.h"
@@ -68,9 +69,16 @@ std::string TypeKey(const std::string& name) {
 // The names other tools and people use, by their key.
 const std::map<std::string, Symbology>& OtherNames() {
     static const std::map<std::string, Symbology> names{
-        {"ISBN", Symbology::ISBN13},      {"UPC", Symbology::UPCA},
-        {"GS1128", Symbology::UCCEAN128}, {"EAN128", Symbology::UCCEAN128},
-        {"UCC128", Symbology::UCCEAN128}, {"ITF", Symbology::ITF14},
+        {"ISBN", Symbology::ISBN13},
+        {"UPC", Symbology::UPCA},
+        {"GS1128", Symbology::UCCEAN128},
+        {"EAN128", Symbology::UCCEAN128},
+        {"UCC128", Symbology::UCCEAN128},
+        {"ITF", Symbology::ITF14},
+        {"GS1QR", Symbology::GS1QR},
+        {"QR", Symbology::GS1QR},
+        {"DATAMATRIX", Symbology::GS1DataMatrix},
+        {"DLQR", Symbology::DigitalLinkQR},
     };
     return names;
 }
@@ -176,16 +184,77 @@ void FillITF14(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequ
     symbol.fullBorder = fields.fullBorder.value_or(true);
 }
 
-void FillUCCEAN128(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
-    Reject(fields.addOn, "--addon", info);
-    Reject(fields.size, "--size", info);
+// The --data element string in the field's notation, checked as the UCC/EAN-128 field checks it.
+std::string ElementString(const SymbolFields& fields, const SymbologyInfo& info) {
     const FieldTextResult field = ParseFieldText(NormalizeGS1Notation(*fields.data));
     if (!field.ok) Fail("--data: " + field.error);
     Require(CheckFieldText(field.text), "--data", field.text, info);
-    symbol.fieldText = field.text;
+    return field.text;
+}
+
+void FillUCCEAN128(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
+    Reject(fields.addOn, "--addon", info);
+    Reject(fields.size, "--size", info);
+    symbol.fieldText = ElementString(fields, info);
     EncodeRequest(symbol);
     symbol.gSizePercent = Percent(fields.gSize, "--gsize", info.minPercent, info.maxPercent);
     symbol.vSizePercent = Percent(fields.vSize, "--vsize", info.minPercent, info.maxVPercent);
+}
+
+double ModuleMm(const std::optional<std::string>& text) {
+    if (!text) return kDefaultMatrixModuleMm;
+    double mm = 0;
+    const char* end = text->data() + text->size();
+    const auto [stop, error] = std::from_chars(text->data(), end, mm);
+    if (text->empty() || error != std::errc{} || stop != end || !(mm >= kMinMatrixModuleMm) ||
+        mm > kMaxMatrixModuleMm)
+        Fail("--module " + Quoted(*text) + " is not a module size of 0.254 to 1.5 mm");
+    return mm;
+}
+
+QRLevel ParseQRLevel(const std::string& text) {
+    static constexpr std::pair<std::string_view, QRLevel> kLevels[] = {
+        {"L", QRLevel::L}, {"M", QRLevel::M}, {"Q", QRLevel::Q}, {"H", QRLevel::H}};
+    for (const auto& [name, level] : kLevels)
+        if (text.size() == 1 && std::toupper(static_cast<unsigned char>(text[0])) == name[0])
+            return level;
+    Fail("--ec-level " + Quoted(text) + " is none of L, M, Q, H");
+}
+
+void FillMatrix2D(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
+    Reject(fields.addOn, "--addon", info);
+    Reject(fields.size, "--size", info);
+    Reject(fields.gSize, "--gsize", info);
+    Reject(fields.vSize, "--vsize", info);
+    const bool dataMatrix = info.id == Symbology::GS1DataMatrix;
+    if (dataMatrix) Reject(fields.qrLevel, "--ec-level", info);
+    if (!dataMatrix && fields.rectangular.value_or(false))
+        Fail("option --rectangular does not apply to " + std::string(info.name));
+    if (info.id != Symbology::DigitalLinkQR) Reject(fields.stem, "--stem", info);
+    symbol.fieldText = ElementString(fields, info);
+    if (info.id == Symbology::GS1QR && !BracketedElementString(symbol.fieldText).starts_with('['))
+        Fail("--data: a GS1 QR Code needs every AI in parentheses or square brackets");
+    symbol.moduleMm = ModuleMm(fields.module);
+    symbol.rectangular = fields.rectangular.value_or(false);
+    if (fields.qrLevel) symbol.qrLevel = ParseQRLevel(*fields.qrLevel);
+    symbol.elementText = fields.elementText.value_or(false);
+    if (info.id == Symbology::DigitalLinkQR) {
+        const DigitalLinkResult link = DigitalLinkFromElementString(
+            symbol.fieldText, fields.stem.value_or(std::string(kDefaultDigitalLinkStem)));
+        if (!link.text) Fail("--data: " + DigitalLinkRefusal(link));
+        symbol.linkUri = *link.text;
+    }
+    EncodeRequest(symbol);
+    if (!symbol.matrix) Fail("--data is too long for one " + std::string(info.name) + " symbol");
+}
+
+void RejectMatrixOptions(const SymbolFields& fields, const SymbologyInfo& info) {
+    Reject(fields.module, "--module", info);
+    Reject(fields.qrLevel, "--ec-level", info);
+    if (fields.rectangular.value_or(false))
+        Fail("option --rectangular does not apply to " + std::string(info.name));
+    if (fields.elementText.value_or(false))
+        Fail("option --hri does not apply to " + std::string(info.name));
 }
 
 bool StartsWithNoCase(const std::string& text, std::size_t at, std::string_view prefix) {
@@ -196,6 +265,10 @@ bool StartsWithNoCase(const std::string& text, std::size_t at, std::string_view 
 }
 
 }  // namespace
+
+std::string DigitalLinkRefusal(const DigitalLinkResult& result) {
+    return result.finding ? DescribeGS1Finding(*result.finding) : result.reason;
+}
 
 const SymbologyInfo* FindSymbologyByAnyName(const std::string& name) {
     const std::string key = TypeKey(name);
@@ -246,6 +319,11 @@ SymbolRequest BuildSymbolRequest(const SymbolFields& fields) {
         Fail("option --no-full-border does not apply to " + std::string(info->name));
     SymbolRequest symbol;
     symbol.symbology = info;
+    if (IsMatrix2D(info->id)) {
+        FillMatrix2D(fields, *info, symbol);
+        return symbol;
+    }
+    RejectMatrixOptions(fields, *info);
     if (IsEANUPC(info->id))
         FillEANUPC(fields, *info, symbol);
     else if (info->id == Symbology::ITF14)

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "check/GS1DigitalLink.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
@@ -39,7 +40,19 @@ struct SymbolFields {
     // How the bars are printed, the same for every symbol of a run.
     int barReductionDots = 0;     // --bwr at the output's resolution
     bool quietZoneMarks = false;  // --quiet-zone-marks
+    // The 2D symbols only: the module in millimetres, DataMatrix's rectangular form, QR Code's
+    // error correction level, the element string below, the Digital Link URI's stem.
+    std::optional<std::string> module;
+    std::optional<bool> rectangular;
+    std::optional<std::string> qrLevel;
+    std::optional<bool> elementText;
+    std::optional<std::string> stem;
 };
+
+// The 2D symbols' module range in millimetres: from the least X-dimension of GS1's tables for
+// healthcare to the largest of general distribution.
+inline constexpr double kMinMatrixModuleMm = 0.254;
+inline constexpr double kMaxMatrixModuleMm = 1.5;
 
 // The table's row for a type name as people write it: any case, with or without the hyphen,
 // and the names other tools use (GS1-128, EAN-128, ISBN, ITF14, UPC). nullptr for anything else.
@@ -52,6 +65,9 @@ std::string NormalizeGS1Notation(const std::string& data);
 // Checks every field and builds the request (UCC/EAN-128 encoded once). Main digits one short of
 // their length get their check digit as the window computes it. Throws InputError.
 SymbolRequest BuildSymbolRequest(const SymbolFields& fields);
+
+// The reason a Digital Link conversion was refused, in the words of --check for a finding.
+std::string DigitalLinkRefusal(const DigitalLinkResult& result);
 
 // "ITF-14 digits ..." style text of what the symbol carries, for messages.
 std::string TypeList();

@@ -45,7 +45,7 @@ std::string VerifyWrittenPicture(const std::string& path, PictureFormat format, 
 
 std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const SymbolStyle& style) {
     std::vector<std::string> warnings;
-    if (symbol.Is(Symbology::UCCEAN128))
+    if (symbol.Is(Symbology::UCCEAN128) || (symbol.symbology && IsMatrix2D(symbol.symbology->id)))
         for (const GS1Finding& f : CheckGS1Text(symbol.fieldText))
             if (f.severity == Severity::Failure) warnings.push_back(DescribeGS1Finding(f));
     const ContrastResult contrast = GradeContrast(style.line, style.background);

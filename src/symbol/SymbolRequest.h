@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "encoders/Canvas.h"
+#include "encoders/MatrixEncode.h"
 #include "encoders/UCCEAN128.h"
 #include "symbol/Symbology.h"
 
@@ -21,11 +22,17 @@ struct UCCEncoding {
 
 UCCEncoding EncodeFieldText(std::string_view fieldText);
 
+// The 2D symbols' module when none is given: inside GS1's ranges for retail point of sale and for
+// healthcare.
+inline constexpr double kDefaultMatrixModuleMm = 0.5;
+
 // Every input of one renderer call. The EAN/UPC symbologies (EAN-13, ISBN-13, EAN-8, UPC-A,
 // UPC-E) read digits (main digits followed by the add-on digits), addOnType and sizePercent;
 // ITF-14 reads digits, sizePercent and fullBorder; UCC/EAN-128 reads fieldText (8-bit field
-// notation) and the two magnifications. Every renderer reads barReductionDots; EAN-13, ISBN-13
-// and EAN-8 read quietZoneMarks.
+// notation) and the two magnifications. Every linear renderer reads barReductionDots; EAN-13,
+// ISBN-13 and EAN-8 read quietZoneMarks. GS1 DataMatrix and GS1 QR Code read fieldText as their
+// element string, moduleMm, elementText and rectangular or qrLevel; the Digital Link QR Code
+// carries linkUri (fieldText is the element string it was made from).
 struct SymbolRequest {
     // The symbology's row of kSymbologies, resolved once by the front end that named it; null
     // for none, which draws nothing.
@@ -44,6 +51,14 @@ struct SymbolRequest {
     bool quietZoneMarks = false;
     // fieldText encoded once (EncodeRequest); empty means RenderSymbol encodes it at every call.
     std::optional<UCCEncoding> encoded;
+    // The 2D symbols: the module (X-dimension), the element string printed below, DataMatrix's
+    // rectangular form, QR Code's error correction level, and the modules encoded once.
+    double moduleMm = kDefaultMatrixModuleMm;
+    bool elementText = false;
+    bool rectangular = false;
+    QRLevel qrLevel = QRLevel::M;
+    std::string linkUri;
+    std::optional<ModuleMatrix> matrix;
 
     bool Is(Symbology id) const { return symbology != nullptr && symbology->id == id; }
     // The magnification the symbol's size is given in: UCC/EAN-128's horizontal one, every other
@@ -53,9 +68,12 @@ struct SymbolRequest {
     }
 };
 
-// Encodes a UCC/EAN-128 request's text once, so that the measure and draw passes and every later
-// output share it. Other types are left as they are.
+// Encodes a UCC/EAN-128 request's text or a 2D request's matrix once, so that the measure and
+// draw passes and every later output share it. Other types are left as they are.
 void EncodeRequest(SymbolRequest& request);
+
+// The 2D request's modules; nullopt for another type or data no symbol holds.
+std::optional<ModuleMatrix> EncodeMatrix(const SymbolRequest& request);
 
 // Calls the one renderer for request.symbology (nothing without one, which leaves bounds empty).
 // A null canvas measures only.

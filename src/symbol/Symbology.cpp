@@ -16,7 +16,25 @@ const SymbologyInfo& SymbologyOf(Symbology id) {
 }
 
 bool IsEANUPC(Symbology id) {
-    return id != Symbology::ITF14 && id != Symbology::UCCEAN128;
+    return id != Symbology::ITF14 && id != Symbology::UCCEAN128 && !IsMatrix2D(id);
+}
+
+bool IsMatrix2D(Symbology id) {
+    return id == Symbology::GS1DataMatrix || id == Symbology::GS1QR ||
+           id == Symbology::DigitalLinkQR;
+}
+
+std::string_view GS1SymbologyIdentifier(Symbology id) {
+    switch (id) {
+        case Symbology::UCCEAN128:
+            return "]C1";
+        case Symbology::GS1DataMatrix:
+            return "]d2";
+        case Symbology::GS1QR:
+            return "]Q3";
+        default:
+            return {};
+    }
 }
 
 std::size_t AddOnDigitCount(std::string_view addOnType) {

@@ -8,14 +8,25 @@
 
 namespace quillmark {
 
-enum class Symbology { EAN13, ISBN13, EAN8, UPCA, UPCE, ITF14, UCCEAN128 };
+enum class Symbology {
+    EAN13,
+    ISBN13,
+    EAN8,
+    UPCA,
+    UPCE,
+    ITF14,
+    UCCEAN128,
+    GS1DataMatrix,
+    GS1QR,
+    DigitalLinkQR
+};
 
 struct SymbologyInfo {
     Symbology id;
     std::string_view name;   // the text the renderers and the window's lists use
     std::size_t digitCount;  // main digits, check digit included; 0 for free text
     bool takesAddOn;
-    unsigned short minPercent;  // magnification range (UCC/EAN-128: the horizontal one)
+    unsigned short minPercent;  // magnification range (UCC/EAN-128: the horizontal one; 2D: none)
     unsigned short maxPercent;
     unsigned short maxVPercent;  // UCC/EAN-128's vertical range ends here (it starts at 100)
     // How the window takes the number: the field's mask ("9" a digit, a backslash before a fixed
@@ -25,7 +36,7 @@ struct SymbologyInfo {
     std::string_view numberBlank;
 };
 
-inline constexpr std::array<SymbologyInfo, 7> kSymbologies{{
+inline constexpr std::array<SymbologyInfo, 10> kSymbologies{{
     {Symbology::EAN13, "EAN-13", 13, true, 80, 200, 0, "9 999999 999999;1;0", "0 000000 000000"},
     {Symbology::ISBN13, "ISBN-13", 13, true, 80, 200, 0, "\\9 799999 999999;1;0",
      "9 780000 000000"},
@@ -34,6 +45,9 @@ inline constexpr std::array<SymbologyInfo, 7> kSymbologies{{
     {Symbology::UPCE, "UPC-E", 8, true, 80, 200, 0, "9 999999 9;1;0", "0 000000 0"},
     {Symbology::ITF14, "ITF-14", 14, false, 25, 100, 0, "99999999999999;1;0", "00000000000000"},
     {Symbology::UCCEAN128, "UCC/EAN-128", 0, false, 100, 407, 400, "", ""},
+    {Symbology::GS1DataMatrix, "GS1 DataMatrix", 0, false, 100, 100, 0, "", ""},
+    {Symbology::GS1QR, "GS1 QR Code", 0, false, 100, 100, 0, "", ""},
+    {Symbology::DigitalLinkQR, "GS1 Digital Link QR", 0, false, 100, 100, 0, "", ""},
 }};
 
 // The add-on types of the EAN/UPC symbologies, in the order the window lists them.
@@ -45,6 +59,13 @@ const SymbologyInfo& SymbologyOf(Symbology id);
 
 // EAN-13, ISBN-13, EAN-8, UPC-A and UPC-E: one renderer, digits and an optional add-on.
 bool IsEANUPC(Symbology id);
+
+// GS1 DataMatrix, GS1 QR Code and the Digital Link QR Code: a matrix of square modules.
+bool IsMatrix2D(Symbology id);
+
+// The symbology identifier a reader reports for the symbology carrying GS1 element strings ("]C1",
+// "]d2", "]Q3"); empty for one that carries other data.
+std::string_view GS1SymbologyIdentifier(Symbology id);
 
 // Digits of the add-on types "None", "2-Digit" and "5-Digit"; 0 for any other text.
 std::size_t AddOnDigitCount(std::string_view addOnType);

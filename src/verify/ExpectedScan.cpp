@@ -3,25 +3,12 @@
 
 #include <algorithm>
 
-#include "ai/FieldCharacters.h"
+#include "encoders/MatrixEncode.h"
 
 namespace quillmark {
 
 std::string ExpectedGS1Data(std::string_view fieldText) {
-    constexpr char kGS = 29;
-    std::string out;
-    for (const char ch : fieldText) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == ' ' || c == '(' || c == ')') continue;
-        if (c == kNotationFnc1) {
-            if (!out.empty()) out += kGS;
-        } else if (IsNotationControl(c)) {
-            out += static_cast<char>(ControlOfNotation(c));
-        } else if (c < 128) {
-            out += ch;
-        }
-    }
-    return out;
+    return GS1DataOfFieldText(fieldText);
 }
 
 std::optional<ScanExpectation> ExpectedScanText(const SymbolRequest& request) {
@@ -29,7 +16,11 @@ std::optional<ScanExpectation> ExpectedScanText(const SymbolRequest& request) {
     if (!info) return std::nullopt;
     ScanExpectation e;
     e.symbology = info->id;
-    if (info->id == Symbology::UCCEAN128) {
+    if (info->id == Symbology::DigitalLinkQR) {
+        e.text = request.linkUri;
+        return e;
+    }
+    if (info->id == Symbology::UCCEAN128 || IsMatrix2D(info->id)) {
         e.text = ExpectedGS1Data(request.fieldText);
         return e;
     }

@@ -99,6 +99,11 @@ ZXing::BarcodeFormat FormatOf(Symbology symbology) {
             return ZXing::BarcodeFormat::UPCE;
         case Symbology::ITF14:
             return ZXing::BarcodeFormat::ITF;
+        case Symbology::GS1DataMatrix:
+            return ZXing::BarcodeFormat::DataMatrix;
+        case Symbology::GS1QR:
+        case Symbology::DigitalLinkQR:
+            return ZXing::BarcodeFormat::QRCode;
         case Symbology::UCCEAN128:
             break;
     }
@@ -121,11 +126,12 @@ ScanResult Compare(const ZXing::Result& read, const ScanExpectation& expected) {
     r.symbologyIdentifier = read.symbologyIdentifier();
     // EAN/UPC readings with an add-on come as "main add-on".
     const std::size_t space = r.text.find(' ');
-    if (expected.symbology != Symbology::UCCEAN128 && space != std::string::npos) {
+    if (IsEANUPC(expected.symbology) && space != std::string::npos) {
         r.addOn = r.text.substr(space + 1);
         r.text.resize(space);
     }
-    const bool gs1 = expected.symbology != Symbology::UCCEAN128 || r.symbologyIdentifier == "]C1";
+    const std::string_view gs1Identifier = GS1SymbologyIdentifier(expected.symbology);
+    const bool gs1 = gs1Identifier.empty() || r.symbologyIdentifier == gs1Identifier;
     const bool same = gs1 && r.text == expected.text && r.addOn == expected.addOn;
     r.outcome = same ? ScanOutcome::Read : ScanOutcome::ReadOther;
     r.severity = same ? Severity::Pass : Severity::Failure;

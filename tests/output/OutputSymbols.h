@@ -28,9 +28,11 @@ inline std::vector<OutputSymbol> OutputSymbols() {
     const auto request = [](Symbology id, std::string data) {
         SymbolRequest r;
         r.symbology = &SymbologyOf(id);
-        (id == Symbology::UCCEAN128 ? r.fieldText : r.digits) = std::move(data);
+        (id == Symbology::UCCEAN128 || IsMatrix2D(id) ? r.fieldText : r.digits) = std::move(data);
         return r;
     };
+    SymbolRequest dataMatrix = request(Symbology::GS1DataMatrix, "(01)09501101530008(17)251231");
+    dataMatrix.moduleMm = 0.4;
     SymbolRequest itf = request(Symbology::ITF14, "15400141288763");
     itf.sizePercent = 50;
     return {
@@ -43,6 +45,8 @@ inline std::vector<OutputSymbol> OutputSymbols() {
          ZXing::BarcodeFormat::Code128,
          "010950110153000810AB12\x1d"
          "17251231"},
+        {"GS1 DataMatrix", dataMatrix, ZXing::BarcodeFormat::DataMatrix,
+         "010950110153000817251231"},
     };
 }
 

@@ -89,13 +89,15 @@ TEST(RenderSymbol, DispatchesEveryTypeOfTheTable) {
         request.symbology = &info;
         request.digits =
             info.id == Symbology::ISBN13 ? "9780306406157" : std::string(info.digitCount, '0');
-        request.fieldText = "(10)ABC";
+        request.fieldText = "(01)09501101530003";
+        request.linkUri = "https://id.gs1.org/01/09501101530003";
         TRect plain;
         RenderSymbol(request, nullptr, 0, 0, 8, 8, plain);
         EXPECT_GT(plain.Right, 0);
         EXPECT_GT(plain.Bottom, 0);
         EncodeRequest(request);
         EXPECT_EQ(request.encoded.has_value(), info.id == Symbology::UCCEAN128);
+        EXPECT_EQ(request.matrix.has_value(), IsMatrix2D(info.id));
         TRect encoded;
         RenderSymbol(request, nullptr, 0, 0, 8, 8, encoded);
         EXPECT_EQ(encoded.Right, plain.Right);
