@@ -14,8 +14,10 @@
 #include "app/LabelSheetDialog.h"
 #include "app/PrinterProfiles.h"
 #include "output/PdfTools.h"
+#include "support/Widgets.h"
 
 using namespace quillmark;
+using quillmark::test::Child;
 
 namespace {
 
@@ -24,23 +26,6 @@ SymbolRequest Request(const char* type, const char* data) {
     request.symbology = FindSymbology(type);
     (request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits) = data;
     return request;
-}
-
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QLatin1String(name));
-    if (!child) qFatal("no %s", name);
-    return child;
-}
-
-int PdfPages(const QString& path) {
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    info.waitForFinished(30000);
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-            .match(QString::fromLocal8Bit(info.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
 }  // namespace
@@ -106,7 +91,7 @@ private slots:
             return;
         }
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(PdfPages(path), pages);
+        QCOMPARE(test::PdfPageCount(path), pages);
     }
 
     // Every label is checked before anything is written; one failing label writes nothing.

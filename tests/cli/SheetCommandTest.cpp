@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "output/PdfTools.h"
 #include "support/CliRun.h"
 
 namespace quillmark {
@@ -13,16 +14,6 @@ namespace {
 
 using test::Args;
 using test::RunCli;
-
-int PdfPages(const QString& path) {
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    info.waitForFinished(30000);
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-            .match(QString::fromLocal8Bit(info.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 
 TEST(SheetCommand, ListsSheetsBySearchText) {
     const test::CliRun all = RunCli({"--list-sheets"});
@@ -91,7 +82,7 @@ TEST(SheetCommand, FillsSheetsOrRefusesWithTheReason) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(QFile::exists(QString::fromStdString(pdf)), c.pages > 0);
         if (c.pages > 0) {
-            EXPECT_EQ(PdfPages(QString::fromStdString(pdf)), c.pages);
+            EXPECT_EQ(test::PdfPageCount(QString::fromStdString(pdf)), c.pages);
         }
     }
 }
@@ -110,7 +101,7 @@ TEST(SheetCommand, BatchRowsFillTheSheetsAndBadRowsAreNamed) {
     EXPECT_NE(run.err.find("row 4: check digit of 4006381333932 should be 1, not 2"),
               std::string::npos)
         << run.err;
-    EXPECT_EQ(PdfPages(QString::fromStdString(pdf)), 6);
+    EXPECT_EQ(test::PdfPageCount(QString::fromStdString(pdf)), 6);
 }
 
 }  // namespace

@@ -25,6 +25,17 @@ inline QSizeF PdfPageSizePoints(const QString& pdf) {
     return {m.captured(1).toDouble(), m.captured(2).toDouble()};
 }
 
+// How many pages pdfinfo counts; -1 when it failed.
+inline int PdfPageCount(const QString& pdf) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!info.waitForFinished(30000) || info.exitCode() != 0) return -1;
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+            .match(QString::fromLocal8Bit(info.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
 // The first page rendered by pdftoppm at dpi in shades of grey (a page at 600 dpi in colour is
 // beyond Qt's image allocation limit), only its top-left part of cropMm when that is given; null
 // when pdftoppm failed.
