@@ -71,6 +71,9 @@ template <class... Words>
 struct Overloaded : Words... {
     using Words::operator()...;
 };
+// Spelt out for compilers without aggregate deduction (clang 14).
+template <class... Words>
+Overloaded(Words...) -> Overloaded<Words...>;
 
 // Which of the four readings other than the intended data scan is, against expected.
 ScanFinding JudgeScan(const ScanResult& scan, const ScanExpectation& expected);
