@@ -244,6 +244,7 @@ void FillMatrix2D(const SymbolFields& fields, const SymbologyInfo& info, SymbolR
         if (!link.text) Fail("--data: " + DigitalLinkRefusal(link));
         symbol.linkUri = *link.text;
     }
+    if (const std::string problem = MatrixEncodersProblem(); !problem.empty()) Fail(problem);
     EncodeRequest(symbol);
     if (!symbol.matrix) Fail("--data is too long for one " + std::string(info.name) + " symbol");
 }
