@@ -349,30 +349,27 @@ void TMainForm::CreateITF14Tab(QWidget* page) {
     ITF14_FullBorder->setChecked(true);
 }
 
-TMainForm::GS1Entry TMainForm::CreateGS1Entry(QWidget* page, const GS1EntryNames& names,
-                                              int aiRowY) {
-    QLineEdit* field = AddEdit(page, names.field, 5, 5, 375);
+void TMainForm::CreateGS1Entry(QWidget* page, const GS1EntryNames& names, int aiRowY,
+                               QLineEdit*& field, QComboBox*& aiList, QPushButton*& insertAI) {
+    field = AddEdit(page, names.field, 5, 5, 375);
     // Long pastes are kept whole: the notice then says how much of them the symbol holds.
     field->setMaxLength(1'000'000);
     auto* letters = new FieldLetterValidator(field);
     field->setValidator(letters);
-    connect(
-        letters, &FieldLetterValidator::refused, this,
-        [this, field](qsizetype count, const QString& text) { FieldRefused(field, count, text); });
+    connect(letters, &FieldLetterValidator::refused, this,
+            [this, edit = field](qsizetype count, const QString& text) {
+                FieldRefused(edit, count, text);
+            });
     AddLabel(page, names.aiLabel, tr("Прикладной идентификатор (AI):"), 5, aiRowY + 3);
-    QComboBox* aiList = AddList(page, names.aiList, {}, 173, aiRowY, 173);
+    aiList = AddList(page, names.aiList, {}, 173, aiRowY, 173);
     SetVisibleRows(*aiList, 16);
-    auto* insertAI = Named(new QPushButton(tr("Вставить"), page), names.insertAI);
+    insertAI = Named(new QPushButton(tr("Вставить"), page), names.insertAI);
     insertAI->setGeometry(349, aiRowY, 56, 20);
-    return {field, aiList, insertAI};
 }
 
 void TMainForm::CreateUCCEAN128Tab(QWidget* page) {
-    const GS1Entry entry = CreateGS1Entry(
-        page, {"UCCEAN128_CodeValue", "Label14", "UCCEAN128_AI", "UCCEAN128_InsAIBtn"}, 60);
-    UCCEAN128_CodeValue = entry.field;
-    UCCEAN128_AI = entry.aiList;
-    UCCEAN128_InsAIBtn = entry.insertAI;
+    CreateGS1Entry(page, {"UCCEAN128_CodeValue", "Label14", "UCCEAN128_AI", "UCCEAN128_InsAIBtn"},
+                   60, UCCEAN128_CodeValue, UCCEAN128_AI, UCCEAN128_InsAIBtn);
 
     AddLabel(page, "Label11", tr("Спецсимвол:"), 5, 35);
     QStringList names;
@@ -393,11 +390,8 @@ void TMainForm::CreateUCCEAN128Tab(QWidget* page) {
 }
 
 void TMainForm::CreateMatrix2DTab(QWidget* page) {
-    const GS1Entry entry = CreateGS1Entry(
-        page, {"Matrix2D_CodeValue", "Label15", "Matrix2D_AI", "Matrix2D_InsAIBtn"}, 32);
-    Matrix2D_CodeValue = entry.field;
-    Matrix2D_AI = entry.aiList;
-    Matrix2D_InsAIBtn = entry.insertAI;
+    CreateGS1Entry(page, {"Matrix2D_CodeValue", "Label15", "Matrix2D_AI", "Matrix2D_InsAIBtn"}, 32,
+                   Matrix2D_CodeValue, Matrix2D_AI, Matrix2D_InsAIBtn);
     // FNC1 is the one special character element strings take: after variable-length data.
     Matrix2D_CodeValue->resize(341, kEditHeight);
     Matrix2D_FNC1Btn = Named(new QPushButton(QStringLiteral("FNC1"), page), "Matrix2D_FNC1Btn");
@@ -856,8 +850,10 @@ void TMainForm::ShowDigitalLink() {
     const DigitalLinkResult link = CurrentLink();
     Matrix2D_URI->setText(link.text ? QString::fromStdString(*link.text) : QString());
     Matrix2D_URI->setCursorPosition(0);
-    // The whole URI, or why there is none.
-    Matrix2D_URI->setToolTip(link.text ? Matrix2D_URI->text() : LinkRefusalText(link));
+    // The whole URI, or why the text makes none.
+    QString tip = Matrix2D_URI->text();
+    if (!link.text && !Matrix2D_CodeValue->text().isEmpty()) tip = LinkRefusalText(link);
+    Matrix2D_URI->setToolTip(tip);
     Matrix2D_CopyURIBtn->setEnabled(link.text.has_value());
 }
 

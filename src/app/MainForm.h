@@ -95,18 +95,14 @@ private:
     void CreateMatrix2DTab(QWidget* page);
     // The GS1 text field and, in the row at aiRowY, the AI list with its button: the UCC/EAN-128
     // and the 2D tab take their element strings alike.
-    struct GS1Entry {
-        QLineEdit* field;
-        QComboBox* aiList;
-        QPushButton* insertAI;
-    };
     struct GS1EntryNames {
         const char* field;
         const char* aiLabel;
         const char* aiList;
         const char* insertAI;
     };
-    GS1Entry CreateGS1Entry(QWidget* page, const GS1EntryNames& names, int aiRowY);
+    void CreateGS1Entry(QWidget* page, const GS1EntryNames& names, int aiRowY, QLineEdit*& field,
+                        QComboBox*& aiList, QPushButton*& insertAI);
     void CreateSettings(QWidget* client);
     void CreatePreview(QWidget* client);
     void ConnectControls();
