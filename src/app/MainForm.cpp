@@ -416,12 +416,12 @@ void TMainForm::CreateMatrix2DTab(QWidget* page) {
     Matrix2D_Module->setValue(kDefaultMatrixModuleMm);
     AddLabel(page, "Label17", tr("мм"), 245, 63);
     Matrix2D_Rectangular = Named(new QCheckBox(tr("Прямоугольный"), page), "Matrix2D_Rectangular");
-    Matrix2D_Rectangular->setGeometry(268, 62, 137, 17);
-    Label18 = AddLabel(page, "Label18", tr("Коррекция:"), 266, 63);
+    Matrix2D_Rectangular->setGeometry(272, 62, 133, 17);
+    Label18 = AddLabel(page, "Label18", tr("Коррекция:"), 272, 63);
     Matrix2D_ECLevel = AddList(page, "Matrix2D_ECLevel",
                                {QStringLiteral("L – 7 %"), QStringLiteral("M – 15 %"),
                                 QStringLiteral("Q – 25 %"), QStringLiteral("H – 30 %")},
-                               328, 60, 77);
+                               333, 60, 72);
     Matrix2D_ECLevel->setCurrentIndex(static_cast<int>(QRLevel::M));
     Matrix2D_ECLevel->setToolTip(
         tr("Уровень коррекции ошибок QR Code: какую долю символа можно восстановить"));

@@ -335,6 +335,10 @@ private slots:
         QTest::newRow("g percent") << "Label10" << 210 << "";
         QTest::newRow("v size") << "Label12" << 332 << "";
         QTest::newRow("v percent") << "Label13" << 411 << "";
+        QTest::newRow("2D ai") << "Label15" << 173 << "";
+        QTest::newRow("module") << "Label16" << 184 << "";
+        QTest::newRow("mm") << "Label17" << 272 << "";
+        QTest::newRow("ec level") << "Label18" << 333 << "";
         QTest::newRow("resolution") << "Label3" << 59 << "";
         QTest::newRow("dots") << "Label1" << 203 << "";
         QTest::newRow("font") << "Label4" << 59 << "";
