@@ -35,7 +35,7 @@ TEST(PairCommand, DrawsEveryFormatChecksDumpsAndRefuses) {
         {"ITF-14 and DataMatrix PDF", {"--type", "GS1-DATAMATRIX", "--pair", "--data", "(01)19501101530000(30)12", "--size", "50", "--no-full-border", "--verify", "-o", at + "a.pdf"}, 0, "", ""},
         {"EAN-8 and Digital Link BMP", {"--type", "DL-QR", "--pair", "--data", "(01)00000096385074", "--dpi", "300", "--verify", "-o", at + "a.bmp"}, 0, "", ""},
         {"JPEG with the element string", {"--type", "GS1-DATAMATRIX", "--pair", "--hri", "--data", ean, "--size", "150", "--verify", "-o", at + "a.jpg"}, 0, "", ""},
-        {"dump of both, the linear first", {"--type", "GS1-DATAMATRIX", "--pair", "--data", "(01)09501101530003", "--dump"}, 0, "main 10100010110100111011001100100110111101001110101010110011011011001000010101110010011101000100101\nmodules 16x16\n", ""},
+        {"dump of both, the linear first", {"--type", "GS1-DATAMATRIX", "--pair", "--data", "(01)09501101530003", "--dump"}, 0, "main 10101100010100111011001100110010100111001100101010100111010000101110010111001011100101000010101\nmodules 16x16\n", ""},
         {"both checked, the colours once", {"--type", "GS1-DATAMATRIX", "--pair", "--data", ean, "--application", "retail", "--check"}, 0, "pass: EAN-13: scan-back: reads 9501101530003\npass: EAN-13: colours", "", "GS1 DataMatrix: colours"},
         {"the 2D symbol's check", {"--type", "GS1-DATAMATRIX", "--pair", "--data", ean, "--application", "retail", "--check"}, 0, "pass: GS1 DataMatrix: scan-back: reads 010950110153000317251231", ""},
         {"the linear symbol's size table", {"--type", "GS1-QR", "--pair", "--data", ean, "--check"}, 4, "failure: EAN-13: size table (general-distribution): X-dimension 0.330 mm is below the minimum 0.495 mm; --size 200 meets it", ""},
