@@ -1,4 +1,5 @@
-// The linear symbol a pair draws for each form of the GTIN, and the GTINs it refuses.
+// The linear symbol a pair draws for each form of the GTIN wherever (01) stands, and the GTINs it
+// refuses (the picture round trip covers each symbology drawn).
 #include "symbol/SymbolPair.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +21,8 @@ struct Case {
 TEST(SymbolPair, TheGTINsFormChoosesTheLinearSymbol) {
     // clang-format off
     const Case kCases[] = {
-        {"(01)09501101530003", PairProblem::None, "EAN-13", "9501101530003"},
         {"(01)00036000291452(10)A", PairProblem::None, "UPC-A", "036000291452"},
         {"(01)00000096385074", PairProblem::None, "EAN-8", "96385074"},
-        {"(01)19501101530000(30)12", PairProblem::None, "ITF-14", "19501101530000"},
         {"(01)89501101530009", PairProblem::None, "ITF-14", "89501101530009"},
         // (01) anywhere in the text, spaces in the AI and the data as the symbol drops them.
         {"(10)AB" + F + "( 01 )0950 1101530003(17)251231", PairProblem::None, "EAN-13", "9501101530003"},
