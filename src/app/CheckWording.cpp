@@ -289,7 +289,10 @@ QString ApplicationText(Application application) {
 // The sentence leaves the application out: the list beside the verdict shows it.
 QString SizeTableText(const SizeTableFinding& table) {
     const SizeFinding& f = table.finding;
-    const QString mend = MendText(table.mend, f.mendPercent);
+    // A 2D symbol's size is its module, not a magnification.
+    const QString mend = f.mendModuleMm > 0
+                             ? Wording::tr(": нужен модуль %1 мм").arg(Number(f.mendModuleMm, 3))
+                             : MendText(table.mend, f.mendPercent);
     switch (f.problem) {
         case SizeProblem::NotListed:
             return Wording::tr("Таблица GS1 «%1» не предусматривает %2")

@@ -44,6 +44,7 @@
 #include "canvas/QPainterCanvas.h"
 #include "check/GS1DigitalLink.h"
 #include "symbol/CheckDigit.h"
+#include "symbol/SymbolPair.h"
 
 namespace quillmark {
 namespace {
@@ -430,12 +431,17 @@ void TMainForm::CreateMatrix2DTab(QWidget* page) {
     Matrix2D_HRI = Named(new QCheckBox(tr("Строка данных"), page), "Matrix2D_HRI");
     Matrix2D_HRI->setGeometry(5, 92, 96, 17);
     Matrix2D_HRI->setToolTip(tr("Данные с AI в скобках под символом"));
-    Matrix2D_Stem = AddEdit(page, "Matrix2D_Stem", 105, 90, 120);
+    Matrix2D_Pair = Named(new QCheckBox(tr("С линейным"), page), "Matrix2D_Pair");
+    Matrix2D_Pair->setGeometry(105, 92, 88, 17);
+    Matrix2D_Pair->setToolTip(
+        tr("Рядом — линейный символ GTIN из (01): EAN-13, UPC-A, EAN-8 или ITF-14, "
+           "на общей базовой линии, как на макетах упаковки"));
+    Matrix2D_Stem = AddEdit(page, "Matrix2D_Stem", 197, 90, 100);
     Matrix2D_Stem->setText(Text(kDefaultDigitalLinkStem));
     Matrix2D_Stem->setToolTip(
         tr("Начало ссылки GS1 Digital Link: http:// или https://, сервер "
            "и, если нужно, путь"));
-    Matrix2D_URI = AddEdit(page, "Matrix2D_URI", 105, 90, 276);
+    Matrix2D_URI = AddEdit(page, "Matrix2D_URI", 197, 90, 184);
     Matrix2D_URI->setReadOnly(true);
     Matrix2D_URI->setPlaceholderText(tr("Ссылка GS1 Digital Link"));
     Matrix2D_CopyURIBtn =
@@ -517,8 +523,9 @@ void TMainForm::ConnectControls() {
     for (StepSpinBox* size : {EANUPC_Size, ITF14_Size, UCCEAN128_GSize, UCCEAN128_VSize})
         connect(size, &QSpinBox::valueChanged, this, &TMainForm::PaintBoxPaint);
     connect(ITF14_FullBorder, &QCheckBox::toggled, this, &TMainForm::PaintBoxPaint);
-    for (QCheckBox* tick : {Matrix2D_Rectangular, Matrix2D_HRI})
+    for (QCheckBox* tick : {Matrix2D_Rectangular, Matrix2D_HRI, Matrix2D_Pair})
         connect(tick, &QCheckBox::toggled, this, &TMainForm::PaintBoxPaint);
+    connect(Matrix2D_Pair, &QCheckBox::toggled, this, &TMainForm::ShowNotice);
     connect(Matrix2D_ECLevel, &QComboBox::currentIndexChanged, this, &TMainForm::PaintBoxPaint);
     connect(Matrix2D_Module, &QDoubleSpinBox::valueChanged, this, &TMainForm::PaintBoxPaint);
 
@@ -583,6 +590,7 @@ void TMainForm::SetTabOrder() {
                               Matrix2D_Rectangular,
                               Matrix2D_ECLevel,
                               Matrix2D_HRI,
+                              Matrix2D_Pair,
                               Matrix2D_Stem,
                               Matrix2D_URI,
                               Resolution_,
@@ -619,6 +627,7 @@ SymbolControls TMainForm::Controls() const {
     c.stem = Matrix2D_Stem->text().toStdString();
     c.moduleMm = Matrix2D_Module->value();
     c.elementText = Matrix2D_HRI->isChecked();
+    c.pairLinear = Matrix2D_Pair->isChecked();
     return c;
 }
 
@@ -832,13 +841,36 @@ void TMainForm::ShowNotice() {
 QStringList TMainForm::MatrixNotice() const {
     if (Matrix2D_CodeValue->text().isEmpty()) return {};
     const SymbolRequest request = CurrentRequest();
-    if (request.matrix) return {};
+    if (request.matrix) {
+        const QString pair = PairNotice(request);
+        return pair.isEmpty() ? QStringList{} : QStringList{pair};
+    }
     if (request.Is(Symbology::DigitalLinkQR))
         return {tr("Нет ссылки GS1 Digital Link: %1").arg(LinkRefusalText(CurrentLink()))};
     // Without its parentheses an AI's end is not known, and QR Code's GS1 mode needs it.
     if (request.Is(Symbology::GS1QR) && !BracketedElementString(request.fieldText).starts_with('['))
         return {tr("В GS1 QR Code каждый AI пишется в скобках.")};
     return {tr("Данные не помещаются в один символ %1.").arg(NameOf(request.symbology->id))};
+}
+
+// Why the ticked linear symbol is not drawn beside the 2D one; empty when it is.
+QString TMainForm::PairNotice(const SymbolRequest& request) const {
+    if (!Matrix2D_Pair->isChecked() || request.pairedLinear != nullptr) return {};
+    const PairedLinear linear = LinearOfGTIN(request.fieldText);
+    switch (linear.problem) {
+        case PairProblem::NoGTIN:
+            return tr("Линейного символа нет: в данных нет GTIN (01).");
+        case PairProblem::GTINNotDigits:
+            return tr("Линейного символа нет: GTIN (01) — не 14 цифр.");
+        case PairProblem::VariableMeasure:
+            return tr(
+                "Линейного символа нет: GTIN товара переменной меры (индикатор 9) "
+                "в EAN/UPC и ITF-14 не кодируют.");
+        case PairProblem::None:
+            break;
+    }
+    return tr("Линейного символа нет: неверная контрольная цифра GTIN %1.")
+        .arg(QString::fromStdString(linear.gtin));
 }
 
 DigitalLinkResult TMainForm::CurrentLink() const {

@@ -120,6 +120,7 @@ private:
     void ShowNotice();
     // The notice's lines about the 2D tab's text: why no symbol or no URI is drawn.
     QStringList MatrixNotice() const;
+    QString PairNotice(const SymbolRequest& request) const;
     // The URI of the 2D tab's text under its stem, shown in the URI field (or why there is none
     // in its tooltip).
     DigitalLinkResult CurrentLink() const;
@@ -184,6 +185,7 @@ private:
     QComboBox* Matrix2D_ECLevel = nullptr;
     QLineEdit* Matrix2D_Stem = nullptr;
     QCheckBox* Matrix2D_HRI = nullptr;
+    QCheckBox* Matrix2D_Pair = nullptr;
     QLineEdit* Matrix2D_URI = nullptr;
     QToolButton* Matrix2D_CopyURIBtn = nullptr;
     // Settings and preview

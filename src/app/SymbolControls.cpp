@@ -1,6 +1,9 @@
 // Builds the symbol request from the window's controls, without the widgets.
 #include "app/SymbolControls.h"
 
+#include "symbol/SymbolCheck.h"
+#include "symbol/SymbolPair.h"
+
 namespace quillmark {
 
 namespace {
@@ -30,6 +33,14 @@ SymbolRequest MatrixRequest(const SymbolControls& controls) {
     if (request.Is(Symbology::DigitalLinkQR))
         request.linkUri =
             DigitalLinkFromElementString(controls.matrixText, controls.stem).text.value_or("");
+    if (controls.pairLinear) {
+        const PairedLinear linear = LinearOfGTIN(controls.matrixText);
+        if (linear.problem == PairProblem::None &&
+            CheckMainDigits(*linear.symbology, linear.digits).ok()) {
+            request.pairedLinear = linear.symbology;
+            request.digits = linear.digits;
+        }
+    }
     EncodeRequest(request);
     return request;
 }

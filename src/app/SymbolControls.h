@@ -35,7 +35,7 @@ struct SymbolControls {
     unsigned short vSize = 100;
     // GS1 2D: the symbol list's text, the field's text in the encoder's 8-bit notation,
     // DataMatrix's rectangular tick, QR Code's level, the Digital Link stem, the module and the
-    // element string tick.
+    // element string tick, and the tick that draws the GTIN's linear symbol beside the 2D one.
     std::string matrixType = "GS1 DataMatrix";
     std::string matrixText;
     bool rectangular = false;
@@ -43,6 +43,7 @@ struct SymbolControls {
     std::string stem = std::string(kDefaultDigitalLinkStem);
     double moduleMm = kDefaultMatrixModuleMm;
     bool elementText = false;
+    bool pairLinear = false;
 };
 
 // The symbologies of the code type list, in its order: the EAN/UPC rows of kSymbologies but
@@ -59,7 +60,8 @@ std::vector<Symbology> MatrixTypeList();
 // The request the controls describe. fieldText is the UCC/EAN-128 text already encoded
 // (EncodeRequest), taken as it is on that tab with the controls' magnifications. A 2D request
 // comes encoded, the Digital Link QR Code with the URI of its text (none where the text makes
-// none, which draws nothing).
+// none, which draws nothing); with pairLinear, and a GTIN whose linear symbol can be drawn, as a
+// pair at the linear symbology's nominal size.
 SymbolRequest SymbolFromControls(const SymbolControls& controls, const SymbolRequest& fieldText);
 
 }  // namespace quillmark

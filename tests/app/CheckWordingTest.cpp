@@ -310,6 +310,15 @@ private slots:
                    "failure: size table (general-distribution): X-dimension 0.990 mm is above the "
                    "maximum 0.660 mm; no magnification of this symbol meets it")
             << QString("Модуль 0,990 мм больше 0,660 мм по GS1: ни одно увеличение не подходит");
+        Finding module = Size(SizeProblem::XBelowMinimum, 0.743, 0.5, 0, SizeMend::None,
+                              Symbology::GS1DataMatrix);
+        std::get<SizeTableFinding>(module.detail).finding.mendModuleMm = 0.743;
+        QTest::newRow("2D module below")
+            << module
+            << QString(
+                   "failure: size table (general-distribution): X-dimension 0.500 mm is below the "
+                   "minimum 0.743 mm; --module 0.743 meets it")
+            << QString("Модуль 0,500 мм меньше 0,743 мм по GS1: нужен модуль 0,743 мм");
         QTest::newRow("X off target")
             << Size(SizeProblem::XOffTarget, 0.495, 0.25, 200, SizeMend::HorizontalSize,
                     Symbology::UCCEAN128)

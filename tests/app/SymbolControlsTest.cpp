@@ -172,6 +172,30 @@ private slots:
         if (drawn) QCOMPARE(r.matrix->width == r.matrix->height, square);
     }
 
+    // The pair tick draws the GTIN's linear symbol beside the 2D one, where the GTIN makes one.
+    void pairedLinear_data() {
+        Columns<QString, QString, QString>("text", "linear", "digits");
+        QTest::newRow("GTIN-13: EAN-13") << "(01)09501101530003(10)A" << "EAN-13"
+                                         << "9501101530003";
+        QTest::newRow("GTIN-12: UPC-A") << "(01)00012345678905" << "UPC-A" << "012345678905";
+        QTest::newRow("GTIN-14: ITF-14") << "(01)15400141288763" << "ITF-14" << "15400141288763";
+        QTest::newRow("no GTIN: the 2D symbol alone") << "(00)395011010013000129" << "" << "";
+        QTest::newRow("wrong check digit: alone") << "(01)09501101530004" << "" << "";
+    }
+    void pairedLinear() {
+        QFETCH(QString, text);
+        QFETCH(QString, linear);
+        QFETCH(QString, digits);
+        SymbolControls controls = Filled(SymbolTab::Matrix2D);
+        controls.matrixText = text.toStdString();
+        controls.pairLinear = true;
+        const SymbolRequest r = quillmark::SymbolFromControls(controls, SymbolRequest{});
+        QVERIFY(r.matrix.has_value());
+        QCOMPARE(r.pairedLinear ? QString::fromLatin1(r.pairedLinear->name.data()) : QString(),
+                 linear);
+        QCOMPARE(QString::fromStdString(r.pairedLinear ? r.digits : ""), digits);
+    }
+
     // The code type list names every EAN/UPC symbology but ISBN-13 (the tick), in table order.
     void codeTypeList() {
         QStringList names;

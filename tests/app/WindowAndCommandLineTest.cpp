@@ -54,6 +54,7 @@ void SetMatrixOptions(const QStringList& options, SymbolFields& fields) {
         if (name == u"stem") fields.stem = value;
         if (name == u"rectangular") fields.rectangular = true;
         if (name == u"hri") fields.elementText = true;
+        if (name == u"pair") fields.pair = true;
     }
 }
 
@@ -107,6 +108,11 @@ private slots:
                            "module=0.6",
                            "rectangular",
                            "hri"}
+            << 12;
+        QTest::newRow("GS1 QR Code beside its GTIN's EAN-13")
+            << QStringList{"PageControl=3", "Matrix2D_Type=GS1 QR Code", "Matrix2D_Pair=1",
+                           QStringLiteral("Matrix2D_CodeValue=(01)09501101530003(17)271231")}
+            << QStringList{"GS1-QR", "(01)09501101530003(17)271231", "", "", "", "", "pair"}
             << 12;
         QTest::newRow("Digital Link QR Code at Q under a stem")
             << QStringList{"PageControl=3",

@@ -646,6 +646,10 @@
         <source>; меньше двух точек, печатается ненадёжно</source>
         <translation>; under two dots, prints unreliably</translation>
     </message>
+    <message>
+        <source>: нужен модуль %1 мм</source>
+        <translation>: a module of %1 mm is needed</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -1152,7 +1156,7 @@ at physical size.</translation>
     </message>
     <message>
         <source>Уровень коррекции ошибок QR Code: какую долю символа можно восстановить</source>
-        <translation>QR Code's error correction level: how much of the symbol can be restored</translation>
+        <translation>QR Code&apos;s error correction level: how much of the symbol can be restored</translation>
     </message>
     <message>
         <source>Строка данных</source>
@@ -1185,6 +1189,30 @@ at physical size.</translation>
     <message>
         <source>Данные не помещаются в один символ %1.</source>
         <translation>The data do not fit into one %1 symbol.</translation>
+    </message>
+    <message>
+        <source>С линейным</source>
+        <translation>With linear</translation>
+    </message>
+    <message>
+        <source>Рядом — линейный символ GTIN из (01): EAN-13, UPC-A, EAN-8 или ITF-14, на общей базовой линии, как на макетах упаковки</source>
+        <translation>Beside it, the linear symbol of the GTIN in (01): EAN-13, UPC-A, EAN-8 or ITF-14, on a common baseline, as packaging proofs show them</translation>
+    </message>
+    <message>
+        <source>Линейного символа нет: в данных нет GTIN (01).</source>
+        <translation>No linear symbol: the data hold no GTIN (01).</translation>
+    </message>
+    <message>
+        <source>Линейного символа нет: GTIN (01) — не 14 цифр.</source>
+        <translation>No linear symbol: the GTIN (01) is not 14 digits.</translation>
+    </message>
+    <message>
+        <source>Линейного символа нет: GTIN товара переменной меры (индикатор 9) в EAN/UPC и ITF-14 не кодируют.</source>
+        <translation>No linear symbol: the GTIN of a variable measure item (indicator 9) is not encoded in EAN/UPC or ITF-14.</translation>
+    </message>
+    <message>
+        <source>Линейного символа нет: неверная контрольная цифра GTIN %1.</source>
+        <translation>No linear symbol: wrong check digit in GTIN %1.</translation>
     </message>
 </context>
 <context>
