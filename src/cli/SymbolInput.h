@@ -49,11 +49,6 @@ struct SymbolFields {
     std::optional<std::string> stem;
 };
 
-// The 2D symbols' module range in millimetres: from the least X-dimension of GS1's tables for
-// healthcare to the largest of general distribution.
-inline constexpr double kMinMatrixModuleMm = 0.254;
-inline constexpr double kMaxMatrixModuleMm = 1.5;
-
 // The table's row for a type name as people write it: any case, with or without the hyphen,
 // and the names other tools use (GS1-128, EAN-128, ISBN, ITF14, UPC). nullptr for anything else.
 const SymbologyInfo* FindSymbologyByAnyName(const std::string& name);

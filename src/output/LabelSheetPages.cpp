@@ -21,10 +21,9 @@ constexpr int kSheetPdfDotsPerInch = 1200;
 constexpr double kCrossAtMm = 10;
 constexpr double kRulerMm = 100;
 
-// The resolution a symbol is drawn at: the printer's, or with whole dots the printer's times the
-// factor that makes the module whole.
-double DrawScale(const LabelSheetJob& job, const SymbolRequest& request) {
-    return job.wholeDots ? WholeDotScale(request, job.dotsPerMm) : job.dotsPerMm;
+// A symbol as the printer draws it, each pixel one of its dots.
+SymbolRenderer BindLabel(const LabelSheetJob& job, const SymbolRequest& request) {
+    return BindAtResolution(request, job.dotsPerMm, job.wholeDots);
 }
 
 double WidthMm(const TRect& r, double dotsPerMm) {
@@ -60,8 +59,7 @@ void DrawOutline(QPainter& painter, const LabelSheet& sheet, const CellRect& cel
 }
 
 void DrawSymbol(QPainter& painter, const LabelSheetJob& job, const CellRect& cell, int symbol) {
-    const double scale = DrawScale(job, job.symbols[symbol]);
-    const SymbolRenderer render = BindSymbol(job.symbols[symbol], scale, scale);
+    const SymbolRenderer render = BindLabel(job, job.symbols[symbol]);
     const TRect bounds = MeasureSymbolBounds(render);
     // Each pixel of the symbol drawn at its scale is one of the printer's dots.
     PlacedSymbol placed = PlaceInCell(cell, WidthMm(bounds, job.dotsPerMm),
@@ -105,8 +103,7 @@ std::vector<int> SymbolsNotFitting(const LabelSheetJob& job) {
     const std::vector<CellRect> cells = SheetCells(*job.sheet);
     if (cells.empty()) return misfits;
     for (int i = 0; i < static_cast<int>(job.symbols.size()); ++i) {
-        const double scale = DrawScale(job, job.symbols[i]);
-        const TRect bounds = MeasureSymbolBounds(BindSymbol(job.symbols[i], scale, scale));
+        const TRect bounds = MeasureSymbolBounds(BindLabel(job, job.symbols[i]));
         if (!PlaceInCell(cells.front(), WidthMm(bounds, job.dotsPerMm),
                          HeightMm(bounds, job.dotsPerMm), job.placement)
                  .fits) {

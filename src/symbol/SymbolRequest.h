@@ -25,6 +25,10 @@ UCCEncoding EncodeFieldText(std::string_view fieldText);
 // The 2D symbols' module when none is given: inside GS1's ranges for retail point of sale and for
 // healthcare.
 inline constexpr double kDefaultMatrixModuleMm = 0.5;
+// The 2D symbols' module range in millimetres: from the least X-dimension of GS1's tables for
+// healthcare to the largest of general distribution.
+inline constexpr double kMinMatrixModuleMm = 0.254;
+inline constexpr double kMaxMatrixModuleMm = 1.5;
 
 // Every input of one renderer call. The EAN/UPC symbologies (EAN-13, ISBN-13, EAN-8, UPC-A,
 // UPC-E) read digits (main digits followed by the add-on digits), addOnType and sizePercent;
