@@ -296,8 +296,7 @@ Application ApplicationOption(const Arguments& args) {
 int ReportChecks(const Arguments& args, const SymbolRequest& symbol,
                  const PictureSettings& settings, std::ostream& out) {
     if (!args.check) return kExitMade;
-    const CheckLines checks =
-        CheckSymbolLines(symbol, settings.style, settings.dotsPerMm, ApplicationOption(args));
+    const CheckLines checks = CheckSymbolLines(symbol, settings, ApplicationOption(args));
     for (const std::string& line : checks.lines) out << line << '\n';
     out.flush();
     return checks.failed ? kExitCheckFailed : kExitMade;

@@ -128,8 +128,7 @@ bool VerifyLabels(const SheetRun& run, std::ostream& err) {
 bool CheckLabels(const SheetRun& run, std::ostream& out) {
     bool failed = false;
     for (std::size_t i = 0; i < run.symbols.size(); ++i) {
-        const CheckLines checks = CheckSymbolLines(run.symbols[i], run.settings.style,
-                                                   run.settings.dotsPerMm, run.application);
+        const CheckLines checks = CheckSymbolLines(run.symbols[i], run.settings, run.application);
         for (const std::string& line : checks.lines)
             out << "label " << i + 1 << ": " << line << '\n';
         failed |= checks.failed;

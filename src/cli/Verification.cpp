@@ -2,6 +2,7 @@
 #include "cli/Verification.h"
 
 #include "check/Findings.h"
+#include "check/WholeDots.h"
 #include "cli/CheckWording.h"
 #include "cli/ModuleLoader.h"
 #include "cli/PictureFile.h"
@@ -53,11 +54,15 @@ std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const Symb
     return warnings;
 }
 
-CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style, double dotsPerMm,
+CheckLines CheckSymbolLines(const SymbolRequest& symbol, const PictureSettings& settings,
                             Application application) {
+    const SymbolStyle& style = settings.style;
+    const double dotsPerMm = settings.dotsPerMm;
+    // The scan-back reads the columns the picture is written with: in whole dots, when it has them.
+    const double scanScale = settings.wholeDots ? WholeDotScale(symbol, dotsPerMm) : dotsPerMm;
     std::optional<ScanFinding> scan;
     if (const std::optional<ScanExpectation> expected = ExpectedScanText(symbol))
-        scan = JudgeScan(ScanBackSymbol(symbol, dotsPerMm, style, ScanBackFromModule), *expected);
+        scan = JudgeScan(ScanBackSymbol(symbol, scanScale, style, ScanBackFromModule), *expected);
     const std::vector<Finding> findings = ListFindings(
         CheckSymbol(symbol, style.line, style.background, dotsPerMm, application), dotsPerMm, scan);
     CheckLines out;
