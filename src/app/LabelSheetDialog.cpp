@@ -440,8 +440,7 @@ void LabelSheetDialog::UpdateModuleText() {
     if (!request_.symbology) return;
     const unsigned short percent = request_.Magnification();
     if (job_.wholeDots) {
-        const std::optional<WholeDotModule> whole =
-            WholeDotModuleAt(request_.symbology->id, percent, job_.dotsPerMm);
+        const std::optional<WholeDotModule> whole = WholeDotModuleOf(request_, job_.dotsPerMm);
         if (!whole) {
             ModuleText->setText(QString());
             findings_ << tr("При %1 dpi ни одно целое число точек не даёт допустимого модуля")

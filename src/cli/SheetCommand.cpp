@@ -217,7 +217,7 @@ int MakeSheets(const SheetOptions& options, SheetRun run, std::ostream& out, std
         run.settings.dotsPerMm = *printer;
         for (const SymbolRequest& symbol : run.symbols) {
             const std::string refusal = WholeDotRefusal(symbol, *printer);
-            if (!refusal.empty()) Fail("--printer-dpi " + *options.printerDpi + ": " + refusal);
+            if (!refusal.empty()) Fail("--printer-dpi: " + refusal);
         }
     }
     order.wholeDots = run.settings.wholeDots;
