@@ -4,13 +4,16 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -30,8 +33,8 @@
 #include "ai/FieldCharacters.h"
 #include "app/CheckWording.h"
 #include "app/EditMask.h"
-#include "app/LabelSheetDialog.h"
 #include "app/FieldLetters.h"
+#include "app/LabelSheetDialog.h"
 #include "app/PreviewWidget.h"
 #include "app/SymbolControls.h"
 #include "app/SymbolVerdict.h"
@@ -39,6 +42,7 @@
 #include "app/WindowControls.h"
 #include "app/translations/WindowLanguage.h"
 #include "canvas/QPainterCanvas.h"
+#include "check/GS1DigitalLink.h"
 #include "symbol/CheckDigit.h"
 
 namespace quillmark {
@@ -137,6 +141,36 @@ QIcon Picture(const char* themeName, const char* file) {
     return QIcon::fromTheme(QLatin1String(themeName), own);
 }
 
+// Why a Digital Link URI was refused: a GS1 finding in the window's words, another reason as the
+// conversion gives it.
+QString LinkRefusalText(const DigitalLinkResult& result) {
+    return result.finding ? GS1FindingText(*result.finding) : QString::fromStdString(result.reason);
+}
+
+// Inserts letter in front of the field's selection, which stays in the text; the caret ends after
+// it so that repeated insertions come out in order.
+void InsertAtCaret(QLineEdit& field, QChar letter) {
+    const int caret = field.hasSelectedText() ? field.selectionStart() : field.cursorPosition();
+    field.deselect();
+    field.setCursorPosition(caret);
+    field.insert(QString(letter));
+    field.setFocus(Qt::OtherFocusReason);
+}
+
+// Fills an AI list with the catalogue's rows.
+void FillAIList(QComboBox& list) {
+    list.clear();
+    for (int row = 0; row < kAICount; ++row) list.addItem(AIItemText(row));
+    // The closed list is narrower than most names: its tooltip has the chosen one whole.
+    QObject::connect(&list, &QComboBox::currentTextChanged, &list, &QWidget::setToolTip);
+    list.setCurrentIndex(0);
+    list.setToolTip(list.currentText());
+    // The AI names are longer than the list is wide: the dropped list shows them whole.
+    QAbstractItemView* rows = list.view();
+    rows->setMinimumWidth(rows->sizeHintForColumn(0) +
+                          rows->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+}
+
 QString EditTextWithLast(const QLineEdit& field, char last) {
     QString text = EditText(field);
     if (!text.isEmpty()) text.back() = QChar::fromLatin1(last);
@@ -171,13 +205,16 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     auto* tab1 = Named(new QWidget, "TabSheet1");
     auto* tab2 = Named(new QWidget, "TabSheet2");
     auto* tab3 = Named(new QWidget, "TabSheet3");
+    auto* tab4 = Named(new QWidget, "TabSheet4");
     // In the order of SymbolTab.
     PageControl->addTab(tab1, QStringLiteral("EAN/UPC"));
     PageControl->addTab(tab2, NameOf(Symbology::ITF14));
     PageControl->addTab(tab3, NameOf(Symbology::UCCEAN128));
+    PageControl->addTab(tab4, QStringLiteral("GS1 2D"));
     CreateEANUPCTab(tab1);
     CreateITF14Tab(tab2);
     CreateUCCEAN128Tab(tab3);
+    CreateMatrix2DTab(tab4);
     CreateSettings(client);
     CreatePreview(client);
 
@@ -187,6 +224,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     ConnectControls();
     SetTabOrder();
     UCCEAN128_CodeValueChange();
+    Matrix2D_TypeChange();
     EANUPC_CodeValueChange();
 
     setMinimumSize(650, 480);
@@ -311,13 +349,27 @@ void TMainForm::CreateITF14Tab(QWidget* page) {
     ITF14_FullBorder->setChecked(true);
 }
 
-void TMainForm::CreateUCCEAN128Tab(QWidget* page) {
-    UCCEAN128_CodeValue = AddEdit(page, "UCCEAN128_CodeValue", 5, 5, 375);
+void TMainForm::CreateGS1Entry(QWidget* page, const GS1EntryNames& names, int aiRowY,
+                               QLineEdit*& field, QComboBox*& aiList, QPushButton*& insertAI) {
+    field = AddEdit(page, names.field, 5, 5, 375);
     // Long pastes are kept whole: the notice then says how much of them the symbol holds.
-    UCCEAN128_CodeValue->setMaxLength(1'000'000);
-    auto* letters = new FieldLetterValidator(UCCEAN128_CodeValue);
-    UCCEAN128_CodeValue->setValidator(letters);
-    connect(letters, &FieldLetterValidator::refused, this, &TMainForm::FieldRefused);
+    field->setMaxLength(1'000'000);
+    auto* letters = new FieldLetterValidator(field);
+    field->setValidator(letters);
+    connect(letters, &FieldLetterValidator::refused, this,
+            [this, edit = field](qsizetype count, const QString& text) {
+                FieldRefused(edit, count, text);
+            });
+    AddLabel(page, names.aiLabel, tr("Прикладной идентификатор (AI):"), 5, aiRowY + 3);
+    aiList = AddList(page, names.aiList, {}, 173, aiRowY, 173);
+    SetVisibleRows(*aiList, 16);
+    insertAI = Named(new QPushButton(tr("Вставить"), page), names.insertAI);
+    insertAI->setGeometry(349, aiRowY, 56, 20);
+}
+
+void TMainForm::CreateUCCEAN128Tab(QWidget* page) {
+    CreateGS1Entry(page, {"UCCEAN128_CodeValue", "Label14", "UCCEAN128_AI", "UCCEAN128_InsAIBtn"},
+                   60, UCCEAN128_CodeValue, UCCEAN128_AI, UCCEAN128_InsAIBtn);
 
     AddLabel(page, "Label11", tr("Спецсимвол:"), 5, 35);
     QStringList names;
@@ -329,18 +381,66 @@ void TMainForm::CreateUCCEAN128Tab(QWidget* page) {
         Named(new QPushButton(tr("Вставить"), page), "UCCEAN128_InsSpecChrBtn");
     UCCEAN128_InsSpecChrBtn->setGeometry(349, 32, 56, 20);
 
-    AddLabel(page, "Label14", tr("Прикладной идентификатор (AI):"), 5, 63);
-    UCCEAN128_AI = AddList(page, "UCCEAN128_AI", {}, 173, 60, 173);
-    SetVisibleRows(*UCCEAN128_AI, 16);
-    UCCEAN128_InsAIBtn = Named(new QPushButton(tr("Вставить"), page), "UCCEAN128_InsAIBtn");
-    UCCEAN128_InsAIBtn->setGeometry(349, 60, 56, 20);
-
     AddLabel(page, "Label7", tr("Горизонтальный размер:"), 5, 94);
     UCCEAN128_GSize = AddSpin(page, "UCCEAN128_GSize", 138, 90, 100, 407, 5, 100, false);
     AddLabel(page, "Label10", QStringLiteral("%"), 186, 94);
     AddLabel(page, "Label12", tr("Вертикальный размер:"), 210, 94);
     UCCEAN128_VSize = AddSpin(page, "UCCEAN128_VSize", 332, 90, 100, 400, 5, 100, false);
     AddLabel(page, "Label13", QStringLiteral("%"), 380, 94);
+}
+
+void TMainForm::CreateMatrix2DTab(QWidget* page) {
+    CreateGS1Entry(page, {"Matrix2D_CodeValue", "Label15", "Matrix2D_AI", "Matrix2D_InsAIBtn"}, 32,
+                   Matrix2D_CodeValue, Matrix2D_AI, Matrix2D_InsAIBtn);
+    // FNC1 is the one special character element strings take: after variable-length data.
+    Matrix2D_CodeValue->resize(341, kEditHeight);
+    Matrix2D_FNC1Btn = Named(new QPushButton(QStringLiteral("FNC1"), page), "Matrix2D_FNC1Btn");
+    Matrix2D_FNC1Btn->setGeometry(349, 5, 56, 20);
+    Matrix2D_FNC1Btn->setToolTip(
+        tr("Вставить FNC1: он завершает данные переменной длины, "
+           "за которыми следует другой AI"));
+
+    // The symbol, its module and the option of the chosen symbol: the rectangular tick or the
+    // error correction level in one place.
+    QStringList types;
+    for (const Symbology id : MatrixTypeList()) types << NameOf(id);
+    Matrix2D_Type = AddList(page, "Matrix2D_Type", types, 5, 60, 128);
+    AddLabel(page, "Label16", tr("Модуль:"), 139, 63);
+    Matrix2D_Module = Named(new QDoubleSpinBox(page), "Matrix2D_Module");
+    Matrix2D_Module->setGeometry(184, 60, 58, kEditHeight);
+    // Decimals as the window's language writes them.
+    Matrix2D_Module->setLocale(QLocale(ShownLanguage()));
+    Matrix2D_Module->setDecimals(3);
+    Matrix2D_Module->setRange(kMinMatrixModuleMm, kMaxMatrixModuleMm);
+    Matrix2D_Module->setSingleStep(0.05);
+    Matrix2D_Module->setValue(kDefaultMatrixModuleMm);
+    AddLabel(page, "Label17", tr("мм"), 245, 63);
+    Matrix2D_Rectangular = Named(new QCheckBox(tr("Прямоугольный"), page), "Matrix2D_Rectangular");
+    Matrix2D_Rectangular->setGeometry(272, 62, 133, 17);
+    Label18 = AddLabel(page, "Label18", tr("Коррекция:"), 272, 63);
+    Matrix2D_ECLevel = AddList(page, "Matrix2D_ECLevel",
+                               {QStringLiteral("L – 7 %"), QStringLiteral("M – 15 %"),
+                                QStringLiteral("Q – 25 %"), QStringLiteral("H – 30 %")},
+                               333, 60, 72);
+    Matrix2D_ECLevel->setCurrentIndex(static_cast<int>(QRLevel::M));
+    Matrix2D_ECLevel->setToolTip(
+        tr("Уровень коррекции ошибок QR Code: какую долю символа можно восстановить"));
+
+    // The element string line, then the Digital Link's stem (for its QR Code) and the URI.
+    Matrix2D_HRI = Named(new QCheckBox(tr("Строка данных"), page), "Matrix2D_HRI");
+    Matrix2D_HRI->setGeometry(5, 92, 96, 17);
+    Matrix2D_HRI->setToolTip(tr("Данные с AI в скобках под символом"));
+    Matrix2D_Stem = AddEdit(page, "Matrix2D_Stem", 105, 90, 120);
+    Matrix2D_Stem->setText(Text(kDefaultDigitalLinkStem));
+    Matrix2D_Stem->setToolTip(
+        tr("Начало ссылки GS1 Digital Link: http:// или https://, сервер "
+           "и, если нужно, путь"));
+    Matrix2D_URI = AddEdit(page, "Matrix2D_URI", 105, 90, 276);
+    Matrix2D_URI->setReadOnly(true);
+    Matrix2D_URI->setPlaceholderText(tr("Ссылка GS1 Digital Link"));
+    Matrix2D_CopyURIBtn =
+        AddToolButton(page, "Matrix2D_CopyURIBtn", 385, 90, tr("Копировать ссылку"));
+    Matrix2D_CopyURIBtn->setIcon(Picture("edit-copy", "copy"));
 }
 
 void TMainForm::CreateSettings(QWidget* client) {
@@ -401,16 +501,7 @@ void TMainForm::FormCreate() {
                                    Qt::MatchExactly | Qt::MatchCaseSensitive);
     FontsBox->setCurrentIndex(arial);
 
-    UCCEAN128_AI->clear();
-    for (int row = 0; row < kAICount; ++row) UCCEAN128_AI->addItem(AIItemText(row));
-    // The closed list is narrower than most names: its tooltip has the chosen one whole.
-    connect(UCCEAN128_AI, &QComboBox::currentTextChanged, UCCEAN128_AI, &QWidget::setToolTip);
-    UCCEAN128_AI->setCurrentIndex(0);
-    UCCEAN128_AI->setToolTip(UCCEAN128_AI->currentText());
-    // The AI names are longer than the list is wide: the dropped list shows them whole.
-    QAbstractItemView* rows = UCCEAN128_AI->view();
-    rows->setMinimumWidth(rows->sizeHintForColumn(0) +
-                          rows->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    for (QComboBox* list : {UCCEAN128_AI, Matrix2D_AI}) FillAIList(*list);
 }
 
 void TMainForm::ConnectControls() {
@@ -426,6 +517,10 @@ void TMainForm::ConnectControls() {
     for (StepSpinBox* size : {EANUPC_Size, ITF14_Size, UCCEAN128_GSize, UCCEAN128_VSize})
         connect(size, &QSpinBox::valueChanged, this, &TMainForm::PaintBoxPaint);
     connect(ITF14_FullBorder, &QCheckBox::toggled, this, &TMainForm::PaintBoxPaint);
+    for (QCheckBox* tick : {Matrix2D_Rectangular, Matrix2D_HRI})
+        connect(tick, &QCheckBox::toggled, this, &TMainForm::PaintBoxPaint);
+    connect(Matrix2D_ECLevel, &QComboBox::currentIndexChanged, this, &TMainForm::PaintBoxPaint);
+    connect(Matrix2D_Module, &QDoubleSpinBox::valueChanged, this, &TMainForm::PaintBoxPaint);
 
     connect(EANUPC_CodeType, &QComboBox::currentIndexChanged, this,
             &TMainForm::EANUPC_CodeTypeChange);
@@ -442,6 +537,13 @@ void TMainForm::ConnectControls() {
     connect(UCCEAN128_InsSpecChrBtn, &QPushButton::clicked, this,
             &TMainForm::UCCEAN128_InsSpecChrBtnClick);
     connect(UCCEAN128_InsAIBtn, &QPushButton::clicked, this, &TMainForm::UCCEAN128_InsAIBtnClick);
+    connect(Matrix2D_CodeValue, &QLineEdit::textChanged, this,
+            &TMainForm::Matrix2D_CodeValueChange);
+    connect(Matrix2D_Stem, &QLineEdit::textChanged, this, &TMainForm::Matrix2D_CodeValueChange);
+    connect(Matrix2D_Type, &QComboBox::currentIndexChanged, this, &TMainForm::Matrix2D_TypeChange);
+    connect(Matrix2D_FNC1Btn, &QPushButton::clicked, this, &TMainForm::Matrix2D_FNC1BtnClick);
+    connect(Matrix2D_InsAIBtn, &QPushButton::clicked, this, &TMainForm::Matrix2D_InsAIBtnClick);
+    connect(Matrix2D_CopyURIBtn, &QToolButton::clicked, this, &TMainForm::Matrix2D_CopyURIBtnClick);
 
     connect(SaveAsMI, &QAction::triggered, this, &TMainForm::SaveAsMIClick);
     connect(PrintMI, &QAction::triggered, this, &TMainForm::PrintMIClick);
@@ -472,6 +574,17 @@ void TMainForm::SetTabOrder() {
                               UCCEAN128_InsAIBtn,
                               UCCEAN128_GSize,
                               UCCEAN128_VSize,
+                              Matrix2D_CodeValue,
+                              Matrix2D_FNC1Btn,
+                              Matrix2D_AI,
+                              Matrix2D_InsAIBtn,
+                              Matrix2D_Type,
+                              Matrix2D_Module,
+                              Matrix2D_Rectangular,
+                              Matrix2D_ECLevel,
+                              Matrix2D_HRI,
+                              Matrix2D_Stem,
+                              Matrix2D_URI,
                               Resolution_,
                               FontsBox};
     for (std::size_t i = 1; i < std::size(chain); ++i)
@@ -499,6 +612,13 @@ SymbolControls TMainForm::Controls() const {
     c.fullBorder = ITF14_FullBorder->isChecked();
     c.gSize = percent(UCCEAN128_GSize);
     c.vSize = percent(UCCEAN128_VSize);
+    c.matrixType = Matrix2D_Type->currentText().toStdString();
+    c.matrixText = FieldBytes(Matrix2D_CodeValue->text());
+    c.rectangular = Matrix2D_Rectangular->isChecked();
+    c.qrLevel = static_cast<QRLevel>(Matrix2D_ECLevel->currentIndex());
+    c.stem = Matrix2D_Stem->text().toStdString();
+    c.moduleMm = Matrix2D_Module->value();
+    c.elementText = Matrix2D_HRI->isChecked();
     return c;
 }
 
@@ -525,6 +645,9 @@ Application TMainForm::CurrentApplication() const {
 
 void TMainForm::PaintBoxPaint() {
     SymbolRequest request = CurrentRequest();
+    // A mend writes into the text it was found in.
+    Verdict->setMendField(CurrentTab() == SymbolTab::Matrix2D ? Matrix2D_CodeValue
+                                                              : UCCEAN128_CodeValue);
     PaintBox->setSymbolStyle(CurrentStyle());
     Verdict->recheck(request, CurrentStyle(), Resolution(), CurrentApplication());
     PaintBox->setSymbol(std::move(request));
@@ -642,24 +765,62 @@ void TMainForm::UCCEAN128_CodeValueChange() {
     ucc_.symbology = &SymbologyOf(Symbology::UCCEAN128);
     ucc_.fieldText = FieldBytes(text);
     EncodeRequest(ucc_);
-    if (refusedCount_ > 0 && text != refusedText_) refusedCount_ = 0;
+    if (refusedField_ == UCCEAN128_CodeValue && text != refusedText_) refusedCount_ = 0;
     ShowNotice();
     PaintBoxPaint();
 }
 
-void TMainForm::FieldRefused(qsizetype count, const QString& text) {
+void TMainForm::Matrix2D_CodeValueChange() {
+    if (refusedField_ == Matrix2D_CodeValue && Matrix2D_CodeValue->text() != refusedText_)
+        refusedCount_ = 0;
+    ShowDigitalLink();
+    ShowNotice();
+    PaintBoxPaint();
+}
+
+void TMainForm::Matrix2D_TypeChange() {
+    const SymbologyInfo* info = FindSymbology(Matrix2D_Type->currentText().toStdString());
+    const Symbology id = info != nullptr ? info->id : Symbology::GS1DataMatrix;
+    Matrix2D_Rectangular->setVisible(id == Symbology::GS1DataMatrix);
+    Label18->setVisible(id != Symbology::GS1DataMatrix);
+    Matrix2D_ECLevel->setVisible(id != Symbology::GS1DataMatrix);
+    // The stem goes before the URI it starts.
+    const bool link = id == Symbology::DigitalLinkQR;
+    Matrix2D_Stem->setVisible(link);
+    const int uriX = link ? Matrix2D_Stem->geometry().right() + 5 : Matrix2D_Stem->x();
+    Matrix2D_URI->setGeometry(uriX, Matrix2D_URI->y(), Matrix2D_CopyURIBtn->x() - 4 - uriX,
+                              Matrix2D_URI->height());
+    ShowDigitalLink();
+    ShowNotice();
+    PaintBoxPaint();
+}
+
+void TMainForm::FieldRefused(const QLineEdit* field, qsizetype count, const QString& text) {
+    refusedField_ = field;
     refusedCount_ = count;
     refusedText_ = text;
     ShowNotice();
 }
 
+QLineEdit* TMainForm::GS1Field() const {
+    switch (CurrentTab()) {
+        case SymbolTab::UCCEAN128:
+            return UCCEAN128_CodeValue;
+        case SymbolTab::Matrix2D:
+            return Matrix2D_CodeValue;
+        default:
+            return nullptr;
+    }
+}
+
 void TMainForm::ShowNotice() {
     QStringList lines;
+    if (refusedCount_ > 0 && refusedField_ != nullptr && refusedField_ == GS1Field())
+        lines << tr("Не вставлено знаков: %1. Поле принимает ASCII 32–126 и спецсимволы "
+                    "А–Я, а–г.")
+                     .arg(refusedCount_);
+    if (CurrentTab() == SymbolTab::Matrix2D) lines << MatrixNotice();
     if (CurrentTab() == SymbolTab::UCCEAN128) {
-        if (refusedCount_ > 0)
-            lines << tr("Не вставлено знаков: %1. Поле принимает ASCII 32–126 и спецсимволы "
-                        "А–Я, а–г.")
-                         .arg(refusedCount_);
         if (ucc_.encoded && ucc_.encoded->result.truncated)
             lines << tr("В символе только первые %1 из %2 знаков: больше не помещается.")
                          .arg(ucc_.encoded->result.encodedChars)
@@ -668,22 +829,59 @@ void TMainForm::ShowNotice() {
     NoticeLabel->setText(lines.join(u'\n'));
 }
 
+QStringList TMainForm::MatrixNotice() const {
+    if (Matrix2D_CodeValue->text().isEmpty()) return {};
+    const SymbolRequest request = CurrentRequest();
+    if (request.matrix) return {};
+    if (request.Is(Symbology::DigitalLinkQR))
+        return {tr("Нет ссылки GS1 Digital Link: %1").arg(LinkRefusalText(CurrentLink()))};
+    // Without its parentheses an AI's end is not known, and QR Code's GS1 mode needs it.
+    if (request.Is(Symbology::GS1QR) && !BracketedElementString(request.fieldText).starts_with('['))
+        return {tr("В GS1 QR Code каждый AI пишется в скобках.")};
+    return {tr("Данные не помещаются в один символ %1.").arg(NameOf(request.symbology->id))};
+}
+
+DigitalLinkResult TMainForm::CurrentLink() const {
+    return DigitalLinkFromElementString(FieldBytes(Matrix2D_CodeValue->text()),
+                                        Matrix2D_Stem->text().toStdString());
+}
+
+void TMainForm::ShowDigitalLink() {
+    const DigitalLinkResult link = CurrentLink();
+    Matrix2D_URI->setText(link.text ? QString::fromStdString(*link.text) : QString());
+    Matrix2D_URI->setCursorPosition(0);
+    // The whole URI, or why the text makes none.
+    QString tip = Matrix2D_URI->text();
+    if (!link.text && !Matrix2D_CodeValue->text().isEmpty()) tip = LinkRefusalText(link);
+    Matrix2D_URI->setToolTip(tip);
+    Matrix2D_CopyURIBtn->setEnabled(link.text.has_value());
+}
+
 void TMainForm::UCCEAN128_InsSpecChrBtnClick() {
-    const auto code = SpecialCharCode(UCCEAN128_SpecChr->currentIndex());
-    if (!code) return;
-    QLineEdit& field = *UCCEAN128_CodeValue;
-    // In front of a selection, which stays in the text; the caret ends after the new character
-    // so that repeated insertions come out in order.
-    const int caret = field.hasSelectedText() ? field.selectionStart() : field.cursorPosition();
-    field.deselect();
-    field.setCursorPosition(caret);
-    field.insert(QString(SpecialCharLetter(*code)));
-    field.setFocus(Qt::OtherFocusReason);
+    if (const auto code = SpecialCharCode(UCCEAN128_SpecChr->currentIndex()))
+        InsertAtCaret(*UCCEAN128_CodeValue, SpecialCharLetter(*code));
+}
+
+void TMainForm::Matrix2D_FNC1BtnClick() {
+    InsertAtCaret(*Matrix2D_CodeValue, SpecialCharLetter(kNotationFnc1));
+}
+
+void TMainForm::AppendAIText(const QComboBox& list, QLineEdit& field) {
+    const std::optional<QString> text = commands_->AskAIText(list.currentIndex());
+    if (text) field.setText(field.text() + *text);
 }
 
 void TMainForm::UCCEAN128_InsAIBtnClick() {
-    const std::optional<QString> text = commands_->AskAIText(UCCEAN128_AI->currentIndex());
-    if (text) UCCEAN128_CodeValue->setText(UCCEAN128_CodeValue->text() + *text);
+    AppendAIText(*UCCEAN128_AI, *UCCEAN128_CodeValue);
+}
+
+void TMainForm::Matrix2D_InsAIBtnClick() {
+    AppendAIText(*Matrix2D_AI, *Matrix2D_CodeValue);
+}
+
+void TMainForm::Matrix2D_CopyURIBtnClick() {
+    if (!Matrix2D_URI->text().isEmpty())
+        QGuiApplication::clipboard()->setText(Matrix2D_URI->text());
 }
 
 void TMainForm::SaveAsMIClick() {

@@ -1,4 +1,4 @@
-// The main window: tool buttons, the three symbology tabs, settings and the live preview.
+// The main window: tool buttons, the four symbology tabs, settings and the live preview.
 #pragma once
 
 #include <QColor>
@@ -7,12 +7,14 @@
 
 #include "app/SymbolControls.h"
 #include "canvas/SymbolImage.h"
+#include "check/GS1DigitalLink.h"
 #include "check/SizeTableCheck.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
 class QAction;
 class QCheckBox;
+class QDoubleSpinBox;
 class QColorDialog;
 class QComboBox;
 class QGroupBox;
@@ -63,6 +65,11 @@ public slots:
     void ITF14CheckDigitButtonClick();
     void UCCEAN128_CodeValueChange();
     void UCCEAN128_InsSpecChrBtnClick();
+    void Matrix2D_CodeValueChange();
+    void Matrix2D_TypeChange();
+    void Matrix2D_FNC1BtnClick();
+    void Matrix2D_InsAIBtnClick();
+    void Matrix2D_CopyURIBtnClick();
 
     // The commands of WindowCommands.
     void UCCEAN128_InsAIBtnClick();
@@ -85,6 +92,17 @@ private:
     void CreateEANUPCTab(QWidget* page);
     void CreateITF14Tab(QWidget* page);
     void CreateUCCEAN128Tab(QWidget* page);
+    void CreateMatrix2DTab(QWidget* page);
+    // The GS1 text field and, in the row at aiRowY, the AI list with its button: the UCC/EAN-128
+    // and the 2D tab take their element strings alike.
+    struct GS1EntryNames {
+        const char* field;
+        const char* aiLabel;
+        const char* aiList;
+        const char* insertAI;
+    };
+    void CreateGS1Entry(QWidget* page, const GS1EntryNames& names, int aiRowY, QLineEdit*& field,
+                        QComboBox*& aiList, QPushButton*& insertAI);
     void CreateSettings(QWidget* client);
     void CreatePreview(QWidget* client);
     void ConnectControls();
@@ -100,7 +118,17 @@ private:
     void ApplyCheckDigit(QLineEdit& field, Symbology id);
     void ChooseColour(ColorPanel& panel);
     void ShowNotice();
-    void FieldRefused(qsizetype count, const QString& text);
+    // The notice's lines about the 2D tab's text: why no symbol or no URI is drawn.
+    QStringList MatrixNotice() const;
+    // The URI of the 2D tab's text under its stem, shown in the URI field (or why there is none
+    // in its tooltip).
+    DigitalLinkResult CurrentLink() const;
+    void ShowDigitalLink();
+    // Appends the text the AI dialog gives for the list's row to field.
+    void AppendAIText(const QComboBox& list, QLineEdit& field);
+    void FieldRefused(const QLineEdit* field, qsizetype count, const QString& text);
+    // The GS1 text field of the tab shown; null on the others.
+    QLineEdit* GS1Field() const;
 
     // Menu items and tool buttons.
     QAction* SaveAsMI = nullptr;
@@ -144,6 +172,20 @@ private:
     QPushButton* UCCEAN128_InsAIBtn = nullptr;
     StepSpinBox* UCCEAN128_GSize = nullptr;
     StepSpinBox* UCCEAN128_VSize = nullptr;
+    // GS1 2D
+    QLineEdit* Matrix2D_CodeValue = nullptr;
+    QPushButton* Matrix2D_FNC1Btn = nullptr;
+    QComboBox* Matrix2D_AI = nullptr;
+    QPushButton* Matrix2D_InsAIBtn = nullptr;
+    QComboBox* Matrix2D_Type = nullptr;
+    QDoubleSpinBox* Matrix2D_Module = nullptr;
+    QCheckBox* Matrix2D_Rectangular = nullptr;
+    QLabel* Label18 = nullptr;
+    QComboBox* Matrix2D_ECLevel = nullptr;
+    QLineEdit* Matrix2D_Stem = nullptr;
+    QCheckBox* Matrix2D_HRI = nullptr;
+    QLineEdit* Matrix2D_URI = nullptr;
+    QToolButton* Matrix2D_CopyURIBtn = nullptr;
     // Settings and preview
     QWidget* SettingsPanel = nullptr;
     StepSpinBox* Resolution_ = nullptr;
@@ -156,7 +198,9 @@ private:
 
     // The UCC/EAN-128 text as the encoder reads it, encoded once per change of the field.
     SymbolRequest ucc_;
-    // What the field held after the last refused input; the notice stays until it changes.
+    // The field that refused input last and what it held after; the notice stays until it
+    // changes.
+    const QLineEdit* refusedField_ = nullptr;
     QString refusedText_;
     qsizetype refusedCount_ = 0;
     int checkDepth_ = 0;

@@ -3,11 +3,45 @@
 
 namespace quillmark {
 
-std::vector<Symbology> CodeTypeList() {
+namespace {
+
+// The symbologies of kSymbologies that a list shows, in the table's order.
+template <typename Shown>
+std::vector<Symbology> ListOf(Shown shown) {
     std::vector<Symbology> list;
     for (const SymbologyInfo& info : kSymbologies)
-        if (IsEANUPC(info.id) && info.id != Symbology::ISBN13) list.push_back(info.id);
+        if (shown(info.id)) list.push_back(info.id);
     return list;
+}
+
+// The 2D tab's symbol: an unknown list text draws the first of the list, as the list starts.
+SymbolRequest MatrixRequest(const SymbolControls& controls) {
+    SymbolRequest request;
+    const SymbologyInfo* info = FindSymbology(controls.matrixType);
+    request.symbology =
+        info != nullptr && IsMatrix2D(info->id) ? info : &SymbologyOf(Symbology::GS1DataMatrix);
+    request.fieldText = controls.matrixText;
+    request.moduleMm = controls.moduleMm;
+    request.elementText = controls.elementText;
+    if (request.Is(Symbology::GS1DataMatrix))
+        request.rectangular = controls.rectangular;
+    else
+        request.qrLevel = controls.qrLevel;
+    if (request.Is(Symbology::DigitalLinkQR))
+        request.linkUri =
+            DigitalLinkFromElementString(controls.matrixText, controls.stem).text.value_or("");
+    EncodeRequest(request);
+    return request;
+}
+
+}  // namespace
+
+std::vector<Symbology> CodeTypeList() {
+    return ListOf([](Symbology id) { return IsEANUPC(id) && id != Symbology::ISBN13; });
+}
+
+std::vector<Symbology> MatrixTypeList() {
+    return ListOf(IsMatrix2D);
 }
 
 Symbology CodeSymbology(std::string_view codeType, bool isbn) {
@@ -36,6 +70,9 @@ SymbolRequest SymbolFromControls(const SymbolControls& controls, const SymbolReq
             request = fieldText;
             request.gSizePercent = controls.gSize;
             request.vSizePercent = controls.vSize;
+            break;
+        case SymbolTab::Matrix2D:
+            request = MatrixRequest(controls);
             break;
     }
     return request;

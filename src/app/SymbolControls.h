@@ -5,13 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "check/GS1DigitalLink.h"
+#include "encoders/MatrixEncode.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
 
 // The window's tabs, in their order.
-enum class SymbolTab { EANUPC, ITF14, UCCEAN128 };
+enum class SymbolTab { EANUPC, ITF14, UCCEAN128, Matrix2D };
 
 // What the controls hold, as they show it.
 struct SymbolControls {
@@ -31,6 +33,16 @@ struct SymbolControls {
     // UCC/EAN-128: the two magnifications (the text comes encoded, see SymbolFromControls).
     unsigned short gSize = 100;
     unsigned short vSize = 100;
+    // GS1 2D: the symbol list's text, the field's text in the encoder's 8-bit notation,
+    // DataMatrix's rectangular tick, QR Code's level, the Digital Link stem, the module and the
+    // element string tick.
+    std::string matrixType = "GS1 DataMatrix";
+    std::string matrixText;
+    bool rectangular = false;
+    QRLevel qrLevel = QRLevel::M;
+    std::string stem = std::string(kDefaultDigitalLinkStem);
+    double moduleMm = kDefaultMatrixModuleMm;
+    bool elementText = false;
 };
 
 // The symbologies of the code type list, in its order: the EAN/UPC rows of kSymbologies but
@@ -41,8 +53,13 @@ std::vector<Symbology> CodeTypeList();
 // The tick is kept while another type is chosen, and ignored by it.
 Symbology CodeSymbology(std::string_view codeType, bool isbn);
 
+// The symbologies of the 2D tab's list, in its order: the 2D rows of kSymbologies.
+std::vector<Symbology> MatrixTypeList();
+
 // The request the controls describe. fieldText is the UCC/EAN-128 text already encoded
-// (EncodeRequest), taken as it is on that tab with the controls' magnifications.
+// (EncodeRequest), taken as it is on that tab with the controls' magnifications. A 2D request
+// comes encoded, the Digital Link QR Code with the URI of its text (none where the text makes
+// none, which draws nothing).
 SymbolRequest SymbolFromControls(const SymbolControls& controls, const SymbolRequest& fieldText);
 
 }  // namespace quillmark

@@ -93,7 +93,15 @@ QFont CanvasFont(std::string_view fontName, int height) {
     return font;
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {}
+QPainterCanvas::QPainterCanvas(QPainter& painter, Fills fills) : painter_(painter), fills_(fills) {
+    if (fills_ == Fills::Joined) painter_.save();
+}
+
+QPainterCanvas::~QPainterCanvas() {
+    if (fills_ != Fills::Joined) return;
+    FlushFill();
+    painter_.restore();
+}
 
 QFont QPainterCanvas::CurrentFont() const {
     return CanvasFont(fontName_, fontHeight_);
@@ -110,10 +118,35 @@ void QPainterCanvas::FillPixels(long long left, long long top, long long right, 
     right = Clamp(right);
     bottom = Clamp(bottom);
     if (right <= left || bottom <= top) return;
+    const QRect fill(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                     static_cast<int>(bottom - top));
+    if (fills_ == Fills::Immediate) {
+        const AntialiasingOff crisp(painter_);
+        painter_.fillRect(fill, ToQColor(color));
+        return;
+    }
+    if (!pendingFill_.isNull() && color == pendingColor_ && fill.top() == pendingFill_.top() &&
+        fill.bottom() == pendingFill_.bottom() && fill.left() == pendingFill_.right() + 1) {
+        pendingFill_.setRight(fill.right());
+        return;
+    }
+    FlushFill();
+    pendingFill_ = fill;
+    pendingColor_ = color;
+}
+
+// Paints the held rectangle in its colour, setting the brush only when the colour changes: a
+// fill in a colour of its own (QPainter::fillRect) sets and restores the painter's state around
+// every rectangle, which a PDF page also writes out each time.
+void QPainterCanvas::FlushFill() {
+    if (pendingFill_.isNull()) return;
     const AntialiasingOff crisp(painter_);
-    painter_.fillRect(QRect(static_cast<int>(left), static_cast<int>(top),
-                            static_cast<int>(right - left), static_cast<int>(bottom - top)),
-                      ToQColor(color));
+    const QColor fill = ToQColor(pendingColor_);
+    if (painter_.pen().style() != Qt::NoPen) painter_.setPen(Qt::NoPen);
+    if (painter_.brush().style() != Qt::SolidPattern || painter_.brush().color() != fill)
+        painter_.setBrush(fill);
+    painter_.drawRect(pendingFill_);
+    pendingFill_ = QRect();
 }
 
 void QPainterCanvas::FillRect(const TRect& rect) {
@@ -123,6 +156,7 @@ void QPainterCanvas::FillRect(const TRect& rect) {
 // Bresenham's walk: one pixel per step along the major axis, the end point left out. Only the
 // pixels that can reach the device are painted, so a hostile length costs loop steps only.
 void QPainterCanvas::DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) {
+    FlushFill();
     x0 = Clamp(x0);
     y0 = Clamp(y0);
     x1 = Clamp(x1);
@@ -149,6 +183,7 @@ int QPainterCanvas::TextWidth(std::string_view text) {
 }
 
 void QPainterCanvas::DrawGlyphs(long long x, long long y, const QString& text, const QFont& font) {
+    FlushFill();
     const QFontMetrics metrics(font);
     painter_.setFont(font);
     painter_.setPen(ToQColor(fontColor_));
@@ -176,6 +211,7 @@ void QPainterCanvas::TextRect(const TRect& rect, int x, int y, std::string_view 
     const QRect clip(static_cast<int>(left), static_cast<int>(top),
                      static_cast<int>(Clamp(rect.Right) - left),
                      static_cast<int>(Clamp(rect.Bottom) - top));
+    FlushFill();  // before the clip, which would cut what the held fill joined
     painter_.save();
     painter_.setClipRect(clip, Qt::IntersectClip);
     DrawGlyphs(x, y, ToQString(text), CurrentFont());

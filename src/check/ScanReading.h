@@ -16,6 +16,9 @@ struct ScanExpectation {
     // reader transmits it, AIs without parentheses and a GS (29) for each separating FNC1.
     std::string text;
     std::string addOn;  // EAN/UPC add-on digits; empty for none
+    // Where the symbol stands in the picture, as fractions of its width and height: the whole
+    // picture, or one symbol of a pair, read alone as a scanner aimed at it sees it.
+    double areaLeft = 0, areaTop = 0, areaRight = 1, areaBottom = 1;
 };
 
 enum class ScanOutcome {

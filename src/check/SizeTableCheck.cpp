@@ -11,6 +11,7 @@
 #include "encoders/EANUPC.h"
 #include "encoders/ITF14.h"
 #include "encoders/UCCEAN128.h"
+#include "symbol/SymbolPair.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
@@ -48,6 +49,24 @@ constexpr std::array kRows = {
     Row{Application::RetailPOS, Symbology::UPCE, 0.264, 0.330, 0.660, 22.85, true, 9, 7},
     Row{Application::HealthcareNonRetail, Symbology::UCCEAN128, 0.170, 0.495, 0.495, 12.70, false, 10, 10},
 };
+
+// The 2D rows: GS1 asks for 1.5 times the X-dimension of the linear symbols of the same table,
+// since an imager needs more pixels per module than a laser needs per bar. A target of 0 means
+// the table gives none. The Digital Link QR Code is a QR Code and takes its rows.
+struct MatrixRow {
+    Application application;
+    Symbology symbology;
+    double minX, targetX, maxX;  // mm
+    int quiet;                   // modules, on every side
+};
+
+constexpr std::array kMatrixRows = {
+    MatrixRow{Application::GeneralDistribution, Symbology::GS1DataMatrix, 0.743, 0.743, 1.500, 1},
+    MatrixRow{Application::GeneralDistribution, Symbology::GS1QR, 0.743, 0.743, 1.500, 4},
+    MatrixRow{Application::RetailPOS, Symbology::GS1DataMatrix, 0.396, 0.495, 0.990, 1},
+    MatrixRow{Application::RetailPOS, Symbology::GS1QR, 0.396, 0.495, 0.990, 4},
+    MatrixRow{Application::HealthcareNonRetail, Symbology::GS1DataMatrix, 0.254, 0, 0.615, 1},
+};
 // clang-format on
 
 struct Name {
@@ -79,6 +98,41 @@ bool Near(double a, double b) {
     return std::fabs(a - b) < 0.0005;
 }
 
+const MatrixRow* FindMatrixRow(Application application, Symbology symbology) {
+    if (symbology == Symbology::DigitalLinkQR) symbology = Symbology::GS1QR;
+    for (const MatrixRow& row : kMatrixRows)
+        if (row.application == application && row.symbology == symbology) return &row;
+    return nullptr;
+}
+
+// A 2D symbol's module and quiet zone against its row; the module mends an X-dimension.
+std::vector<SizeFinding> CheckMatrixSizeTable(const SymbolRequest& request,
+                                              Application application) {
+    const MatrixRow* row = FindMatrixRow(application, request.symbology->id);
+    if (row == nullptr) return {{SizeProblem::NotListed, Severity::Warning}};
+    std::vector<SizeFinding> findings;
+    const double x = request.moduleMm;
+    const double target = row->targetX;
+    const auto off = [&](SizeProblem problem, Severity severity, double expected, double mend) {
+        SizeFinding f{problem, severity, expected, x};
+        f.mendModuleMm = mend;
+        findings.push_back(f);
+    };
+    if (x < row->minX && !Near(x, row->minX))
+        off(SizeProblem::XBelowMinimum, Severity::Failure, row->minX,
+            target > 0 ? target : row->minX);
+    else if (x > row->maxX && !Near(x, row->maxX))
+        off(SizeProblem::XAboveMaximum, Severity::Failure, row->maxX,
+            target > 0 ? target : row->maxX);
+    else if (target > 0 && std::fabs(x - target) > kTargetTolerance * target)
+        off(SizeProblem::XOffTarget, Severity::Warning, target, target);
+    const int quiet = MatrixQuietModules(request);
+    if (quiet < row->quiet)
+        findings.push_back(
+            {SizeProblem::QuietZone, Severity::Failure, double(row->quiet), double(quiet)});
+    return findings;
+}
+
 }  // namespace
 
 std::optional<Application> ApplicationByName(std::string_view name) {
@@ -100,8 +154,7 @@ std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Applicatio
     std::vector<SizeFinding> findings;
     const SymbologyInfo* info = request.symbology;
     if (info == nullptr) return findings;
-    // The 2D symbols' rows are still to come.
-    if (IsMatrix2D(info->id)) return {{SizeProblem::NotListed, Severity::Warning}};
+    if (IsMatrix2D(info->id)) return CheckMatrixSizeTable(request, application);
     const bool ucc = info->id == Symbology::UCCEAN128;
     const unsigned short size = ucc ? request.gSizePercent : request.sizePercent;
     const std::optional<double> x = NominalModuleMm(info->id, size);

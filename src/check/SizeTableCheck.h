@@ -41,6 +41,9 @@ struct SizeFinding {
     // ("--size", "--gsize") or UCC/EAN-128's vertical one ("--vsize"). 0 when none reaches it.
     unsigned short mendPercent = 0;
     bool vertical = false;
+    // The 2D symbols, which have no magnification: the module in millimetres that mends it (the
+    // table's target, or its minimum or maximum where it has none); 0 for none.
+    double mendModuleMm = 0;
 };
 
 // GS1 lets X stray this far (as a fraction of the target) before it is worth a word: the

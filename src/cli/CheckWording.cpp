@@ -234,7 +234,9 @@ std::string DescribeModule(const ModuleGeometry& m, double dotsPerMm) {
 
 std::string DescribeSizeTable(const SizeTableFinding& table) {
     const SizeFinding& f = table.finding;
-    const std::string mend = MendWords(table.mend, f.mendPercent);
+    const std::string mend = f.mendModuleMm > 0
+                                 ? "; --module " + Fixed(f.mendModuleMm, 3) + " meets it"
+                                 : MendWords(table.mend, f.mendPercent);
     std::string text = TablePrefix(table.application);
     // "X-dimension 0.200 mm is below the minimum 0.264 mm", the limit named by bound.
     const auto xDimension = [&](const char* bound) {

@@ -29,6 +29,7 @@
 #include "isbn/ISBNAreas.h"
 #include "output/PrinterProfile.h"
 #include "raster/Fonts.h"
+#include "symbol/SymbolPair.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
@@ -52,6 +53,7 @@ struct Arguments {
     bool calibrationPage = false;
     bool quietZoneMarks = false;
     bool outlines = false;
+    bool pair = false;
     bool help = false;
     bool version = false;
 
@@ -87,6 +89,7 @@ bool* FlagOf(Arguments& parsed, const std::string& name) {
     if (name == "--calibration-page") return &parsed.calibrationPage;
     if (name == "--quiet-zone-marks") return &parsed.quietZoneMarks;
     if (name == "--outlines") return &parsed.outlines;
+    if (name == "--pair") return &parsed.pair;
     return nullptr;
 }
 
@@ -198,6 +201,7 @@ SymbolFields FieldsOf(const Arguments& args) {
     fields.stem = args.Find("--stem");
     if (args.rectangular) fields.rectangular = true;
     if (args.elementText) fields.elementText = true;
+    fields.pair = args.pair;
     return fields;
 }
 
@@ -250,7 +254,7 @@ void DumpMatrix(const SymbolRequest& symbol, std::ostream& out) {
     }
 }
 
-void Dump(const SymbolRequest& symbol, std::ostream& out) {
+void DumpSymbol(const SymbolRequest& symbol, std::ostream& out) {
     const SymbologyInfo& info = *symbol.symbology;
     if (IsEANUPC(info.id)) {
         out << "main " << EANUPCModules(info.name, symbol.digits) << '\n';
@@ -269,6 +273,11 @@ void Dump(const SymbolRequest& symbol, std::ostream& out) {
             out << ' ' << encoding.codes[i];
         out << "\ntext " << encoding.hrText << '\n';
     }
+}
+
+// Each symbol of the picture: a pair's linear symbol, then its 2D symbol.
+void Dump(const SymbolRequest& symbol, std::ostream& out) {
+    for (const SymbolRequest& each : SymbolsOf(symbol)) DumpSymbol(each, out);
 }
 
 // A font that is not installed is drawn in the one the system puts in its place (for Arial, the
@@ -550,6 +559,10 @@ Options:
   --rectangular        GS1-DATAMATRIX: the smallest rectangular symbol instead of a square one
   --ec-level LEVEL     GS1-QR, DL-QR: error correction L, M, Q or H (default M)  --ec-level Q
   --hri                2D: print the element string, AIs in parentheses, below the symbol
+  --pair               2D: the linear symbol of the GTIN (01) beside the 2D symbol on a common
+                       baseline: UPC-A for a GTIN-12, EAN-13 for a GTIN-13, EAN-8 for a GTIN-8,
+                       ITF-14 for indicator 1 to 8; --size, --no-full-border, --bwr and
+                       --quiet-zone-marks apply to it                --type GS1-DATAMATRIX --pair
   --scale DOTS_PER_MM  dots per millimetre, up to 100 (default 12)             --scale 11.811
   --dpi DOTS_PER_INCH  the same in dots per inch, instead of --scale           --dpi 600
   --line-color COLOUR  bars and text, #RRGGBB or a name (default black)        --line-color navy

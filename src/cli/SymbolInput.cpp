@@ -10,6 +10,7 @@
 #include "cli/FieldText.h"
 #include "symbol/CheckDigit.h"
 #include "symbol/SymbolCheck.h"
+#include "symbol/SymbolPair.h"
 
 namespace quillmark {
 
@@ -221,9 +222,42 @@ QRLevel ParseQRLevel(const std::string& text) {
     Fail("--ec-level " + Quoted(text) + " is none of L, M, Q, H");
 }
 
+// What --pair words for each problem of the (01) it pairs.
+std::string PairRefusal(const PairedLinear& paired) {
+    switch (paired.problem) {
+        case PairProblem::NoGTIN:
+            return "--pair needs a GTIN, (01), in --data: the linear symbol carries it";
+        case PairProblem::GTINNotDigits:
+            return "--pair: the GTIN (01) " + Quoted(paired.gtin) + " is not 14 digits";
+        case PairProblem::VariableMeasure:
+            return "--pair: the GTIN (01) " + Quoted(paired.gtin) +
+                   " has indicator digit 9 (a variable measure item); EAN-13, UPC-A, EAN-8 and " +
+                   "ITF-14 carry GTINs with indicator 0 to 8";
+        case PairProblem::None:
+            break;
+    }
+    return {};
+}
+
+// --pair: the linear symbol of the GTIN, sized and bordered by the linear symbols' options.
+void FillPairedLinear(const SymbolFields& fields, SymbolRequest& symbol) {
+    const PairedLinear paired = LinearOfGTIN(symbol.fieldText);
+    if (paired.problem != PairProblem::None) Fail(PairRefusal(paired));
+    const SymbologyInfo& linear = *paired.symbology;
+    Require(CheckMainDigits(linear, paired.digits), "--data: the GTIN (01)", paired.gtin, linear);
+    if (linear.id != Symbology::ITF14 && !fields.fullBorder.value_or(true))
+        Fail("option --no-full-border does not apply to " + std::string(linear.name));
+    symbol.pairedLinear = &linear;
+    symbol.digits = paired.digits;
+    symbol.sizePercent = Percent(fields.size, "--size", linear.minPercent, linear.maxPercent);
+    symbol.fullBorder = fields.fullBorder.value_or(true);
+    symbol.barReductionDots = fields.barReductionDots;
+    symbol.quietZoneMarks = fields.quietZoneMarks;
+}
+
 void FillMatrix2D(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
     Reject(fields.addOn, "--addon", info);
-    Reject(fields.size, "--size", info);
+    if (!fields.pair) Reject(fields.size, "--size", info);
     Reject(fields.gSize, "--gsize", info);
     Reject(fields.vSize, "--vsize", info);
     const bool dataMatrix = info.id == Symbology::GS1DataMatrix;
@@ -244,6 +278,8 @@ void FillMatrix2D(const SymbolFields& fields, const SymbologyInfo& info, SymbolR
         if (!link.text) Fail("--data: " + DigitalLinkRefusal(link));
         symbol.linkUri = *link.text;
     }
+    if (fields.pair) FillPairedLinear(fields, symbol);
+    if (const std::string problem = MatrixEncodersProblem(); !problem.empty()) Fail(problem);
     EncodeRequest(symbol);
     if (!symbol.matrix) Fail("--data is too long for one " + std::string(info.name) + " symbol");
 }
@@ -315,7 +351,12 @@ SymbolRequest BuildSymbolRequest(const SymbolFields& fields) {
     const SymbologyInfo* info = FindSymbologyByAnyName(*fields.type);
     if (info == nullptr)
         Fail("unknown type " + Quoted(*fields.type) + " (one of " + TypeList() + ")");
-    if (info->id != Symbology::ITF14 && fields.fullBorder.has_value() && !*fields.fullBorder)
+    if (fields.pair && !IsMatrix2D(info->id))
+        Fail(
+            "--pair puts a linear symbol beside a 2D symbol; give --type GS1-DATAMATRIX, GS1-QR "
+            "or DL-QR");
+    if (info->id != Symbology::ITF14 && !fields.pair && fields.fullBorder.has_value() &&
+        !*fields.fullBorder)
         Fail("option --no-full-border does not apply to " + std::string(info->name));
     SymbolRequest symbol;
     symbol.symbology = info;

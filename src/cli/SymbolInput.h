@@ -47,6 +47,9 @@ struct SymbolFields {
     std::optional<std::string> qrLevel;
     std::optional<bool> elementText;
     std::optional<std::string> stem;
+    // --pair: the linear symbol of the data's GTIN beside the 2D symbol (size, border, bar
+    // reduction and quiet-zone marks are the linear symbol's).
+    bool pair = false;
 };
 
 // The table's row for a type name as people write it: any case, with or without the hyphen,

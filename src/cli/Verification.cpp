@@ -7,6 +7,7 @@
 #include "cli/ModuleLoader.h"
 #include "cli/PictureFile.h"
 #include "cli/SymbolInput.h"
+#include "symbol/SymbolPair.h"
 #include "verify/ScanModule.h"
 
 namespace quillmark {
@@ -23,15 +24,24 @@ ScanResult ScanBackFromModule(const PixelView& picture, const ScanExpectation& e
     return result;
 }
 
+// "EAN-13: " before the words about one symbol of a pair; nothing for a symbol alone.
+std::string SymbolPrefix(const SymbolRequest& each, const SymbolRequest& picture) {
+    return picture.pairedLinear ? std::string(each.symbology->name) + ": " : std::string();
+}
+
 }  // namespace
 
 std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& symbol) {
-    const std::optional<ScanExpectation> expected = ExpectedScanText(symbol);
-    if (!expected) return "its type cannot be read back";
-    if (picture.pixels == nullptr) return "the picture cannot be read";
-    const ScanFinding read = JudgeScan(ScanBackFromModule(picture, *expected), *expected);
-    if (read.severity == Severity::Pass) return {};
-    return DescribeScanAgainstExpected(read);
+    const std::vector<SymbolRequest> symbols = SymbolsOf(symbol);
+    const std::vector<std::optional<ScanExpectation>> expected = ExpectedScans(symbol);
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        if (!expected[i]) return "its type cannot be read back";
+        if (picture.pixels == nullptr) return "the picture cannot be read";
+        const ScanFinding read = JudgeScan(ScanBackFromModule(picture, *expected[i]), *expected[i]);
+        if (read.severity != Severity::Pass)
+            return SymbolPrefix(symbols[i], symbol) + DescribeScanAgainstExpected(read);
+    }
+    return {};
 }
 
 std::string VerifyWrittenPicture(const std::string& path, PictureFormat format, const Raster& drawn,
@@ -60,15 +70,26 @@ CheckLines CheckSymbolLines(const SymbolRequest& symbol, const PictureSettings& 
     const double dotsPerMm = settings.dotsPerMm;
     // The scan-back reads the columns the picture is written with: in whole dots, when it has them.
     const double scanScale = settings.wholeDots ? WholeDotScale(symbol, dotsPerMm) : dotsPerMm;
-    std::optional<ScanFinding> scan;
-    if (const std::optional<ScanExpectation> expected = ExpectedScanText(symbol))
-        scan = JudgeScan(ScanBackSymbol(symbol, scanScale, style, ScanBackFromModule), *expected);
-    const std::vector<Finding> findings = ListFindings(
-        CheckSymbol(symbol, style.line, style.background, dotsPerMm, application), dotsPerMm, scan);
+    const std::vector<SymbolRequest> symbols = SymbolsOf(symbol);
+    const std::vector<std::optional<ScanExpectation>> expected = ExpectedScans(symbol);
+    const std::vector<ScanResult> scans =
+        ScanBackSymbols(symbol, scanScale, style, ScanBackFromModule);
     CheckLines out;
-    for (const Finding& f : findings)
-        out.lines.push_back(FindingLine(f.severity, DescribeFinding(f)));
-    out.failed = WorstOf(findings) == Severity::Failure;
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        const SymbolRequest& each = symbols[i];
+        std::optional<ScanFinding> scan;
+        if (expected[i]) scan = JudgeScan(scans[i], *expected[i]);
+        const std::vector<Finding> findings =
+            ListFindings(CheckSymbol(each, style.line, style.background, dotsPerMm, application),
+                         dotsPerMm, scan);
+        for (const Finding& f : findings) {
+            // The colours are the same for both symbols of a pair: said once.
+            if (i > 0 && std::holds_alternative<ContrastResult>(f.detail)) continue;
+            out.lines.push_back(
+                FindingLine(f.severity, SymbolPrefix(each, symbol) + DescribeFinding(f)));
+        }
+        out.failed = out.failed || WorstOf(findings) == Severity::Failure;
+    }
     return out;
 }
 

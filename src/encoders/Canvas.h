@@ -20,6 +20,13 @@ struct DrawnGeometry {
     int quietRightModules = 0;
 };
 
+// A linear symbol's box in millimetres: its width, quiet zones and bearers included, and how far
+// below its top its normal bars end.
+struct SymbolBox {
+    double widthMm = 0;
+    double barsBottomMm = 0;
+};
+
 // An integer rectangle in pixels; Right and Bottom are exclusive edges.
 struct TRect {
     int Left = 0;

@@ -95,6 +95,14 @@ std::optional<DrawnGeometry> EANUPCGeometry(std::string_view codeType, unsigned 
                          layout->boxModules - layout->quietLeft - symbolModules};
 }
 
+std::optional<SymbolBox> EANUPCBox(std::string_view codeType, unsigned short sizePercent) {
+    const Layout* layout = FindLayout(codeType);
+    if (layout == nullptr) return std::nullopt;
+    const double m = sizePercent / 100.0;
+    return SymbolBox{layout->boxModules * kEANUPCModuleMm * m,
+                     (layout->barTopMm + layout->barMm) * m};
+}
+
 namespace {
 
 bool IsLongBar(const Layout& layout, int position) {

@@ -55,6 +55,9 @@ inline constexpr std::array<std::string_view, 10> AddOn5Parity = {
 // unknown type.
 std::optional<DrawnGeometry> EANUPCGeometry(std::string_view codeType, unsigned short sizePercent);
 
+// The box of codeType at sizePercent, add-on left out; nullopt for an unknown type.
+std::optional<SymbolBox> EANUPCBox(std::string_view codeType, unsigned short sizePercent);
+
 // Main module string for CodeType ("EAN-13", "ISBN-13", "EAN-8", "UPC-A", "UPC-E") built from
 // Digits. Returns an empty string for an unknown type or digits that break the preconditions
 // (too few, or a non-digit among the ones used). The check digit is encoded as given. UPC-E

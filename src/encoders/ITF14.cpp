@@ -264,6 +264,12 @@ DrawnGeometry ITF14Geometry(unsigned short sizePercent) {
     return {kBarHeightMm * sizePercent / 100.0, kQuietNarrow, kQuietNarrow};
 }
 
+SymbolBox ITF14Box(unsigned short sizePercent) {
+    const double m = sizePercent / 100.0;
+    const double x = kITF14NarrowMm * m;
+    return {120.5 * x + 20 * x + 2 * kITF14BearerMm * m, (kITF14BearerMm + kBarHeightMm) * m};
+}
+
 void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePercent, double offsetX,
                double offsetY, double scaleX, double scaleY, bool fullBorder, TRect& bounds,
                int barReductionDots) {

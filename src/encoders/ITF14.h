@@ -25,6 +25,9 @@ std::string ITF14Elements(std::string_view digits);
 // The bars' height and the quiet zones (ten narrow elements each side) at sizePercent.
 DrawnGeometry ITF14Geometry(unsigned short sizePercent);
 
+// The box at sizePercent: the bars end where the bottom bearer begins.
+SymbolBox ITF14Box(unsigned short sizePercent);
+
 // Draws an ITF-14 symbol (or only measures it when canvas is null); bounds gets the extent.
 // A scale that is not a positive finite number, a sizePercent of 0, or an extent too far out to
 // address in pixels gives empty bounds and draws nothing. Digits that are not exactly fourteen

@@ -24,6 +24,9 @@ struct ModuleMatrix {
 // QR Code's error correction levels, each recovering more damage than the one before.
 enum class QRLevel { L, M, Q, H };
 
+// The group separator (GS) that ends an element string of variable length in the symbols' data.
+inline constexpr char kGS = 29;
+
 // The GS1 data of a field text (8-bit notation) as a reader transmits it: spaces and parentheses
 // dropped, FNC1 as GS except before the first data character (there it only marks the symbol as
 // GS1), the control-character notation as the control characters, characters that no code set
@@ -45,5 +48,10 @@ std::optional<ModuleMatrix> EncodeGS1QR(std::string_view fieldText, QRLevel leve
 
 // QR Code of plain text (a Digital Link URI), its modes chosen by libqrencode.
 std::optional<ModuleMatrix> EncodeTextQR(std::string_view text, QRLevel level);
+
+// Why no 2D symbol can be encoded here (the encoders' libraries missing), worded for the user;
+// empty when they can. Programs that link the libraries always can; quillmark-render loads them
+// with a module on its first 2D symbol.
+std::string MatrixEncodersProblem();
 
 }  // namespace quillmark

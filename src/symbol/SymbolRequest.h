@@ -36,7 +36,9 @@ inline constexpr double kMaxMatrixModuleMm = 1.5;
 // notation) and the two magnifications. Every linear renderer reads barReductionDots; EAN-13,
 // ISBN-13 and EAN-8 read quietZoneMarks. GS1 DataMatrix and GS1 QR Code read fieldText as their
 // element string, moduleMm, elementText and rectangular or qrLevel; the Digital Link QR Code
-// carries linkUri (fieldText is the element string it was made from).
+// carries linkUri (fieldText is the element string it was made from). A 2D request with
+// pairedLinear is a pair (see SymbolPair.h): its linear symbol reads digits, sizePercent,
+// fullBorder, barReductionDots and quietZoneMarks.
 struct SymbolRequest {
     // The symbology's row of kSymbologies, resolved once by the front end that named it; null
     // for none, which draws nothing.
@@ -63,6 +65,9 @@ struct SymbolRequest {
     QRLevel qrLevel = QRLevel::M;
     std::string linkUri;
     std::optional<ModuleMatrix> matrix;
+    // The linear symbol of the data's GTIN drawn left of the 2D symbol in the same picture; null
+    // for the 2D symbol alone.
+    const SymbologyInfo* pairedLinear = nullptr;
 
     bool Is(Symbology id) const { return symbology != nullptr && symbology->id == id; }
     // The magnification the symbol's size is given in: UCC/EAN-128's horizontal one, every other

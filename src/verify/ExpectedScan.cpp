@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "encoders/MatrixEncode.h"
+#include "symbol/SymbolPair.h"
 
 namespace quillmark {
 
@@ -29,6 +30,23 @@ std::optional<ScanExpectation> ExpectedScanText(const SymbolRequest& request) {
     if (info->takesAddOn && digits.size() > info->digitCount)
         e.addOn = std::string(digits.substr(info->digitCount, AddOnDigitCount(request.addOnType)));
     return e;
+}
+
+std::vector<std::optional<ScanExpectation>> ExpectedScans(const SymbolRequest& request) {
+    const std::vector<SymbolRequest> symbols = SymbolsOf(request);
+    const std::vector<SymbolArea> areas = SymbolAreas(request);
+    std::vector<std::optional<ScanExpectation>> expected;
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        expected.push_back(ExpectedScanText(symbols[i]));
+        if (expected.back()) {
+            ScanExpectation& e = *expected.back();
+            e.areaLeft = areas[i].left;
+            e.areaTop = areas[i].top;
+            e.areaRight = areas[i].right;
+            e.areaBottom = areas[i].bottom;
+        }
+    }
+    return expected;
 }
 
 }  // namespace quillmark

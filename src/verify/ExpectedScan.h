@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "check/ScanReading.h"
 #include "symbol/SymbolRequest.h"
@@ -19,5 +20,9 @@ std::string ExpectedGS1Data(std::string_view fieldText);
 
 // nullopt for a type that is no symbology.
 std::optional<ScanExpectation> ExpectedScanText(const SymbolRequest& request);
+
+// What a reader must report for each symbol of request's picture (SymbolsOf: a pair's linear
+// symbol, then its 2D symbol), each with its area of the picture; nullopt for no symbology.
+std::vector<std::optional<ScanExpectation>> ExpectedScans(const SymbolRequest& request);
 
 }  // namespace quillmark

@@ -6,6 +6,7 @@
 #include <ZXing/ReadBarcode.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -138,9 +139,22 @@ ScanResult Compare(const ZXing::Result& read, const ScanExpectation& expected) {
     return r;
 }
 
+// The part of picture the expectation's area covers.
+PixelView AreaOf(const PixelView& picture, const ScanExpectation& expected) {
+    const auto at = [](double fraction, int size) {
+        return std::clamp(static_cast<int>(std::lround(fraction * size)), 0, size);
+    };
+    const int left = at(expected.areaLeft, picture.width);
+    const int top = at(expected.areaTop, picture.height);
+    return {at(expected.areaRight, picture.width) - left,
+            at(expected.areaBottom, picture.height) - top, picture.stride,
+            picture.pixels == nullptr ? nullptr : picture.Row(top) + left};
+}
+
 }  // namespace
 
-ScanResult ScanBack(const PixelView& picture, const ScanExpectation& expected) {
+ScanResult ScanBack(const PixelView& whole, const ScanExpectation& expected) {
+    const PixelView picture = AreaOf(whole, expected);
     if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0) return {};
     RedLight light(picture);
     const ZXing::BarcodeFormat format = FormatOf(expected.symbology);

@@ -1,6 +1,8 @@
 // Reads a symbol's picture back as a scanner would and compares it with the data intended.
 #pragma once
 
+#include <vector>
+
 #include "check/ScanReading.h"
 #include "raster/SymbolRaster.h"
 #include "verify/ExpectedScan.h"
@@ -25,5 +27,11 @@ inline constexpr double kScanRowsPerMm = 8.0;
 // millimetre, which keeps pictures for printers of 100 dots per millimetre small.
 ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm,
                           const SymbolStyle& style = {}, ScanReader read = ScanBack);
+
+// The same for each symbol of the picture (SymbolsOf): a pair is drawn once and read back for its
+// linear symbol and for its 2D symbol, in that order. A symbol nothing is expected of reads as
+// nothing read.
+std::vector<ScanResult> ScanBackSymbols(const SymbolRequest& request, double dotsPerMm,
+                                        const SymbolStyle& style = {}, ScanReader read = ScanBack);
 
 }  // namespace quillmark

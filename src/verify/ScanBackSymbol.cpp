@@ -4,23 +4,50 @@
 
 #include <algorithm>
 #include <optional>
-
 namespace quillmark {
+
+namespace {
+
+// The picture as saving it would draw it, with at most kScanRowsPerMm rows per millimetre;
+// nullopt when none can be made.
+std::optional<RasterPicture> ScanPicture(const SymbolRequest& request, double dotsPerMm,
+                                         const SymbolStyle& style) {
+    SymbolRequest encoded = request;
+    EncodeRequest(encoded);
+    RasterPicture picture =
+        RenderSymbolRaster(encoded, dotsPerMm, std::min(dotsPerMm, kScanRowsPerMm), style);
+    if (picture.problem != PictureProblem::None) return std::nullopt;
+    return picture;
+}
+
+ScanResult NoPicture() {
+    ScanResult r;
+    r.outcome = ScanOutcome::NoPicture;
+    return r;
+}
+
+}  // namespace
 
 ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm, const SymbolStyle& style,
                           ScanReader read) {
     const std::optional<ScanExpectation> expected = ExpectedScanText(request);
     if (!expected) return {};
-    SymbolRequest encoded = request;
-    EncodeRequest(encoded);
-    const RasterPicture picture =
-        RenderSymbolRaster(encoded, dotsPerMm, std::min(dotsPerMm, kScanRowsPerMm), style);
-    if (picture.problem != PictureProblem::None) {
-        ScanResult r;
-        r.outcome = ScanOutcome::NoPicture;
-        return r;
+    const std::optional<RasterPicture> picture = ScanPicture(request, dotsPerMm, style);
+    if (!picture) return NoPicture();
+    return read(picture->raster.View(), *expected);
+}
+
+std::vector<ScanResult> ScanBackSymbols(const SymbolRequest& request, double dotsPerMm,
+                                        const SymbolStyle& style, ScanReader read) {
+    const std::optional<RasterPicture> picture = ScanPicture(request, dotsPerMm, style);
+    std::vector<ScanResult> results;
+    for (const std::optional<ScanExpectation>& expected : ExpectedScans(request)) {
+        if (!expected)
+            results.emplace_back();
+        else
+            results.push_back(picture ? read(picture->raster.View(), *expected) : NoPicture());
     }
-    return read(picture.raster.View(), *expected);
+    return results;
 }
 
 }  // namespace quillmark

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -123,6 +124,10 @@ private slots:
         QCOMPARE(pages->tabText(0), QStringLiteral("EAN/UPC"));
         QCOMPARE(pages->tabText(1), QStringLiteral("ITF-14"));
         QCOMPARE(pages->tabText(2), QStringLiteral("UCC/EAN-128"));
+        QCOMPARE(pages->tabText(3), QStringLiteral("GS1 2D"));
+        // The 2D tab's AI list is the UCC/EAN-128 tab's; no text, no URI to copy.
+        QCOMPARE(List(form, "Matrix2D_AI")->count(), 91);
+        QVERIFY(!Child(form, "Matrix2D_CopyURIBtn")->isEnabled());
         QCOMPARE(List(form, "EANUPC_CodeType")->currentText(), QStringLiteral("EAN-13"));
         QCOMPARE(List(form, "EANUPC_AddOnType")->currentText(), QStringLiteral("None"));
         QVERIFY(!Child(form, "ISBN13Box")->isHidden());
@@ -324,6 +329,10 @@ private slots:
         QTest::newRow("g percent") << "Label10" << 210 << "";
         QTest::newRow("v size") << "Label12" << 332 << "";
         QTest::newRow("v percent") << "Label13" << 411 << "";
+        QTest::newRow("2D ai") << "Label15" << 173 << "";
+        QTest::newRow("module") << "Label16" << 184 << "";
+        QTest::newRow("mm") << "Label17" << 272 << "";
+        QTest::newRow("ec level") << "Label18" << 333 << "";
         QTest::newRow("resolution") << "Label3" << 59 << "";
         QTest::newRow("dots") << "Label1" << 203 << "";
         QTest::newRow("font") << "Label4" << 59 << "";
@@ -926,6 +935,39 @@ private slots:
             Spin(f, "UCCEAN128_VSize")->setValue(150);
         }) << int(ZXing::BarcodeFormat::Code128)
                                      << "010950110153000310AB";
+        // The 2D tab, the symbol chosen and the text typed with FNC1 from its button, at the
+        // largest module; Digital Link under a stem of its own.
+        const auto matrix = [](const QString& type, const QString& before, const QString& after,
+                               int level, const QString& stem) {
+            return F([=](TMainForm& f) {
+                List(f, "Matrix2D_Type")->setCurrentText(type);
+                List(f, "Matrix2D_ECLevel")->setCurrentIndex(level);
+                if (!stem.isEmpty()) Edit(f, "Matrix2D_Stem")->setText(stem);
+                Child<QDoubleSpinBox>(f, "Matrix2D_Module")->setValue(1.5);
+                QLineEdit* field = Edit(f, "Matrix2D_CodeValue");
+                Type(field, before);
+                if (!after.isEmpty()) {
+                    QTest::mouseClick(Child(f, "Matrix2D_FNC1Btn"), Qt::LeftButton);
+                    Type(field, after);
+                }
+            });
+        };
+        QTest::newRow("GS1 DataMatrix with FNC1")
+            << 3
+            << matrix("GS1 DataMatrix", "(01)09501101530003(17)251231(10)ABC123",
+                      "(21)ABCDEFGHIJKLMNOP", 1, {})
+            << int(ZXing::BarcodeFormat::DataMatrix)
+            << "01095011015300031725123110ABC123\x1D"
+               "21ABCDEFGHIJKLMNOP";
+        QTest::newRow("GS1 QR Code at H")
+            << 3 << matrix("GS1 QR Code", "(01)09501101530003(17)251231", {}, 3, {})
+            << int(ZXing::BarcodeFormat::QRCode) << "010950110153000317251231";
+        QTest::newRow("Digital Link QR Code under a stem")
+            << 3
+            << matrix("GS1 Digital Link QR", "(01)09501101530003(10)AB/1", "(17)251231", 0,
+                      "https://example.com/p")
+            << int(ZXing::BarcodeFormat::QRCode)
+            << "https://example.com/p/01/09501101530003/10/AB%2F1?17=251231";
         QTest::newRow("UCC/EAN-128 with FNC1 and GS") << 2 << F([](TMainForm& f) {
             QLineEdit* field = Edit(f, "UCCEAN128_CodeValue");
             field->setText(QStringLiteral("(10)AB"));
@@ -937,6 +979,55 @@ private slots:
                                                       << "10AB\x1D"
                                                          "217";
     }
+    // The 2D tab's URI field shows the Digital Link of the text under the stem, and its button
+    // copies it; where there is none, the notice beside the preview says why.
+    void digitalLinkField_data() {
+        Columns<QString, QString, QString, QString>("text", "stem", "uri", "because");
+        const QString lot = QStringLiteral("(01)09501101530003(10)AB/1а(17)251231");
+        const QString path = "/01/09501101530003/10/AB%2F1?17=251231";
+        QTest::newRow("element strings") << lot << ""
+                                         << "https://id.gs1.org" + path << "";
+        QTest::newRow("stem with a path and a slash") << lot << "https://example.com/p/"
+                                                      << "https://example.com/p" + path << "";
+        QTest::newRow("no primary key") << "(10)ABC"
+                                        << ""
+                                        << ""
+                                        << "no primary key";
+        QTest::newRow("wrong check digit") << "(01)09501101530004"
+                                           << ""
+                                           << ""
+                                           << "(01)";
+    }
+    void digitalLinkField() {
+        QFETCH(QString, text);
+        QFETCH(QString, stem);
+        QFETCH(QString, uri);
+        QFETCH(QString, because);
+        TMainForm form;
+        Child<QTabWidget>(form, "PageControl")->setCurrentIndex(3);
+        List(form, "Matrix2D_Type")->setCurrentText(QStringLiteral("GS1 Digital Link QR"));
+        if (!stem.isEmpty()) Edit(form, "Matrix2D_Stem")->setText(stem);
+        Type(Edit(form, "Matrix2D_CodeValue"), text);
+        const QLineEdit* field = Edit(form, "Matrix2D_URI");
+        QCOMPARE(field->text(), uri);
+        QVERIFY(field->isReadOnly());
+        QCOMPARE(form.CurrentRequest().linkUri, uri.toStdString());
+        auto* copy = Child<QToolButton>(form, "Matrix2D_CopyURIBtn");
+        QCOMPARE(copy->isEnabled(), !uri.isEmpty());
+        const QString notice = Child<QLabel>(form, "NoticeLabel")->text();
+        if (uri.isEmpty()) {
+            QVERIFY2(notice.startsWith(QStringLiteral("Нет ссылки GS1 Digital Link: ")) &&
+                         notice.contains(because),
+                     qPrintable(notice));
+            QVERIFY(field->toolTip().contains(because));
+            return;
+        }
+        QCOMPARE(notice, QString());
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), uri);
+    }
+
     void previewDrawsTheFieldsSymbol() {
         QFETCH(int, tab);
         QFETCH(std::function<void(TMainForm&)>, fill);

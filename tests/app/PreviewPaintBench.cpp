@@ -12,11 +12,11 @@
 
 namespace {
 
-void PaintTab(benchmark::State& state, int tab, const QString& text) {
+void PaintTab(benchmark::State& state, int tab, const QString& text,
+              const char* field = "UCCEAN128_CodeValue") {
     quillmark::TMainForm form;
     form.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(tab);
-    if (!text.isEmpty())
-        form.findChild<QLineEdit*>(QStringLiteral("UCCEAN128_CodeValue"))->setText(text);
+    if (!text.isEmpty()) form.findChild<QLineEdit*>(QLatin1String(field))->setText(text);
     form.show();
     QApplication::processEvents();
     auto* paintBox = form.findChild<quillmark::PreviewWidget*>(QStringLiteral("PaintBox"));
@@ -48,11 +48,16 @@ void BM_PaintUCCEAN128Empty(benchmark::State& state) {
 void BM_PaintUCCEAN128Long(benchmark::State& state) {
     PaintTab(state, 2, LongText());
 }
+void BM_PaintGS1DataMatrix(benchmark::State& state) {
+    PaintTab(state, 3, QStringLiteral("(01)09501101530003(17)250101(10)ABC123"),
+             "Matrix2D_CodeValue");
+}
 
 BENCHMARK(BM_PaintEANUPC)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintITF14)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintUCCEAN128)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintUCCEAN128Empty)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintUCCEAN128Long)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintGS1DataMatrix)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -14,6 +14,9 @@ using quillmark::SymbolTab;
 using quillmark::test::Columns;
 
 Q_DECLARE_METATYPE(SymbolTab)
+Q_DECLARE_METATYPE(quillmark::QRLevel)
+
+using quillmark::QRLevel;
 
 namespace {
 
@@ -36,6 +39,9 @@ SymbolControls Filled(SymbolTab tab) {
     c.fullBorder = false;
     c.gSize = 200;
     c.vSize = 120;
+    c.matrixText = "(01)09501101530003(17)251231";
+    c.moduleMm = 0.75;
+    c.elementText = true;
     return c;
 }
 
@@ -62,6 +68,8 @@ private slots:
         QTest::newRow("UCC/EAN-128 tab")
             << SymbolTab::UCCEAN128 << "EAN-13" << false << "UCC/EAN-128"
             << "" << 100 << true << "(10)ABC";
+        QTest::newRow("GS1 2D tab") << SymbolTab::Matrix2D << "EAN-13" << false << "GS1 DataMatrix"
+                                    << "" << 100 << true << "(01)09501101530003(17)251231";
     }
     void request() {
         QFETCH(SymbolTab, tab);
@@ -92,6 +100,76 @@ private slots:
         QCOMPARE(r.encoded.has_value(), ucc);
         QCOMPARE(static_cast<int>(r.gSizePercent), ucc ? 200 : 100);
         QCOMPARE(static_cast<int>(r.vSizePercent), ucc ? 120 : 100);
+        // The module and the element string line travel with the 2D tab only.
+        const bool matrix = tab == SymbolTab::Matrix2D;
+        QCOMPARE(r.moduleMm, matrix ? 0.75 : quillmark::kDefaultMatrixModuleMm);
+        QCOMPARE(r.elementText, matrix);
+        QCOMPARE(r.matrix.has_value(), matrix);
+    }
+
+    // The 2D tab's symbol with the options that apply to it (the others keep their defaults),
+    // encoded, the Digital Link QR Code carrying the URI of the text under the stem.
+    void matrixRequest_data() {
+        Columns<QString, QString, bool, QRLevel, QString, QString, bool, bool, QRLevel, QString>(
+            "type", "text", "rectangular", "level", "stem", "symbology", "drawn", "square",
+            "expectedLevel", "uri");
+        const QString gtin = QStringLiteral("(01)09501101530003(17)251231");
+        const QString dl = "https://id.gs1.org";
+        QTest::newRow("DataMatrix, the level ignored")
+            << "GS1 DataMatrix" << gtin << false << QRLevel::H << dl << "GS1 DataMatrix" << true
+            << true << QRLevel::M << "";
+        QTest::newRow("rectangular DataMatrix")
+            << "GS1 DataMatrix" << gtin << true << QRLevel::M << dl << "GS1 DataMatrix" << true
+            << false << QRLevel::M << "";
+        QTest::newRow("unknown type draws DataMatrix")
+            << "Aztec" << gtin << false << QRLevel::M << dl << "GS1 DataMatrix" << true << true
+            << QRLevel::M << "";
+        QTest::newRow("QR Code at H, the tick ignored")
+            << "GS1 QR Code" << gtin << true << QRLevel::H << dl << "GS1 QR Code" << true << true
+            << QRLevel::H << "";
+        QTest::newRow("QR Code needs the AIs in parentheses")
+            << "GS1 QR Code"
+            << "0109501101530003" << false << QRLevel::M << dl << "GS1 QR Code" << false << true
+            << QRLevel::M << "";
+        QTest::newRow("Digital Link under a stem with a path")
+            << "GS1 Digital Link QR" << QStringLiteral("(01)09501101530003(10)AB/1\u00E0(17)251231")
+            << false << QRLevel::Q << "https://example.com/p/"
+            << "GS1 Digital Link QR" << true << true << QRLevel::Q
+            << "https://example.com/p/01/09501101530003/10/AB%2F1?17=251231";
+        QTest::newRow("Digital Link without a primary key")
+            << "GS1 Digital Link QR"
+            << "(10)ABC" << false << QRLevel::M << dl << "GS1 Digital Link QR" << false << true
+            << QRLevel::M << "";
+        QTest::newRow("Digital Link under a stem that is no URL")
+            << "GS1 Digital Link QR" << gtin << false << QRLevel::M << "ftp://example.com"
+            << "GS1 Digital Link QR" << false << true << QRLevel::M << "";
+    }
+    void matrixRequest() {
+        QFETCH(QString, type);
+        QFETCH(QString, text);
+        QFETCH(bool, rectangular);
+        QFETCH(QRLevel, level);
+        QFETCH(QString, stem);
+        QFETCH(QString, symbology);
+        QFETCH(bool, drawn);
+        QFETCH(bool, square);
+        QFETCH(QRLevel, expectedLevel);
+        QFETCH(QString, uri);
+        SymbolControls controls = Filled(SymbolTab::Matrix2D);
+        controls.matrixType = type.toStdString();
+        controls.matrixText = text.toLatin1().toStdString();
+        controls.rectangular = rectangular;
+        controls.qrLevel = level;
+        controls.stem = stem.toStdString();
+
+        const SymbolRequest r = quillmark::SymbolFromControls(controls, SymbolRequest{});
+        QCOMPARE(Name(r), symbology);
+        QCOMPARE(r.fieldText, controls.matrixText);
+        QCOMPARE(r.qrLevel, expectedLevel);
+        QCOMPARE(r.rectangular, !square);
+        QCOMPARE(QString::fromStdString(r.linkUri), uri);
+        QCOMPARE(r.matrix.has_value(), drawn);
+        if (drawn) QCOMPARE(r.matrix->width == r.matrix->height, square);
     }
 
     // The code type list names every EAN/UPC symbology but ISBN-13 (the tick), in table order.

@@ -191,34 +191,49 @@ private slots:
         }
     }
 
+    // The mend writes into the text of the tab shown: UCC/EAN-128's, or GS1 2D's (tab 3).
     void mendButton_data() {
-        Columns<QString, QString, int, int>("typed", "mended", "caret", "caretAfter");
+        Columns<QString, QString, int, int, int>("typed", "mended", "caret", "caretAfter", "tab");
         QTest::newRow("check digit of (01), caret before it")
-            << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A") << 5 << 5;
+            << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A") << 5 << 5
+            << 2;
         QTest::newRow("check digit of (01), caret after it")
-            << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A") << 20 << 20;
+            << "(01)12345678901234(10)A" << QStringLiteral("(01)12345678901231(10)A") << 20 << 20
+            << 2;
         QTest::newRow("FNC1 after (10), caret at the end")
             << "(01)09501101530003(10)A(17)251231"
-            << QStringLiteral("(01)09501101530003(10)Aа(17)251231") << 33 << 34;
+            << QStringLiteral("(01)09501101530003(10)Aа(17)251231") << 33 << 34 << 2;
         QTest::newRow("FNC1 after (10), caret in (10)")
             << "(01)09501101530003(10)A(17)251231"
-            << QStringLiteral("(01)09501101530003(10)Aа(17)251231") << 20 << 20;
+            << QStringLiteral("(01)09501101530003(10)Aа(17)251231") << 20 << 20 << 2;
+        QTest::newRow("FNC1 after (10) on the GS1 2D tab")
+            << "(01)09501101530003(10)A(17)251231"
+            << QStringLiteral("(01)09501101530003(10)Aа(17)251231") << 33 << 34 << 3;
     }
     void mendButton() {
         QFETCH(QString, typed);
         QFETCH(QString, mended);
         QFETCH(int, caret);
         QFETCH(int, caretAfter);
+        QFETCH(int, tab);
         TMainForm form;
         ShowLabelTab(form);
-        auto* field = Child<QLineEdit>(form, "UCCEAN128_CodeValue");
+        Child<QTabWidget>(form, "PageControl")->setCurrentIndex(tab);
+        const char* names[] = {"UCCEAN128_CodeValue", "Matrix2D_CodeValue"};
+        auto* field = Child<QLineEdit>(form, names[tab - 2]);
+        const auto* other = Child<QLineEdit>(form, names[3 - tab]);
         field->setText(typed);
         QVERIFY(LineOf(form).startsWith(u"AI ("));
         field->setCursorPosition(caret);
         QTest::mouseClick(Child(form, "VerdictMendBtn"), Qt::LeftButton);
         QCOMPARE(field->text(), mended);
         QCOMPARE(field->cursorPosition(), caretAfter);
-        QVERIFY2(LineOf(form).startsWith(u"Читается"), qPrintable(LineOf(form)));
+        QCOMPARE(other->text(), QString());
+        // Mended, it reads, and nothing is left to mend (a 2D symbol's line leads with GS1's
+        // size table, which has no row for it).
+        const quillmark::VerdictText& shown = Settled(*Child<SymbolVerdict>(form, "SymbolVerdict"));
+        QVERIFY2(shown.details.contains(u"✓ Читается"), qPrintable(shown.details));
+        QVERIFY(!shown.mendedText);
         // The mend is an edit like any other: Ctrl+Z brings the text back.
         QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(field->text(), typed);

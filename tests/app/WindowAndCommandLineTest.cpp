@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -33,6 +34,7 @@ void Set(TMainForm& form, const QString& step) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(value);
     if (auto* list = qobject_cast<QComboBox*>(control)) list->setCurrentText(value);
     if (auto* spin = qobject_cast<QSpinBox*>(control)) spin->setValue(value.toInt());
+    if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) spin->setValue(value.toDouble());
     if (auto* tick = qobject_cast<QCheckBox*>(control)) tick->setChecked(value == u"1");
     if (auto* tabs = qobject_cast<QTabWidget*>(control)) tabs->setCurrentIndex(value.toInt());
 }
@@ -42,6 +44,19 @@ std::optional<std::string> Field(const QString& value) {
     return value.toStdString();
 }
 
+// The 2D options after the six fields, "name=value" as --name takes them (a tick without value).
+void SetMatrixOptions(const QStringList& options, SymbolFields& fields) {
+    for (const QString& option : options) {
+        const QString name = option.section(u'=', 0, 0);
+        const std::optional<std::string> value = Field(option.section(u'=', 1));
+        if (name == u"module") fields.module = value;
+        if (name == u"ec-level") fields.qrLevel = value;
+        if (name == u"stem") fields.stem = value;
+        if (name == u"rectangular") fields.rectangular = true;
+        if (name == u"hri") fields.elementText = true;
+    }
+}
+
 }  // namespace
 
 class WindowAndCommandLineTest : public QObject {
@@ -49,7 +64,7 @@ class WindowAndCommandLineTest : public QObject {
 
 private slots:
     void samePixels_data() {
-        // commandLine: type, data, add-on, size, gsize, vsize
+        // commandLine: type, data, add-on, size, gsize, vsize, then the 2D options
         Columns<QStringList, QStringList, int>("window", "commandLine", "dotsPerMm");
         QTest::newRow("EAN-13 with add-on at 150 %")
             << QStringList{"EANUPC_AddOnType=2-Digit", "EANUPC_AddOnValue=12",
@@ -79,6 +94,37 @@ private slots:
                            "UCCEAN128_GSize=150", "UCCEAN128_VSize=120"}
             << QStringList{"GS1-128", "(01)09501101530003(10)ABC{FNC1}(21)12", "", "", "150", "120"}
             << 10;
+        QTest::newRow("rectangular GS1 DataMatrix with its element string")
+            << QStringList{"PageControl=3", "Matrix2D_Rectangular=1", "Matrix2D_HRI=1",
+                           "Matrix2D_Module=0.6",
+                           QStringLiteral("Matrix2D_CodeValue=(01)09501101530003(10)ABCа(21)12")}
+            << QStringList{"GS1-DATAMATRIX",
+                           "(01)09501101530003(10)ABC{FNC1}(21)12",
+                           "",
+                           "",
+                           "",
+                           "",
+                           "module=0.6",
+                           "rectangular",
+                           "hri"}
+            << 12;
+        QTest::newRow("Digital Link QR Code at Q under a stem")
+            << QStringList{"PageControl=3",
+                           "Matrix2D_Type=GS1 Digital Link QR",
+                           "Matrix2D_ECLevel=Q – 25 %",
+                           "Matrix2D_Stem=https://example.com/p",
+                           "Matrix2D_Module=0.4",
+                           QStringLiteral("Matrix2D_CodeValue=(01)09501101530003(17)251231")}
+            << QStringList{"DL-QR",
+                           "(01)09501101530003(17)251231",
+                           "",
+                           "",
+                           "",
+                           "",
+                           "module=0.4",
+                           "ec-level=Q",
+                           "stem=https://example.com/p"}
+            << 10;
     }
     void samePixels() {
         QFETCH(QStringList, window);
@@ -105,6 +151,7 @@ private slots:
         fields.vSize = Field(commandLine[5]);
         fields.fullBorder =
             window.contains("ITF14_FullBorder=0") ? std::optional(false) : std::nullopt;
+        SetMatrixOptions(commandLine.mid(6), fields);
         const quillmark::SymbolRequest symbol = quillmark::BuildSymbolRequest(fields);
         quillmark::PictureSettings settings;
         settings.dotsPerMm = dotsPerMm;

@@ -78,6 +78,57 @@ TEST(SizeTableCheck, EachSymbologyAtItsLimitsUnderEachApplication) {
     }
 }
 
+// The 2D rows: the module against each application's minimum, target and maximum, the module
+// that mends it, and the QR Code rows read for the Digital Link QR Code too.
+TEST(SizeTableCheck, The2DSymbolsModuleUnderEachApplication) {
+    const auto GD = Application::GeneralDistribution;
+    const auto POS = Application::RetailPOS;
+    const auto HC = Application::HealthcareNonRetail;
+    struct MatrixCase {
+        Symbology symbology;
+        double moduleMm;
+        Application application;
+        std::vector<std::pair<P, double>> findings;  // problem and the module that mends it
+    };
+    using S = Symbology;
+    // clang-format off
+    const MatrixCase kCases[] = {
+        {S::GS1DataMatrix, 0.5, GD, {{P::XBelowMinimum, 0.743}}},
+        {S::GS1DataMatrix, 0.743, GD, {}},
+        {S::GS1DataMatrix, 1.5, GD, {{P::XOffTarget, 0.743}}},
+        {S::GS1QR, 0.7, GD, {{P::XBelowMinimum, 0.743}}},
+        {S::DigitalLinkQR, 0.8, GD, {}},
+        {S::GS1QR, 1.501, GD, {{P::XAboveMaximum, 0.743}}},
+        {S::GS1DataMatrix, 0.5, POS, {}},
+        {S::GS1DataMatrix, 0.3, POS, {{P::XBelowMinimum, 0.495}}},
+        {S::GS1QR, 0.396, POS, {{P::XOffTarget, 0.495}}},
+        {S::DigitalLinkQR, 1.0, POS, {{P::XAboveMaximum, 0.495}}},
+        {S::GS1DataMatrix, 0.254, HC, {}},
+        {S::GS1DataMatrix, 0.615, HC, {}},
+        {S::GS1DataMatrix, 0.7, HC, {{P::XAboveMaximum, 0.615}}},
+        {S::GS1QR, 0.5, HC, {{P::NotListed, 0}}},
+    };
+    // clang-format on
+    for (const MatrixCase& c : kCases) {
+        SymbolRequest r;
+        r.symbology = &SymbologyOf(c.symbology);
+        r.moduleMm = c.moduleMm;
+        SCOPED_TRACE(std::string(r.symbology->name) + " at " + std::to_string(c.moduleMm) +
+                     " mm for " + std::string(ApplicationName(c.application)));
+        const auto found = CheckSizeTable(r, c.application);
+        ASSERT_EQ(found.size(), c.findings.size());
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].problem, c.findings[i].first);
+            EXPECT_EQ(found[i].severity, c.findings[i].first == P::XBelowMinimum ||
+                                                 c.findings[i].first == P::XAboveMaximum
+                                             ? Severity::Failure
+                                             : Severity::Warning);
+            EXPECT_DOUBLE_EQ(found[i].mendModuleMm, c.findings[i].second);
+            EXPECT_EQ(found[i].mendPercent, 0);
+        }
+    }
+}
+
 // UCC/EAN-128's bars follow the vertical magnification and meet distribution's 31.75 mm from
 // 100 % (32 mm); applications are named in either form and any case.
 TEST(SizeTableCheck, BarHeightAndNames) {

@@ -1,4 +1,5 @@
-// quillmark-render's 2D types: pictures read back in every format, dumps, batches and refusals.
+// quillmark-render's 2D types, alone and paired with the linear symbol of their GTIN: pictures
+// read back in every format, dumps, checks, batches and refusals.
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,8 +21,9 @@ struct Case {
     const char* name;
     Args args;
     int status;
-    std::string out;  // a part of standard output
-    std::string err;  // a part of standard error
+    std::string out;              // a part of standard output
+    std::string err;              // a part of standard error
+    std::string absent = "\x01";  // what standard output must not hold
 };
 
 TEST(Matrix2DCommand, DrawsChecksDumpsAndRefuses) {
@@ -34,8 +36,9 @@ TEST(Matrix2DCommand, DrawsChecksDumpsAndRefuses) {
         {"DataMatrix SVG at the least module, 300 dpi", {"--type", "gs1 datamatrix", "--data", kData, "--module", "0.254", "--dpi", "300", "--verify", "-o", at + "a.svg"}, 0, "", ""},
         {"rectangular PDF", {"--type", "GS1-DATAMATRIX", "--rectangular", "--data", kData, "--verify", "-o", at + "a.pdf"}, 0, "", ""},
         {"QR PNG at H, largest module", {"--type", "GS1-QR", "--ec-level", "h", "--module", "1.5", "--dpi", "300", "--data", kData, "--hri", "--verify", "-o", at + "q.png"}, 0, "", ""},
-        {"Digital Link QR checked", {"--type", "DL-QR", "--data", kData, "--stem", "https://example.com/p", "--check"}, 0, "reads https://example.com/p/01/09501101530003/10/ABC?17=251231", ""},
-        {"GS1 QR checked as GS1", {"--type", "GS1-QR", "--data", kData, "--check"}, 0, "pass: scan-back", ""},
+        {"Digital Link QR checked", {"--type", "DL-QR", "--data", kData, "--stem", "https://example.com/p", "--application", "retail", "--check"}, 0, "reads https://example.com/p/01/09501101530003/10/ABC?17=251231", ""},
+        {"GS1 QR checked as GS1", {"--type", "GS1-QR", "--data", kData, "--application", "retail", "--check"}, 0, "pass: scan-back", ""},
+        {"module below distribution's table", {"--type", "GS1-QR", "--data", kData, "--check"}, 4, "failure: size table (general-distribution): X-dimension 0.500 mm is below the minimum 0.743 mm; --module 0.743 meets it", ""},
         {"dump", {"--type", "GS1-DATAMATRIX", "--data", "(01)09501101530003", "--dump"}, 0, "modules 16x16\nrow 1010101010101010\n", ""},
         {"dump of the URI", {"--type", "DL-QR", "--data", "(01)09501101530003", "--dump"}, 0, "uri https://id.gs1.org/01/09501101530003\nmodules 29x29\nrow 11111110", ""},
         {"GS1 failure warned", {"--type", "GS1-QR", "--data", "(01)09501101530004", "--dump"}, 0, "", "check digit should be 3"},
@@ -51,6 +54,22 @@ TEST(Matrix2DCommand, DrawsChecksDumpsAndRefuses) {
         {"no primary key for a URI", {"--type", "DL-QR", "--data", "(10)ABC", "--dump"}, 2, "", "--data: no primary key"},
         {"QR without AIs", {"--type", "GS1-QR", "--data", "{FNC1}0109501101530003", "--dump"}, 2, "", "every AI in parentheses"},
         {"too long", {"--type", "GS1-DATAMATRIX", "--data", "(01)09501101530003(21)" + std::string(20, 'A') + std::string(3000, 'B'), "--dump"}, 2, "", "too long"},
+        // --pair: the linear symbol of the GTIN beside the 2D symbol, in every format.
+        {"EAN-13 and DataMatrix PNG", {"--type", "GS1-DATAMATRIX", "--pair", "--data", kData, "--verify", "-o", at + "a.png"}, 0, "", ""},
+        {"UPC-A and QR SVG", {"--type", "GS1-QR", "--pair", "--data", "[01]00036000291452[21]7", "--module", "0.4", "--verify", "-o", at + "a.svg"}, 0, "", ""},
+        {"ITF-14 and DataMatrix PDF", {"--type", "GS1-DATAMATRIX", "--pair", "--data", "(01)19501101530000(30)12", "--size", "50", "--no-full-border", "--verify", "-o", at + "a.pdf"}, 0, "", ""},
+        {"EAN-8 and Digital Link BMP", {"--type", "DL-QR", "--pair", "--data", "(01)00000096385074", "--dpi", "300", "--verify", "-o", at + "a.bmp"}, 0, "", ""},
+        {"JPEG with the element string", {"--type", "GS1-DATAMATRIX", "--pair", "--hri", "--data", kData, "--size", "150", "--verify", "-o", at + "a.jpg"}, 0, "", ""},
+        {"dump of both, the linear first", {"--type", "GS1-DATAMATRIX", "--pair", "--data", "(01)09501101530003", "--dump"}, 0, "main 10101100010100111011001100110010100111001100101010100111010000101110010111001011100101000010101\nmodules 16x16\n", ""},
+        {"both checked, the colours once", {"--type", "GS1-DATAMATRIX", "--pair", "--data", kData, "--application", "retail", "--check"}, 0, "pass: EAN-13: scan-back: reads 9501101530003\npass: EAN-13: colours", "", "GS1 DataMatrix: colours"},
+        {"the 2D symbol's check", {"--type", "GS1-DATAMATRIX", "--pair", "--data", kData, "--application", "retail", "--check"}, 0, "pass: GS1 DataMatrix: scan-back: reads 010950110153000317251231", ""},
+        {"the linear symbol's size table", {"--type", "GS1-QR", "--pair", "--data", kData, "--check"}, 4, "failure: EAN-13: size table (general-distribution): X-dimension 0.330 mm is below the minimum 0.495 mm; --size 200 meets it", ""},
+        {"no GTIN", {"--type", "GS1-DATAMATRIX", "--pair", "--data", "(10)ABC", "--dump"}, 2, "", "--pair needs a GTIN, (01), in --data"},
+        {"variable measure", {"--type", "GS1-QR", "--pair", "--data", "(01)99501101530006", "--dump"}, 2, "", "has indicator digit 9"},
+        {"wrong check digit", {"--type", "GS1-QR", "--pair", "--data", "(01)09501101530004", "-o", at + "b.png"}, 2, "", "check digit of 09501101530004 should be 3, not 4"},
+        {"linear type", {"--type", "EAN-13", "--pair", "--data", "4006381333931", "--dump"}, 2, "", "--pair puts a linear symbol beside a 2D symbol"},
+        {"size out of ITF-14's range", {"--type", "GS1-QR", "--pair", "--data", "(01)19501101530000", "--size", "120", "--dump"}, 2, "", "--size \"120\" is outside 25 to 100"},
+        {"border of EAN-13", {"--type", "GS1-QR", "--pair", "--data", kData, "--no-full-border", "--dump"}, 2, "", "option --no-full-border does not apply to EAN-13"},
     };
     // clang-format on
     for (const Case& c : kCases) {
@@ -59,26 +78,51 @@ TEST(Matrix2DCommand, DrawsChecksDumpsAndRefuses) {
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        EXPECT_EQ(run.out.find(c.absent), std::string::npos) << run.out;
     }
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(at + "b.png")));  // refused, not written
+}
+
+// The batch file rows.csv in dir, holding text.
+std::string BatchFile(const QTemporaryDir& dir, const char* text) {
+    QFile csv(dir.filePath("rows.csv"));
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(text) < 0) ADD_FAILURE() << "not written";
+    return csv.fileName().toStdString();
 }
 
 // A batch mixes the linear and the 2D types; every row is read back.
 TEST(Matrix2DCommand, BatchRowsTakeThe2DTypes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QFile csv(dir.filePath("rows.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write(
-        "type,data,output\n"
-        "GS1-DATAMATRIX,(01)09501101530003(10)A1,dm.png\n"
-        "GS1-QR,[01]09501101530003[21]X9,qr.svg\n"
-        "DL-QR,(01)09501101530003(17)251231,dl.png\n"
-        "EAN-13,400638133393,e.png\n");
-    csv.close();
-    const test::CliRun run = RunCli({"--batch", csv.fileName().toStdString(), "--verify"});
+    const std::string csv = BatchFile(dir,
+                                      "type,data,output\n"
+                                      "GS1-DATAMATRIX,(01)09501101530003(10)A1,dm.png\n"
+                                      "GS1-QR,[01]09501101530003[21]X9,qr.svg\n"
+                                      "DL-QR,(01)09501101530003(17)251231,dl.png\n"
+                                      "EAN-13,400638133393,e.png\n");
+    const test::CliRun run = RunCli({"--batch", csv, "--verify"});
     EXPECT_EQ(run.status, 0) << run.err;
     for (const char* name : {"dm.png", "qr.svg", "dl.png", "e.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
+}
+
+// --pair applies to every row; a row of a linear type is refused and the others are made.
+TEST(Matrix2DCommand, PairInEveryBatchRow) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string csv = BatchFile(dir,
+                                      "type,data,size,output\n"
+                                      "GS1-DATAMATRIX,(01)09501101530003(10)A1,,dm.png\n"
+                                      "GS1-QR,[01]19501101530000[21]X9,40,qr.svg\n"
+                                      "EAN-13,400638133393,,e.png\n");
+    const test::CliRun run = RunCli({"--batch", csv, "--pair", "--verify"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find("row 4: --pair puts a linear symbol beside a 2D symbol"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(QFile::exists(dir.filePath("dm.png")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("qr.svg")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("e.png")));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-# The libraries quillmark-render needs, read from its dynamic section: no Qt library and no
-# ZXing-C++, which only its modules load. The PDF module, which does need Qt Gui, shows that the
-# listing is read right.
+# The libraries quillmark-render needs, read from its dynamic section: no Qt library, no ZXing-C++
+# and none of the 2D encoders' libraries, which only its modules load. The PDF module, which does
+# need Qt Gui, shows that the listing is read right.
 #   PROGRAM  the program;  MODULE  the PDF module
 function(needed file result)
     execute_process(COMMAND readelf -d ${file} RESULT_VARIABLE status OUTPUT_VARIABLE out
@@ -13,8 +13,8 @@ function(needed file result)
 endfunction()
 
 needed(${PROGRAM} program)
-if(program MATCHES "libQt6|libZXing")
-    message(FATAL_ERROR "quillmark-render needs Qt or ZXing-C++:\n${program}")
+if(program MATCHES "libQt6|libZXing|libdmtx|libqrencode|libzint")
+    message(FATAL_ERROR "quillmark-render needs Qt, ZXing-C++ or a 2D encoder:\n${program}")
 endif()
 needed(${MODULE} module)
 if(NOT module MATCHES "libQt6Gui")

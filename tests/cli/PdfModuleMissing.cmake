@@ -1,6 +1,6 @@
 # quillmark-render copied without its modules: a PDF fails naming the missing PDF module, reading
-# back (--verify, --check) fails naming the missing scan module, every other format is made, and a
-# batch makes its other rows and fails only the PDF row.
+# back (--verify, --check) fails naming the missing scan module, a 2D symbol the missing 2D module,
+# every other format is made, and a batch makes its other rows and fails only the PDF row.
 #   PROGRAM  the built program;  WORK  a scratch folder
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -29,6 +29,9 @@ endforeach()
 set(unread "cannot read pictures back: [^\n]*quillmark-scan\\.so: cannot open shared object file")
 expect(2 "^quillmark-render: ${unread}[^\n]*\n$" ${symbol} -o ${WORK}/v.png --verify)
 expect(2 "^quillmark-render: ${unread}[^\n]*\n$" ${symbol} --check)
+set(no2d "cannot make 2D symbols: [^\n]*quillmark-matrix\\.so: cannot open shared object file")
+expect(2 "^quillmark-render: ${no2d}[^\n]*\n$" --type GS1-DATAMATRIX --data "(01)09501101530003"
+       -o ${WORK}/m.png)
 
 file(WRITE ${WORK}/rows.csv "type,data,output\nEAN-8,96385074,${WORK}/b.pdf\nEAN-8,96385074,${WORK}/b.png\n")
 expect(1 "row 2: ${missing}.*1 made, 1 failed" --batch ${WORK}/rows.csv)

@@ -1146,6 +1146,62 @@ at physical size.</translation>
         <source>Печать на листах этикеток…</source>
         <translation>Print on Label Sheets…</translation>
     </message>
+    <message>
+        <source>Вставить FNC1: он завершает данные переменной длины, за которыми следует другой AI</source>
+        <translation>Insert FNC1: it ends variable-length data that another AI follows</translation>
+    </message>
+    <message>
+        <source>Модуль:</source>
+        <translation>Module:</translation>
+    </message>
+    <message>
+        <source>мм</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Прямоугольный</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Коррекция:</source>
+        <translation>EC level:</translation>
+    </message>
+    <message>
+        <source>Уровень коррекции ошибок QR Code: какую долю символа можно восстановить</source>
+        <translation>QR Code's error correction level: how much of the symbol can be restored</translation>
+    </message>
+    <message>
+        <source>Строка данных</source>
+        <translation>Data line</translation>
+    </message>
+    <message>
+        <source>Данные с AI в скобках под символом</source>
+        <translation>The data with its AIs in parentheses below the symbol</translation>
+    </message>
+    <message>
+        <source>Начало ссылки GS1 Digital Link: http:// или https://, сервер и, если нужно, путь</source>
+        <translation>The start of the GS1 Digital Link URI: http:// or https://, a host and, if needed, a path</translation>
+    </message>
+    <message>
+        <source>Ссылка GS1 Digital Link</source>
+        <translation>GS1 Digital Link URI</translation>
+    </message>
+    <message>
+        <source>Копировать ссылку</source>
+        <translation>Copy the URI</translation>
+    </message>
+    <message>
+        <source>Нет ссылки GS1 Digital Link: %1</source>
+        <translation>No GS1 Digital Link URI: %1</translation>
+    </message>
+    <message>
+        <source>В GS1 QR Code каждый AI пишется в скобках.</source>
+        <translation>In a GS1 QR Code every AI is written in parentheses.</translation>
+    </message>
+    <message>
+        <source>Данные не помещаются в один символ %1.</source>
+        <translation>The data do not fit into one %1 symbol.</translation>
+    </message>
 </context>
 <context>
     <name>quillmark::WindowCommands</name>
