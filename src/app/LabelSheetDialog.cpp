@@ -23,6 +23,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 #include "app/CheckWording.h"
 #include "app/PrinterProfiles.h"
 #include "check/Findings.h"
@@ -248,6 +250,11 @@ void LabelSheetDialog::BuildControls() {
     WholeDots = Named(new QCheckBox(tr("Штрихи в целых точках принтера")), "WholeDots");
     WholeDots->setChecked(true);
     ModuleText = Named(new QLabel, "ModuleText");
+    BarReduction = Named(new QSpinBox, "BarReduction");
+    BarReduction->setRange(0, static_cast<int>(kMaxBarReductionMicrons));
+    BarReduction->setSingleStep(5);
+    BarReduction->setSuffix(tr(" мкм"));
+    BarReductionText = Named(new QLabel, "BarReductionText");
     ProfileOffsetX = MmBox("ProfileOffsetX", kMaxProfileOffsetMm, 0.1, tr(" мм"));
     ProfileOffsetY = MmBox("ProfileOffsetY", kMaxProfileOffsetMm, 0.1, tr(" мм"));
     ProfileScaleX = Named(new QDoubleSpinBox, "ProfileScaleX");
@@ -265,6 +272,8 @@ void LabelSheetDialog::BuildControls() {
     printer->addRow(tr("Разрешение:"), PrinterDpi);
     printer->addRow(WholeDots);
     printer->addRow(tr("Модуль:"), ModuleText);
+    printer->addRow(tr("Уменьшение штрихов:"), BarReduction);
+    printer->addRow(QString(), BarReductionText);
     printer->addRow(tr("Поправка вправо:"), ProfileOffsetX);
     printer->addRow(tr("Поправка вниз:"), ProfileOffsetY);
     printer->addRow(tr("Масштаб по ширине:"), ProfileScaleX);
@@ -273,6 +282,10 @@ void LabelSheetDialog::BuildControls() {
 
     Outlines =
         Named(new QCheckBox(tr("Контуры этикеток (для пробы на простой бумаге)")), "Outlines");
+    // GS1's quiet-zone marks belong to EAN-13 (and the book symbol) and EAN-8 only.
+    QuietZoneMarks = Named(new QCheckBox(tr("Знаки свободных зон «<» и «>»")), "QuietZoneMarks");
+    QuietZoneMarks->setEnabled(request_.Is(Symbology::EAN13) || request_.Is(Symbology::ISBN13) ||
+                               request_.Is(Symbology::EAN8));
     SheetFindings = Named(new QListWidget, "SheetFindings");
     SheetFindings->setMaximumHeight(90);
     auto* buttons = new QDialogButtonBox;
@@ -288,6 +301,7 @@ void LabelSheetDialog::BuildControls() {
     right->addWidget(SerialBox);
     right->addWidget(printerBox);
     right->addWidget(Outlines);
+    right->addWidget(QuietZoneMarks);
     right->addWidget(SheetFindings);
     right->addStretch();
     right->addWidget(buttons);
@@ -300,9 +314,10 @@ void LabelSheetDialog::ConnectControls() {
     connect(SheetSearch, &QLineEdit::textChanged, this, &LabelSheetDialog::FillSheetList);
     connect(SheetList, &QListWidget::currentRowChanged, this, &LabelSheetDialog::Update);
     connect(Preview, &SheetPreview::CellClicked, StartCell, &QSpinBox::setValue);
-    for (QSpinBox* box : {StartCell, Copies, SerialCount, SerialStep, PrinterDpi}) {
+    for (QSpinBox* box : {StartCell, Copies, SerialCount, SerialStep, PrinterDpi, BarReduction}) {
         connect(box, &QSpinBox::valueChanged, this, &LabelSheetDialog::Update);
     }
+    connect(BarReduction, &QSpinBox::valueChanged, this, &LabelSheetDialog::StoreProfile);
     for (QDoubleSpinBox* box : {OffsetX, OffsetY}) {
         connect(box, &QDoubleSpinBox::valueChanged, this, &LabelSheetDialog::Update);
     }
@@ -314,6 +329,7 @@ void LabelSheetDialog::ConnectControls() {
     connect(SerialStart, &QLineEdit::textChanged, this, &LabelSheetDialog::Update);
     connect(WholeDots, &QCheckBox::toggled, this, &LabelSheetDialog::Update);
     connect(Outlines, &QCheckBox::toggled, this, &LabelSheetDialog::Update);
+    connect(QuietZoneMarks, &QCheckBox::toggled, this, &LabelSheetDialog::Update);
     connect(PrinterName, &QComboBox::currentTextChanged, this, &LabelSheetDialog::PrinterChanged);
     connect(PrintButton, &QPushButton::clicked, this, &LabelSheetDialog::PrintClick);
     connect(SavePdfButton, &QPushButton::clicked, this, &LabelSheetDialog::SavePdfClick);
@@ -374,11 +390,16 @@ void LabelSheetDialog::Update() {
 
     findings_.clear();
     printable_ = job_.sheet != nullptr;
-    job_.symbols = {request_};
+    const SymbolRequest printed = PrintedRequest();
+    BarReductionText->setText(
+        tr("%1 точ. принтера, %2 мкм")
+            .arg(printed.barReductionDots)
+            .arg(locale().toString(printed.barReductionDots * 1000 / job_.dotsPerMm, 'f', 0)));
+    job_.symbols = {printed};
     if (SerialBox->isChecked()) {
-        serials_ = PlanSerials(request_, {SerialStart->text().toStdString(),
-                                          static_cast<std::uint64_t>(SerialCount->value()),
-                                          static_cast<std::uint64_t>(SerialStep->value())});
+        serials_ = PlanSerials(printed, {SerialStart->text().toStdString(),
+                                         static_cast<std::uint64_t>(SerialCount->value()),
+                                         static_cast<std::uint64_t>(SerialStep->value())});
         if (serials_.problem != SerialProblem::None) {
             findings_ << SerialProblemText(serials_.problem);
             printable_ = false;
@@ -408,12 +429,18 @@ void LabelSheetDialog::Update() {
     Preview->SetJob(&job_);
 }
 
+SymbolRequest LabelSheetDialog::PrintedRequest() const {
+    SymbolRequest printed = request_;
+    printed.barReductionDots = WholeDotReduction(BarReduction->value(), job_.dotsPerMm);
+    printed.quietZoneMarks = QuietZoneMarks->isEnabled() && QuietZoneMarks->isChecked();
+    return printed;
+}
+
 void LabelSheetDialog::UpdateModuleText() {
     if (!request_.symbology) return;
     const unsigned short percent = request_.Magnification();
     if (job_.wholeDots) {
-        const std::optional<WholeDotModule> whole =
-            WholeDotModuleAt(request_.symbology->id, percent, job_.dotsPerMm);
+        const std::optional<WholeDotModule> whole = WholeDotModuleOf(request_, job_.dotsPerMm);
         if (!whole) {
             ModuleText->setText(QString());
             findings_ << tr("При %1 dpi ни одно целое число точек не даёт допустимого модуля")
@@ -448,6 +475,10 @@ void LabelSheetDialog::PrinterChanged() {
         const QSignalBlocker blocker(box);
         box->setValue(value);
     }
+    {
+        const QSignalBlocker blocker(BarReduction);
+        BarReduction->setValue(static_cast<int>(std::lround(profile_.barReductionMicrons)));
+    }
     Update();
 }
 
@@ -456,6 +487,7 @@ void LabelSheetDialog::StoreProfile() {
     profile_.offsetYMm = ProfileOffsetY->value();
     profile_.scaleXPercent = ProfileScaleX->value();
     profile_.scaleYPercent = ProfileScaleY->value();
+    profile_.barReductionMicrons = BarReduction->value();
     if (!PrinterName->currentText().isEmpty()) {
         SavePrinterProfile(WindowSettings(), PrinterName->currentText(), profile_);
     }

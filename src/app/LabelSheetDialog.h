@@ -84,6 +84,8 @@ private:
     void FillSheetList();
     void Update();
     void UpdateModuleText();
+    // The symbol as this run prints it: the printer's bar width reduction and the marks chosen.
+    SymbolRequest PrintedRequest() const;
     void PrinterChanged();
     void StoreProfile();
     void PrintClick();
@@ -119,6 +121,9 @@ private:
     QCheckBox* WholeDots = nullptr;
     QCheckBox* Outlines = nullptr;
     QLabel* ModuleText = nullptr;
+    QSpinBox* BarReduction = nullptr;
+    QLabel* BarReductionText = nullptr;
+    QCheckBox* QuietZoneMarks = nullptr;
     QDoubleSpinBox* ProfileOffsetX = nullptr;
     QDoubleSpinBox* ProfileOffsetY = nullptr;
     QDoubleSpinBox* ProfileScaleX = nullptr;

@@ -5,38 +5,76 @@
 #include <cmath>
 
 #include "check/ModuleCheck.h"
+#include "encoders/ITF14.h"
 #include "encoders/RenderLimits.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
+namespace {
+
+// ITF-14's wide element is 2.5 narrow ones: it is whole only for an even narrow element.
+int DotStep(Symbology symbology) {
+    return symbology == Symbology::ITF14 ? 2 : 1;
+}
+
+// The multiple of step dots nearest moduleMm among those from smallestMm to largestMm.
+std::optional<WholeDotModule> NearestWholeDots(double moduleMm, double smallestMm, double largestMm,
+                                               double percent, int step, double dotsPerMm) {
+    if (!IsUsableScale(moduleMm) || !IsUsableScale(dotsPerMm)) return std::nullopt;
+    // A hair's tolerance, so that a range ending exactly on a whole dot keeps it.
+    constexpr double kTolerance = 1e-9;
+    const int fewest =
+        std::max(1, static_cast<int>(std::ceil(smallestMm * dotsPerMm / step - kTolerance)));
+    const int most = static_cast<int>(std::floor(largestMm * dotsPerMm / step + kTolerance));
+    if (fewest > most) return std::nullopt;
+    const double exact = moduleMm * dotsPerMm;
+    const int dots = step * std::clamp(static_cast<int>(std::lround(exact / step)), fewest, most);
+    WholeDotModule whole;
+    whole.dots = dots;
+    whole.moduleMm = dots / dotsPerMm;
+    whole.scaleFactor = dots / exact;
+    whole.percent = percent * whole.scaleFactor;
+    return whole;
+}
+
+}  // namespace
 
 std::optional<WholeDotModule> WholeDotModuleAt(Symbology symbology, unsigned short sizePercent,
                                                double dotsPerMm) {
     const SymbologyInfo& info = SymbologyOf(symbology);
     const std::optional<double> module = NominalModuleMm(symbology, sizePercent);
-    if (!module || !IsUsableScale(dotsPerMm)) return std::nullopt;
-    const double smallest = *NominalModuleMm(symbology, info.minPercent) * dotsPerMm;
-    const double largest = *NominalModuleMm(symbology, info.maxPercent) * dotsPerMm;
-    // A hair's tolerance, so that a range ending exactly on a whole dot keeps it.
-    constexpr double kTolerance = 1e-9;
-    const int fewest = std::max(1, static_cast<int>(std::ceil(smallest - kTolerance)));
-    const int most = static_cast<int>(std::floor(largest + kTolerance));
-    if (fewest > most) return std::nullopt;
-    const double exact = *module * dotsPerMm;
-    const int dots = std::clamp(static_cast<int>(std::lround(exact)), fewest, most);
-    WholeDotModule whole;
-    whole.dots = dots;
-    whole.moduleMm = dots / dotsPerMm;
-    whole.scaleFactor = dots / exact;
-    whole.percent = sizePercent * whole.scaleFactor;
-    return whole;
+    if (!module) return std::nullopt;
+    return NearestWholeDots(*module, *NominalModuleMm(symbology, info.minPercent),
+                            *NominalModuleMm(symbology, info.maxPercent), sizePercent,
+                            DotStep(symbology), dotsPerMm);
+}
+
+std::optional<WholeDotModule> WholeDotModuleOf(const SymbolRequest& request, double dotsPerMm) {
+    if (!request.symbology) return std::nullopt;
+    if (IsMatrix2D(request.symbology->id)) {
+        return NearestWholeDots(request.moduleMm, kMinMatrixModuleMm, kMaxMatrixModuleMm, 100, 1,
+                                dotsPerMm);
+    }
+    return WholeDotModuleAt(request.symbology->id, request.Magnification(), dotsPerMm);
 }
 
 double WholeDotScale(const SymbolRequest& request, double dotsPerMm) {
-    if (!request.symbology) return dotsPerMm;
-    const std::optional<WholeDotModule> whole =
-        WholeDotModuleAt(request.symbology->id, request.Magnification(), dotsPerMm);
+    const std::optional<WholeDotModule> whole = WholeDotModuleOf(request, dotsPerMm);
     return whole ? dotsPerMm * whole->scaleFactor : dotsPerMm;
+}
+
+SymbolRenderer BindAtResolution(const SymbolRequest& request, double dotsPerMm, bool wholeDots) {
+    const double scale = wholeDots ? WholeDotScale(request, dotsPerMm) : dotsPerMm;
+    SymbolRenderer render = BindSymbol(request, scale, scale);
+    if (!wholeDots || !request.Is(Symbology::ITF14)) return render;
+    // The bearer is drawn a whole number of dots thick and the bars follow its exact edge: the
+    // symbol moves by the difference.
+    const double bearer = kITF14BearerMm * request.sizePercent / 100 * scale;
+    const double shiftMm = (Px(bearer) - bearer) / scale;
+    return [render = std::move(render), shiftMm](TCanvas* canvas, double offsetX, double offsetY,
+                                                 TRect& bounds) {
+        render(canvas, offsetX + shiftMm, offsetY, bounds);
+    };
 }
 
 int WholeDotReduction(double micrometres, double dotsPerMm) {

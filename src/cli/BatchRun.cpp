@@ -39,8 +39,7 @@ RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
         const SymbolRequest symbol = BuildSymbolRequest(row.fields);
         made.warnings = FailureWarnings(symbol, options.settings.style);
         if (options.check)
-            made.checks = CheckSymbolLines(symbol, options.settings.style,
-                                           options.settings.dotsPerMm, options.application);
+            made.checks = CheckSymbolLines(symbol, options.settings, options.application);
         const std::string& output = *row.output;
         std::optional<PictureFormat> format = FormatForPath(output);
         if (!format) format = options.format;

@@ -10,7 +10,7 @@ SymbolPdfEntry LoadPdfModule(std::string& error) {
         ModuleEntry module =
             LoadModuleEntry(kPdfModuleFile, kSymbolPdfEntry, "cannot make PDF pictures");
         if (module.address != nullptr)
-            reinterpret_cast<SymbolPdfEntry>(module.address)(nullptr, nullptr, 0, nullptr);
+            reinterpret_cast<SymbolPdfEntry>(module.address)(nullptr, nullptr, 0, false, nullptr);
         return module;
     }();
     error = loaded.error;

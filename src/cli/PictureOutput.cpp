@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
+#include "check/WholeDots.h"
 #include "cli/PdfLoader.h"
 #include "output/AtomicFile.h"
 #include "output/PictureWriter.h"
@@ -54,8 +56,11 @@ std::string PictureProblemText(const RasterPicture& picture) {
 
 // Draws the raster picture every format starts from; error set when it cannot be made.
 PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings) {
-    RasterPicture picture =
-        RenderSymbolRaster(symbol, settings.dotsPerMm, settings.dotsPerMm, settings.style);
+    if (settings.wholeDots) {
+        if (std::string refusal = WholeDotRefusal(symbol, settings.dotsPerMm); !refusal.empty())
+            return {std::move(refusal), {}};
+    }
+    RasterPicture picture = RenderSymbolRaster(BindPicture(symbol, settings), settings.style);
     if (picture.problem != PictureProblem::None) return {PictureProblemText(picture), {}};
     return {{}, std::move(picture.raster)};
 }
@@ -66,12 +71,24 @@ std::string MakePdf(const SymbolRequest& symbol, const PictureSettings& settings
     std::string error;
     const SymbolPdfEntry entry = LoadPdfModule(error);
     if (entry == nullptr) return error;
-    if (!entry(&symbol, &settings.style, settings.dotsPerMm, &bytes))
+    if (!entry(&symbol, &settings.style, settings.dotsPerMm, settings.wholeDots, &bytes))
         return "the picture could not be encoded";
     return {};
 }
 
 }  // namespace
+
+SymbolRenderer BindPicture(const SymbolRequest& symbol, const PictureSettings& settings) {
+    return BindAtResolution(symbol, settings.dotsPerMm, settings.wholeDots);
+}
+
+std::string WholeDotRefusal(const SymbolRequest& symbol, double dotsPerMm) {
+    if (!symbol.symbology || WholeDotModuleOf(symbol, dotsPerMm)) return {};
+    char dpi[32];
+    std::snprintf(dpi, sizeof dpi, "%g", dotsPerMm * 25.4);
+    return std::string("at ") + dpi + " dpi no whole number of dots gives " +
+           std::string(symbol.symbology->name) + " a module within its sizes";
+}
 
 std::optional<PictureFormat> FormatByName(const std::string& name) {
     const std::string lower = Lower(name);
@@ -96,9 +113,9 @@ PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSetti
     PictureResult result = Draw(symbol, settings);
     if (!result.error.empty()) return result;
     if (format == PictureFormat::SVG) {
-        result.error = SaveSvg(BindSymbol(symbol, settings.dotsPerMm, settings.dotsPerMm),
-                               settings.style, settings.dotsPerMm, path)
-                           .error();
+        result.error =
+            SaveSvg(BindPicture(symbol, settings), settings.style, settings.dotsPerMm, path)
+                .error();
     } else if (format == PictureFormat::PDF) {
         std::string pdf;
         result.error = MakePdf(symbol, settings, pdf);
@@ -130,7 +147,7 @@ PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSett
             bytes = EncodeBmp(pixels, dpmm).value_or({});
             break;
         case PictureFormat::SVG:
-            bytes = SymbolSvg(BindSymbol(symbol, dpmm, dpmm), settings.style, dpmm).value_or({});
+            bytes = SymbolSvg(BindPicture(symbol, settings), settings.style, dpmm).value_or({});
             break;
         case PictureFormat::PDF:
             result.error = MakePdf(symbol, settings, bytes);

@@ -19,8 +19,18 @@ std::optional<PictureFormat> FormatForPath(const std::string& path);
 // Everything but the symbol that decides how its picture looks.
 struct PictureSettings {
     double dotsPerMm = 12;
+    // Each module a whole number of dots at dotsPerMm (a resolution in dots per inch, a printer's).
+    bool wholeDots = false;
     SymbolStyle style;
 };
+
+// symbol's renderer for its picture: each pixel one dot of settings.dotsPerMm, with whole dots
+// a whole number of them per module.
+SymbolRenderer BindPicture(const SymbolRequest& symbol, const PictureSettings& settings);
+
+// Why symbol cannot have whole-dot modules at dotsPerMm (no whole number of dots gives it a
+// module within its sizes); empty when it can.
+std::string WholeDotRefusal(const SymbolRequest& symbol, double dotsPerMm);
 
 // The outcome of drawing one picture: an error message, or the picture (and for a raster format
 // the pixels written, so that they can be read back without a second draw).

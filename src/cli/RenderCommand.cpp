@@ -193,13 +193,8 @@ SymbolFields FieldsOf(const Arguments& args) {
             Fail("--bwr " + *bwr + " is above " +
                  std::to_string(static_cast<int>(kMaxBarReductionMicrons)) + " micrometres");
         // The reduction is whole dots of the printer, or of the picture.
-        const std::optional<std::string> printerDpi = args.Find("--printer-dpi");
-        double dotsPerInch = 0;
-        if (printerDpi)
-            std::from_chars(printerDpi->data(), printerDpi->data() + printerDpi->size(),
-                            dotsPerInch);
-        fields.barReductionDots =
-            WholeDotReduction(microns, dotsPerInch > 0 ? dotsPerInch / 25.4 : DotsPerMm(args));
+        const std::optional<double> printer = PrinterDotsPerMm(args.Find("--printer-dpi"));
+        fields.barReductionDots = WholeDotReduction(microns, printer ? *printer : DotsPerMm(args));
     }
     fields.module = args.Find("--module");
     fields.qrLevel = args.Find("--ec-level");
@@ -213,6 +208,8 @@ SymbolFields FieldsOf(const Arguments& args) {
 PictureSettings SettingsOf(const Arguments& args) {
     PictureSettings settings;
     settings.dotsPerMm = DotsPerMm(args);
+    // A resolution in dots per inch is a printer's or a picture's dots: whole ones per module.
+    settings.wholeDots = args.Has("--dpi");
     if (auto line = args.Find("--line-color"))
         settings.style.line = ParseColour("--line-color", *line);
     if (auto background = args.Find("--background"))
@@ -308,8 +305,7 @@ Application ApplicationOption(const Arguments& args) {
 int ReportChecks(const Arguments& args, const SymbolRequest& symbol,
                  const PictureSettings& settings, std::ostream& out) {
     if (!args.check) return kExitMade;
-    const CheckLines checks =
-        CheckSymbolLines(symbol, settings.style, settings.dotsPerMm, ApplicationOption(args));
+    const CheckLines checks = CheckSymbolLines(symbol, settings, ApplicationOption(args));
     for (const std::string& line : checks.lines) out << line << '\n';
     out.flush();
     return checks.failed ? kExitCheckFailed : kExitMade;

@@ -8,7 +8,6 @@
 #include <sstream>
 #include <tuple>
 
-#include "check/WholeDots.h"
 #include "cli/ModuleLoader.h"
 #include "cli/PdfLoader.h"
 #include "cli/RenderCommand.h"
@@ -110,13 +109,11 @@ void WriteOutput(const std::string& output, const std::string& pdf, std::ostream
 
 // --verify: each label drawn as the sheets draw it and read back; the first that does not scan
 // stops the run before anything is written.
-bool VerifyLabels(const SheetRun& run, bool wholeDots, std::ostream& err) {
+bool VerifyLabels(const SheetRun& run, std::ostream& err) {
     for (std::size_t i = 0; i < run.symbols.size(); ++i) {
         const SymbolRequest& label = run.symbols[i];
-        const double scale =
-            wholeDots ? WholeDotScale(label, run.settings.dotsPerMm) : run.settings.dotsPerMm;
         const RasterPicture picture =
-            RenderSymbolRaster(BindSymbol(label, scale, scale), run.settings.style);
+            RenderSymbolRaster(BindPicture(label, run.settings), run.settings.style);
         const std::string problem = VerifySymbolPicture(picture.raster.View(), label);
         if (!problem.empty()) {
             err << "quillmark-render: label " << i + 1 << " does not scan as its data: " << problem
@@ -131,8 +128,7 @@ bool VerifyLabels(const SheetRun& run, bool wholeDots, std::ostream& err) {
 bool CheckLabels(const SheetRun& run, std::ostream& out) {
     bool failed = false;
     for (std::size_t i = 0; i < run.symbols.size(); ++i) {
-        const CheckLines checks = CheckSymbolLines(run.symbols[i], run.settings.style,
-                                                   run.settings.dotsPerMm, run.application);
+        const CheckLines checks = CheckSymbolLines(run.symbols[i], run.settings, run.application);
         for (const std::string& line : checks.lines)
             out << "label " << i + 1 << ": " << line << '\n';
         failed |= checks.failed;
@@ -156,6 +152,11 @@ std::string OptionNeedingSheet(const SheetOptions& options) {
     if (options.printerDpi) return "--printer-dpi";
     if (options.offset && !options.calibration) return "--offset";
     return {};
+}
+
+std::optional<double> PrinterDotsPerMm(const std::optional<std::string>& printerDpi) {
+    if (!printerDpi) return std::nullopt;
+    return WholeNumber("--printer-dpi", *printerDpi, 25, kMaxPrinterDpi) / 25.4;
 }
 
 std::vector<SymbolRequest> SerialSymbols(const SymbolRequest& symbol, const std::string& serial) {
@@ -210,22 +211,20 @@ int MakeSheets(const SheetOptions& options, SheetRun run, std::ostream& out, std
         std::tie(order.profile.offsetXMm, order.profile.offsetYMm) =
             MmPair("--offset", *options.offset, kMaxProfileOffsetMm);
     }
-    if (options.printerDpi) {
-        run.settings.dotsPerMm =
-            WholeNumber("--printer-dpi", *options.printerDpi, 25, kMaxPrinterDpi) / 25.4;
-        order.wholeDots = true;
+    // Whole dots at a named printer resolution only; --dpi alone draws the sheets as they are.
+    run.settings.wholeDots = options.printerDpi.has_value();
+    if (const std::optional<double> printer = PrinterDotsPerMm(options.printerDpi)) {
+        run.settings.dotsPerMm = *printer;
         for (const SymbolRequest& symbol : run.symbols) {
-            if (symbol.symbology && !WholeDotModuleAt(symbol.symbology->id, symbol.Magnification(),
-                                                      run.settings.dotsPerMm)) {
-                Fail("--printer-dpi " + *options.printerDpi + ": no whole number of dots gives " +
-                     std::string(symbol.symbology->name) + " a module within its sizes");
-            }
+            const std::string refusal = WholeDotRefusal(symbol, *printer);
+            if (!refusal.empty()) Fail("--printer-dpi: " + refusal);
         }
     }
+    order.wholeDots = run.settings.wholeDots;
     order.outlines = options.outlines;
     order.style = run.settings.style;
     order.dotsPerMm = run.settings.dotsPerMm;
-    if (run.verify && !VerifyLabels(run, order.wholeDots, err)) return kExitUnverified;
+    if (run.verify && !VerifyLabels(run, err)) return kExitUnverified;
     const bool checkFailed = run.check && CheckLabels(run, out);
     order.symbols = std::move(run.symbols);
     const SheetOutcome outcome = Carry(order, err);

@@ -42,6 +42,10 @@ struct SheetRun {
     Application application = Application::GeneralDistribution;
 };
 
+// --printer-dpi in dots per millimetre: a whole number of dots per inch from 25 to 2540, refused
+// (exit 2) otherwise; nothing when it is not given.
+std::optional<double> PrinterDotsPerMm(const std::optional<std::string>& printerDpi);
+
 // The symbols a serial run makes of one symbol: refused (exit 2) when it cannot be made whole.
 std::vector<SymbolRequest> SerialSymbols(const SymbolRequest& symbol, const std::string& serial);
 

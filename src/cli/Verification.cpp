@@ -2,6 +2,7 @@
 #include "cli/Verification.h"
 
 #include "check/Findings.h"
+#include "check/WholeDots.h"
 #include "cli/CheckWording.h"
 #include "cli/ModuleLoader.h"
 #include "cli/PictureFile.h"
@@ -63,12 +64,16 @@ std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const Symb
     return warnings;
 }
 
-CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style, double dotsPerMm,
+CheckLines CheckSymbolLines(const SymbolRequest& symbol, const PictureSettings& settings,
                             Application application) {
+    const SymbolStyle& style = settings.style;
+    const double dotsPerMm = settings.dotsPerMm;
+    // The scan-back reads the columns the picture is written with: in whole dots, when it has them.
+    const double scanScale = settings.wholeDots ? WholeDotScale(symbol, dotsPerMm) : dotsPerMm;
     const std::vector<SymbolRequest> symbols = SymbolsOf(symbol);
     const std::vector<std::optional<ScanExpectation>> expected = ExpectedScans(symbol);
     const std::vector<ScanResult> scans =
-        ScanBackSymbols(symbol, dotsPerMm, style, ScanBackFromModule);
+        ScanBackSymbols(symbol, scanScale, style, ScanBackFromModule);
     CheckLines out;
     for (std::size_t i = 0; i < symbols.size(); ++i) {
         const SymbolRequest& each = symbols[i];

@@ -29,10 +29,10 @@ struct CheckLines {
     bool failed = false;             // some check fails
 };
 
-// Every symbol check of symbol drawn in style at dotsPerMm: the scan-back of the picture as it
-// would be written, the colours, the GS1 data (UCC/EAN-128) and the module at the resolution.
-// Also the symbol's size against the GS1 symbol size table of application.
-CheckLines CheckSymbolLines(const SymbolRequest& symbol, const SymbolStyle& style, double dotsPerMm,
+// Every symbol check of symbol drawn with settings: the scan-back of the picture as it would be
+// written, the colours, the GS1 data (UCC/EAN-128) and the module at the resolution. Also the
+// symbol's size against the GS1 symbol size table of application.
+CheckLines CheckSymbolLines(const SymbolRequest& symbol, const PictureSettings& settings,
                             Application application = Application::GeneralDistribution);
 
 }  // namespace quillmark

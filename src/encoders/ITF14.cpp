@@ -31,7 +31,6 @@ constexpr std::size_t kDigitCount = 14;
 constexpr double kWideRatio = 2.5;  // wide element = 2.5 narrow
 constexpr double kBarHeightMm = 32.0;
 constexpr int kQuietNarrow = 10;  // quiet zone on either side, in narrow elements
-constexpr double kBearerMm = 4.8;
 // The text band below the bottom bearer. The gap and the font cell add up to 5.808 mm, so the
 // digit cells reach 0.088 mm below the extent; kept so that the extent stays what callers centre.
 constexpr double kTextBandMm = 5.72;
@@ -79,9 +78,12 @@ struct Span {
     int left, right;  // right exclusive
 };
 Span StartColumns(const Geometry& g) {
+    // An end that falls on a whole pixel (a whole-dot symbol) stays there whatever the float
+    // noise of the sums: rounding it inwards must not take a pixel off.
+    constexpr double kSlack = 1e-6;
     const double start = StartEdge(g);
-    const int left = Px(std::ceil(start));
-    return {left, std::max(left + 4, Px(std::floor(start + 4 * g.sx * g.x)))};
+    const int left = Px(std::ceil(start - kSlack));
+    return {left, std::max(left + 4, Px(std::floor(start + 4 * g.sx * g.x + kSlack)))};
 }
 
 // Narrow elements of under two pixels: rounding every edge on its own leaves narrow and wide
@@ -265,7 +267,7 @@ DrawnGeometry ITF14Geometry(unsigned short sizePercent) {
 SymbolBox ITF14Box(unsigned short sizePercent) {
     const double m = sizePercent / 100.0;
     const double x = kITF14NarrowMm * m;
-    return {120.5 * x + 20 * x + 2 * kBearerMm * m, (kBearerMm + kBarHeightMm) * m};
+    return {120.5 * x + 20 * x + 2 * kITF14BearerMm * m, (kITF14BearerMm + kBarHeightMm) * m};
 }
 
 void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePercent, double offsetX,
@@ -283,7 +285,7 @@ void DrawITF14(std::string_view digits, TCanvas* canvas, unsigned short sizePerc
     g.x = kITF14NarrowMm * g.m;
     g.n = kWideRatio;
     g.h = kBarHeightMm * g.m;
-    g.t = kBearerMm * g.m;
+    g.t = kITF14BearerMm * g.m;
     g.reduction = barReductionDots;
 
     // The width keeps a bearer band on both sides whether the side bearers are drawn or not.

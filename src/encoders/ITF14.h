@@ -11,6 +11,8 @@ namespace quillmark {
 
 // The narrow element in millimetres at 100 %.
 inline constexpr double kITF14NarrowMm = 1.016;
+// The bearer bars' thickness in millimetres at 100 %.
+inline constexpr double kITF14BearerMm = 4.8;
 
 // Interleaved 2 of 5 digit patterns, indexed by digit value: five elements, first element first,
 // "0" narrow and "1" wide; every row holds exactly two wide elements.

@@ -1,30 +1,25 @@
 // Label sheets and the calibration page, painted in millimetres on any paged device.
 #include "output/LabelSheetPages.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPdfWriter>
 
 #include <cmath>
 
 #include "canvas/QPainterCanvas.h"
 #include "check/WholeDots.h"
+#include "output/VectorPictures.h"
 
 namespace quillmark {
 namespace {
-
-// The PDF's own resolution; positions are drawn in millimetres scaled to it.
-constexpr int kSheetPdfDotsPerInch = 1200;
 
 // The calibration page's cross and rulers.
 constexpr double kCrossAtMm = 10;
 constexpr double kRulerMm = 100;
 
-// The resolution a symbol is drawn at: the printer's, or with whole dots the printer's times the
-// factor that makes the module whole.
-double DrawScale(const LabelSheetJob& job, const SymbolRequest& request) {
-    return job.wholeDots ? WholeDotScale(request, job.dotsPerMm) : job.dotsPerMm;
+// A symbol as the printer draws it, each pixel one of its dots.
+SymbolRenderer BindLabel(const LabelSheetJob& job, const SymbolRequest& request) {
+    return BindAtResolution(request, job.dotsPerMm, job.wholeDots);
 }
 
 double WidthMm(const TRect& r, double dotsPerMm) {
@@ -60,8 +55,7 @@ void DrawOutline(QPainter& painter, const LabelSheet& sheet, const CellRect& cel
 }
 
 void DrawSymbol(QPainter& painter, const LabelSheetJob& job, const CellRect& cell, int symbol) {
-    const double scale = DrawScale(job, job.symbols[symbol]);
-    const SymbolRenderer render = BindSymbol(job.symbols[symbol], scale, scale);
+    const SymbolRenderer render = BindLabel(job, job.symbols[symbol]);
     const TRect bounds = MeasureSymbolBounds(render);
     // Each pixel of the symbol drawn at its scale is one of the printer's dots.
     PlacedSymbol placed = PlaceInCell(cell, WidthMm(bounds, job.dotsPerMm),
@@ -78,23 +72,23 @@ void DrawSymbol(QPainter& painter, const LabelSheetJob& job, const CellRect& cel
     painter.restore();
 }
 
-template <typename Paint>
-QByteArray PdfOfPages(double widthMm, double heightMm, Paint paint) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Quillmark"));
-        writer.setResolution(kSheetPdfDotsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter,
-                                                   QString(), QPageSize::ExactMatch),
-                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                         QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer) || !paint(painter, writer) || !painter.end()) return {};
-    }
-    return bytes;
+// Where the job's labels go on sheets of cellCount labels.
+std::vector<LabelSlot> JobSlots(const LabelSheetJob& job, std::size_t cellCount) {
+    return FillSheets(static_cast<int>(cellCount), job.startCell,
+                      static_cast<int>(job.symbols.size()), job.copies);
+}
+
+// One label: its outline when asked for, and its symbol.
+void PaintLabel(QPainter& painter, const LabelSheetJob& job, const CellRect& cell, int symbol) {
+    if (job.outlines) DrawOutline(painter, *job.sheet, cell);
+    DrawSymbol(painter, job, cell, symbol);
+}
+
+// A page of the paper's size without margins, for the PDF of sheets or the calibration page.
+QPageLayout PaperLayout(double widthMm, double heightMm) {
+    return QPageLayout(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter, QString(),
+                                 QPageSize::ExactMatch),
+                       QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 }  // namespace
@@ -105,8 +99,7 @@ std::vector<int> SymbolsNotFitting(const LabelSheetJob& job) {
     const std::vector<CellRect> cells = SheetCells(*job.sheet);
     if (cells.empty()) return misfits;
     for (int i = 0; i < static_cast<int>(job.symbols.size()); ++i) {
-        const double scale = DrawScale(job, job.symbols[i]);
-        const TRect bounds = MeasureSymbolBounds(BindSymbol(job.symbols[i], scale, scale));
+        const TRect bounds = MeasureSymbolBounds(BindLabel(job, job.symbols[i]));
         if (!PlaceInCell(cells.front(), WidthMm(bounds, job.dotsPerMm),
                          HeightMm(bounds, job.dotsPerMm), job.placement)
                  .fits) {
@@ -118,40 +111,41 @@ std::vector<int> SymbolsNotFitting(const LabelSheetJob& job) {
 
 int LabelSheetPageCount(const LabelSheetJob& job) {
     if (!job.sheet) return 0;
-    const std::vector<LabelSlot> placements =
-        FillSheets(static_cast<int>(SheetCells(*job.sheet).size()), job.startCell,
-                   static_cast<int>(job.symbols.size()), job.copies);
-    return placements.empty() ? 0 : placements.back().page + 1;
+    const std::vector<LabelSlot> labels = JobSlots(job, SheetCells(*job.sheet).size());
+    return labels.empty() ? 0 : labels.back().page + 1;
 }
 
 void PaintSheetPage(QPainter& painter, const LabelSheetJob& job, int page) {
     if (!job.sheet || !(job.dotsPerMm > 0)) return;
     const std::vector<CellRect> cells = SheetCells(*job.sheet);
-    for (const LabelSlot& slot : FillSheets(static_cast<int>(cells.size()), job.startCell,
-                                            static_cast<int>(job.symbols.size()), job.copies)) {
+    for (const LabelSlot& slot : JobSlots(job, cells.size())) {
         if (slot.page < page) continue;
         if (slot.page > page) break;
-        if (job.outlines) DrawOutline(painter, *job.sheet, cells[slot.cell]);
-        DrawSymbol(painter, job, cells[slot.cell], slot.symbol);
+        PaintLabel(painter, job, cells[slot.cell], slot.symbol);
     }
 }
 
 std::string PaintLabelSheets(QPainter& painter, QPagedPaintDevice& device, const LabelSheetJob& job,
                              const PrinterProfile& profile) {
     if (!job.sheet || !(job.dotsPerMm > 0)) return "no label sheet";
-    const int pages = LabelSheetPageCount(job);
-    if (pages == 0) return "no labels to print";
+    // The labels are walked once, a new page started where they reach it.
+    const std::vector<CellRect> cells = SheetCells(*job.sheet);
+    const std::vector<LabelSlot> labels = JobSlots(job, cells.size());
+    if (labels.empty()) return "no labels to print";
     painter.setTransform(PageTransform(device, profile));
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0 && !device.newPage()) return "a new page could not be started";
-        PaintSheetPage(painter, job, page);
+    int page = 0;
+    for (const LabelSlot& slot : labels) {
+        for (; page < slot.page; ++page) {
+            if (!device.newPage()) return "a new page could not be started";
+        }
+        PaintLabel(painter, job, cells[slot.cell], slot.symbol);
     }
     return {};
 }
 
 QByteArray LabelSheetsPdf(const LabelSheetJob& job, const PrinterProfile& profile) {
     if (!job.sheet) return {};
-    return PdfOfPages(job.sheet->paperWidth, job.sheet->paperHeight,
+    return PdfOfPages(PaperLayout(job.sheet->paperWidth, job.sheet->paperHeight),
                       [&](QPainter& painter, QPagedPaintDevice& device) {
                           return PaintLabelSheets(painter, device, job, profile).empty();
                       });
@@ -183,10 +177,11 @@ void PaintCalibrationPage(QPainter& painter, const QPagedPaintDevice& device,
 }
 
 QByteArray CalibrationPdf(double widthMm, double heightMm, const PrinterProfile& profile) {
-    return PdfOfPages(widthMm, heightMm, [&](QPainter& painter, QPagedPaintDevice& device) {
-        PaintCalibrationPage(painter, device, profile);
-        return true;
-    });
+    return PdfOfPages(PaperLayout(widthMm, heightMm),
+                      [&](QPainter& painter, QPagedPaintDevice& device) {
+                          PaintCalibrationPage(painter, device, profile);
+                          return true;
+                      });
 }
 
 }  // namespace quillmark

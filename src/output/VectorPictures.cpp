@@ -31,6 +31,21 @@ bool HasArea(const TRect& bounds) {
 
 }  // namespace
 
+QByteArray PdfOfPages(const QPageLayout& layout, const PdfPaint& paint) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Quillmark"));
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageLayout(layout);
+        QPainter painter;
+        if (!painter.begin(&writer) || !paint(painter, writer) || !painter.end()) return {};
+    }
+    return bytes;
+}
+
 QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm) {
     const TRect bounds = MeasureSymbolBounds(render);
     if (!HasArea(bounds) || !(dotsPerMm > 0)) return {};
@@ -40,26 +55,16 @@ QByteArray SymbolPdf(const SymbolRenderer& render, const SymbolStyle& style, dou
     const QSize pagePoints(
         static_cast<int>(std::ceil((bounds.Right - bounds.Left) * pointsPerPixel - kPointSlack)),
         static_cast<int>(std::ceil((bounds.Bottom - bounds.Top) * pointsPerPixel - kPointSlack)));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Quillmark"));
-        writer.setResolution(kPdfDotsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(pagePoints, QString(), QPageSize::ExactMatch),
-                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                         QPageLayout::Point));
-        QPainter painter;
-        if (!painter.begin(&writer)) return {};
-        painter.fillRect(QRect(0, 0, writer.width(), writer.height()), ToQColor(style.background));
+    const QPageLayout layout(QPageSize(pagePoints, QString(), QPageSize::ExactMatch),
+                             QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    return PdfOfPages(layout, [&](QPainter& painter, QPagedPaintDevice& device) {
+        painter.fillRect(QRect(0, 0, device.width(), device.height()), ToQColor(style.background));
         const double unitsPerPixel = kPdfDotsPerInch / 25.4 / dotsPerMm;
         painter.scale(unitsPerPixel, unitsPerPixel);
         painter.translate(-bounds.Left, -bounds.Top);
         PaintSymbol(painter, render, style, bounds);
-        painter.end();
-    }
-    return bytes;
+        return true;
+    });
 }
 
 Result<void> SavePdf(const SymbolRenderer& render, const SymbolStyle& style, double dotsPerMm,

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "check/WholeDots.h"
 #include "output/LabelSheetPages.h"
 #include "output/VectorPictures.h"
 #include "pdf/SheetModule.h"
@@ -44,12 +45,12 @@ void StartApplication() {
 
 extern "C" __attribute__((visibility("default"))) bool quillmark_symbol_pdf(
     const quillmark::SymbolRequest* request, const quillmark::SymbolStyle* style, double dotsPerMm,
-    std::string* pdf) {
+    bool wholeDots, std::string* pdf) {
     static std::once_flag started;
     std::call_once(started, quillmark::StartApplication);
     if (request == nullptr) return true;
     const QByteArray bytes = quillmark::SymbolPdf(
-        quillmark::BindSymbol(*request, dotsPerMm, dotsPerMm), *style, dotsPerMm);
+        quillmark::BindAtResolution(*request, dotsPerMm, wholeDots), *style, dotsPerMm);
     pdf->assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return !pdf->empty();
 }
@@ -107,7 +108,7 @@ bool MakeSheets(const SheetLibrary& library, const SheetOrder& order, SheetOutco
 extern "C" __attribute__((visibility("default"))) bool quillmark_label_sheets(
     const quillmark::SheetOrder* order, quillmark::SheetOutcome* outcome) {
     using quillmark::SheetOrder;
-    quillmark_symbol_pdf(nullptr, nullptr, 0, nullptr);  // starts Qt once
+    quillmark_symbol_pdf(nullptr, nullptr, 0, false, nullptr);  // starts Qt once
     if (order->kind == SheetOrder::Kind::Calibration) {
         const QByteArray pdf = quillmark::CalibrationPdf(210, 297, order->profile);
         outcome->pdf.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));

@@ -13,11 +13,11 @@ namespace quillmark {
 inline constexpr char kPdfModuleFile[] = "quillmark-pdf.so";
 inline constexpr char kSymbolPdfEntry[] = "quillmark_symbol_pdf";
 
-// Makes the PDF of request (encoded) drawn at dotsPerMm in style into pdf; false when it could
-// not be made. Starts Qt's GUI application, on the offscreen platform unless the user named one,
-// when the process has none. A null request only starts it: the loader calls it so on the main
-// thread before any other thread makes a PDF.
+// Makes the PDF of request (encoded) drawn at dotsPerMm (with wholeDots, a whole number of dots
+// per module) in style into pdf; false when it could not be made. Starts Qt's GUI application,
+// on the offscreen platform unless the user named one, when the process has none. A null request
+// only starts it: the loader calls it so on the main thread before any other thread makes a PDF.
 using SymbolPdfEntry = bool (*)(const SymbolRequest* request, const SymbolStyle* style,
-                                double dotsPerMm, std::string* pdf);
+                                double dotsPerMm, bool wholeDots, std::string* pdf);
 
 }  // namespace quillmark

@@ -148,9 +148,14 @@ private slots:
         QTest::addColumn<double>("moduleMm");
         QTest::addColumn<double>("percent");
         QTest::addColumn<bool>("printable");
-        QTest::newRow("203 dpi") << 203 << 0.375 << 113.7 << true;
-        QTest::newRow("300 dpi") << 300 << 0.339 << 102.6 << true;
-        QTest::newRow("25 dpi") << 25 << 0.0 << 0.0 << false;
+        QTest::addColumn<int>("reduction");  // micrometres asked for
+        QTest::addColumn<int>("reductionDots");
+        QTest::addColumn<bool>("marks");
+        QTest::newRow("203 dpi, 125 µm") << 203 << 0.375 << 113.7 << true << 125 << 1 << true;
+        QTest::newRow("300 dpi, 85 µm") << 300 << 0.339 << 102.6 << true << 85 << 1 << false;
+        QTest::newRow("600 dpi, 85 µm") << 600 << 0.339 << 102.6 << true << 85 << 2 << true;
+        QTest::newRow("203 dpi, 40 µm") << 203 << 0.375 << 113.7 << true << 40 << 0 << false;
+        QTest::newRow("25 dpi") << 25 << 0.0 << 0.0 << false << 0 << 0 << false;
     }
 
     void moduleInWholePrinterDots() {
@@ -158,9 +163,21 @@ private slots:
         QFETCH(double, moduleMm);
         QFETCH(double, percent);
         QFETCH(bool, printable);
+        QFETCH(int, reduction);
+        QFETCH(int, reductionDots);
+        QFETCH(bool, marks);
         LabelSheetDialog dialog(Request("EAN-13", "4006381333931"), {}, nullptr);
         QVERIFY(dialog.ChooseSheet(QStringLiteral("Avery L7160")));
         Child<QSpinBox>(dialog, "PrinterDpi")->setValue(dpi);
+        Child<QSpinBox>(dialog, "BarReduction")->setValue(reduction);
+        Child<QCheckBox>(dialog, "QuietZoneMarks")->setChecked(marks);
+        // Every label of the run is drawn with the reduction in whole dots and the marks chosen.
+        const SymbolRequest& label = dialog.Job().symbols.front();
+        QCOMPARE(label.barReductionDots, reductionDots);
+        QCOMPARE(label.quietZoneMarks, marks);
+        QVERIFY(Child<QLabel>(dialog, "BarReductionText")
+                    ->text()
+                    .startsWith(QString::number(reductionDots) + QLatin1Char(' ')));
         const QString shown = Child<QLabel>(dialog, "ModuleText")->text();
         QCOMPARE(Child<QPushButton>(dialog, "SavePdfButton")->isEnabled(), printable);
         if (!printable) {
@@ -179,20 +196,23 @@ private slots:
         QSettings settings(dir.filePath(QStringLiteral("profiles.conf")), QSettings::IniFormat);
         const QString queue = QStringLiteral("Office/Label printer\\2");
         QCOMPARE(LoadPrinterProfile(settings, queue).scaleXPercent, 100.0);
-        SavePrinterProfile(settings, queue, {1.0, -0.5, 101, 99.5, 0});
+        SavePrinterProfile(settings, queue, {1.0, -0.5, 101, 99.5, 60});
         SavePrinterProfile(settings, QStringLiteral("Office"), {3, 3, 100, 100, 0});
         const PrinterProfile read = LoadPrinterProfile(settings, queue);
         QCOMPARE(read.offsetXMm, 1.0);
         QCOMPARE(read.offsetYMm, -0.5);
         QCOMPARE(read.scaleXPercent, 101.0);
         QCOMPARE(read.scaleYPercent, 99.5);
+        QCOMPARE(read.barReductionMicrons, 60.0);
         // A hand-edited file with values out of range or not numbers is brought back into range.
         settings.setValue(QStringLiteral("printers/Office/scaleX"), 500);
         settings.setValue(QStringLiteral("printers/Office/offsetY"), QStringLiteral("lots"));
+        settings.setValue(QStringLiteral("printers/Office/barReduction"), 500);
         const PrinterProfile edited = LoadPrinterProfile(settings, QStringLiteral("Office"));
         QCOMPARE(edited.scaleXPercent, kMaxProfileScalePercent);
         QCOMPARE(edited.offsetYMm, 0.0);
         QCOMPARE(edited.offsetXMm, 3.0);
+        QCOMPARE(edited.barReductionMicrons, kMaxBarReductionMicrons);
     }
 };
 

@@ -28,8 +28,10 @@ TEST(WholeDots, NearestWholeDotWithinTheMagnificationRange) {
         // At 1 dot/mm one dot is 1 mm, beyond 200 %: nothing fits.
         {Symbology::EAN13, 100, 1, 0, 0},
         {Symbology::ITF14, 100, kDpi203, 8, 1.0010},
-        // 25 % of ITF-14 is 2.03 dots: 2 would be below it.
-        {Symbology::ITF14, 25, kDpi203, 3, 0.3754},
+        // 25 % of ITF-14 is 2.03 dots: 2 would be below it, and 3 would leave the wide element
+        // (2.5 narrow) half a dot over; 75 % at 300 dpi is 9.0 dots, 10 the even one nearest.
+        {Symbology::ITF14, 25, kDpi203, 4, 0.5005},
+        {Symbology::ITF14, 75, kDpi300, 10, 0.8467},
         {Symbology::UCCEAN128, 100, kDpi203, 2, 0.2502},
         {Symbology::UCCEAN128, 100, kDpi300, 3, 0.2540},
         {Symbology::UCCEAN128, 407, kDpi600, 24, 1.016},
@@ -48,6 +50,23 @@ TEST(WholeDots, NearestWholeDotWithinTheMagnificationRange) {
         EXPECT_NEAR(whole->percent, c.percent * whole->scaleFactor, 1e-9);
     }
     EXPECT_NEAR(WholeDotModuleAt(Symbology::EAN13, 100, kDpi203)->percent, 113.75, 0.01);
+}
+
+// A 2D symbol's module is held to the 2D module range, not to a magnification.
+TEST(WholeDots, MatrixModuleInWholeDots) {
+    const struct {
+        double moduleMm;
+        double dotsPerMm;
+        int dots;  // 0: none fits
+    } cases[] = {{0.5, kDpi203, 4}, {0.254, kDpi203, 3}, {1.5, kDpi300, 17}, {0.5, 0.5, 0}};
+    for (const auto& c : cases) {
+        SymbolRequest request;
+        request.symbology = &SymbologyOf(Symbology::GS1DataMatrix);
+        request.moduleMm = c.moduleMm;
+        const std::optional<WholeDotModule> whole = WholeDotModuleOf(request, c.dotsPerMm);
+        ASSERT_EQ(whole.has_value(), c.dots != 0) << c.moduleMm << " " << c.dotsPerMm;
+        EXPECT_EQ(whole.value_or(WholeDotModule{}).dots, c.dots) << c.moduleMm;
+    }
 }
 
 TEST(WholeDots, ReductionInWholeDots) {

@@ -292,6 +292,63 @@ TEST(RenderCommand, WritesPictureOfMeasuredSizeThatScans) {
     }
 }
 
+// A picture at a resolution in dots per inch draws every bar and space as whole modules of whole
+// dots (ITF-14: whole halves of its narrow element, the wide one being 2.5 of them), records that
+// resolution and still reads.
+TEST(RenderCommand, DpiPicturesHaveWholeDotModules) {
+    const Args ean = {"--type", "EAN-13", "--data", "4006381333931"};
+    const Args itf = {"--type", "ITF-14", "--data", "15400141288763"};
+    const Args gs1 = {"--type", "GS1-128", "--data", "(01)09501101530003(10)AB-12"};
+    const struct {
+        Args type;
+        const char* dpi;
+        int unitDots;  // what every run is a multiple of
+        ZXing::BarcodeFormat format;
+        std::string decoded;
+    } cases[] = {
+        {ean, "203", 3, ZXing::BarcodeFormat::EAN13, "4006381333931"},
+        {ean, "300", 4, ZXing::BarcodeFormat::EAN13, "4006381333931"},
+        {ean, "600", 8, ZXing::BarcodeFormat::EAN13, "4006381333931"},
+        {itf, "203", 4, ZXing::BarcodeFormat::ITF, "15400141288763"},
+        {itf, "300", 6, ZXing::BarcodeFormat::ITF, "15400141288763"},
+        {itf, "600", 12, ZXing::BarcodeFormat::ITF, "15400141288763"},
+        {gs1, "203", 2, ZXing::BarcodeFormat::Code128,
+         "0109501101530003"
+         "10AB-12"},
+        {gs1, "300", 3, ZXing::BarcodeFormat::Code128,
+         "0109501101530003"
+         "10AB-12"},
+        {gs1, "600", 6, ZXing::BarcodeFormat::Code128,
+         "0109501101530003"
+         "10AB-12"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type[1] + " at " + c.dpi + " dpi");
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("p.png")).toStdString();
+        const CliRun run = RunCli(With(c.type, {"--dpi", c.dpi, "-o", path}));
+        ASSERT_EQ(run.status, 0) << run.err;
+        const QImage picture(QString::fromStdString(path));
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_NEAR(picture.dotsPerMeterX(), std::stod(c.dpi) / 0.0254, 1);
+        EXPECT_EQ(Decode(picture, c.format), c.decoded);
+        // The row through the bars, as runs of dark and light; the outermost (ITF-14: the
+        // bearers) are left out.
+        const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+        const uchar* row = grey.constScanLine(grey.height() / 3);
+        std::vector<int> runs{1};
+        for (int x = 1; x < grey.width(); ++x) {
+            if ((row[x] < 128) == (row[x - 1] < 128))
+                ++runs.back();
+            else
+                runs.push_back(1);
+        }
+        ASSERT_GT(runs.size(), 30u);
+        for (std::size_t i = 1; i + 1 < runs.size(); ++i)
+            EXPECT_EQ(runs[i] % c.unitDots, 0) << "run " << i << " is " << runs[i] << " dots";
+    }
+}
+
 // --- refused inputs ---------------------------------------------------------------------------
 
 struct BadCase {
@@ -373,6 +430,8 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput) {
         {"scale meant as dpi", With(kEAN13, {"--scale", "300"}), "for 300 dpi write --dpi 300"},
         {"scale and dpi", With(kEAN13, {"--scale", "12", "--dpi", "300"}), "not both"},
         {"dpi zero", With(kEAN13, {"--dpi", "0"}), "greater than 0"},
+        {"no whole dots at the dpi", With(kEAN13, {"--dpi", "25"}),
+         "at 25 dpi no whole number of dots gives EAN-13 a module within its sizes"},
         {"colour name", With(kEAN13, {"--line-color", "blurple"}), "--line-color \"blurple\""},
         {"colour digits", With(kEAN13, {"--background", "#12345"}), "#RRGGBB"},
         {"bracket not AI", {"--type", "GS1-128", "--data", "[1]23"}, "not an AI of 2 to 4"},

@@ -941,6 +941,22 @@ at physical size.</translation>
         <source>Проверка прервана</source>
         <translation>The check was cancelled</translation>
     </message>
+    <message>
+        <source> мкм</source>
+        <translation> µm</translation>
+    </message>
+    <message>
+        <source>Уменьшение штрихов:</source>
+        <translation>Bar width reduction:</translation>
+    </message>
+    <message>
+        <source>Знаки свободных зон «&lt;» и «&gt;»</source>
+        <translation>Quiet zone marks “&lt;” and “&gt;”</translation>
+    </message>
+    <message>
+        <source>%1 точ. принтера, %2 мкм</source>
+        <translation>%1 printer dots, %2 µm</translation>
+    </message>
 </context>
 <context>
     <name>quillmark::SymbolVerdict</name>
