@@ -79,12 +79,14 @@ QString SerialProblemText(SerialProblem problem) {
 }  // namespace
 
 QStringList LabelRunStoppers(const SymbolRequest& label, const SymbolStyle& style, double dotsPerMm,
-                             Application application) {
+                             Application application, bool wholeDots) {
     const SymbolCheckReport report =
-        CheckSymbol(label, style.line, style.background, dotsPerMm, application);
+        CheckSymbol(label, style.line, style.background, dotsPerMm, application, wholeDots);
     std::optional<ScanFinding> scan;
     if (const std::optional<ScanExpectation> expected = ExpectedScanText(label)) {
-        scan = JudgeScan(ScanBackSymbol(label, dotsPerMm, style), *expected);
+        // Read as printed: in whole dots, when the run has them.
+        const double scanScale = wholeDots ? WholeDotScale(label, dotsPerMm) : dotsPerMm;
+        scan = JudgeScan(ScanBackSymbol(label, scanScale, style), *expected);
     }
     QStringList stoppers;
     for (const Finding& finding : ListFindings(report, dotsPerMm, scan)) {
@@ -94,9 +96,9 @@ QStringList LabelRunStoppers(const SymbolRequest& label, const SymbolStyle& styl
 }
 
 QStringList SizeTableFailures(const SymbolRequest& symbol, const SymbolStyle& style,
-                              double dotsPerMm, Application application) {
+                              double dotsPerMm, Application application, bool wholeDots) {
     const SymbolCheckReport report =
-        CheckSymbol(symbol, style.line, style.background, dotsPerMm, application);
+        CheckSymbol(symbol, style.line, style.background, dotsPerMm, application, wholeDots);
     QStringList failures;
     for (const Finding& finding : ListFindings(report, dotsPerMm, std::nullopt)) {
         if (finding.severity == Severity::Failure &&
@@ -191,7 +193,7 @@ LabelSheetDialog::LabelSheetDialog(const SymbolRequest& request, const SymbolSty
     : LabelSheetDialog(request, style, nullptr, parent) {
     application_ = application;
     check_ = [this](const SymbolRequest& label) {
-        return LabelRunStoppers(label, job_.style, job_.dotsPerMm, application_);
+        return LabelRunStoppers(label, job_.style, job_.dotsPerMm, application_, job_.wholeDots);
     };
     Update();
 }
@@ -414,7 +416,8 @@ void LabelSheetDialog::Update() {
         }
     }
     if (check_) {
-        findings_ << SizeTableFailures(request_, job_.style, job_.dotsPerMm, application_);
+        findings_ << SizeTableFailures(request_, job_.style, job_.dotsPerMm, application_,
+                                       job_.wholeDots);
     }
     if (job_.sheet && !SymbolsNotFitting(job_).empty()) {
         findings_ << tr("Символ с полями не помещается в этикетку %1 × %2 мм")

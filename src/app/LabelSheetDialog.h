@@ -50,12 +50,13 @@ private:
 };
 
 // The symbol check of one label of a run, as the window words it: the findings that stop the run.
+// With wholeDots the symbol is judged as printed, its bars in whole dots.
 QStringList LabelRunStoppers(const SymbolRequest& label, const SymbolStyle& style, double dotsPerMm,
-                             Application application);
+                             Application application, bool wholeDots = false);
 
 // The findings of the symbol's size against the application's table, shown once for a run.
 QStringList SizeTableFailures(const SymbolRequest& symbol, const SymbolStyle& style,
-                              double dotsPerMm, Application application);
+                              double dotsPerMm, Application application, bool wholeDots = false);
 
 class LabelSheetDialog : public QDialog {
     Q_OBJECT

@@ -106,12 +106,12 @@ const MatrixRow* FindMatrixRow(Application application, Symbology symbology) {
 }
 
 // A 2D symbol's module and quiet zone against its row; the module mends an X-dimension.
-std::vector<SizeFinding> CheckMatrixSizeTable(const SymbolRequest& request,
-                                              Application application) {
+std::vector<SizeFinding> CheckMatrixSizeTable(const SymbolRequest& request, Application application,
+                                              double drawnScale) {
     const MatrixRow* row = FindMatrixRow(application, request.symbology->id);
     if (row == nullptr) return {{SizeProblem::NotListed, Severity::Warning}};
     std::vector<SizeFinding> findings;
-    const double x = request.moduleMm;
+    const double x = request.moduleMm * drawnScale;
     const double target = row->targetX;
     const auto off = [&](SizeProblem problem, Severity severity, double expected, double mend) {
         SizeFinding f{problem, severity, expected, x};
@@ -150,11 +150,12 @@ std::string_view ApplicationName(Application application) {
     return {};
 }
 
-std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Application application) {
+std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Application application,
+                                        double drawnScale) {
     std::vector<SizeFinding> findings;
     const SymbologyInfo* info = request.symbology;
     if (info == nullptr) return findings;
-    if (IsMatrix2D(info->id)) return CheckMatrixSizeTable(request, application);
+    if (IsMatrix2D(info->id)) return CheckMatrixSizeTable(request, application, drawnScale);
     const bool ucc = info->id == Symbology::UCCEAN128;
     const unsigned short size = ucc ? request.gSizePercent : request.sizePercent;
     const std::optional<double> x = NominalModuleMm(info->id, size);
@@ -177,23 +178,25 @@ std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Applicatio
     const auto barsHoldAt = [&](unsigned short percent) {
         return ucc || drawn->barHeightMm * percent / size >= minHeightAt(xAt100 * percent / 100.0);
     };
-    if (*x < row->minX && !Near(*x, row->minX)) {
-        findings.push_back({SizeProblem::XBelowMinimum, Severity::Failure, row->minX, *x,
+    // Judged as drawn; the mends are magnifications to ask for, from the nominal sizes.
+    const double drawnX = *x * drawnScale;
+    const double drawnHeight = drawn->barHeightMm * drawnScale;
+    if (drawnX < row->minX && !Near(drawnX, row->minX)) {
+        findings.push_back({SizeProblem::XBelowMinimum, Severity::Failure, row->minX, drawnX,
                             horizontal(std::max(row->minX, row->targetX))});
-    } else if (*x > row->maxX && !Near(*x, row->maxX)) {
-        findings.push_back({SizeProblem::XAboveMaximum, Severity::Failure, row->maxX, *x,
+    } else if (drawnX > row->maxX && !Near(drawnX, row->maxX)) {
+        findings.push_back({SizeProblem::XAboveMaximum, Severity::Failure, row->maxX, drawnX,
                             horizontal(row->targetX)});
-    } else if (std::fabs(*x - row->targetX) > kTargetTolerance * row->targetX) {
+    } else if (std::fabs(drawnX - row->targetX) > kTargetTolerance * row->targetX) {
         const unsigned short target = horizontal(row->targetX);
         if (target > 0 && barsHoldAt(target))
             findings.push_back(
-                {SizeProblem::XOffTarget, Severity::Warning, row->targetX, *x, target});
+                {SizeProblem::XOffTarget, Severity::Warning, row->targetX, drawnX, target});
     }
 
-    const double minHeight = minHeightAt(*x);
-    if (drawn->barHeightMm < minHeight && !Near(drawn->barHeightMm, minHeight)) {
-        SizeFinding bars{SizeProblem::BarsTooShort, Severity::Failure, minHeight,
-                         drawn->barHeightMm};
+    const double minHeight = minHeightAt(drawnX);
+    if (drawnHeight < minHeight && !Near(drawnHeight, minHeight)) {
+        SizeFinding bars{SizeProblem::BarsTooShort, Severity::Failure, minHeight, drawnHeight};
         const double heightAt100 =
             drawn->barHeightMm * 100.0 / (ucc ? request.vSizePercent : request.sizePercent);
         bars.vertical = ucc;

@@ -52,6 +52,8 @@ inline constexpr double kTargetTolerance = 0.10;
 
 // Compares request as drawn (its X-dimension, bar height and quiet zones) with the table of
 // application. Empty when it meets the table; nothing for an unknown type.
-std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Application application);
+// drawnScale: how much larger than its magnification the symbol is drawn (bars in whole dots).
+std::vector<SizeFinding> CheckSizeTable(const SymbolRequest& request, Application application,
+                                        double drawnScale = 1.0);
 
 }  // namespace quillmark

@@ -1,7 +1,10 @@
 // The checks that need no picture, run together on one symbol as it would be output.
 #include "check/SymbolChecks.h"
 
+#include <cmath>
+
 #include "check/Findings.h"
+#include "check/WholeDots.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
@@ -11,9 +14,19 @@ Severity SymbolCheckReport::worst() const {
 }
 
 SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor background,
-                              double dotsPerMm, Application application) {
+                              double dotsPerMm, Application application, bool wholeDots) {
     SymbolCheckReport report;
-    report.sizeTable = CheckSizeTable(request, application);
+    const std::optional<WholeDotModule> whole =
+        wholeDots ? WholeDotModuleOf(request, dotsPerMm) : std::nullopt;
+    report.sizeTable = CheckSizeTable(request, application, whole ? whole->scaleFactor : 1.0);
+    // In whole dots the size asked for may be the one that is drawn off the table: it mends
+    // nothing.
+    if (whole)
+        for (SizeFinding& f : report.sizeTable) {
+            if (!f.vertical && f.mendPercent == request.Magnification()) f.mendPercent = 0;
+            if (f.mendModuleMm > 0 && std::fabs(f.mendModuleMm - request.moduleMm) < 1e-9)
+                f.mendModuleMm = 0;
+        }
     report.application = application;
     report.contrast = GradeContrast(line, background);
     const SymbologyInfo* info = request.symbology;
@@ -27,6 +40,7 @@ SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor 
         report.module = ModuleAtResolution(
             info->id, ucc ? request.gSizePercent : request.sizePercent, dotsPerMm);
     }
+    if (whole) report.module = ModuleOfWidth(whole->moduleMm, dotsPerMm);
     if (matrix) report.gs1 = CheckGS1Text(request.fieldText);
     if (ucc) {
         report.gs1 = CheckGS1Text(request.fieldText);

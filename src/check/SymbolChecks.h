@@ -27,9 +27,11 @@ struct SymbolCheckReport {
 
 // The colour, GS1 and print-geometry checks of request drawn in line on background at
 // dotsPerMm (the resolution of the output), and its size against GS1's symbol size table of
-// application.
+// application. With wholeDots the symbol is judged as drawn with bars in whole dots (see
+// WholeDotModuleOf): its module and size are those of the whole-dot module.
 SymbolCheckReport CheckSymbol(const SymbolRequest& request, TColor line, TColor background,
                               double dotsPerMm,
-                              Application application = Application::GeneralDistribution);
+                              Application application = Application::GeneralDistribution,
+                              bool wholeDots = false);
 
 }  // namespace quillmark

@@ -80,7 +80,8 @@ CheckLines CheckSymbolLines(const SymbolRequest& symbol, const PictureSettings& 
         std::optional<ScanFinding> scan;
         if (expected[i]) scan = JudgeScan(scans[i], *expected[i]);
         const std::vector<Finding> findings =
-            ListFindings(CheckSymbol(each, style.line, style.background, dotsPerMm, application),
+            ListFindings(CheckSymbol(each, style.line, style.background, dotsPerMm, application,
+                                     settings.wholeDots),
                          dotsPerMm, scan);
         for (const Finding& f : findings) {
             // The colours are the same for both symbols of a pair: said once.

@@ -66,5 +66,31 @@ const ReportCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Requests, SymbolReports, ::testing::ValuesIn(kCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// In whole dots a symbol is judged as drawn: a retail EAN-13 at 203 dpi has 3-dot modules of
+// 0.375 mm, off GS1's target, and no magnification mends it (2 dots are below 80 %); at 300 dpi
+// its 4 dots are 0.339 mm, near enough. Without whole dots the nominal 0.330 mm is judged.
+TEST(SymbolReportsInWholeDots, JudgeTheModuleAsDrawn) {
+    struct Case {
+        double dpi;
+        bool wholeDots;
+        double moduleMm;
+        std::size_t sizeFindings;
+    };
+    const SymbolRequest ean13 = RequestOf("EAN-13", "4006381333931");
+    for (const Case c : {Case{203, true, 0.375, 1}, Case{300, true, 4 * 25.4 / 300, 0},
+                         Case{203, false, 0.33, 0}}) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " dpi, whole dots " << c.wholeDots);
+        const SymbolCheckReport report =
+            CheckSymbol(ean13, 0, 0xFFFFFF, c.dpi / 25.4, kRetail, c.wholeDots);
+        ASSERT_TRUE(report.module);
+        EXPECT_NEAR(report.module->nominalMm, c.moduleMm, 1e-3);
+        ASSERT_EQ(report.sizeTable.size(), c.sizeFindings);
+        if (c.sizeFindings == 0) continue;
+        EXPECT_EQ(report.sizeTable[0].problem, SizeProblem::XOffTarget);
+        EXPECT_NEAR(report.sizeTable[0].found, 0.375, 1e-3);
+        EXPECT_EQ(report.sizeTable[0].mendPercent, 0) << "100 % is what is drawn off the table";
+    }
+}
+
 }  // namespace
 }  // namespace quillmark
