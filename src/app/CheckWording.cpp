@@ -268,6 +268,8 @@ QString ScanText(const ScanFinding& scan) {
                      ScanShown(scan.gs1, scan.expectedText, scan.expectedAddOn));
         case ScanVerdict::NoPicture:
             return Wording::tr("При таком разрешении картинку не построить");
+        case ScanVerdict::NoSymbol:
+            return Wording::tr("Из этих данных символ не построить");
         case ScanVerdict::NothingRead:
             break;
     }

@@ -20,6 +20,8 @@ ScanVerdict VerdictOf(const ScanResult& scan, const ScanExpectation& expected) {
             return ScanVerdict::ReadsOther;
         case ScanOutcome::NoPicture:
             return ScanVerdict::NoPicture;
+        case ScanOutcome::NoSymbol:
+            return ScanVerdict::NoSymbol;
         case ScanOutcome::NothingRead:
             break;
     }

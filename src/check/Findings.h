@@ -21,6 +21,7 @@ enum class ScanVerdict {
     ReadsOther,         // other data
     NothingRead,        // no symbol found
     NoPicture,          // no picture can be made at the resolution
+    NoSymbol,           // the data make no symbol to read
 };
 
 struct ScanFinding {

@@ -26,6 +26,7 @@ enum class ScanOutcome {
     ReadOther,    // something else: other data, no add-on, or Code 128 that is not GS1
     NothingRead,  // no symbol found
     NoPicture,    // no picture can be made at this resolution
+    NoSymbol,     // the data make no symbol: a 2D symbol with none, or more than it holds
 };
 
 struct ScanResult {

@@ -291,6 +291,8 @@ std::string DescribeScan(const ScanFinding& scan) {
                    " instead of " + ScanShown(scan.gs1, scan.expectedText, scan.expectedAddOn);
         case ScanVerdict::NoPicture:
             return "scan-back: no picture can be made at this resolution";
+        case ScanVerdict::NoSymbol:
+            return "scan-back: the data make no symbol";
         case ScanVerdict::NothingRead:
             break;
     }

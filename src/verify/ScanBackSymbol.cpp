@@ -20,9 +20,13 @@ std::optional<RasterPicture> ScanPicture(const SymbolRequest& request, double do
     return picture;
 }
 
-ScanResult NoPicture() {
+// Why nothing could be read: a 2D symbol whose data make none draws nothing at any resolution.
+ScanResult Unread(const SymbolRequest& request) {
+    SymbolRequest encoded = request;
+    EncodeRequest(encoded);
     ScanResult r;
-    r.outcome = ScanOutcome::NoPicture;
+    const bool matrix = encoded.symbology != nullptr && IsMatrix2D(encoded.symbology->id);
+    r.outcome = matrix && !encoded.matrix ? ScanOutcome::NoSymbol : ScanOutcome::NoPicture;
     return r;
 }
 
@@ -33,7 +37,7 @@ ScanResult ScanBackSymbol(const SymbolRequest& request, double dotsPerMm, const 
     const std::optional<ScanExpectation> expected = ExpectedScanText(request);
     if (!expected) return {};
     const std::optional<RasterPicture> picture = ScanPicture(request, dotsPerMm, style);
-    if (!picture) return NoPicture();
+    if (!picture) return Unread(request);
     return read(picture->raster.View(), *expected);
 }
 
@@ -45,7 +49,7 @@ std::vector<ScanResult> ScanBackSymbols(const SymbolRequest& request, double dot
         if (!expected)
             results.emplace_back();
         else
-            results.push_back(picture ? read(picture->raster.View(), *expected) : NoPicture());
+            results.push_back(picture ? read(picture->raster.View(), *expected) : Unread(request));
     }
     return results;
 }

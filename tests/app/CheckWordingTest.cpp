@@ -227,6 +227,9 @@ private slots:
             << Scan(ScanVerdict::NoPicture, false, "", "")
             << QString("failure: scan-back: no picture can be made at this resolution")
             << QString("При таком разрешении картинку не построить");
+        QTest::newRow("no symbol") << Scan(ScanVerdict::NoSymbol, true, "", "")
+                                   << QString("failure: scan-back: the data make no symbol")
+                                   << QString("Из этих данных символ не построить");
         QTest::newRow("GS1") << Scan(ScanVerdict::Reads, true, kGS1Data, "")
                              << QString("pass: scan-back: reads 10AB{FNC1}211{EOT}")
                              << QString("Читается: (10)AB(21)1[EOT]");

@@ -80,6 +80,7 @@ TEST(JudgeScan, EachReadingOfTheScanBack) {
         {ScanOutcome::Read, gs1.text.c_str(), "", "]C1", gs1, ScanVerdict::Reads},
         {ScanOutcome::NothingRead, "", "", "", ean, ScanVerdict::NothingRead},
         {ScanOutcome::NoPicture, "", "", "", gs1, ScanVerdict::NoPicture},
+        {ScanOutcome::NoSymbol, "", "", "", gs1, ScanVerdict::NoSymbol},
     };
     for (const Case& c : cases) {
         ScanResult read;

@@ -131,6 +131,15 @@ TEST(ScanBackSymbol, ReadsLikeTheSavedPicture) {
     EXPECT_EQ(ScanBackSymbol(UCC("(90)" + std::string(70, 'a'), 400), 100).outcome,
               ScanOutcome::NoPicture);
     EXPECT_EQ(ScanBackSymbol(Request("Code 39", "1"), 12).outcome, ScanOutcome::NothingRead);
+    // A 2D symbol without data, or with more than any size holds, is no symbol at all.
+    SymbolRequest empty;
+    empty.symbology = &SymbologyOf(Symbology::GS1DataMatrix);
+    EXPECT_EQ(ScanBackSymbol(empty, 12).outcome, ScanOutcome::NoSymbol);
+    SymbolRequest tooLong = empty;
+    tooLong.symbology = &SymbologyOf(Symbology::GS1QR);
+    tooLong.fieldText = "(91)" + std::string(90, 'A');
+    for (int i = 0; i < 60; ++i) tooLong.fieldText += F + "(92)" + std::string(90, 'B');
+    EXPECT_EQ(ScanBackSymbol(tooLong, 12).outcome, ScanOutcome::NoSymbol);
 }
 
 // A reading that differs from what was intended is reported with what was read.

@@ -650,6 +650,10 @@
         <source>: нужен модуль %1 мм</source>
         <translation>: a module of %1 mm is needed</translation>
     </message>
+    <message>
+        <source>Из этих данных символ не построить</source>
+        <translation>These data make no symbol</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
