@@ -145,7 +145,30 @@ QIcon Picture(const char* themeName, const char* file) {
 // Why a Digital Link URI was refused: a GS1 finding in the window's words, another reason as the
 // conversion gives it.
 QString LinkRefusalText(const DigitalLinkResult& result) {
-    return result.finding ? GS1FindingText(*result.finding) : QString::fromStdString(result.reason);
+    if (result.finding) return GS1FindingText(*result.finding);
+    const QString ai = QString::fromStdString(result.ai);
+    const QString other = QString::fromStdString(result.otherAI);
+    switch (result.problem) {
+        case LinkProblem::StemScheme:
+            return TMainForm::tr("начало ссылки должно быть http:// или https://");
+        case LinkProblem::StemHost:
+            return TMainForm::tr("в начале ссылки нет сервера");
+        case LinkProblem::StemCharacter:
+            return TMainForm::tr(
+                "в начале ссылки недопустимый знак (пробел, управляющий, «?» "
+                "или «#»)");
+        case LinkProblem::TwoKeys:
+            return TMainForm::tr("два первичных ключа, (%1) и (%2); в ссылке он один")
+                .arg(ai, other);
+        case LinkProblem::NoKey:
+            return TMainForm::tr("нет первичного ключа (например, GTIN в AI 01)");
+        case LinkProblem::StrayQualifier:
+            return TMainForm::tr("(%1) без своего первичного ключа: %2").arg(ai, other);
+        case LinkProblem::None:
+        case LinkProblem::Other:
+            break;
+    }
+    return QString::fromStdString(result.reason);
 }
 
 // Inserts letter in front of the field's selection, which stays in the text; the caret ends after

@@ -37,8 +37,22 @@ std::vector<std::string_view> Split(std::string_view s, char separator) {
     }
 }
 
-DigitalLinkResult Refused(std::string reason) {
-    return {std::nullopt, std::move(reason), std::nullopt};
+DigitalLinkResult Made(std::string text) {
+    DigitalLinkResult made;
+    made.text = std::move(text);
+    return made;
+}
+
+DigitalLinkResult Found(GS1Finding finding) {
+    DigitalLinkResult refused;
+    refused.finding = std::move(finding);
+    return refused;
+}
+
+DigitalLinkResult Refused(std::string reason, LinkProblem problem = LinkProblem::Other,
+                          std::string_view ai = {}, std::string_view otherAI = {}) {
+    return {std::nullopt, std::move(reason), std::nullopt,
+            problem,      std::string(ai),   std::string(otherAI)};
 }
 
 std::string InParentheses(std::string_view ai) {
@@ -156,14 +170,17 @@ std::size_t SchemeLength(std::string_view uri) {
 }
 
 // Why the stem cannot begin a URI, or empty.
-std::string StemProblem(std::string_view stem) {
+std::optional<DigitalLinkResult> StemProblem(std::string_view stem) {
     const std::size_t scheme = SchemeLength(stem);
-    if (scheme == 0) return "the stem must begin with http:// or https://";
-    if (scheme == stem.size() || stem[scheme] == '/') return "the stem names no host";
+    if (scheme == 0)
+        return Refused("the stem must begin with http:// or https://", LinkProblem::StemScheme);
+    if (scheme == stem.size() || stem[scheme] == '/')
+        return Refused("the stem names no host", LinkProblem::StemHost);
     for (const char c : stem)
         if (c <= ' ' || c > '~' || c == '?' || c == '#')
-            return "the stem holds a character it cannot (a space, control, '?' or '#')";
-    return {};
+            return Refused("the stem holds a character it cannot (a space, control, '?' or '#')",
+                           LinkProblem::StemCharacter);
+    return std::nullopt;
 }
 
 int HexValue(char c) {
@@ -240,10 +257,14 @@ std::string QualifierProblem(const GS1AIEntry& key, const std::vector<Element>& 
 
 // Why an element, not in the path, cannot stand with key: it qualifies only other keys. Empty
 // when none.
-std::string StrayQualifier(const GS1AIEntry& key, std::string_view ai) {
+std::optional<DigitalLinkResult> StrayQualifier(const GS1AIEntry& key, std::string_view ai) {
     const std::string keys = KeysQualified(ai);
-    if (keys.empty() || QualifiesKey(key, ai)) return {};
-    return InParentheses(ai) + " qualifies " + keys + ", which the data lacks";
+    if (keys.empty() || QualifiesKey(key, ai)) return std::nullopt;
+    std::string listed = keys;  // "(01) or (8006)" as "(01), (8006)" for a front end's words
+    for (std::size_t at; (at = listed.find(" or ")) != std::string::npos;)
+        listed.replace(at, 4, ", ");
+    return Refused(InParentheses(ai) + " qualifies " + keys + ", which the data lacks",
+                   LinkProblem::StrayQualifier, ai, listed);
 }
 
 // The field text of the elements: an FNC1 after variable-length data that another AI follows.
@@ -307,10 +328,10 @@ bool AddQueryElements(std::string_view query, std::vector<Element>& elements, st
 }  // namespace
 
 DigitalLinkResult DigitalLinkFromElementString(std::string_view fieldText, std::string_view stem) {
-    if (const std::string problem = StemProblem(stem); !problem.empty()) return Refused(problem);
+    if (std::optional<DigitalLinkResult> problem = StemProblem(stem)) return std::move(*problem);
     if (stem.ends_with('/')) stem.remove_suffix(1);
     if (std::optional<GS1Finding> finding = Unfit(fieldText))
-        return {std::nullopt, {}, std::move(finding)};
+        return Found(std::move(*finding));
     const std::vector<Element> elements = Elements(fieldText);
     const GS1AIEntry* key = nullptr;
     std::size_t keyIndex = 0;
@@ -319,11 +340,13 @@ DigitalLinkResult DigitalLinkFromElementString(std::string_view fieldText, std::
         if (entry == nullptr) continue;
         if (key != nullptr)
             return Refused("two primary keys, " + InParentheses(elements[keyIndex].ai) + " and " +
-                           InParentheses(elements[i].ai) + "; a URI takes one");
+                               InParentheses(elements[i].ai) + "; a URI takes one",
+                           LinkProblem::TwoKeys, elements[keyIndex].ai, elements[i].ai);
         key = entry;
         keyIndex = i;
     }
-    if (key == nullptr) return Refused("no primary key; the URI needs one of " + AllKeys());
+    if (key == nullptr)
+        return Refused("no primary key; the URI needs one of " + AllKeys(), LinkProblem::NoKey);
     // Of alternative sequences, the one holding most of the qualifiers present goes into the path.
     std::vector<std::string_view> path;
     std::size_t most = 0;
@@ -350,12 +373,12 @@ DigitalLinkResult DigitalLinkFromElementString(std::string_view fieldText, std::
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const Element& e = elements[i];
         if (i == keyIndex || std::find(path.begin(), path.end(), e.ai) != path.end()) continue;
-        if (std::string stray = StrayQualifier(*key, e.ai); !stray.empty())
-            return Refused(std::move(stray));
+        if (std::optional<DigitalLinkResult> stray = StrayQualifier(*key, e.ai))
+            return std::move(*stray);
         uri += separator + e.ai + "=" + PercentEncoded(e.value);
         separator = '&';
     }
-    return {std::move(uri), {}, std::nullopt};
+    return Made(std::move(uri));
 }
 
 DigitalLinkResult ElementStringFromDigitalLink(std::string_view uri) {
@@ -383,13 +406,13 @@ DigitalLinkResult ElementStringFromDigitalLink(std::string_view uri) {
         if (KeyEntry(ai) != nullptr)
             return Refused("two primary keys, " + InParentheses(key.first) + " and " +
                            InParentheses(ai) + "; a URI takes one");
-        if (std::string stray = StrayQualifier(key, ai); !stray.empty())
-            return Refused(std::move(stray));
+        if (std::optional<DigitalLinkResult> stray = StrayQualifier(key, ai))
+            return std::move(*stray);
     }
     std::string text = FieldText(*elements);
     if (std::optional<GS1Finding> finding = Unfit(text))
-        return {std::nullopt, {}, std::move(finding)};
-    return {std::move(text), {}, std::nullopt};
+        return Found(std::move(*finding));
+    return Made(std::move(text));
 }
 
 }  // namespace quillmark

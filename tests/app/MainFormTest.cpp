@@ -991,8 +991,18 @@ private slots:
                                                       << "https://example.com/p" + path << "";
         QTest::newRow("no primary key") << "(10)ABC"
                                         << ""
-                                        << ""
-                                        << "no primary key";
+                                        << "" << QStringLiteral("нет первичного ключа");
+        QTest::newRow("two primary keys")
+            << "(01)09501101530003(414)9501101530003"
+            << ""
+            << "" << QStringLiteral("два первичных ключа, (01) и (414)");
+        QTest::newRow("a qualifier without its key")
+            << "(414)9501101530003(22)A"
+            << ""
+            << "" << QStringLiteral("(22) без своего первичного ключа: (01), (8006)");
+        QTest::newRow("stem without a host") << "(01)09501101530003"
+                                             << "https://"
+                                             << "" << QStringLiteral("в начале ссылки нет сервера");
         QTest::newRow("wrong check digit") << "(01)09501101530004"
                                            << ""
                                            << ""

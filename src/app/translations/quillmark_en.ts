@@ -1234,6 +1234,30 @@ at physical size.</translation>
         <source>Линейного символа нет: неверная контрольная цифра GTIN %1.</source>
         <translation>No linear symbol: wrong check digit in GTIN %1.</translation>
     </message>
+    <message>
+        <source>начало ссылки должно быть http:// или https://</source>
+        <translation>the stem must begin with http:// or https://</translation>
+    </message>
+    <message>
+        <source>в начале ссылки нет сервера</source>
+        <translation>the stem names no host</translation>
+    </message>
+    <message>
+        <source>в начале ссылки недопустимый знак (пробел, управляющий, «?» или «#»)</source>
+        <translation>the stem holds a character it cannot (a space, a control character, &apos;?&apos; or &apos;#&apos;)</translation>
+    </message>
+    <message>
+        <source>два первичных ключа, (%1) и (%2); в ссылке он один</source>
+        <translation>two primary keys, (%1) and (%2); a URI takes one</translation>
+    </message>
+    <message>
+        <source>нет первичного ключа (например, GTIN в AI 01)</source>
+        <translation>no primary key (such as the GTIN in AI 01)</translation>
+    </message>
+    <message>
+        <source>(%1) без своего первичного ключа: %2</source>
+        <translation>(%1) without its primary key: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillmark::WindowCommands</name>
