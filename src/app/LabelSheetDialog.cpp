@@ -27,6 +27,7 @@
 
 #include "app/CheckWording.h"
 #include "app/PrinterProfiles.h"
+#include "app/translations/WindowLanguage.h"
 #include "check/Findings.h"
 #include "check/ModuleCheck.h"
 #include "check/WholeDots.h"
@@ -47,8 +48,15 @@ Widget* Named(Widget* widget, const char* name) {
     return widget;
 }
 
-QDoubleSpinBox* MmBox(const char* name, double limit, double step, const QString& suffix) {
+// A box of decimals written as the window's language writes them, as the rest of the window does.
+QDoubleSpinBox* DecimalBox(const char* name) {
     auto* box = Named(new QDoubleSpinBox, name);
+    box->setLocale(QLocale(ShownLanguage()));
+    return box;
+}
+
+QDoubleSpinBox* MmBox(const char* name, double limit, double step, const QString& suffix) {
+    QDoubleSpinBox* box = DecimalBox(name);
     box->setRange(-limit, limit);
     box->setDecimals(2);
     box->setSingleStep(step);
@@ -259,8 +267,8 @@ void LabelSheetDialog::BuildControls() {
     BarReductionText = Named(new QLabel, "BarReductionText");
     ProfileOffsetX = MmBox("ProfileOffsetX", kMaxProfileOffsetMm, 0.1, tr(" мм"));
     ProfileOffsetY = MmBox("ProfileOffsetY", kMaxProfileOffsetMm, 0.1, tr(" мм"));
-    ProfileScaleX = Named(new QDoubleSpinBox, "ProfileScaleX");
-    ProfileScaleY = Named(new QDoubleSpinBox, "ProfileScaleY");
+    ProfileScaleX = DecimalBox("ProfileScaleX");
+    ProfileScaleY = DecimalBox("ProfileScaleY");
     for (QDoubleSpinBox* box : {ProfileScaleX, ProfileScaleY}) {
         box->setRange(kMinProfileScalePercent, kMaxProfileScalePercent);
         box->setDecimals(2);
