@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "check/ModuleCheck.h"
 #include "encoders/ITF14.h"
 #include "encoders/RenderLimits.h"
+#include "symbol/SymbolPair.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
@@ -51,6 +53,8 @@ std::optional<WholeDotModule> WholeDotModuleAt(Symbology symbology, unsigned sho
 
 std::optional<WholeDotModule> WholeDotModuleOf(const SymbolRequest& request, double dotsPerMm) {
     if (!request.symbology) return std::nullopt;
+    // A pair is drawn at its linear symbol's whole-dot scale (see BindAtResolution).
+    if (request.pairedLinear != nullptr) return WholeDotModuleOf(LinearOfPair(request), dotsPerMm);
     if (IsMatrix2D(request.symbology->id)) {
         return NearestWholeDots(request.moduleMm, kMinMatrixModuleMm, kMaxMatrixModuleMm, 100, 1,
                                 dotsPerMm);
@@ -63,7 +67,28 @@ double WholeDotScale(const SymbolRequest& request, double dotsPerMm) {
     return whole ? dotsPerMm * whole->scaleFactor : dotsPerMm;
 }
 
+namespace {
+
+// A pair drawn at its linear symbol's whole-dot scale, its 2D module the whole number of dots
+// nearest the module asked for at that scale, so that both symbols' edges fall on dots.
+SymbolRenderer BindPairInWholeDots(const SymbolRequest& pair, double dotsPerMm) {
+    const double scale = WholeDotScale(pair, dotsPerMm);
+    auto drawn = std::make_shared<SymbolRequest>(pair);
+    if (const std::optional<WholeDotModule> module =
+            WholeDotModuleOf(MatrixOfPair(pair), dotsPerMm))
+        drawn->moduleMm = module->dots / scale;
+    SymbolRenderer render = BindSymbol(*drawn, scale, scale);
+    return [render = std::move(render), drawn](TCanvas* canvas, double offsetX, double offsetY,
+                                               TRect& bounds) {
+        render(canvas, offsetX, offsetY, bounds);
+    };
+}
+
+}  // namespace
+
 SymbolRenderer BindAtResolution(const SymbolRequest& request, double dotsPerMm, bool wholeDots) {
+    if (wholeDots && request.pairedLinear != nullptr)
+        return BindPairInWholeDots(request, dotsPerMm);
     const double scale = wholeDots ? WholeDotScale(request, dotsPerMm) : dotsPerMm;
     SymbolRenderer render = BindSymbol(request, scale, scale);
     if (!wholeDots || !request.Is(Symbology::ITF14)) return render;

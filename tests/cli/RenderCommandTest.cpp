@@ -349,6 +349,44 @@ TEST(RenderCommand, DpiPicturesHaveWholeDotModules) {
     }
 }
 
+// A pair at a resolution in dots per inch draws both symbols in whole dots of their own: along
+// the row through both, the EAN-13's bars and spaces are whole 4-dot modules at 300 dpi and the
+// DataMatrix's whole 6-dot ones (0.5 mm asked for), the longest light run between them the gap.
+TEST(RenderCommand, DpiPairDrawsBothSymbolsInWholeDots) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("pair.png")).toStdString();
+    const CliRun run = RunCli({"--type", "GS1-DATAMATRIX", "--data", "(01)09501101530003(17)271231",
+                               "--pair", "--dpi", "300", "--verify", "-o", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QImage grey =
+        QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_FALSE(grey.isNull());
+    // The runs between the first and the last dark pixel of the row with the most of them.
+    std::vector<int> runs;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* row = grey.constScanLine(y);
+        std::vector<int> these;
+        for (int x = 1; x < grey.width(); ++x) {
+            if (these.empty() && row[x] >= 128) continue;
+            if (these.empty() || (row[x] < 128) != (row[x - 1] < 128))
+                these.push_back(1);
+            else
+                ++these.back();
+        }
+        if (!these.empty() && these.size() % 2 == 0) these.pop_back();  // the light margin
+        if (these.size() > runs.size()) runs = these;
+    }
+    ASSERT_GT(runs.size(), 60u);
+    std::size_t gap = 1;
+    for (std::size_t i = 1; i < runs.size(); i += 2)
+        if (runs[i] > runs[gap]) gap = i;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (i == gap) continue;
+        const int unit = i < gap ? 4 : 6;
+        EXPECT_EQ(runs[i] % unit, 0) << "run " << i << " is " << runs[i] << " dots";
+    }
+}
+
 // --- refused inputs ---------------------------------------------------------------------------
 
 struct BadCase {
