@@ -40,3 +40,16 @@ configure_and_build() {
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$dir" -j "$JOBS"
 }
+
+# bench_setup NAME: the benchmarks' common start. Sets RUNS (default 10), RENDER (the built
+# quillmark-render of BUILD_DIR, default build) and WORK, a fresh folder on tmpfs removed on exit.
+bench_setup() {
+    BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+    RUNS="${RUNS:-10}"
+    RENDER="$(realpath -m "$BUILD_DIR/bin/quillmark-render")"
+    [ -x "$RENDER" ] || { echo "build $RENDER first (scripts/run or cmake --build)" >&2; exit 2; }
+    local shm=/dev/shm
+    [ -d "$shm" ] || shm="${TMPDIR:-/tmp}"
+    WORK="$(mktemp -d "$shm/quillmark-$1.XXXXXX")"
+    trap 'rm -rf "$WORK"' EXIT
+}

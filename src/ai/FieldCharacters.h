@@ -16,6 +16,10 @@ inline constexpr unsigned char kNotationUs = 223;
 inline constexpr unsigned char kNotationFnc1 = 224;
 inline constexpr unsigned char kNotationFnc4 = 227;
 
+// The group separator (GS) a reader transmits for a separating FNC1, ending an element string of
+// variable length that another follows.
+inline constexpr char kGroupSeparator = 29;
+
 constexpr bool IsNotationControl(unsigned char c) {
     return c >= kNotationNul && c <= kNotationUs;
 }

@@ -240,7 +240,7 @@ QString ScanDataText(const std::string& data, bool gs1) {
     QString out;
     for (const char ch : data) {
         const auto c = static_cast<unsigned char>(ch);
-        if (gs1 && c == 29) {
+        if (gs1 && c == kGroupSeparator) {
             out += QStringLiteral("[FNC1]");
         } else if (c < 32) {
             out += QLatin1Char('[') + CharacterText(NotationOfControl(c)) + QLatin1Char(']');

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "ai/FieldCharacters.h"
+
 namespace quillmark {
 
 namespace {
@@ -62,7 +64,6 @@ std::string_view LinterName(GS1Linter linter) {
 }
 
 std::optional<std::string> ElementStringsInParentheses(std::string_view transmitted) {
-    constexpr char kGroupSeparator = '\x1d';
     std::string out;
     std::size_t at = 0;
     while (at < transmitted.size()) {

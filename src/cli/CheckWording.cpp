@@ -267,7 +267,7 @@ std::string ScanDataWord(const std::string& data, bool gs1) {
     std::string out;
     for (const char ch : data) {
         const auto c = static_cast<unsigned char>(ch);
-        if (gs1 && c == 29) {
+        if (gs1 && c == kGroupSeparator) {
             out += "{FNC1}";
         } else {
             out += CharacterWord(c < 32 ? NotationOfControl(c) : c);

@@ -24,7 +24,7 @@ std::string GS1DataOfFieldText(std::string_view fieldText) {
         const auto c = static_cast<unsigned char>(ch);
         if (c == ' ' || c == '(' || c == ')') continue;
         if (c == kNotationFnc1) {
-            if (!out.empty()) out += kGS;
+            if (!out.empty()) out += kGroupSeparator;
         } else if (IsNotationControl(c)) {
             out += static_cast<char>(ControlOfNotation(c));
         } else if (c < 128) {

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "ai/FieldCharacters.h"
+
 namespace quillmark {
 
 namespace {
@@ -79,7 +81,7 @@ std::optional<ModuleMatrix> EncodeGS1DataMatrix(std::string_view gs1Data, bool r
     if (!encode) return std::nullopt;
     // GS stands for FNC1 in the input: the leading one marks the symbol as GS1, the others
     // separate element strings. ASCII encodation packs digit pairs, and GS1 data is mostly digits.
-    dmtxEncodeSetProp(encode.get(), DmtxPropFnc1, kGS);
+    dmtxEncodeSetProp(encode.get(), DmtxPropFnc1, kGroupSeparator);
     dmtxEncodeSetProp(encode.get(), DmtxPropScheme, DmtxSchemeAscii);
     dmtxEncodeSetProp(encode.get(), DmtxPropSizeRequest,
                       rectangular ? DmtxSymbolRectAuto : DmtxSymbolSquareAuto);
@@ -88,7 +90,7 @@ std::optional<ModuleMatrix> EncodeGS1DataMatrix(std::string_view gs1Data, bool r
     // libdmtx also paints the symbol into a picture of its own, which is not used: one grey
     // channel costs a third of its three colour channels.
     dmtxEncodeSetProp(encode.get(), DmtxPropPixelPacking, DmtxPack8bppK);
-    std::string input(1, kGS);
+    std::string input(1, kGroupSeparator);
     input += gs1Data;
     if (dmtxEncodeDataMatrix(encode.get(), static_cast<int>(input.size()),
                              reinterpret_cast<unsigned char*>(input.data())) != DmtxPass)

@@ -24,9 +24,6 @@ struct ModuleMatrix {
 // QR Code's error correction levels, each recovering more damage than the one before.
 enum class QRLevel { L, M, Q, H };
 
-// The group separator (GS) that ends an element string of variable length in the symbols' data.
-inline constexpr char kGS = 29;
-
 // The GS1 data of a field text (8-bit notation) as a reader transmits it: spaces and parentheses
 // dropped, FNC1 as GS except before the first data character (there it only marks the symbol as
 // GS1), the control-character notation as the control characters, characters that no code set
