@@ -18,6 +18,8 @@
 #include <memory>
 #include <utility>
 
+#include "raster/OnDemandLibrary.h"
+
 namespace quillmark {
 namespace {
 
@@ -170,7 +172,7 @@ private:
             if (auto value = cell(static_cast<Column>(column))) *targets[column] = std::move(value);
         if (auto border = cell(Border)) row.fields.fullBorder = ParseBorder(*border);
         if (policy_.noOutputs) return;  // label sheets: the rows are symbols, not files
-        std::string shown;  // the output as the user wrote it, for messages
+        std::string shown;              // the output as the user wrote it, for messages
         if (auto output = cell(Output)) {
             shown = *output;
             row.output = InFolder(*output);
@@ -315,23 +317,52 @@ private:
 
 }  // namespace
 
+// libcsv's calls, opened on the first batch: a single picture does not load libcsv.
+// clang-format off
+#define QUILLMARK_CSV_CALLS(X) \
+    X(csv_init) X(csv_parse) X(csv_fini) X(csv_free) X(csv_error) X(csv_strerror)
+// clang-format on
+
+namespace {
+
+struct CsvCalls {
+    QUILLMARK_CSV_CALLS(QUILLMARK_DECLARE_CALL)
+    std::string error;
+};
+
+const CsvCalls& Csv() {
+    static const CsvCalls loaded = [] {
+        static OnDemandLibrary library(QUILLMARK_CSV_SONAME);
+        CsvCalls calls;
+        QUILLMARK_CSV_CALLS(QUILLMARK_RESOLVE_CALL)
+        calls.error = library.Error();
+        return calls;
+    }();
+    return loaded;
+}
+
+}  // namespace
+
 std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields& defaults,
                                     const std::optional<std::string>& defaultOutput,
                                     const BatchPolicy& policy) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                                &std::fclose);
     if (!file) Fail("cannot read " + Quoted(path) + ": " + std::strerror(errno));
+    const CsvCalls& csv = Csv();
+    if (!csv.error.empty()) Fail("cannot start the CSV reader: " + csv.error);
     csv_parser parser{};
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) Fail("cannot start the CSV reader");
-    const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, &csv_free);
+    if (csv.csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
+        Fail("cannot start the CSV reader");
+    const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv.csv_free);
     BatchReader reader(path, defaults, defaultOutput, policy);
     const auto parse = [&](const char* text, std::size_t size) {
-        const bool whole = csv_parse(&parser, text, size, BatchReader::OnField,
-                                     BatchReader::OnRecordEnd, &reader) == size;
+        const bool whole = csv.csv_parse(&parser, text, size, BatchReader::OnField,
+                                         BatchReader::OnRecordEnd, &reader) == size;
         reader.ThrowFailure();
         if (!whole)
             Fail(Quoted(path) + " is not valid CSV after row " + std::to_string(reader.records()) +
-                 ": " + csv_strerror(csv_error(&parser)));
+                 ": " + csv.csv_strerror(csv.csv_error(&parser)));
     };
     RowLength length;
     std::array<char, 65536> buffer;
@@ -353,11 +384,11 @@ std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields&
     }
     if (std::ferror(file.get())) Fail("cannot read " + Quoted(path) + ": " + std::strerror(errno));
     const bool finished =
-        csv_fini(&parser, BatchReader::OnField, BatchReader::OnRecordEnd, &reader) == 0;
+        csv.csv_fini(&parser, BatchReader::OnField, BatchReader::OnRecordEnd, &reader) == 0;
     reader.ThrowFailure();
     if (!finished)
         Fail(Quoted(path) + " is not valid CSV after row " + std::to_string(reader.records()) +
-             ": " + csv_strerror(csv_error(&parser)));
+             ": " + csv.csv_strerror(csv.csv_error(&parser)));
     if (reader.records() == 0) Fail("the batch file " + Quoted(path) + " has no header row");
     return std::move(reader.rows());
 }

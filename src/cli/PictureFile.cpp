@@ -3,7 +3,7 @@
 #include "cli/PictureFile.h"
 
 #include <png.h>
-// jpeglib.h needs FILE and size_t declared first.
+
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include <fstream>
 #include <iterator>
 
-#include <jpeglib.h>
+#include "output/JpegLibrary.h"
 
 namespace quillmark {
 namespace {
@@ -56,33 +56,35 @@ void OnJpegError(j_common_ptr info) {
 
 // No C++ object with a destructor lives across the setjmp; the rows go straight into picture.
 std::string ReadJpeg(std::FILE* file, Raster& picture) {
+    const JpegCalls& jpeg = Jpeg();
+    if (!jpeg.error.empty()) return jpeg.error;
     jpeg_decompress_struct info{};
     JpegError error{};
-    info.err = jpeg_std_error(&error.manager);
+    info.err = jpeg.jpeg_std_error(&error.manager);
     error.manager.error_exit = OnJpegError;
     if (setjmp(error.jump)) {
-        jpeg_destroy_decompress(&info);
+        jpeg.jpeg_destroy_decompress(&info);
         return error.message;
     }
-    jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
-    jpeg_read_header(&info, TRUE);
+    jpeg.jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof(info));
+    jpeg.jpeg_stdio_src(&info, file);
+    jpeg.jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_EXT_BGRA;
-    jpeg_start_decompress(&info);
+    jpeg.jpeg_start_decompress(&info);
     const long long width = info.output_width;
     const long long height = info.output_height;
     if (!SizeAllowed(width, height) ||
         !picture.Allocate(static_cast<int>(width), static_cast<int>(height), 0)) {
-        jpeg_destroy_decompress(&info);
+        jpeg.jpeg_destroy_decompress(&info);
         std::strcpy(error.message, "the picture is too large");
         return error.message;
     }
     while (info.output_scanline < info.output_height) {
         auto* row = reinterpret_cast<JSAMPROW>(picture.Row(static_cast<int>(info.output_scanline)));
-        jpeg_read_scanlines(&info, &row, 1);
+        jpeg.jpeg_read_scanlines(&info, &row, 1);
     }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    jpeg.jpeg_finish_decompress(&info);
+    jpeg.jpeg_destroy_decompress(&info);
     return {};
 }
 

@@ -1,11 +1,9 @@
 // JPEG through libjpeg's own API: full-resolution colour, high quality, JFIF density in dots/cm.
 #include <bit>
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <cstdlib>
 
-#include <jpeglib.h>
-
+#include "output/JpegLibrary.h"
 #include "output/PictureWriter.h"
 
 namespace quillmark {
@@ -29,16 +27,16 @@ struct JpegJob {
 }
 
 // Kept free of objects with destructors: a longjmp out of libjpeg skips them.
-bool Compress(JpegJob& job, const PixelView& picture, int dotsPerCm) {
-    job.info.err = jpeg_std_error(&job.errors);
+bool Compress(const JpegCalls& jpeg, JpegJob& job, const PixelView& picture, int dotsPerCm) {
+    job.info.err = jpeg.jpeg_std_error(&job.errors);
     job.errors.error_exit = JumpOnError;
     job.info.client_data = &job;
     if (setjmp(job.jump) != 0) {
-        jpeg_destroy_compress(&job.info);
+        jpeg.jpeg_destroy_compress(&job.info);
         return false;
     }
-    jpeg_create_compress(&job.info);
-    jpeg_mem_dest(&job.info, &job.output, &job.outputSize);
+    jpeg.jpeg_CreateCompress(&job.info, JPEG_LIB_VERSION, sizeof(job.info));
+    jpeg.jpeg_mem_dest(&job.info, &job.output, &job.outputSize);
     job.info.image_width = static_cast<JDIMENSION>(picture.width);
     job.info.image_height = static_cast<JDIMENSION>(picture.height);
     job.info.input_components = 4;
@@ -46,8 +44,8 @@ bool Compress(JpegJob& job, const PixelView& picture, int dotsPerCm) {
     // go to the encoder as they are, without a converted copy.
     job.info.in_color_space =
         std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
-    jpeg_set_defaults(&job.info);
-    jpeg_set_quality(&job.info, kJpegQuality, TRUE);
+    jpeg.jpeg_set_defaults(&job.info);
+    jpeg.jpeg_set_quality(&job.info, kJpegQuality, TRUE);
     for (int c = 0; c < job.info.num_components; ++c) {
         job.info.comp_info[c].h_samp_factor = 1;
         job.info.comp_info[c].v_samp_factor = 1;
@@ -56,15 +54,15 @@ bool Compress(JpegJob& job, const PixelView& picture, int dotsPerCm) {
     job.info.density_unit = 2;  // dots per centimetre
     job.info.X_density = static_cast<UINT16>(dotsPerCm);
     job.info.Y_density = static_cast<UINT16>(dotsPerCm);
-    jpeg_start_compress(&job.info, TRUE);
+    jpeg.jpeg_start_compress(&job.info, TRUE);
     while (job.info.next_scanline < job.info.image_height) {
         // libjpeg only reads the rows it is given.
         auto* row = reinterpret_cast<JSAMPROW>(
             const_cast<std::uint32_t*>(picture.Row(static_cast<int>(job.info.next_scanline))));
-        jpeg_write_scanlines(&job.info, &row, 1);
+        jpeg.jpeg_write_scanlines(&job.info, &row, 1);
     }
-    jpeg_finish_compress(&job.info);
-    jpeg_destroy_compress(&job.info);
+    jpeg.jpeg_finish_compress(&job.info);
+    jpeg.jpeg_destroy_compress(&job.info);
     return true;
 }
 
@@ -73,13 +71,15 @@ bool Compress(JpegJob& job, const PixelView& picture, int dotsPerCm) {
 Result<std::string> EncodeJpeg(const PixelView& picture, double dotsPerMm) {
     if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0)
         return Failure{"there is no picture"};
+    const JpegCalls& jpeg = Jpeg();
+    if (!jpeg.error.empty()) return Failure{jpeg.error};
     JpegJob job;
-    const bool ok = Compress(job, picture, DotsPerCentimetre(dotsPerMm));
-    std::string jpeg;
-    if (ok) jpeg.assign(reinterpret_cast<const char*>(job.output), job.outputSize);
+    const bool ok = Compress(jpeg, job, picture, DotsPerCentimetre(dotsPerMm));
+    std::string bytes;
+    if (ok) bytes.assign(reinterpret_cast<const char*>(job.output), job.outputSize);
     std::free(job.output);
     if (!ok) return Failure{std::string("JPEG encoding failed: ") + job.message};
-    return jpeg;
+    return bytes;
 }
 
 }  // namespace quillmark

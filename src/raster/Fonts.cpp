@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+#include "raster/OnDemandLibrary.h"
+
 namespace quillmark {
 
 namespace {
@@ -38,42 +40,64 @@ struct FontMatch {
     std::string family;
 };
 
+// fontconfig's calls used here. fontconfig is opened on the first family the known font file
+// does not answer, which a picture in the default family never needs.
+// clang-format off
+#define QUILLMARK_FONTCONFIG_CALLS(X)                                                      \
+    X(FcInit) X(FcPatternCreate) X(FcPatternAddString) X(FcConfigSubstitute)               \
+    X(FcDefaultSubstitute) X(FcFontMatch) X(FcPatternDestroy) X(FcPatternGetString)        \
+    X(FcPatternGetInteger) X(FcObjectSetBuild) X(FcFontList) X(FcObjectSetDestroy)         \
+    X(FcFontSetDestroy)
+// clang-format on
+
+struct FontconfigCalls {
+    QUILLMARK_FONTCONFIG_CALLS(QUILLMARK_DECLARE_CALL)
+};
+
 // Every fontconfig call goes through this lock: the matches are rare and cached.
 std::mutex& FontconfigMutex() {
     static std::mutex mutex;
     return mutex;
 }
 
-// Loads the configuration once, on the first text; callers hold FontconfigMutex().
-void EnsureFontconfig() {
-    static bool ready = false;
-    if (!ready) ready = FcInit() == FcTrue;
+// fontconfig with its configuration loaded, on the first call; null when the library cannot be
+// opened (no family is then found). Callers hold FontconfigMutex().
+const FontconfigCalls* Fontconfig() {
+    static const FontconfigCalls* const loaded = []() -> const FontconfigCalls* {
+        static OnDemandLibrary library(QUILLMARK_FONTCONFIG_SONAME);
+        static FontconfigCalls calls;
+        QUILLMARK_FONTCONFIG_CALLS(QUILLMARK_RESOLVE_CALL)
+        if (!library.Error().empty()) return nullptr;
+        calls.FcInit();
+        return &calls;
+    }();
+    return loaded;
 }
 
-FcPattern* FamilyPattern(const std::string& family) {
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+FcPattern* FamilyPattern(const FontconfigCalls& fc, const std::string& family) {
+    FcPattern* pattern = fc.FcPatternCreate();
+    fc.FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     return pattern;
 }
 
-FontMatch MatchFamily(const std::string& family) {
+FontMatch MatchFamily(const FontconfigCalls& fc, const std::string& family) {
     FontMatch match;
-    FcPattern* pattern = FamilyPattern(family);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
+    FcPattern* pattern = FamilyPattern(fc, family);
+    fc.FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    fc.FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* font = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
+    FcPattern* font = fc.FcFontMatch(nullptr, pattern, &result);
+    fc.FcPatternDestroy(pattern);
     if (font == nullptr) return match;
     FcChar8* file = nullptr;
     FcChar8* name = nullptr;
     int index = 0;
-    if (FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch && file != nullptr)
+    if (fc.FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch && file != nullptr)
         match.file = reinterpret_cast<const char*>(file);
-    if (FcPatternGetInteger(font, FC_INDEX, 0, &index) == FcResultMatch) match.index = index;
-    if (FcPatternGetString(font, FC_FAMILY, 0, &name) == FcResultMatch && name != nullptr)
+    if (fc.FcPatternGetInteger(font, FC_INDEX, 0, &index) == FcResultMatch) match.index = index;
+    if (fc.FcPatternGetString(font, FC_FAMILY, 0, &name) == FcResultMatch && name != nullptr)
         match.family = reinterpret_cast<const char*>(name);
-    FcPatternDestroy(font);
+    fc.FcPatternDestroy(font);
     return match;
 }
 
@@ -117,28 +141,28 @@ const FontMatch& MatchFor(std::string_view family) {
     std::string key(family);
     std::optional<FontMatch> match = KnownMatch(family);
     if (!match) {
-        EnsureFontconfig();
-        match = MatchFamily(key);
+        const FontconfigCalls* fc = Fontconfig();
+        match = fc != nullptr ? MatchFamily(*fc, key) : FontMatch{};
     }
     return matches.emplace(std::move(key), std::move(*match)).first->second;
 }
 
-bool ListsFamily(const std::string& family) {
-    FcPattern* pattern = FamilyPattern(family);
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
+bool ListsFamily(const FontconfigCalls& fc, const std::string& family) {
+    FcPattern* pattern = FamilyPattern(fc, family);
+    FcObjectSet* objects = fc.FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = fc.FcFontList(nullptr, pattern, objects);
+    fc.FcObjectSetDestroy(objects);
+    fc.FcPatternDestroy(pattern);
     if (fonts == nullptr) return false;
     bool found = false;
     // fontconfig also ignores blanks when it compares families; the name must match but for case.
     for (int i = 0; i < fonts->nfont && !found; ++i) {
         FcChar8* name = nullptr;
-        for (int n = 0; FcPatternGetString(fonts->fonts[i], FC_FAMILY, n, &name) == FcResultMatch;
-             ++n)
+        for (int n = 0;
+             fc.FcPatternGetString(fonts->fonts[i], FC_FAMILY, n, &name) == FcResultMatch; ++n)
             if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) found = true;
     }
-    FcFontSetDestroy(fonts);
+    fc.FcFontSetDestroy(fonts);
     return found;
 }
 
@@ -461,7 +485,11 @@ bool FamilyInstalled(std::string_view family) {
     const std::lock_guard<std::mutex> lock(FontconfigMutex());
     if (const auto found = installed.find(family); found != installed.end()) return found->second;
     std::string key(family);
-    const bool listed = KnownMatch(family).has_value() || (EnsureFontconfig(), ListsFamily(key));
+    bool listed = KnownMatch(family).has_value();
+    if (!listed) {
+        const FontconfigCalls* fc = Fontconfig();
+        listed = fc != nullptr && ListsFamily(*fc, key);
+    }
     installed.emplace(std::move(key), listed);
     return listed;
 }

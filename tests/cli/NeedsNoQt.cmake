@@ -1,6 +1,7 @@
 # The libraries quillmark-render needs, read from its dynamic section: no Qt library, no ZXing-C++
-# and none of the 2D encoders' libraries, which only its modules load. The PDF module, which does
-# need Qt Gui, shows that the listing is read right.
+# and none of the 2D encoders' libraries, which only its modules load; neither libjpeg, libcsv nor
+# fontconfig, which it opens on first use. The PDF module, which does need Qt Gui, shows that the
+# listing is read right.
 #   PROGRAM  the program;  MODULE  the PDF module
 function(needed file result)
     execute_process(COMMAND readelf -d ${file} RESULT_VARIABLE status OUTPUT_VARIABLE out
@@ -13,8 +14,8 @@ function(needed file result)
 endfunction()
 
 needed(${PROGRAM} program)
-if(program MATCHES "libQt6|libZXing|libdmtx|libqrencode|libzint")
-    message(FATAL_ERROR "quillmark-render needs Qt, ZXing-C++ or a 2D encoder:\n${program}")
+if(program MATCHES "libQt6|libZXing|libdmtx|libqrencode|libzint|libjpeg|libcsv|libfontconfig")
+    message(FATAL_ERROR "quillmark-render links a library it should load on demand:\n${program}")
 endif()
 needed(${MODULE} module)
 if(NOT module MATCHES "libQt6Gui")
