@@ -101,71 +101,6 @@ FontMatch MatchFamily(const FontconfigCalls& fc, const std::string& family) {
     return match;
 }
 
-// Reading fontconfig's configuration costs about 6 ms, most of a one-symbol process. The build
-// records the file fontconfig matched to the default family; while that file is there and its
-// regular face is of that family, the default family is drawn from it without fontconfig. Any
-// other family, or a file that changed, goes through fontconfig.
-// The file is opened once per process, however many families are asked for.
-std::optional<FontMatch> ProbeKnownFile() {
-    const char* knownFile = QUILLMARK_KNOWN_FONT_FILE;
-    if (*knownFile == '\0') return std::nullopt;
-    FT_Library library = nullptr;
-    if (FT_Init_FreeType(&library) != 0) return std::nullopt;
-    std::optional<FontMatch> match;
-    FT_Face face = nullptr;
-    if (FT_New_Face(library, knownFile, 0, &face) == 0) {
-        if (face->family_name != nullptr && face->style_name != nullptr &&
-            strcasecmp(face->family_name, QUILLMARK_KNOWN_FONT_FAMILY) == 0 &&
-            strcmp(face->style_name, "Regular") == 0)
-            match = FontMatch{knownFile, 0, face->family_name};
-        FT_Done_Face(face);
-    }
-    FT_Done_FreeType(library);
-    return match;
-}
-
-std::optional<FontMatch> KnownMatch(std::string_view family) {
-    const std::string_view knownFamily = QUILLMARK_KNOWN_FONT_FAMILY;
-    if (family.size() != knownFamily.size() ||
-        strncasecmp(family.data(), knownFamily.data(), family.size()) != 0)
-        return std::nullopt;
-    static const std::optional<FontMatch> known = ProbeKnownFile();
-    return known;
-}
-
-// The cached match for a family; the reference stays valid (map nodes never move).
-const FontMatch& MatchFor(std::string_view family) {
-    static std::map<std::string, FontMatch, std::less<>> matches;
-    const std::lock_guard<std::mutex> lock(FontconfigMutex());
-    if (const auto found = matches.find(family); found != matches.end()) return found->second;
-    std::string key(family);
-    std::optional<FontMatch> match = KnownMatch(family);
-    if (!match) {
-        const FontconfigCalls* fc = Fontconfig();
-        match = fc != nullptr ? MatchFamily(*fc, key) : FontMatch{};
-    }
-    return matches.emplace(std::move(key), std::move(*match)).first->second;
-}
-
-bool ListsFamily(const FontconfigCalls& fc, const std::string& family) {
-    FcPattern* pattern = FamilyPattern(fc, family);
-    FcObjectSet* objects = fc.FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet* fonts = fc.FcFontList(nullptr, pattern, objects);
-    fc.FcObjectSetDestroy(objects);
-    fc.FcPatternDestroy(pattern);
-    if (fonts == nullptr) return false;
-    bool found = false;
-    // fontconfig also ignores blanks when it compares families; the name must match but for case.
-    for (int i = 0; i < fonts->nfont && !found; ++i) {
-        FcChar8* name = nullptr;
-        for (int n = 0;
-             fc.FcPatternGetString(fonts->fonts[i], FC_FAMILY, n, &name) == FcResultMatch; ++n)
-            if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) found = true;
-    }
-    fc.FcFontSetDestroy(fonts);
-    return found;
-}
-
 // ---- FreeType: faces and glyphs per thread (a face must not be used by two threads) ----
 
 struct GlyphKey {
@@ -203,22 +138,17 @@ public:
         if (library_ != nullptr) FT_Done_FreeType(library_);
     }
 
+    // A font file's face, opened once per thread; null when it cannot be loaded.
+    FT_Face Open(const std::string& file, int index) {
+        LoadedFace* face = Loaded(file, index);
+        return face != nullptr ? face->face : nullptr;
+    }
+
     // The face of a font file at the pixel size; -1 and null when it cannot be loaded.
     std::pair<int, FT_Face> Face(const FontMatch& match, int pixelSize) {
-        if (match.file.empty()) return {-1, nullptr};
-        if (library_ == nullptr && FT_Init_FreeType(&library_) != 0) {
-            library_ = nullptr;
-            return {-1, nullptr};
-        }
-        auto found = faces_.find(&match);
-        if (found == faces_.end()) {
-            LoadedFace loaded{static_cast<int>(faces_.size()), nullptr, 0};
-            if (FT_New_Face(library_, match.file.c_str(), match.index, &loaded.face) != 0)
-                loaded.face = nullptr;
-            found = faces_.emplace(&match, loaded).first;
-        }
-        LoadedFace& face = found->second;
-        if (face.face == nullptr) return {-1, nullptr};
+        LoadedFace* found = Loaded(match.file, match.index);
+        if (found == nullptr) return {-1, nullptr};
+        LoadedFace& face = *found;
         if (face.pixelSize != pixelSize) {
             if (FT_Set_Pixel_Sizes(face.face, 0, static_cast<FT_UInt>(pixelSize)) != 0) {
                 face.pixelSize = 0;
@@ -268,6 +198,22 @@ private:
         int pixelSize;
     };
 
+    LoadedFace* Loaded(const std::string& file, int index) {
+        if (file.empty()) return nullptr;
+        if (library_ == nullptr && FT_Init_FreeType(&library_) != 0) {
+            library_ = nullptr;
+            return nullptr;
+        }
+        auto found = faces_.find({file, index});
+        if (found == faces_.end()) {
+            LoadedFace loaded{static_cast<int>(faces_.size()), nullptr, 0};
+            if (FT_New_Face(library_, file.c_str(), index, &loaded.face) != 0)
+                loaded.face = nullptr;
+            found = faces_.emplace(std::pair{file, index}, loaded).first;
+        }
+        return found->second.face != nullptr ? &found->second : nullptr;
+    }
+
     static void CopyCoverage(const FT_GlyphSlotRec& slot, CachedGlyph& glyph) {
         const FT_Bitmap& bitmap = slot.bitmap;
         glyph.rendered = true;
@@ -286,8 +232,8 @@ private:
     }
 
     FT_Library library_ = nullptr;
-    // Keyed by the shared match, which lives as long as the program.
-    std::map<const FontMatch*, LoadedFace> faces_;
+    // Keyed by font file and face index.
+    std::map<std::pair<std::string, int>, LoadedFace> faces_;
     std::unordered_map<GlyphKey, CachedGlyph, GlyphKeyHash> glyphs_;
     std::size_t cachedBytes_ = 0;
 };
@@ -295,6 +241,65 @@ private:
 ThreadFonts& Fonts() {
     thread_local ThreadFonts fonts;
     return fonts;
+}
+
+// Reading fontconfig's configuration costs about 6 ms, most of a one-symbol process. The build
+// records the file fontconfig matched to the default family; while that file is there and its
+// regular face is of that family, the default family is drawn from it without fontconfig. Any
+// other family, or a file that changed, goes through fontconfig.
+// The file is probed once per process, however many families are asked for, through the asking
+// thread's face, which then draws the text.
+std::optional<FontMatch> ProbeKnownFile() {
+    const std::string knownFile = QUILLMARK_KNOWN_FONT_FILE;
+    if (knownFile.empty()) return std::nullopt;
+    const FT_Face face = Fonts().Open(knownFile, 0);
+    if (face == nullptr || face->family_name == nullptr || face->style_name == nullptr ||
+        strcasecmp(face->family_name, QUILLMARK_KNOWN_FONT_FAMILY) != 0 ||
+        strcmp(face->style_name, "Regular") != 0)
+        return std::nullopt;
+    return FontMatch{knownFile, 0, face->family_name};
+}
+
+std::optional<FontMatch> KnownMatch(std::string_view family) {
+    const std::string_view knownFamily = QUILLMARK_KNOWN_FONT_FAMILY;
+    if (family.size() != knownFamily.size() ||
+        strncasecmp(family.data(), knownFamily.data(), family.size()) != 0)
+        return std::nullopt;
+    static const std::optional<FontMatch> known = ProbeKnownFile();
+    return known;
+}
+
+// The cached match for a family; the reference stays valid (map nodes never move).
+const FontMatch& MatchFor(std::string_view family) {
+    static std::map<std::string, FontMatch, std::less<>> matches;
+    const std::lock_guard<std::mutex> lock(FontconfigMutex());
+    if (const auto found = matches.find(family); found != matches.end()) return found->second;
+    std::string key(family);
+    std::optional<FontMatch> match = KnownMatch(family);
+    if (!match) {
+        const FontconfigCalls* fc = Fontconfig();
+        match = fc != nullptr ? MatchFamily(*fc, key) : FontMatch{};
+    }
+    return matches.emplace(std::move(key), std::move(*match)).first->second;
+}
+
+bool ListsFamily(const FontconfigCalls& fc, const std::string& family) {
+    FcPattern* pattern = FamilyPattern(fc, family);
+    FcObjectSet* objects = fc.FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = fc.FcFontList(nullptr, pattern, objects);
+    fc.FcObjectSetDestroy(objects);
+    fc.FcPatternDestroy(pattern);
+    if (fonts == nullptr) return false;
+    bool found = false;
+    // fontconfig also ignores blanks when it compares families; the name must match but for case.
+    for (int i = 0; i < fonts->nfont && !found; ++i) {
+        FcChar8* name = nullptr;
+        for (int n = 0;
+             fc.FcPatternGetString(fonts->fonts[i], FC_FAMILY, n, &name) == FcResultMatch; ++n)
+            if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) found = true;
+    }
+    fc.FcFontSetDestroy(fonts);
+    return found;
 }
 
 // Ascent and descent as Qt's font engine gives them on Linux: the OS/2 table's Windows metrics
