@@ -29,6 +29,8 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <utility>
+
 #include "ai/AIList.h"
 #include "ai/FieldCharacters.h"
 #include "app/CheckWording.h"
@@ -575,15 +577,19 @@ void TMainForm::ConnectControls() {
     connect(Matrix2D_InsAIBtn, &QPushButton::clicked, this, &TMainForm::Matrix2D_InsAIBtnClick);
     connect(Matrix2D_CopyURIBtn, &QToolButton::clicked, this, &TMainForm::Matrix2D_CopyURIBtnClick);
 
-    connect(SaveAsMI, &QAction::triggered, this, &TMainForm::SaveAsMIClick);
-    connect(PrintMI, &QAction::triggered, this, &TMainForm::PrintMIClick);
-    connect(LabelSheetsMI, &QAction::triggered, this, &TMainForm::LabelSheetsMIClick);
-    connect(CopyMI, &QAction::triggered, this, &TMainForm::CopyMIClick);
-    connect(ExportWordMI, &QAction::triggered, this, &TMainForm::ExportWordMIClick);
-    connect(ExportExcelMI, &QAction::triggered, this, &TMainForm::ExportExcelMIClick);
-    connect(HelpMI, &QAction::triggered, this, &TMainForm::HelpMIClick);
-    connect(AboutMI, &QAction::triggered, this, &TMainForm::AboutMIClick);
-    connect(ExitMI, &QAction::triggered, this, &TMainForm::ExitMIClick);
+    // Each menu item and its handler.
+    const std::pair<QAction*, void (TMainForm::*)()> menu[] = {
+        {SaveAsMI, &TMainForm::SaveAsMIClick},
+        {PrintMI, &TMainForm::PrintMIClick},
+        {LabelSheetsMI, &TMainForm::LabelSheetsMIClick},
+        {CopyMI, &TMainForm::CopyMIClick},
+        {ExportWordMI, &TMainForm::ExportWordMIClick},
+        {ExportExcelMI, &TMainForm::ExportExcelMIClick},
+        {HelpMI, &TMainForm::HelpMIClick},
+        {AboutMI, &TMainForm::AboutMIClick},
+        {ExitMI, &TMainForm::ExitMIClick},
+    };
+    for (const auto& [item, handler] : menu) connect(item, &QAction::triggered, this, handler);
 }
 
 void TMainForm::SetTabOrder() {

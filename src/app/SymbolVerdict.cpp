@@ -22,30 +22,24 @@ struct Wording {
     Q_DECLARE_TR_FUNCTIONS(SymbolVerdict)
 };
 
-QString MarkOf(std::optional<Severity> severity) {
-    if (!severity) return QStringLiteral("…");
-    switch (*severity) {
-        case Severity::Pass:
-            return QStringLiteral("✓");
-        case Severity::Warning:
-            return QStringLiteral("⚠");
-        case Severity::Failure:
-            break;
-    }
-    return QStringLiteral("✗");
-}
+// The verdict's mark and its colour; a severity not known yet (the scan-back still running) has
+// its own.
+struct Mark {
+    QString sign;
+    QColor colour;
+};
 
-QColor MarkColour(std::optional<Severity> severity) {
-    if (!severity) return QColor(0x70, 0x70, 0x70);
+Mark MarkOf(std::optional<Severity> severity) {
+    if (!severity) return {QStringLiteral("…"), QColor(0x70, 0x70, 0x70)};
     switch (*severity) {
         case Severity::Pass:
-            return QColor(0x1A, 0x7F, 0x1A);
+            return {QStringLiteral("✓"), QColor(0x1A, 0x7F, 0x1A)};
         case Severity::Warning:
-            return QColor(0xB3, 0x6B, 0x00);
+            return {QStringLiteral("⚠"), QColor(0xB3, 0x6B, 0x00)};
         case Severity::Failure:
             break;
     }
-    return QColor(0xC0, 0x00, 0x00);
+    return {QStringLiteral("✗"), QColor(0xC0, 0x00, 0x00)};
 }
 
 QString MendText(const GS1Finding& f) {
@@ -65,8 +59,9 @@ VerdictText WordVerdict(const SymbolCheckReport& report, const std::optional<Sca
     VerdictText v;
     QStringList details;
     if (verdict.scanPending)
-        details << MarkOf(std::nullopt) + u' ' + Wording::tr("Считывание проверяется");
-    for (const Finding& f : verdict.findings) details << MarkOf(f.severity) + u' ' + FindingText(f);
+        details << MarkOf(std::nullopt).sign + u' ' + Wording::tr("Считывание проверяется");
+    for (const Finding& f : verdict.findings)
+        details << MarkOf(f.severity).sign + u' ' + FindingText(f);
     v.details = details.join(u'\n');
     if (verdict.mend) {
         v.mendedText = verdict.mend->mendedText;
@@ -74,7 +69,7 @@ VerdictText WordVerdict(const SymbolCheckReport& report, const std::optional<Sca
     }
     v.pending = verdict.scanPending;
     v.severity = verdict.severity;
-    v.mark = MarkOf(verdict.severity);
+    v.mark = MarkOf(verdict.severity).sign;
     if (!verdict.severity)
         v.sentence = Wording::tr("Проверяется, читается ли символ…");
     else if (!verdict.headline)
@@ -155,7 +150,7 @@ void SymbolVerdict::show(const VerdictText& text) {
     shown_ = text;
     mark_->setText(text.mark);
     QPalette palette = mark_->palette();
-    palette.setColor(QPalette::WindowText, MarkColour(text.severity));
+    palette.setColor(QPalette::WindowText, MarkOf(text.severity).colour);
     mark_->setPalette(palette);
     fitSentence();
     for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(mark_),

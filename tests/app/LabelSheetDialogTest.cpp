@@ -14,28 +14,19 @@
 #include "app/LabelSheetDialog.h"
 #include "app/PrinterProfiles.h"
 #include "output/PdfTools.h"
+#include "support/Requests.h"
 #include "support/Widgets.h"
 
 using namespace quillmark;
 using quillmark::test::Child;
-
-namespace {
-
-SymbolRequest Request(const char* type, const char* data) {
-    SymbolRequest request;
-    request.symbology = FindSymbology(type);
-    (request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits) = data;
-    return request;
-}
-
-}  // namespace
+using quillmark::test::RequestOf;
 
 class LabelSheetDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
     void clickingALabelMakesItTheStart() {
-        LabelSheetDialog dialog(Request("EAN-13", "4006381333931"), {}, nullptr);
+        LabelSheetDialog dialog(RequestOf("EAN-13", "4006381333931"), {}, nullptr);
         QVERIFY(dialog.ChooseSheet(QStringLiteral("avery l7160")));
         auto* preview = Child<SheetPreview>(dialog, "SheetPreview");
         preview->resize(300, 424);
@@ -70,7 +61,7 @@ private slots:
         QFETCH(QString, start);
         QFETCH(int, count);
         QFETCH(int, pages);
-        LabelSheetDialog dialog(Request("UCC/EAN-128", "(00)106141411234567897"), {}, nullptr);
+        LabelSheetDialog dialog(RequestOf("UCC/EAN-128", "(00)106141411234567897"), {}, nullptr);
         QVERIFY(dialog.ChooseSheet(QStringLiteral("Avery L7163")));
         // At its nominal size the SSCC (37.8 mm high) fits the 38.1 mm label; in whole dots at
         // 300 dpi it would not.
@@ -103,7 +94,7 @@ private slots:
                        ? QStringList{QStringLiteral("не читается")}
                        : QStringList{};
         };
-        LabelSheetDialog dialog(Request("UCC/EAN-128", "(00)106141411234567897"), {}, check);
+        LabelSheetDialog dialog(RequestOf("UCC/EAN-128", "(00)106141411234567897"), {}, check);
         QVERIFY(dialog.ChooseSheet(QStringLiteral("Avery L7160")));
         Child<QGroupBox>(dialog, "SerialBox")->setChecked(true);
         Child<QLineEdit>(dialog, "SerialStart")->setText(QStringLiteral("0000001"));
@@ -135,7 +126,7 @@ private slots:
         QFETCH(bool, stops);
         QFETCH(bool, sizeTableFails);
         const SymbolStyle style{QColor(line).rgb() & 0xFFFFFF, 0xFFFFFF, "Liberation Sans"};
-        SymbolRequest label = Request("EAN-13", "4006381333931");
+        SymbolRequest label = RequestOf("EAN-13", "4006381333931");
         const QStringList stoppers =
             LabelRunStoppers(label, style, 300 / 25.4, Application(application));
         QVERIFY2(stoppers.isEmpty() != stops, qPrintable(stoppers.join(';')));
@@ -166,7 +157,7 @@ private slots:
         QFETCH(int, reduction);
         QFETCH(int, reductionDots);
         QFETCH(bool, marks);
-        LabelSheetDialog dialog(Request("EAN-13", "4006381333931"), {}, nullptr);
+        LabelSheetDialog dialog(RequestOf("EAN-13", "4006381333931"), {}, nullptr);
         QVERIFY(dialog.ChooseSheet(QStringLiteral("Avery L7160")));
         Child<QSpinBox>(dialog, "PrinterDpi")->setValue(dpi);
         Child<QSpinBox>(dialog, "BarReduction")->setValue(reduction);

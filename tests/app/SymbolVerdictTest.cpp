@@ -14,6 +14,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
+#include <utility>
+
 #include "app/CheckWording.h"
 #include "app/MainForm.h"
 #include "app/SymbolVerdict.h"
@@ -128,6 +131,14 @@ private slots:
         const quillmark::VerdictText& shown = Settled(verdict);
         QVERIFY2(shown.severity == severity, qPrintable(shown.details));
         QVERIFY2(shown.sentence.contains(sentence), qPrintable(shown.sentence));
+        // The mark in its colour: a green tick, an amber warning sign, a red cross.
+        const std::map<Severity, std::pair<QString, QColor>> marks = {
+            {Severity::Pass, {QStringLiteral("✓"), QColor(0x1A, 0x7F, 0x1A)}},
+            {Severity::Warning, {QStringLiteral("⚠"), QColor(0xB3, 0x6B, 0x00)}},
+            {Severity::Failure, {QStringLiteral("✗"), QColor(0xC0, 0x00, 0x00)}}};
+        const auto* mark = Child<QLabel>(verdict, "VerdictMark");
+        QCOMPARE(mark->text(), marks.at(severity).first);
+        QCOMPARE(mark->palette().color(QPalette::WindowText), marks.at(severity).second);
         // The details name every check, the scan-back among them.
         QVERIFY(shown.details.count(u'\n') >= 2);
         QVERIFY2(shown.details.contains(QStringLiteral("Читается")) ||
