@@ -33,11 +33,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLMARK_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The human-readable digits are set in Liberation Sans; Qt loads its SVG icon engine as a plugin;
-# the office hand-over asks xdg-mime which program opens a document. fontconfig, libjpeg and libcsv
-# are opened on first use, out of dpkg-shlibdeps' sight: the versions are those their symbols
-# files give for the calls used.
+# the office hand-over asks xdg-mime which program opens a document. FreeType, fontconfig, libjpeg,
+# libpng and libcsv are opened on first use, out of dpkg-shlibdeps' sight: the versions are those
+# their symbols (libpng: shlibs) files give for the calls used.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6, xdg-utils, \
-libfontconfig1 (>= 2.12.6), libjpeg62-turbo (>= 1.3.1), libcsv3 (>= 3.0.3)")
+libfreetype6 (>= 2.2.1), libfontconfig1 (>= 2.12.6), libjpeg62-turbo (>= 1.3.1), \
+libpng16-16 (>= 1.6.2-1), libcsv3 (>= 3.0.3)")
 # OCR-B, the typeface retail symbols are usually printed with, then appears in the font list;
 # Qt's own dialogs (file, print, messages) speak Russian with Qt's translations; gLabels' templates
 # add some 1,700 label sheets to the bundled ones.

@@ -12,11 +12,34 @@
 #include <iterator>
 
 #include "output/JpegLibrary.h"
+#include "raster/OnDemandLibrary.h"
 
 namespace quillmark {
 namespace {
 
 constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+// libpng's calls, opened on the first picture read back: the pictures written do not need it.
+// clang-format off
+#define QUILLMARK_PNG_CALLS(X) \
+    X(png_image_begin_read_from_file) X(png_image_finish_read) X(png_image_free)
+// clang-format on
+
+struct PngCalls {
+    QUILLMARK_PNG_CALLS(QUILLMARK_DECLARE_CALL)
+    std::string error;
+};
+
+const PngCalls& Png() {
+    static const PngCalls loaded = [] {
+        static OnDemandLibrary library(QUILLMARK_PNG_SONAME);
+        PngCalls calls;
+        QUILLMARK_PNG_CALLS(QUILLMARK_RESOLVE_CALL)
+        calls.error = library.Error();
+        return calls;
+    }();
+    return loaded;
+}
 
 // Pictures this program writes never exceed the raster limits; anything larger is no picture of
 // its own.
@@ -26,17 +49,20 @@ bool SizeAllowed(long long width, long long height) {
 }
 
 std::string ReadPng(const std::string& path, Raster& picture) {
+    const PngCalls& png = Png();
+    if (!png.error.empty()) return png.error;
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return image.message;
+    if (!png.png_image_begin_read_from_file(&image, path.c_str())) return image.message;
     image.format = PNG_FORMAT_BGRA;  // 0xAARRGGBB in memory on a little-endian machine
     const int width = static_cast<int>(image.width);
     const int height = static_cast<int>(image.height);
     if (!SizeAllowed(width, height) || !picture.Allocate(width, height, 0)) {
-        png_image_free(&image);
+        png.png_image_free(&image);
         return "the picture is too large";
     }
-    if (!png_image_finish_read(&image, nullptr, picture.Row(0), 0, nullptr)) return image.message;
+    if (!png.png_image_finish_read(&image, nullptr, picture.Row(0), 0, nullptr))
+        return image.message;
     for (int y = 0; y < height; ++y)
         for (std::uint32_t* p = picture.Row(y); p != picture.Row(y) + width; ++p) *p |= kOpaque;
     return {};

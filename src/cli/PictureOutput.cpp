@@ -2,15 +2,19 @@
 // this program, PDF in the module that holds Qt.
 #include "cli/PictureOutput.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 
 #include "check/WholeDots.h"
 #include "cli/PdfLoader.h"
 #include "output/AtomicFile.h"
 #include "output/PictureWriter.h"
 #include "output/SvgPicture.h"
+#include "raster/Fonts.h"
 
 namespace quillmark {
 namespace {
@@ -155,6 +159,15 @@ PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSett
     }
     if (result.error.empty() && bytes.empty()) result.error = "the picture could not be encoded";
     return result;
+}
+
+void KeepGlyphStore() {
+    for (const GlyphStoreFile& file : PendingGlyphStore()) {
+        const std::filesystem::path folder = std::filesystem::path(file.path).parent_path();
+        mkdir(folder.parent_path().c_str(), 0700);
+        mkdir(folder.c_str(), 0700);
+        (void)WriteFileAtomically(file.path, file.bytes);
+    }
 }
 
 }  // namespace quillmark

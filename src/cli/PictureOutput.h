@@ -49,4 +49,8 @@ PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSetti
 PictureResult EncodeSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
                                   PictureFormat format, std::string& bytes);
 
+// Writes the default font's glyph store when this run added to it, in a folder of the user's alone
+// created when missing. A failure costs the next run only its speed and is not reported.
+void KeepGlyphStore();
+
 }  // namespace quillmark

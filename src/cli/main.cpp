@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/PictureOutput.h"
 #include "cli/RenderCommand.h"
 #include "output/AtomicFile.h"
 
@@ -14,5 +15,7 @@ int main(int argc, char** argv) {
     environment.errIsTerminal = isatty(STDERR_FILENO) == 1;
     std::ios::sync_with_stdio(false);
     quillmark::RemoveTemporariesOnSignals();
-    return quillmark::RunRenderCommand(args, std::cout, std::cerr, environment);
+    const int status = quillmark::RunRenderCommand(args, std::cout, std::cerr, environment);
+    quillmark::KeepGlyphStore();
+    return status;
 }

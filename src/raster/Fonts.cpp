@@ -10,11 +10,13 @@
 #include <strings.h>
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -103,6 +105,29 @@ FontMatch MatchFamily(const FontconfigCalls& fc, const std::string& family) {
 
 // ---- FreeType: faces and glyphs per thread (a face must not be used by two threads) ----
 
+// FreeType's calls used here; FreeType is opened on the first glyph the glyph store lacks.
+// clang-format off
+#define QUILLMARK_FREETYPE_CALLS(X)                                                        \
+    X(FT_Init_FreeType) X(FT_Done_FreeType) X(FT_New_Face) X(FT_Done_Face)                 \
+    X(FT_Set_Pixel_Sizes) X(FT_Get_Char_Index) X(FT_Load_Glyph) X(FT_Render_Glyph)         \
+    X(FT_Get_Sfnt_Table) X(FT_MulFix)
+// clang-format on
+
+struct FreeTypeCalls {
+    QUILLMARK_FREETYPE_CALLS(QUILLMARK_DECLARE_CALL)
+};
+
+// null when FreeType cannot be opened: no text is then drawn.
+const FreeTypeCalls* FreeType() {
+    static const FreeTypeCalls* const loaded = []() -> const FreeTypeCalls* {
+        static OnDemandLibrary library(QUILLMARK_FREETYPE_SONAME);
+        static FreeTypeCalls calls;
+        QUILLMARK_FREETYPE_CALLS(QUILLMARK_RESOLVE_CALL)
+        return library.Error().empty() ? &calls : nullptr;
+    }();
+    return loaded;
+}
+
 struct GlyphKey {
     int face;
     int pixelSize;
@@ -117,15 +142,7 @@ struct GlyphKeyHash {
     }
 };
 
-struct CachedGlyph {
-    bool rendered = false;
-    int advance = 0;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int rows = 0;
-    std::vector<unsigned char> coverage;
-};
+using CachedGlyph = RenderedGlyph;
 
 class ThreadFonts {
 public:
@@ -133,9 +150,10 @@ public:
     ThreadFonts(const ThreadFonts&) = delete;
     ThreadFonts& operator=(const ThreadFonts&) = delete;
     ~ThreadFonts() {
+        if (ft_ == nullptr) return;
         for (auto& [match, face] : faces_)
-            if (face.face != nullptr) FT_Done_Face(face.face);
-        if (library_ != nullptr) FT_Done_FreeType(library_);
+            if (face.face != nullptr) ft_->FT_Done_Face(face.face);
+        if (library_ != nullptr) ft_->FT_Done_FreeType(library_);
     }
 
     // A font file's face, opened once per thread; null when it cannot be loaded.
@@ -150,7 +168,7 @@ public:
         if (found == nullptr) return {-1, nullptr};
         LoadedFace& face = *found;
         if (face.pixelSize != pixelSize) {
-            if (FT_Set_Pixel_Sizes(face.face, 0, static_cast<FT_UInt>(pixelSize)) != 0) {
+            if (ft_->FT_Set_Pixel_Sizes(face.face, 0, static_cast<FT_UInt>(pixelSize)) != 0) {
                 face.pixelSize = 0;
                 return {-1, nullptr};
             }
@@ -165,9 +183,9 @@ public:
         const GlyphKey key{faceId, pixelSize, codePoint};
         auto found = glyphs_.find(key);
         if (found != glyphs_.end() && (found->second.rendered || !render)) return &found->second;
-        const FT_UInt index = FT_Get_Char_Index(face, codePoint);
-        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0) return nullptr;
-        if (render && FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return nullptr;
+        const FT_UInt index = ft_->FT_Get_Char_Index(face, codePoint);
+        if (ft_->FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0) return nullptr;
+        if (render && ft_->FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return nullptr;
         if (cachedBytes_ > kMaxCachedCoverageBytes) {
             glyphs_.clear();
             cachedBytes_ = 0;
@@ -182,14 +200,17 @@ public:
     }
 
     // Loads and renders a glyph at a size too large to cache.
-    static bool RenderSlot(FT_Face face, char32_t codePoint, CachedGlyph& glyph) {
-        const FT_UInt index = FT_Get_Char_Index(face, codePoint);
-        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0) return false;
+    bool RenderSlot(FT_Face face, char32_t codePoint, CachedGlyph& glyph) {
+        const FT_UInt index = ft_->FT_Get_Char_Index(face, codePoint);
+        if (ft_->FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0) return false;
         glyph.advance = static_cast<int>((face->glyph->advance.x + 32) >> 6);
-        if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return false;
+        if (ft_->FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return false;
         CopyCoverage(*face->glyph, glyph);
         return true;
     }
+
+    // FreeType's calls, valid once a face was loaded.
+    const FreeTypeCalls& Calls() const { return *ft_; }
 
 private:
     struct LoadedFace {
@@ -200,14 +221,17 @@ private:
 
     LoadedFace* Loaded(const std::string& file, int index) {
         if (file.empty()) return nullptr;
-        if (library_ == nullptr && FT_Init_FreeType(&library_) != 0) {
-            library_ = nullptr;
-            return nullptr;
+        if (library_ == nullptr) {
+            ft_ = FreeType();
+            if (ft_ == nullptr || ft_->FT_Init_FreeType(&library_) != 0) {
+                library_ = nullptr;
+                return nullptr;
+            }
         }
         auto found = faces_.find({file, index});
         if (found == faces_.end()) {
             LoadedFace loaded{static_cast<int>(faces_.size()), nullptr, 0};
-            if (FT_New_Face(library_, file.c_str(), index, &loaded.face) != 0)
+            if (ft_->FT_New_Face(library_, file.c_str(), index, &loaded.face) != 0)
                 loaded.face = nullptr;
             found = faces_.emplace(std::pair{file, index}, loaded).first;
         }
@@ -231,6 +255,7 @@ private:
         }
     }
 
+    const FreeTypeCalls* ft_ = nullptr;
     FT_Library library_ = nullptr;
     // Keyed by font file and face index.
     std::map<std::pair<std::string, int>, LoadedFace> faces_;
@@ -243,21 +268,129 @@ ThreadFonts& Fonts() {
     return fonts;
 }
 
+// ---- the default font's glyph store, shared by all threads ----
+
+// The store of the known font file as read at the first text, with what this process added: the
+// face's names and cells in one file, the glyphs of each pixel size in a file of their own, read
+// when the size is first drawn. Entries are only ever added: a pointer to one stays valid until
+// the end.
+class KnownGlyphs {
+public:
+    KnownGlyphs()
+        : location_(LocateGlyphStore(QUILLMARK_KNOWN_FONT_FILE, QUILLMARK_FREETYPE_FILE)) {
+        face_ = Read(FacePath());
+    }
+
+    std::optional<FontMatch> Probe() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (face_.family.empty()) {
+            const FT_Face face = Fonts().Open(QUILLMARK_KNOWN_FONT_FILE, 0);
+            if (face == nullptr || face->family_name == nullptr || face->style_name == nullptr)
+                return std::nullopt;
+            face_.family = face->family_name;
+            face_.regular = strcmp(face->style_name, "Regular") == 0;
+            faceChanged_ = true;
+        }
+        if (strcasecmp(face_.family.c_str(), QUILLMARK_KNOWN_FONT_FAMILY) != 0 || !face_.regular)
+            return std::nullopt;
+        return FontMatch{QUILLMARK_KNOWN_FONT_FILE, 0, face_.family};
+    }
+
+    std::optional<FontCell> Cell(int pixelSize) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto found = face_.cells.find(pixelSize);
+        if (found == face_.cells.end()) return std::nullopt;
+        return FontCell{pixelSize, found->second.first, found->second.second};
+    }
+    void AddCell(const FontCell& cell) {
+        if (cell.pixelSize <= 0 || cell.pixelSize > kMaxStoredPixelSize) return;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (face_.cells.emplace(cell.pixelSize, std::pair{cell.ascent, cell.descent}).second)
+            faceChanged_ = true;
+    }
+
+    const RenderedGlyph* Glyph(int pixelSize, char32_t code) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const GlyphStore& size = Size(pixelSize);
+        const auto found = size.glyphs.find({pixelSize, code});
+        return found != size.glyphs.end() ? &found->second : nullptr;
+    }
+    void AddGlyph(int pixelSize, char32_t code, const RenderedGlyph& glyph) {
+        if (!glyph.rendered || pixelSize <= 0 || pixelSize > kMaxStoredPixelSize ||
+            glyph.width > kMaxStoredGlyphSide || glyph.rows > kMaxStoredGlyphSide)
+            return;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (Size(pixelSize).glyphs.emplace(std::pair{pixelSize, code}, glyph).second)
+            changedSizes_.insert(pixelSize);
+    }
+
+    // The files that changed, with their new contents.
+    std::vector<GlyphStoreFile> Pending() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        std::vector<GlyphStoreFile> files;
+        if (location_.path.empty()) return files;
+        if (faceChanged_) files.push_back({FacePath(), SerializeGlyphStore(face_, location_.key)});
+        for (const int pixelSize : changedSizes_)
+            files.push_back(
+                {SizePath(pixelSize), SerializeGlyphStore(sizes_[pixelSize], location_.key)});
+        faceChanged_ = false;
+        changedSizes_.clear();
+        return files;
+    }
+
+private:
+    std::string FacePath() const { return location_.path + ".bin"; }
+    std::string SizePath(int pixelSize) const {
+        return location_.path + "-" + std::to_string(pixelSize) + ".bin";
+    }
+
+    // The glyphs of a pixel size, read on first use; callers hold mutex_.
+    GlyphStore& Size(int pixelSize) {
+        auto found = sizes_.find(pixelSize);
+        if (found == sizes_.end())
+            found = sizes_.emplace(pixelSize, Read(SizePath(pixelSize))).first;
+        return found->second;
+    }
+
+    // A store file of this key; empty when there is none or it is not whole.
+    GlyphStore Read(const std::string& path) const {
+        if (location_.path.empty()) return {};
+        std::string bytes;
+        if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+            char buffer[65536];
+            while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file))
+                bytes.append(buffer, read);
+            std::fclose(file);
+        }
+        return ParseGlyphStore(bytes, location_.key).value_or(GlyphStore{});
+    }
+
+    std::mutex mutex_;
+    const GlyphStoreLocation location_;
+    GlyphStore face_;
+    bool faceChanged_ = false;
+    std::map<int, GlyphStore> sizes_;
+    std::set<int> changedSizes_;
+};
+
+bool IsKnownFile(const FontMatch& match) {
+    return match.index == 0 && !match.file.empty() && match.file == QUILLMARK_KNOWN_FONT_FILE;
+}
+
+KnownGlyphs& Known() {
+    static KnownGlyphs known;
+    return known;
+}
+
 // Reading fontconfig's configuration costs about 6 ms, most of a one-symbol process. The build
 // records the file fontconfig matched to the default family; while that file is there and its
 // regular face is of that family, the default family is drawn from it without fontconfig. Any
 // other family, or a file that changed, goes through fontconfig.
-// The file is probed once per process, however many families are asked for, through the asking
-// thread's face, which then draws the text.
+// The file is probed once per process, however many families are asked for: from the glyph
+// store, else through the asking thread's face, which then draws the text.
 std::optional<FontMatch> ProbeKnownFile() {
-    const std::string knownFile = QUILLMARK_KNOWN_FONT_FILE;
-    if (knownFile.empty()) return std::nullopt;
-    const FT_Face face = Fonts().Open(knownFile, 0);
-    if (face == nullptr || face->family_name == nullptr || face->style_name == nullptr ||
-        strcasecmp(face->family_name, QUILLMARK_KNOWN_FONT_FAMILY) != 0 ||
-        strcmp(face->style_name, "Regular") != 0)
-        return std::nullopt;
-    return FontMatch{knownFile, 0, face->family_name};
+    if (std::string_view(QUILLMARK_KNOWN_FONT_FILE).empty()) return std::nullopt;
+    return Known().Probe();
 }
 
 std::optional<FontMatch> KnownMatch(std::string_view family) {
@@ -305,10 +438,10 @@ bool ListsFamily(const FontconfigCalls& fc, const std::string& family) {
 // Ascent and descent as Qt's font engine gives them on Linux: the OS/2 table's Windows metrics
 // (typographic ones when the font asks for them, hhea without OS/2) scaled by FreeType's
 // y_scale for the size, each rounded to whole pixels.
-FontCell CellOfFace(FT_Face face, int pixelSize) {
+FontCell CellOfFace(const FreeTypeCalls& ft, FT_Face face, int pixelSize) {
     FT_Long ascent = face->ascender;
     FT_Long descent = -face->descender;
-    if (const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (const auto* os2 = static_cast<const TT_OS2*>(ft.FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
         os2 != nullptr && os2->version != 0xFFFF) {
         constexpr FT_UShort kUseTypoMetrics = 1u << 7;
         if ((os2->fsSelection & kUseTypoMetrics) != 0) {
@@ -323,16 +456,34 @@ FontCell CellOfFace(FT_Face face, int pixelSize) {
         ascent = face->size->metrics.ascender;
         descent = -face->size->metrics.descender;
     } else {
-        ascent = FT_MulFix(ascent, face->size->metrics.y_scale);
-        descent = FT_MulFix(descent, face->size->metrics.y_scale);
+        ascent = ft.FT_MulFix(ascent, face->size->metrics.y_scale);
+        descent = ft.FT_MulFix(descent, face->size->metrics.y_scale);
     }
     return {pixelSize, static_cast<int>((ascent + 32) >> 6), static_cast<int>((descent + 32) >> 6)};
 }
 
 FontCell CellAtPixelSize(const FontMatch& match, int pixelSize) {
+    const bool known = IsKnownFile(match);
+    if (known)
+        if (const std::optional<FontCell> stored = Known().Cell(pixelSize)) return *stored;
     const auto [id, face] = Fonts().Face(match, pixelSize);
     if (face == nullptr) return {};
-    return CellOfFace(face, pixelSize);
+    const FontCell cell = CellOfFace(Fonts().Calls(), face, pixelSize);
+    if (known) Known().AddCell(cell);
+    return cell;
+}
+
+// A glyph at a cached pixel size: from the glyph store for the known font file, else from
+// FreeType (and then added to the store); nullptr when it cannot be loaded.
+const CachedGlyph* GlyphOf(const FontMatch& match, int pixelSize, char32_t code, bool render) {
+    const bool known = IsKnownFile(match) && pixelSize <= kMaxStoredPixelSize;
+    if (known)
+        if (const RenderedGlyph* stored = Known().Glyph(pixelSize, code)) return stored;
+    const auto [id, face] = Fonts().Face(match, pixelSize);
+    if (face == nullptr) return nullptr;
+    const CachedGlyph* glyph = Fonts().Glyph(id, face, pixelSize, code, render);
+    if (known && glyph != nullptr) Known().AddGlyph(pixelSize, code, *glyph);
+    return glyph;
 }
 
 int CellHeight(const FontMatch& match, int pixelSize) {
@@ -435,14 +586,13 @@ FontCell CellForHeight(std::string_view family, int height) {
 int TextAdvance(std::string_view family, int height, std::string_view text) {
     const FontCell cell = CellForHeight(family, height);
     if (cell.pixelSize == 0) return 0;
-    const auto [id, face] = Fonts().Face(MatchFor(family), cell.pixelSize);
-    if (face == nullptr) return 0;
+    const FontMatch& match = MatchFor(family);
     long long width = 0;
     // Measured text is about to be drawn: a size that is cached is rendered now, so that drawing
     // does not load each glyph a second time.
     const bool render = cell.pixelSize <= kMaxCachedPixelSize;
-    ForEachCodePoint(text, [&, id = id, face = face](char32_t code) {
-        if (const CachedGlyph* glyph = Fonts().Glyph(id, face, cell.pixelSize, code, render))
+    ForEachCodePoint(text, [&](char32_t code) {
+        if (const CachedGlyph* glyph = GlyphOf(match, cell.pixelSize, code, render))
             width += glyph->advance;
     });
     return static_cast<int>(std::clamp<long long>(width, 0, std::numeric_limits<int>::max()));
@@ -452,21 +602,19 @@ void DrawTextGlyphs(std::string_view family, int height, std::string_view text,
                     long long visibleLeft, long long visibleRight, const GlyphSink& sink) {
     const FontCell cell = CellForHeight(family, height);
     if (cell.pixelSize == 0) return;
-    const auto [id, face] = Fonts().Face(MatchFor(family), cell.pixelSize);
-    if (face == nullptr) return;
+    const FontMatch& match = MatchFor(family);
     const bool cached = cell.pixelSize <= kMaxCachedPixelSize;
     // Glyphs reach at most about one em either side of their advance.
     const long long reach = 2LL * cell.pixelSize;
     long long pen = 0;
     CachedGlyph large;
-    ForEachCodePoint(text, [&, id = id, face = face](char32_t code) {
+    ForEachCodePoint(text, [&](char32_t code) {
         const bool near = pen + reach > visibleLeft && pen - reach < visibleRight;
         const CachedGlyph* glyph = nullptr;
-        if (!near) {
-            glyph = Fonts().Glyph(id, face, cell.pixelSize, code, false);
-        } else if (cached) {
-            glyph = Fonts().Glyph(id, face, cell.pixelSize, code, true);
-        } else if (ThreadFonts::RenderSlot(face, code, large)) {
+        if (!near || cached) {
+            glyph = GlyphOf(match, cell.pixelSize, code, near);
+        } else if (const auto [id, face] = Fonts().Face(match, cell.pixelSize);
+                   face != nullptr && Fonts().RenderSlot(face, code, large)) {
             glyph = &large;
         }
         if (glyph == nullptr) return;
@@ -483,6 +631,11 @@ std::string FontFileFor(std::string_view family) {
 
 std::string DrawnFamily(std::string_view family) {
     return MatchFor(family).family;
+}
+
+std::vector<GlyphStoreFile> PendingGlyphStore() {
+    if (std::string_view(QUILLMARK_KNOWN_FONT_FILE).empty()) return {};
+    return Known().Pending();
 }
 
 bool FamilyInstalled(std::string_view family) {

@@ -4,6 +4,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "raster/GlyphStore.h"
 
 namespace quillmark {
 
@@ -54,5 +57,9 @@ std::string DrawnFamily(std::string_view family);
 
 // Whether a font of exactly this family (any case) is installed.
 bool FamilyInstalled(std::string_view family);
+
+// The files of the default font's glyph store this process added to; the program writes them at
+// the end, so that the next run draws the same text without FreeType.
+std::vector<GlyphStoreFile> PendingGlyphStore();
 
 }  // namespace quillmark

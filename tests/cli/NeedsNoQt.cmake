@@ -1,7 +1,7 @@
 # The libraries quillmark-render needs, read from its dynamic section: no Qt library, no ZXing-C++
-# and none of the 2D encoders' libraries, which only its modules load; neither libjpeg, libcsv nor
-# fontconfig, which it opens on first use. The PDF module, which does need Qt Gui, shows that the
-# listing is read right.
+# and none of the 2D encoders' libraries, which only its modules load; neither FreeType, fontconfig,
+# libjpeg, libpng nor libcsv, which it opens on first use. The PDF module, which does need Qt Gui,
+# shows that the listing is read right.
 #   PROGRAM  the program;  MODULE  the PDF module
 function(needed file result)
     execute_process(COMMAND readelf -d ${file} RESULT_VARIABLE status OUTPUT_VARIABLE out
@@ -14,7 +14,8 @@ function(needed file result)
 endfunction()
 
 needed(${PROGRAM} program)
-if(program MATCHES "libQt6|libZXing|libdmtx|libqrencode|libzint|libjpeg|libcsv|libfontconfig")
+if(program MATCHES
+   "libQt6|libZXing|libdmtx|libqrencode|libzint|libfreetype|libfontconfig|libjpeg|libpng|libcsv")
     message(FATAL_ERROR "quillmark-render links a library it should load on demand:\n${program}")
 endif()
 needed(${MODULE} module)
