@@ -181,16 +181,14 @@ Result<void> ReadMainDigits(const SymbologyInfo& info, const std::string& data,
 
 Result<void> FillEANUPC(const SymbolFields& fields, const SymbologyInfo& info,
                         SymbolRequest& symbol) {
-    if (Result<void> r = Reject(
-            {{fields.gSize.has_value(), "--gsize"}, {fields.vSize.has_value(), "--vsize"}}, info);
-        !r)
-        return r;
+    const Result<void> rejected = Reject(
+        {{fields.gSize.has_value(), "--gsize"}, {fields.vSize.has_value(), "--vsize"}}, info);
+    if (!rejected) return rejected;
     if (Result<void> r = ReadMainDigits(info, *fields.data, symbol); !r) return r;
     if (fields.addOn) {
-        if (Result<void> r =
-                Require(CheckAddOn(info, *fields.addOn), "--addon", *fields.addOn, info);
-            !r)
-            return r;
+        const Result<void> checked =
+            Require(CheckAddOn(info, *fields.addOn), "--addon", *fields.addOn, info);
+        if (!checked) return checked;
         symbol.addOnType = fields.addOn->size() == 2 ? "2-Digit" : "5-Digit";
         symbol.digits += *fields.addOn;
     }
@@ -199,12 +197,11 @@ Result<void> FillEANUPC(const SymbolFields& fields, const SymbologyInfo& info,
 
 Result<void> FillITF14(const SymbolFields& fields, const SymbologyInfo& info,
                        SymbolRequest& symbol) {
-    if (Result<void> r = Reject({{fields.addOn.has_value(), "--addon"},
-                                 {fields.gSize.has_value(), "--gsize"},
-                                 {fields.vSize.has_value(), "--vsize"}},
-                                info);
-        !r)
-        return r;
+    const Result<void> rejected = Reject({{fields.addOn.has_value(), "--addon"},
+                                          {fields.gSize.has_value(), "--gsize"},
+                                          {fields.vSize.has_value(), "--vsize"}},
+                                         info);
+    if (!rejected) return rejected;
     if (Result<void> r = ReadMainDigits(info, *fields.data, symbol); !r) return r;
     symbol.fullBorder = fields.fullBorder.value_or(true);
     return ReadPercent(fields.size, "--size", info.minPercent, info.maxPercent, symbol.sizePercent);
@@ -223,16 +220,14 @@ Result<void> ReadElementString(const SymbolFields& fields, const SymbologyInfo& 
 
 Result<void> FillUCCEAN128(const SymbolFields& fields, const SymbologyInfo& info,
                            SymbolRequest& symbol) {
-    if (Result<void> r = Reject(
-            {{fields.addOn.has_value(), "--addon"}, {fields.size.has_value(), "--size"}}, info);
-        !r)
-        return r;
+    const Result<void> rejected =
+        Reject({{fields.addOn.has_value(), "--addon"}, {fields.size.has_value(), "--size"}}, info);
+    if (!rejected) return rejected;
     if (Result<void> r = ReadElementString(fields, info, symbol); !r) return r;
     EncodeRequest(symbol);
-    if (Result<void> r = ReadPercent(fields.gSize, "--gsize", info.minPercent, info.maxPercent,
-                                     symbol.gSizePercent);
-        !r)
-        return r;
+    const Result<void> read =
+        ReadPercent(fields.gSize, "--gsize", info.minPercent, info.maxPercent, symbol.gSizePercent);
+    if (!read) return read;
     return ReadPercent(fields.vSize, "--vsize", info.minPercent, info.maxVPercent,
                        symbol.vSizePercent);
 }
@@ -279,15 +274,13 @@ Result<void> FillPairedLinear(const SymbolFields& fields, SymbolRequest& symbol)
     const PairedLinear paired = LinearOfGTIN(symbol.fieldText);
     if (paired.problem != PairProblem::None) return Failure{PairRefusal(paired)};
     const SymbologyInfo& linear = *paired.symbology;
-    if (Result<void> r = Require(CheckMainDigits(linear, paired.digits), "--data: the GTIN (01)",
-                                 paired.gtin, linear);
-        !r)
-        return r;
+    const Result<void> checked = Require(CheckMainDigits(linear, paired.digits),
+                                         "--data: the GTIN (01)", paired.gtin, linear);
+    if (!checked) return checked;
     const bool topBottom = !fields.fullBorder.value_or(true);
-    if (Result<void> r =
-            Reject({{linear.id != Symbology::ITF14 && topBottom, "--no-full-border"}}, linear);
-        !r)
-        return r;
+    const Result<void> rejected =
+        Reject({{linear.id != Symbology::ITF14 && topBottom, "--no-full-border"}}, linear);
+    if (!rejected) return rejected;
     symbol.pairedLinear = &linear;
     symbol.digits = paired.digits;
     symbol.fullBorder = !topBottom;
@@ -322,23 +315,24 @@ Result<void> ReadMatrixOptions(const SymbolFields& fields, const SymbologyInfo& 
 Result<void> FillMatrix2D(const SymbolFields& fields, const SymbologyInfo& info,
                           SymbolRequest& symbol) {
     const bool dataMatrix = info.id == Symbology::GS1DataMatrix;
-    if (Result<void> r =
-            Reject({{fields.addOn.has_value(), "--addon"},
-                    {!fields.pair && fields.size.has_value(), "--size"},
-                    {fields.gSize.has_value(), "--gsize"},
-                    {fields.vSize.has_value(), "--vsize"},
-                    {dataMatrix && fields.qrLevel.has_value(), "--ec-level"},
-                    {!dataMatrix && fields.rectangular.value_or(false), "--rectangular"},
-                    {info.id != Symbology::DigitalLinkQR && fields.stem.has_value(), "--stem"}},
-                   info);
-        !r)
-        return r;
+    const Result<void> rejected =
+        Reject({{fields.addOn.has_value(), "--addon"},
+                {!fields.pair && fields.size.has_value(), "--size"},
+                {fields.gSize.has_value(), "--gsize"},
+                {fields.vSize.has_value(), "--vsize"},
+                {dataMatrix && fields.qrLevel.has_value(), "--ec-level"},
+                {!dataMatrix && fields.rectangular.value_or(false), "--rectangular"},
+                {info.id != Symbology::DigitalLinkQR && fields.stem.has_value(), "--stem"}},
+               info);
+    if (!rejected) return rejected;
     if (Result<void> r = ReadElementString(fields, info, symbol); !r) return r;
     if (info.id == Symbology::GS1QR && !BracketedElementString(symbol.fieldText).starts_with('['))
         return Failure{"--data: a GS1 QR Code needs every AI in parentheses or square brackets"};
     if (Result<void> r = ReadMatrixOptions(fields, info, symbol); !r) return r;
-    if (fields.pair)
-        if (Result<void> r = FillPairedLinear(fields, symbol); !r) return r;
+    if (fields.pair) {
+        const Result<void> paired = FillPairedLinear(fields, symbol);
+        if (!paired) return paired;
+    }
     if (std::string problem = MatrixEncodersProblem(); !problem.empty())
         return Failure{std::move(problem)};
     EncodeRequest(symbol);
@@ -432,11 +426,9 @@ Result<SymbolRequest> BuildSymbolRequest(const SymbolFields& fields) {
             "--pair puts a linear symbol beside a 2D symbol; give --type GS1-DATAMATRIX, GS1-QR "
             "or DL-QR"};
     const bool topBottom = !fields.fullBorder.value_or(true);
-    if (Result<void> r = Reject(
-            {{info->id != Symbology::ITF14 && !fields.pair && topBottom, "--no-full-border"}},
-            *info);
-        !r)
-        return FailureOf(r);
+    const Result<void> rejected = Reject(
+        {{info->id != Symbology::ITF14 && !fields.pair && topBottom, "--no-full-border"}}, *info);
+    if (!rejected) return FailureOf(rejected);
     SymbolRequest symbol;
     symbol.symbology = info;
     const Result<void> filled = IsMatrix2D(info->id) ? FillMatrix2D(fields, *info, symbol)
