@@ -8,7 +8,9 @@
 #include <map>
 #include <optional>
 #include <ostream>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "Version.h"
 #include "check/GS1Dictionary.h"
@@ -77,20 +79,26 @@ bool IsValueOption(const std::string& name) {
     return false;
 }
 
+// The options that take no value, and the member each one sets.
+constexpr std::pair<std::string_view, bool Arguments::*> kFlags[] = {
+    {"--dump", &Arguments::dump},
+    {"--no-full-border", &Arguments::noFullBorder},
+    {"--verify", &Arguments::verify},
+    {"--check", &Arguments::check},
+    {"--allow-outside", &Arguments::allowOutside},
+    {"--force", &Arguments::force},
+    {"--dl", &Arguments::digitalLink},
+    {"--rectangular", &Arguments::rectangular},
+    {"--hri", &Arguments::elementText},
+    {"--calibration-page", &Arguments::calibrationPage},
+    {"--quiet-zone-marks", &Arguments::quietZoneMarks},
+    {"--outlines", &Arguments::outlines},
+    {"--pair", &Arguments::pair},
+};
+
 bool* FlagOf(Arguments& parsed, const std::string& name) {
-    if (name == "--dump") return &parsed.dump;
-    if (name == "--no-full-border") return &parsed.noFullBorder;
-    if (name == "--verify") return &parsed.verify;
-    if (name == "--check") return &parsed.check;
-    if (name == "--allow-outside") return &parsed.allowOutside;
-    if (name == "--force") return &parsed.force;
-    if (name == "--dl") return &parsed.digitalLink;
-    if (name == "--rectangular") return &parsed.rectangular;
-    if (name == "--hri") return &parsed.elementText;
-    if (name == "--calibration-page") return &parsed.calibrationPage;
-    if (name == "--quiet-zone-marks") return &parsed.quietZoneMarks;
-    if (name == "--outlines") return &parsed.outlines;
-    if (name == "--pair") return &parsed.pair;
+    for (const auto& [option, member] : kFlags)
+        if (name == option) return &(parsed.*member);
     return nullptr;
 }
 
