@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <initializer_list>
 #include <map>
+#include <utility>
 
 #include "cli/CheckWording.h"
 #include "cli/FieldText.h"
