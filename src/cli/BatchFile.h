@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/PictureOutput.h"
+#include "cli/Refusal.h"
 #include "cli/SymbolInput.h"
 
 namespace quillmark {

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "cli/PdfLoader.h"
+#include "cli/Refusal.h"
 #include "cli/RenderCommand.h"
 #include "cli/Verification.h"
 
@@ -36,7 +37,7 @@ RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
     };
     if (!row.error.empty()) return failed(RowOutcome::Failed, row.error);
     try {
-        const SymbolRequest symbol = BuildSymbolRequest(row.fields);
+        const SymbolRequest symbol = Accepted(BuildSymbolRequest(row.fields));
         made.warnings = FailureWarnings(symbol, options.settings.style);
         if (options.check)
             made.checks = CheckSymbolLines(symbol, options.settings, options.application);

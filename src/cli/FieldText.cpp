@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kNames = "write {FNC1} to {FNC4} or {NUL} to {US}";
 
-FieldTextResult Failure(std::string message) {
+FieldTextResult Refused(std::string message) {
     return {false, {}, std::move(message)};
 }
 
@@ -70,20 +70,20 @@ FieldTextResult ParseFieldText(std::string_view arg) {
         if (byte == '{') {
             const std::size_t close = arg.find('}', i + 1);
             if (close == std::string_view::npos)
-                return Failure("\"{\" " + Position(i) + " is not closed by \"}\"; " + kNames);
+                return Refused("\"{\" " + Position(i) + " is not closed by \"}\"; " + kNames);
             const std::string_view name = arg.substr(i + 1, close - i - 1);
             const std::optional<int> index = SpecialCharIndex(name);
             const std::optional<unsigned char> code =
                 index ? SpecialCharCode(*index) : std::nullopt;
             if (!code)
-                return Failure(Quoted("{" + std::string(name) + "}") + " " + Position(i) +
+                return Refused(Quoted("{" + std::string(name) + "}") + " " + Position(i) +
                                " is not a special character; " + kNames);
             result.text.push_back(static_cast<char>(*code));
             i = close;
         } else if (byte >= 32 && byte <= 126) {
             result.text.push_back(static_cast<char>(byte));
         } else {
-            return Failure(Unencodable(arg, i));
+            return Refused(Unencodable(arg, i));
         }
     }
     result.ok = true;

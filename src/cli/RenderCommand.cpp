@@ -8,7 +8,9 @@
 #include <map>
 #include <optional>
 #include <ostream>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "Version.h"
 #include "check/GS1Dictionary.h"
@@ -20,6 +22,7 @@
 #include "cli/ColourText.h"
 #include "cli/FieldText.h"
 #include "cli/PictureOutput.h"
+#include "cli/Refusal.h"
 #include "cli/SheetCommand.h"
 #include "cli/SymbolInput.h"
 #include "cli/Verification.h"
@@ -76,20 +79,26 @@ bool IsValueOption(const std::string& name) {
     return false;
 }
 
+// The options that take no value, and the member each one sets.
+constexpr std::pair<std::string_view, bool Arguments::*> kFlags[] = {
+    {"--dump", &Arguments::dump},
+    {"--no-full-border", &Arguments::noFullBorder},
+    {"--verify", &Arguments::verify},
+    {"--check", &Arguments::check},
+    {"--allow-outside", &Arguments::allowOutside},
+    {"--force", &Arguments::force},
+    {"--dl", &Arguments::digitalLink},
+    {"--rectangular", &Arguments::rectangular},
+    {"--hri", &Arguments::elementText},
+    {"--calibration-page", &Arguments::calibrationPage},
+    {"--quiet-zone-marks", &Arguments::quietZoneMarks},
+    {"--outlines", &Arguments::outlines},
+    {"--pair", &Arguments::pair},
+};
+
 bool* FlagOf(Arguments& parsed, const std::string& name) {
-    if (name == "--dump") return &parsed.dump;
-    if (name == "--no-full-border") return &parsed.noFullBorder;
-    if (name == "--verify") return &parsed.verify;
-    if (name == "--check") return &parsed.check;
-    if (name == "--allow-outside") return &parsed.allowOutside;
-    if (name == "--force") return &parsed.force;
-    if (name == "--dl") return &parsed.digitalLink;
-    if (name == "--rectangular") return &parsed.rectangular;
-    if (name == "--hri") return &parsed.elementText;
-    if (name == "--calibration-page") return &parsed.calibrationPage;
-    if (name == "--quiet-zone-marks") return &parsed.quietZoneMarks;
-    if (name == "--outlines") return &parsed.outlines;
-    if (name == "--pair") return &parsed.pair;
+    for (const auto& [option, member] : kFlags)
+        if (name == option) return &(parsed.*member);
     return nullptr;
 }
 
@@ -391,12 +400,12 @@ std::vector<SymbolRequest> BatchSymbols(const Arguments& args, int& failedRows, 
          ReadBatchFile(*args.Find("--batch"), FieldsOf(args), std::nullopt, policy)) {
         std::string error = row.error;
         if (error.empty()) {
-            try {
-                symbols.push_back(BuildSymbolRequest(row.fields));
+            Result<SymbolRequest> symbol = BuildSymbolRequest(row.fields);
+            if (symbol) {
+                symbols.push_back(std::move(*symbol));
                 EncodeRequest(symbols.back());
-            } catch (const InputError& refused) {
-                error = refused.message;
             }
+            error = symbol.error();
         }
         if (!error.empty()) {
             err << "quillmark-render: row " << row.number << ": " << error << '\n';
@@ -435,7 +444,7 @@ int RunSheets(const Arguments& args, const SheetOptions& sheets, std::ostream& o
         if (sheets.serial) Fail("--serial numbers one symbol; it does not apply to --batch");
         run.symbols = BatchSymbols(args, failedRows, err);
     } else {
-        SymbolRequest symbol = BuildSymbolRequest(FieldsOf(args));
+        SymbolRequest symbol = Accepted(BuildSymbolRequest(FieldsOf(args)));
         EncodeRequest(symbol);
         run.symbols = sheets.serial ? SerialSymbols(symbol, *sheets.serial)
                                     : std::vector<SymbolRequest>{symbol};
@@ -461,7 +470,7 @@ int RunDigitalLink(const Arguments& args, std::ostream& out) {
     } else {
         const std::optional<std::string> data = args.Find("--data");
         if (!data) Fail("--dl needs the element string in --data");
-        const FieldTextResult field = ParseFieldText(NormalizeGS1Notation(*data));
+        const FieldTextResult field = ParseFieldText(Accepted(NormalizeGS1Notation(*data)));
         if (!field.ok) Fail("--data: " + field.error);
         const DigitalLinkResult result = DigitalLinkFromElementString(
             field.text, args.Find("--stem").value_or(std::string(kDefaultDigitalLinkStem)));
@@ -498,7 +507,7 @@ int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& e
         Fail(lone + " applies to --sheet only");
     if (WantsSheets(sheets)) return RunSheets(args, sheets, out, err);
     if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);
-    const SymbolRequest symbol = BuildSymbolRequest(FieldsOf(args));
+    const SymbolRequest symbol = Accepted(BuildSymbolRequest(FieldsOf(args)));
     const PictureSettings settings = SettingsOf(args);
     ApplicationOption(args);  // a misspelt application is refused before anything is drawn
     for (const std::string& warning : FailureWarnings(symbol, settings.style))

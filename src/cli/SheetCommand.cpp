@@ -10,6 +10,7 @@
 
 #include "cli/ModuleLoader.h"
 #include "cli/PdfLoader.h"
+#include "cli/Refusal.h"
 #include "cli/RenderCommand.h"
 #include "cli/SymbolInput.h"
 #include "cli/Verification.h"

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <initializer_list>
 #include <map>
+#include <utility>
 
 #include "cli/CheckWording.h"
 #include "cli/FieldText.h"
@@ -13,10 +15,6 @@
 #include "symbol/SymbolPair.h"
 
 namespace quillmark {
-
-void Fail(std::string message) {
-    throw InputError{std::move(message)};
-}
 
 std::string Quoted(const std::string& text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -84,70 +82,89 @@ const std::map<std::string, Symbology>& OtherNames() {
     return names;
 }
 
-unsigned short ParsePercent(const std::string& option, const std::string& text, int low, int high) {
-    int percent = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, percent);
-    if (text.empty() || error == std::errc::invalid_argument || stop != end)
-        Fail(option + " " + Quoted(text) + " is not a whole number of percent");
-    if (error != std::errc{} || percent < low || percent > high)
-        Fail(option + " " + Quoted(text) + " is outside " + std::to_string(low) + " to " +
-             std::to_string(high));
-    return static_cast<unsigned short>(percent);
+// A failed step's message, passed on by a step that makes something else.
+template <typename T>
+Failure FailureOf(const Result<T>& result) {
+    return Failure{result.error()};
 }
 
-unsigned short Percent(const std::optional<std::string>& text, const std::string& option, int low,
-                       int high) {
-    return text ? ParsePercent(option, *text, low, high) : static_cast<unsigned short>(100);
+// Sets percent from option's text, 100 when it is absent; a text that is not a whole number from
+// low to high is refused.
+Result<void> ReadPercent(const std::optional<std::string>& text, const std::string& option, int low,
+                         int high, unsigned short& percent) {
+    if (!text) {
+        percent = 100;
+        return {};
+    }
+    int value = 0;
+    const char* end = text->data() + text->size();
+    const auto [stop, error] = std::from_chars(text->data(), end, value);
+    if (text->empty() || error == std::errc::invalid_argument || stop != end)
+        return Failure{option + " " + Quoted(*text) + " is not a whole number of percent"};
+    if (error != std::errc{} || value < low || value > high)
+        return Failure{option + " " + Quoted(*text) + " is outside " + std::to_string(low) +
+                       " to " + std::to_string(high)};
+    percent = static_cast<unsigned short>(value);
+    return {};
 }
 
 // Words a failed check of option what, whose value was text, in English.
-[[noreturn]] void FailCheck(const SymbolCheck& check, const std::string& what,
-                            const std::string& text, const SymbologyInfo& info) {
+std::string CheckRefusal(const SymbolCheck& check, const std::string& what, const std::string& text,
+                         const SymbologyInfo& info) {
     switch (check.problem) {
         case SymbolProblem::NotADigit:
-            Fail(what + " " + Quoted(text) + " holds " +
-                 Quoted(std::string(1, text[check.position - 1])) + " at position " +
-                 std::to_string(check.position) + "; only digits 0-9 are allowed");
+            return what + " " + Quoted(text) + " holds " +
+                   Quoted(std::string(1, text[check.position - 1])) + " at position " +
+                   std::to_string(check.position) + "; only digits 0-9 are allowed";
         case SymbolProblem::DigitCount:
-            Fail(what + " " + Quoted(text) + " has " + std::to_string(check.count) +
-                 " digits; expected " + std::to_string(check.expected) + " (or " +
-                 std::to_string(check.expected - 1) + " without the check digit)");
+            return what + " " + Quoted(text) + " has " + std::to_string(check.count) +
+                   " digits; expected " + std::to_string(check.expected) + " (or " +
+                   std::to_string(check.expected - 1) + " without the check digit)";
         case SymbolProblem::CheckDigit:
             // A wrong check digit gives a symbol that scanners reject, so it is refused with the
             // right one rather than mended: the number may have been mistyped anywhere.
-            Fail("check digit of " + text + " should be " + std::to_string(check.expected) +
-                 ", not " + std::to_string(check.given));
+            return "check digit of " + text + " should be " + std::to_string(check.expected) +
+                   ", not " + std::to_string(check.given);
         case SymbolProblem::ISBNPrefix:
-            Fail("ISBN-13 data " + Quoted(text) + " must begin with 978 or 979");
+            return "ISBN-13 data " + Quoted(text) + " must begin with 978 or 979";
         case SymbolProblem::UPCENumberSystem:
-            Fail("UPC-E data " + Quoted(text) + " must begin with number system 0 or 1");
+            return "UPC-E data " + Quoted(text) + " must begin with number system 0 or 1";
         case SymbolProblem::AddOnNotAllowed:
-            Fail(std::string(info.name) + " never carries an add-on");
+            return std::string(info.name) + " never carries an add-on";
         case SymbolProblem::AddOnLength:
-            Fail(what + " " + Quoted(text) + " must have 2 or 5 digits");
+            return what + " " + Quoted(text) + " must have 2 or 5 digits";
         case SymbolProblem::NothingToEncode:
-            Fail(what + " holds nothing to encode (spaces and parentheses are not encoded)");
+            return what + " holds nothing to encode (spaces and parentheses are not encoded)";
         case SymbolProblem::TooLong:
-            Fail(what + " is too long for one symbol: only its first " +
-                 std::to_string(check.count) + " of " + std::to_string(check.expected) +
-                 " characters fit");
+            return what + " is too long for one symbol: only its first " +
+                   std::to_string(check.count) + " of " + std::to_string(check.expected) +
+                   " characters fit";
         case SymbolProblem::UnknownType:
         case SymbolProblem::None:
             break;
     }
-    Fail(what + " " + Quoted(text) + " cannot be drawn as " + std::string(info.name));
+    return what + " " + Quoted(text) + " cannot be drawn as " + std::string(info.name);
 }
 
-void Require(const SymbolCheck& check, const std::string& what, const std::string& text,
-             const SymbologyInfo& info) {
-    if (!check.ok()) FailCheck(check, what, text, info);
+Result<void> Require(const SymbolCheck& check, const std::string& what, const std::string& text,
+                     const SymbologyInfo& info) {
+    if (check.ok()) return {};
+    return Failure{CheckRefusal(check, what, text, info)};
 }
 
-void Reject(const std::optional<std::string>& value, const char* option,
-            const SymbologyInfo& info) {
-    if (value)
-        Fail(std::string("option ") + option + " does not apply to " + std::string(info.name));
+// An option the symbology takes no value for, and whether it was given.
+struct Inapplicable {
+    bool given;
+    const char* option;
+};
+
+// Refuses the first of options that was given.
+Result<void> Reject(std::initializer_list<Inapplicable> options, const SymbologyInfo& info) {
+    for (const Inapplicable& o : options)
+        if (o.given)
+            return Failure{std::string("option ") + o.option + " does not apply to " +
+                           std::string(info.name)};
+    return {};
 }
 
 bool AllDigits(const std::string& text) {
@@ -156,70 +173,85 @@ bool AllDigits(const std::string& text) {
 
 // Main digits one short of their length are completed with the check digit the window would
 // write; anything else is checked as given.
-std::string MainDigits(const SymbologyInfo& info, const std::string& data) {
-    std::string digits = data;
-    if (digits.size() + 1 == info.digitCount && AllDigits(digits))
-        digits = SetCheckDigit(info.id, digits + "0");
-    Require(CheckMainDigits(info, digits), "--data", data, info);
-    return digits;
+Result<void> ReadMainDigits(const SymbologyInfo& info, const std::string& data,
+                            SymbolRequest& symbol) {
+    symbol.digits = data;
+    if (data.size() + 1 == info.digitCount && AllDigits(data))
+        symbol.digits = SetCheckDigit(info.id, data + "0");
+    return Require(CheckMainDigits(info, symbol.digits), "--data", data, info);
 }
 
-void FillEANUPC(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
-    Reject(fields.gSize, "--gsize", info);
-    Reject(fields.vSize, "--vsize", info);
-    symbol.digits = MainDigits(info, *fields.data);
+Result<void> FillEANUPC(const SymbolFields& fields, const SymbologyInfo& info,
+                        SymbolRequest& symbol) {
+    const Result<void> rejected = Reject(
+        {{fields.gSize.has_value(), "--gsize"}, {fields.vSize.has_value(), "--vsize"}}, info);
+    if (!rejected) return rejected;
+    if (Result<void> r = ReadMainDigits(info, *fields.data, symbol); !r) return r;
     if (fields.addOn) {
-        Require(CheckAddOn(info, *fields.addOn), "--addon", *fields.addOn, info);
+        const Result<void> checked =
+            Require(CheckAddOn(info, *fields.addOn), "--addon", *fields.addOn, info);
+        if (!checked) return checked;
         symbol.addOnType = fields.addOn->size() == 2 ? "2-Digit" : "5-Digit";
         symbol.digits += *fields.addOn;
     }
-    symbol.sizePercent = Percent(fields.size, "--size", info.minPercent, info.maxPercent);
+    return ReadPercent(fields.size, "--size", info.minPercent, info.maxPercent, symbol.sizePercent);
 }
 
-void FillITF14(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
-    Reject(fields.addOn, "--addon", info);
-    Reject(fields.gSize, "--gsize", info);
-    Reject(fields.vSize, "--vsize", info);
-    symbol.digits = MainDigits(info, *fields.data);
-    symbol.sizePercent = Percent(fields.size, "--size", info.minPercent, info.maxPercent);
+Result<void> FillITF14(const SymbolFields& fields, const SymbologyInfo& info,
+                       SymbolRequest& symbol) {
+    const Result<void> rejected = Reject({{fields.addOn.has_value(), "--addon"},
+                                          {fields.gSize.has_value(), "--gsize"},
+                                          {fields.vSize.has_value(), "--vsize"}},
+                                         info);
+    if (!rejected) return rejected;
+    if (Result<void> r = ReadMainDigits(info, *fields.data, symbol); !r) return r;
     symbol.fullBorder = fields.fullBorder.value_or(true);
+    return ReadPercent(fields.size, "--size", info.minPercent, info.maxPercent, symbol.sizePercent);
 }
 
 // The --data element string in the field's notation, checked as the UCC/EAN-128 field checks it.
-std::string ElementString(const SymbolFields& fields, const SymbologyInfo& info) {
-    const FieldTextResult field = ParseFieldText(NormalizeGS1Notation(*fields.data));
-    if (!field.ok) Fail("--data: " + field.error);
-    Require(CheckFieldText(field.text), "--data", field.text, info);
-    return field.text;
+Result<void> ReadElementString(const SymbolFields& fields, const SymbologyInfo& info,
+                               SymbolRequest& symbol) {
+    const Result<std::string> notation = NormalizeGS1Notation(*fields.data);
+    if (!notation) return FailureOf(notation);
+    const FieldTextResult field = ParseFieldText(*notation);
+    if (!field.ok) return Failure{"--data: " + field.error};
+    symbol.fieldText = field.text;
+    return Require(CheckFieldText(field.text), "--data", field.text, info);
 }
 
-void FillUCCEAN128(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
-    Reject(fields.addOn, "--addon", info);
-    Reject(fields.size, "--size", info);
-    symbol.fieldText = ElementString(fields, info);
+Result<void> FillUCCEAN128(const SymbolFields& fields, const SymbologyInfo& info,
+                           SymbolRequest& symbol) {
+    const Result<void> rejected =
+        Reject({{fields.addOn.has_value(), "--addon"}, {fields.size.has_value(), "--size"}}, info);
+    if (!rejected) return rejected;
+    if (Result<void> r = ReadElementString(fields, info, symbol); !r) return r;
     EncodeRequest(symbol);
-    symbol.gSizePercent = Percent(fields.gSize, "--gsize", info.minPercent, info.maxPercent);
-    symbol.vSizePercent = Percent(fields.vSize, "--vsize", info.minPercent, info.maxVPercent);
+    const Result<void> read =
+        ReadPercent(fields.gSize, "--gsize", info.minPercent, info.maxPercent, symbol.gSizePercent);
+    if (!read) return read;
+    return ReadPercent(fields.vSize, "--vsize", info.minPercent, info.maxVPercent,
+                       symbol.vSizePercent);
 }
 
-double ModuleMm(const std::optional<std::string>& text) {
+Result<double> ModuleMm(const std::optional<std::string>& text) {
     if (!text) return kDefaultMatrixModuleMm;
     double mm = 0;
     const char* end = text->data() + text->size();
     const auto [stop, error] = std::from_chars(text->data(), end, mm);
     if (text->empty() || error != std::errc{} || stop != end || !(mm >= kMinMatrixModuleMm) ||
         mm > kMaxMatrixModuleMm)
-        Fail("--module " + Quoted(*text) + " is not a module size of 0.254 to 1.5 mm");
+        return Failure{"--module " + Quoted(*text) + " is not a module size of 0.254 to 1.5 mm"};
     return mm;
 }
 
-QRLevel ParseQRLevel(const std::string& text) {
+Result<QRLevel> ParseQRLevel(const std::string& text) {
     static constexpr std::pair<std::string_view, QRLevel> kLevels[] = {
         {"L", QRLevel::L}, {"M", QRLevel::M}, {"Q", QRLevel::Q}, {"H", QRLevel::H}};
     for (const auto& [name, level] : kLevels)
         if (text.size() == 1 && std::toupper(static_cast<unsigned char>(text[0])) == name[0])
             return level;
-    Fail("--ec-level " + Quoted(text) + " is none of L, M, Q, H");
+    return Failure{"--ec-level " + Quoted(text) + " is none of L, M, Q, H"};
 }
 
 // What --pair words for each problem of the (01) it pairs.
@@ -240,57 +272,95 @@ std::string PairRefusal(const PairedLinear& paired) {
 }
 
 // --pair: the linear symbol of the GTIN, sized and bordered by the linear symbols' options.
-void FillPairedLinear(const SymbolFields& fields, SymbolRequest& symbol) {
+Result<void> FillPairedLinear(const SymbolFields& fields, SymbolRequest& symbol) {
     const PairedLinear paired = LinearOfGTIN(symbol.fieldText);
-    if (paired.problem != PairProblem::None) Fail(PairRefusal(paired));
+    if (paired.problem != PairProblem::None) return Failure{PairRefusal(paired)};
     const SymbologyInfo& linear = *paired.symbology;
-    Require(CheckMainDigits(linear, paired.digits), "--data: the GTIN (01)", paired.gtin, linear);
-    if (linear.id != Symbology::ITF14 && !fields.fullBorder.value_or(true))
-        Fail("option --no-full-border does not apply to " + std::string(linear.name));
+    const Result<void> checked = Require(CheckMainDigits(linear, paired.digits),
+                                         "--data: the GTIN (01)", paired.gtin, linear);
+    if (!checked) return checked;
+    const bool topBottom = !fields.fullBorder.value_or(true);
+    const Result<void> rejected =
+        Reject({{linear.id != Symbology::ITF14 && topBottom, "--no-full-border"}}, linear);
+    if (!rejected) return rejected;
     symbol.pairedLinear = &linear;
     symbol.digits = paired.digits;
-    symbol.sizePercent = Percent(fields.size, "--size", linear.minPercent, linear.maxPercent);
-    symbol.fullBorder = fields.fullBorder.value_or(true);
+    symbol.fullBorder = !topBottom;
     symbol.barReductionDots = fields.barReductionDots;
     symbol.quietZoneMarks = fields.quietZoneMarks;
+    return ReadPercent(fields.size, "--size", linear.minPercent, linear.maxPercent,
+                       symbol.sizePercent);
 }
 
-void FillMatrix2D(const SymbolFields& fields, const SymbologyInfo& info, SymbolRequest& symbol) {
-    Reject(fields.addOn, "--addon", info);
-    if (!fields.pair) Reject(fields.size, "--size", info);
-    Reject(fields.gSize, "--gsize", info);
-    Reject(fields.vSize, "--vsize", info);
-    const bool dataMatrix = info.id == Symbology::GS1DataMatrix;
-    if (dataMatrix) Reject(fields.qrLevel, "--ec-level", info);
-    if (!dataMatrix && fields.rectangular.value_or(false))
-        Fail("option --rectangular does not apply to " + std::string(info.name));
-    if (info.id != Symbology::DigitalLinkQR) Reject(fields.stem, "--stem", info);
-    symbol.fieldText = ElementString(fields, info);
-    if (info.id == Symbology::GS1QR && !BracketedElementString(symbol.fieldText).starts_with('['))
-        Fail("--data: a GS1 QR Code needs every AI in parentheses or square brackets");
-    symbol.moduleMm = ModuleMm(fields.module);
+// The 2D symbol's own options: module, form, error correction, element string and Digital Link.
+Result<void> ReadMatrixOptions(const SymbolFields& fields, const SymbologyInfo& info,
+                               SymbolRequest& symbol) {
+    const Result<double> moduleMm = ModuleMm(fields.module);
+    if (!moduleMm) return FailureOf(moduleMm);
+    symbol.moduleMm = *moduleMm;
     symbol.rectangular = fields.rectangular.value_or(false);
-    if (fields.qrLevel) symbol.qrLevel = ParseQRLevel(*fields.qrLevel);
+    if (fields.qrLevel) {
+        const Result<QRLevel> level = ParseQRLevel(*fields.qrLevel);
+        if (!level) return FailureOf(level);
+        symbol.qrLevel = *level;
+    }
     symbol.elementText = fields.elementText.value_or(false);
     if (info.id == Symbology::DigitalLinkQR) {
         const DigitalLinkResult link = DigitalLinkFromElementString(
             symbol.fieldText, fields.stem.value_or(std::string(kDefaultDigitalLinkStem)));
-        if (!link.text) Fail("--data: " + DigitalLinkRefusal(link));
+        if (!link.text) return Failure{"--data: " + DigitalLinkRefusal(link)};
         symbol.linkUri = *link.text;
     }
-    if (fields.pair) FillPairedLinear(fields, symbol);
-    if (const std::string problem = MatrixEncodersProblem(); !problem.empty()) Fail(problem);
-    EncodeRequest(symbol);
-    if (!symbol.matrix) Fail("--data is too long for one " + std::string(info.name) + " symbol");
+    return {};
 }
 
-void RejectMatrixOptions(const SymbolFields& fields, const SymbologyInfo& info) {
-    Reject(fields.module, "--module", info);
-    Reject(fields.qrLevel, "--ec-level", info);
-    if (fields.rectangular.value_or(false))
-        Fail("option --rectangular does not apply to " + std::string(info.name));
-    if (fields.elementText.value_or(false))
-        Fail("option --hri does not apply to " + std::string(info.name));
+Result<void> FillMatrix2D(const SymbolFields& fields, const SymbologyInfo& info,
+                          SymbolRequest& symbol) {
+    const bool dataMatrix = info.id == Symbology::GS1DataMatrix;
+    const Result<void> rejected =
+        Reject({{fields.addOn.has_value(), "--addon"},
+                {!fields.pair && fields.size.has_value(), "--size"},
+                {fields.gSize.has_value(), "--gsize"},
+                {fields.vSize.has_value(), "--vsize"},
+                {dataMatrix && fields.qrLevel.has_value(), "--ec-level"},
+                {!dataMatrix && fields.rectangular.value_or(false), "--rectangular"},
+                {info.id != Symbology::DigitalLinkQR && fields.stem.has_value(), "--stem"}},
+               info);
+    if (!rejected) return rejected;
+    if (Result<void> r = ReadElementString(fields, info, symbol); !r) return r;
+    if (info.id == Symbology::GS1QR && !BracketedElementString(symbol.fieldText).starts_with('['))
+        return Failure{"--data: a GS1 QR Code needs every AI in parentheses or square brackets"};
+    if (Result<void> r = ReadMatrixOptions(fields, info, symbol); !r) return r;
+    if (fields.pair) {
+        const Result<void> paired = FillPairedLinear(fields, symbol);
+        if (!paired) return paired;
+    }
+    if (std::string problem = MatrixEncodersProblem(); !problem.empty())
+        return Failure{std::move(problem)};
+    EncodeRequest(symbol);
+    if (!symbol.matrix)
+        return Failure{"--data is too long for one " + std::string(info.name) + " symbol"};
+    return {};
+}
+
+// The options of the 2D symbols, refused for a linear one.
+Result<void> RejectMatrixOptions(const SymbolFields& fields, const SymbologyInfo& info) {
+    return Reject({{fields.module.has_value(), "--module"},
+                   {fields.qrLevel.has_value(), "--ec-level"},
+                   {fields.rectangular.value_or(false), "--rectangular"},
+                   {fields.elementText.value_or(false), "--hri"}},
+                  info);
+}
+
+// The linear symbol's own fields, its bar reduction and quiet-zone marks.
+Result<void> FillLinear(const SymbolFields& fields, const SymbologyInfo& info,
+                        SymbolRequest& symbol) {
+    if (Result<void> r = RejectMatrixOptions(fields, info); !r) return r;
+    symbol.barReductionDots = fields.barReductionDots;
+    symbol.quietZoneMarks = fields.quietZoneMarks;
+    if (IsEANUPC(info.id)) return FillEANUPC(fields, info, symbol);
+    if (info.id == Symbology::ITF14) return FillITF14(fields, info, symbol);
+    return FillUCCEAN128(fields, info, symbol);
 }
 
 bool StartsWithNoCase(const std::string& text, std::size_t at, std::string_view prefix) {
@@ -315,64 +385,57 @@ const SymbologyInfo* FindSymbologyByAnyName(const std::string& name) {
     return other == OtherNames().end() ? nullptr : &SymbologyOf(other->second);
 }
 
-std::string NormalizeGS1Notation(const std::string& data) {
+Result<std::string> NormalizeGS1Notation(const std::string& data) {
     // Other tools' ways of writing FNC1 would otherwise be encoded as their literal characters,
     // giving a symbol that scans as different data.
     static constexpr std::string_view kEscapes[] = {"]C1", "^FNC1", "<FNC1>", "\\F"};
     for (std::size_t i = 0; i < data.size(); ++i)
         for (const std::string_view escape : kEscapes)
             if (StartsWithNoCase(data, i, escape))
-                Fail("--data holds " + Quoted(data.substr(i, escape.size())) + " at position " +
-                     std::to_string(i + 1) + ", another program's way of writing FNC1; write " +
-                     "{FNC1} (or put each AI in parentheses)");
+                return Failure{"--data holds " + Quoted(data.substr(i, escape.size())) +
+                               " at position " + std::to_string(i + 1) +
+                               ", another program's way of writing FNC1; write " +
+                               "{FNC1} (or put each AI in parentheses)"};
     // [01]... is the square-bracket notation of other GS1 tools: the same AIs in parentheses.
     std::string text = data;
     for (std::size_t open = text.find('['); open != std::string::npos;
          open = text.find('[', open + 1)) {
         const std::size_t close = text.find(']', open + 1);
         if (close == std::string::npos)
-            Fail("--data: \"[\" at position " + std::to_string(open + 1) +
-                 " is not closed by \"]\"");
+            return Failure{"--data: \"[\" at position " + std::to_string(open + 1) +
+                           " is not closed by \"]\""};
         const std::string ai = text.substr(open + 1, close - open - 1);
         if (ai.size() < 2 || ai.size() > 4 || !AllDigits(ai))
-            Fail("--data: " + Quoted("[" + ai + "]") + " at position " + std::to_string(open + 1) +
-                 " is not an AI of 2 to 4 digits");
+            return Failure{"--data: " + Quoted("[" + ai + "]") + " at position " +
+                           std::to_string(open + 1) + " is not an AI of 2 to 4 digits"};
         text[open] = '(';
         text[close] = ')';
     }
     if (const std::size_t close = text.find(']'); close != std::string::npos)
-        Fail("--data: \"]\" at position " + std::to_string(close + 1) + " closes no \"[\"");
+        return Failure{"--data: \"]\" at position " + std::to_string(close + 1) +
+                       " closes no \"[\""};
     return text;
 }
 
-SymbolRequest BuildSymbolRequest(const SymbolFields& fields) {
-    if (!fields.type) Fail("missing --type (one of " + TypeList() + ")");
-    if (!fields.data) Fail("missing --data");
+Result<SymbolRequest> BuildSymbolRequest(const SymbolFields& fields) {
+    if (!fields.type) return Failure{"missing --type (one of " + TypeList() + ")"};
+    if (!fields.data) return Failure{"missing --data"};
     const SymbologyInfo* info = FindSymbologyByAnyName(*fields.type);
     if (info == nullptr)
-        Fail("unknown type " + Quoted(*fields.type) + " (one of " + TypeList() + ")");
+        return Failure{"unknown type " + Quoted(*fields.type) + " (one of " + TypeList() + ")"};
     if (fields.pair && !IsMatrix2D(info->id))
-        Fail(
+        return Failure{
             "--pair puts a linear symbol beside a 2D symbol; give --type GS1-DATAMATRIX, GS1-QR "
-            "or DL-QR");
-    if (info->id != Symbology::ITF14 && !fields.pair && fields.fullBorder.has_value() &&
-        !*fields.fullBorder)
-        Fail("option --no-full-border does not apply to " + std::string(info->name));
+            "or DL-QR"};
+    const bool topBottom = !fields.fullBorder.value_or(true);
+    const Result<void> rejected = Reject(
+        {{info->id != Symbology::ITF14 && !fields.pair && topBottom, "--no-full-border"}}, *info);
+    if (!rejected) return FailureOf(rejected);
     SymbolRequest symbol;
     symbol.symbology = info;
-    if (IsMatrix2D(info->id)) {
-        FillMatrix2D(fields, *info, symbol);
-        return symbol;
-    }
-    RejectMatrixOptions(fields, *info);
-    if (IsEANUPC(info->id))
-        FillEANUPC(fields, *info, symbol);
-    else if (info->id == Symbology::ITF14)
-        FillITF14(fields, *info, symbol);
-    else
-        FillUCCEAN128(fields, *info, symbol);
-    symbol.barReductionDots = fields.barReductionDots;
-    symbol.quietZoneMarks = fields.quietZoneMarks;
+    const Result<void> filled = IsMatrix2D(info->id) ? FillMatrix2D(fields, *info, symbol)
+                                                     : FillLinear(fields, *info, symbol);
+    if (!filled) return FailureOf(filled);
     return symbol;
 }
 

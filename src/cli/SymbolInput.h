@@ -6,17 +6,11 @@
 #include <string>
 
 #include "check/GS1DigitalLink.h"
+#include "output/Result.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
 namespace quillmark {
-
-// A refused input; the message is one line of English without the program's name.
-struct InputError {
-    std::string message;
-};
-
-[[noreturn]] void Fail(std::string message);
 
 // How many characters of a value a message shows at most.
 inline constexpr std::size_t kQuotedCharacters = 40;
@@ -58,11 +52,12 @@ const SymbologyInfo* FindSymbologyByAnyName(const std::string& name);
 
 // The UCC/EAN-128 data in the field's notation: AIs in parentheses, square brackets read as
 // parentheses; escapes of other tools ("]C1", "^FNC1", "<FNC1>", "\F") are refused.
-std::string NormalizeGS1Notation(const std::string& data);
+Result<std::string> NormalizeGS1Notation(const std::string& data);
 
 // Checks every field and builds the request (UCC/EAN-128 encoded once). Main digits one short of
-// their length get their check digit as the window computes it. Throws InputError.
-SymbolRequest BuildSymbolRequest(const SymbolFields& fields);
+// their length get their check digit as the window computes it; a refusal is one line of English
+// without the program's name.
+Result<SymbolRequest> BuildSymbolRequest(const SymbolFields& fields);
 
 // The reason a Digital Link conversion was refused, in the words of --check for a finding.
 std::string DigitalLinkRefusal(const DigitalLinkResult& result);

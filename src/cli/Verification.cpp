@@ -6,6 +6,7 @@
 #include "cli/CheckWording.h"
 #include "cli/ModuleLoader.h"
 #include "cli/PictureFile.h"
+#include "cli/Refusal.h"
 #include "cli/SymbolInput.h"
 #include "symbol/SymbolPair.h"
 #include "verify/ScanModule.h"

@@ -25,16 +25,7 @@ bool IsMatrix2D(Symbology id) {
 }
 
 std::string_view GS1SymbologyIdentifier(Symbology id) {
-    switch (id) {
-        case Symbology::UCCEAN128:
-            return "]C1";
-        case Symbology::GS1DataMatrix:
-            return "]d2";
-        case Symbology::GS1QR:
-            return "]Q3";
-        default:
-            return {};
-    }
+    return SymbologyOf(id).gs1Identifier;
 }
 
 std::size_t AddOnDigitCount(std::string_view addOnType) {

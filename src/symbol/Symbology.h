@@ -34,20 +34,24 @@ struct SymbologyInfo {
     // for free text.
     std::string_view numberMask;
     std::string_view numberBlank;
+    // The symbology identifier a reader reports when the symbol carries GS1 element strings
+    // ("]C1", "]d2", "]Q3"); empty for one that carries other data.
+    std::string_view gs1Identifier;
 };
 
 inline constexpr std::array<SymbologyInfo, 10> kSymbologies{{
-    {Symbology::EAN13, "EAN-13", 13, true, 80, 200, 0, "9 999999 999999;1;0", "0 000000 000000"},
-    {Symbology::ISBN13, "ISBN-13", 13, true, 80, 200, 0, "\\9 799999 999999;1;0",
-     "9 780000 000000"},
-    {Symbology::EAN8, "EAN-8", 8, false, 80, 200, 0, "9999 9999;1;0", "0000 0000"},
-    {Symbology::UPCA, "UPC-A", 12, true, 80, 200, 0, "9 99999 99999 9;1;0", "0 00000 00000 0"},
-    {Symbology::UPCE, "UPC-E", 8, true, 80, 200, 0, "9 999999 9;1;0", "0 000000 0"},
-    {Symbology::ITF14, "ITF-14", 14, false, 25, 100, 0, "99999999999999;1;0", "00000000000000"},
-    {Symbology::UCCEAN128, "UCC/EAN-128", 0, false, 100, 407, 400, "", ""},
-    {Symbology::GS1DataMatrix, "GS1 DataMatrix", 0, false, 100, 100, 0, "", ""},
-    {Symbology::GS1QR, "GS1 QR Code", 0, false, 100, 100, 0, "", ""},
-    {Symbology::DigitalLinkQR, "GS1 Digital Link QR", 0, false, 100, 100, 0, "", ""},
+    {Symbology::EAN13, "EAN-13", 13, true, 80, 200, 0, "9 999999 999999;1;0", "0 000000 000000",
+     ""},
+    {Symbology::ISBN13, "ISBN-13", 13, true, 80, 200, 0, "\\9 799999 999999;1;0", "9 780000 000000",
+     ""},
+    {Symbology::EAN8, "EAN-8", 8, false, 80, 200, 0, "9999 9999;1;0", "0000 0000", ""},
+    {Symbology::UPCA, "UPC-A", 12, true, 80, 200, 0, "9 99999 99999 9;1;0", "0 00000 00000 0", ""},
+    {Symbology::UPCE, "UPC-E", 8, true, 80, 200, 0, "9 999999 9;1;0", "0 000000 0", ""},
+    {Symbology::ITF14, "ITF-14", 14, false, 25, 100, 0, "99999999999999;1;0", "00000000000000", ""},
+    {Symbology::UCCEAN128, "UCC/EAN-128", 0, false, 100, 407, 400, "", "", "]C1"},
+    {Symbology::GS1DataMatrix, "GS1 DataMatrix", 0, false, 100, 100, 0, "", "", "]d2"},
+    {Symbology::GS1QR, "GS1 QR Code", 0, false, 100, 100, 0, "", "", "]Q3"},
+    {Symbology::DigitalLinkQR, "GS1 Digital Link QR", 0, false, 100, 100, 0, "", "", ""},
 }};
 
 // The add-on types of the EAN/UPC symbologies, in the order the window lists them.
@@ -63,8 +67,7 @@ bool IsEANUPC(Symbology id);
 // GS1 DataMatrix, GS1 QR Code and the Digital Link QR Code: a matrix of square modules.
 bool IsMatrix2D(Symbology id);
 
-// The symbology identifier a reader reports for the symbology carrying GS1 element strings ("]C1",
-// "]d2", "]Q3"); empty for one that carries other data.
+// The symbology's gs1Identifier.
 std::string_view GS1SymbologyIdentifier(Symbology id);
 
 // Digits of the add-on types "None", "2-Digit" and "5-Digit"; 0 for any other text.

@@ -158,12 +158,14 @@ private slots:
         fields.fullBorder =
             window.contains("ITF14_FullBorder=0") ? std::optional(false) : std::nullopt;
         SetMatrixOptions(commandLine.mid(6), fields);
-        const quillmark::SymbolRequest symbol = quillmark::BuildSymbolRequest(fields);
+        const quillmark::Result<quillmark::SymbolRequest> symbol =
+            quillmark::BuildSymbolRequest(fields);
+        QVERIFY2(symbol.ok(), symbol.error().c_str());
         quillmark::PictureSettings settings;
         settings.dotsPerMm = dotsPerMm;
         std::string png;
         const quillmark::PictureResult made =
-            quillmark::EncodeSymbolPicture(symbol, settings, quillmark::PictureFormat::PNG, png);
+            quillmark::EncodeSymbolPicture(*symbol, settings, quillmark::PictureFormat::PNG, png);
         QVERIFY2(made.error.empty(), made.error.c_str());
         const QImage written =
             QImage::fromData(QByteArray::fromStdString(png)).convertToFormat(QImage::Format_RGB32);

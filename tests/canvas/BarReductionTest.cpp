@@ -11,6 +11,7 @@
 #include "canvas/SymbolImage.h"
 #include "encoders/Canvas.h"
 #include "support/GuiApp.h"
+#include "support/Requests.h"
 #include "support/ZXingDecode.h"
 #include "symbol/SymbolRequest.h"
 
@@ -74,16 +75,8 @@ std::string CaseName(const ::testing::TestParamInfo<ReductionCase>& info) {
 }
 
 SymbolRequest RequestOf(const ReductionCase& c) {
-    SymbolRequest request;
-    request.symbology = FindSymbology(c.symbology);
+    SymbolRequest request = test::RequestOf(c.symbology, c.data, c.size);
     request.addOnType = c.addOnType;
-    if (request.Is(Symbology::UCCEAN128)) {
-        request.fieldText = c.data;
-        request.gSizePercent = c.size;
-    } else {
-        request.digits = c.data;
-        request.sizePercent = c.size;
-    }
     return request;
 }
 
@@ -212,9 +205,7 @@ class QuietZoneMarks : public ::testing::TestWithParam<MarkCase> {};
 
 TEST_P(QuietZoneMarks, StandInTheQuietZonesWithinTheBounds) {
     const MarkCase& c = GetParam();
-    SymbolRequest request;
-    request.symbology = FindSymbology(c.symbology);
-    request.digits = c.digits;
+    SymbolRequest request = test::RequestOf(c.symbology, c.digits);
     request.addOnType = c.addOnType;
     const SymbolPicture plain = RenderSymbolPicture(request, c.scale, c.scale);
     request.quietZoneMarks = true;

@@ -12,6 +12,7 @@
 #include "canvas/SymbolImage.h"
 #include "encoders/EANUPC.h"
 #include "support/GuiApp.h"
+#include "support/Requests.h"
 #include "support/ZXingDecode.h"
 
 namespace quillmark {
@@ -136,11 +137,8 @@ class EANUPCRoundTrip : public ::testing::TestWithParam<EANCase> {};
 
 TEST_P(EANUPCRoundTrip, DecodesToTheDigitsGiven) {
     const EANCase& c = GetParam();
-    SymbolRequest symbol;
-    symbol.symbology = FindSymbology(c.codeType);
-    symbol.digits = c.main + c.addOn;
+    SymbolRequest symbol = test::RequestOf(c.codeType, c.main + c.addOn, c.size);
     symbol.addOnType = c.addOnType;
-    symbol.sizePercent = c.size;
     const QImage image = RenderSymbolPicture(symbol, c.scale, c.scale).image;
     ASSERT_FALSE(image.isNull());
     const bool upcaAddOn = c.codeType == "UPC-A" && !c.addOn.empty();

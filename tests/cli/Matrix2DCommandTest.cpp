@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <string>
+#include <vector>
 
 #include "cli/RenderCommand.h"
 #include "support/CliRun.h"
@@ -90,39 +91,52 @@ std::string BatchFile(const QTemporaryDir& dir, const char* text) {
     return csv.fileName().toStdString();
 }
 
-// A batch mixes the linear and the 2D types; every row is read back.
+// Batches mixing the linear and the 2D types: every row made is read back; --pair applies to
+// every row, so that a row of a linear type is refused and the others are made.
 TEST(Matrix2DCommand, BatchRowsTakeThe2DTypes) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string csv = BatchFile(dir,
-                                      "type,data,output\n"
-                                      "GS1-DATAMATRIX,(01)09501101530003(10)A1,dm.png\n"
-                                      "GS1-QR,[01]09501101530003[21]X9,qr.svg\n"
-                                      "DL-QR,(01)09501101530003(17)251231,dl.png\n"
-                                      "EAN-13,400638133393,e.png\n");
-    const test::CliRun run = RunCli({"--batch", csv, "--verify"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    for (const char* name : {"dm.png", "qr.svg", "dl.png", "e.png"})
-        EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
-}
-
-// --pair applies to every row; a row of a linear type is refused and the others are made.
-TEST(Matrix2DCommand, PairInEveryBatchRow) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string csv = BatchFile(dir,
-                                      "type,data,size,output\n"
-                                      "GS1-DATAMATRIX,(01)09501101530003(10)A1,,dm.png\n"
-                                      "GS1-QR,[01]19501101530000[21]X9,40,qr.svg\n"
-                                      "EAN-13,400638133393,,e.png\n");
-    const test::CliRun run = RunCli({"--batch", csv, "--pair", "--verify"});
-    EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_NE(run.err.find("row 4: --pair puts a linear symbol beside a 2D symbol"),
-              std::string::npos)
-        << run.err;
-    EXPECT_TRUE(QFile::exists(dir.filePath("dm.png")));
-    EXPECT_TRUE(QFile::exists(dir.filePath("qr.svg")));
-    EXPECT_FALSE(QFile::exists(dir.filePath("e.png")));
+    const struct {
+        const char* name;
+        const char* csv;
+        Args options;
+        int status;
+        std::string err;  // a part of standard error
+        std::vector<const char*> made, refused;
+    } kBatches[] = {
+        {"the 2D types beside the linear ones",
+         "type,data,output\n"
+         "GS1-DATAMATRIX,(01)09501101530003(10)A1,dm.png\n"
+         "GS1-QR,[01]09501101530003[21]X9,qr.svg\n"
+         "DL-QR,(01)09501101530003(17)251231,dl.png\n"
+         "EAN-13,400638133393,e.png\n",
+         {"--verify"},
+         0,
+         "",
+         {"dm.png", "qr.svg", "dl.png", "e.png"},
+         {}},
+        {"--pair in every row",
+         "type,data,size,output\n"
+         "GS1-DATAMATRIX,(01)09501101530003(10)A1,,dm.png\n"
+         "GS1-QR,[01]19501101530000[21]X9,40,qr.svg\n"
+         "EAN-13,400638133393,,e.png\n",
+         {"--pair", "--verify"},
+         1,
+         "row 4: --pair puts a linear symbol beside a 2D symbol",
+         {"dm.png", "qr.svg"},
+         {"e.png"}},
+    };
+    for (const auto& batch : kBatches) {
+        SCOPED_TRACE(batch.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        Args args = {"--batch", BatchFile(dir, batch.csv)};
+        args.insert(args.end(), batch.options.begin(), batch.options.end());
+        const test::CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, batch.status) << run.err;
+        EXPECT_NE(run.err.find(batch.err), std::string::npos) << run.err;
+        for (const char* name : batch.made) EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
+        for (const char* name : batch.refused)
+            EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name;
+    }
 }
 
 }  // namespace
