@@ -9,6 +9,7 @@
 #include <string.h>
 #include <strings.h>
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -377,8 +378,12 @@ bool IsKnownFile(const FontMatch& match) {
     return match.index == 0 && !match.file.empty() && match.file == QUILLMARK_KNOWN_FONT_FILE;
 }
 
+// Set once the store is read: a run that draws no text neither reads nor writes it.
+std::atomic<KnownGlyphs*> knownInUse{nullptr};
+
 KnownGlyphs& Known() {
     static KnownGlyphs known;
+    knownInUse.store(&known, std::memory_order_release);
     return known;
 }
 
@@ -634,8 +639,8 @@ std::string DrawnFamily(std::string_view family) {
 }
 
 std::vector<GlyphStoreFile> PendingGlyphStore() {
-    if (std::string_view(QUILLMARK_KNOWN_FONT_FILE).empty()) return {};
-    return Known().Pending();
+    KnownGlyphs* known = knownInUse.load(std::memory_order_acquire);
+    return known != nullptr ? known->Pending() : std::vector<GlyphStoreFile>{};
 }
 
 bool FamilyInstalled(std::string_view family) {
