@@ -99,25 +99,33 @@ struct FixedCodes {
 constexpr FixedCodes kFixed;
 
 // Adler-32 (RFC 1950) of the data stream, a run of equal bytes added in one step: a symbol's rows
-// are mostly runs, and adding them byte by byte was a tenth of writing one.
+// are mostly runs, and adding them byte by byte was a tenth of writing one. The sums are reduced
+// only when they grow large: the remainder of a division per byte or run was a fifth of encoding.
 class Adler32 {
 public:
-    // Both sums stay below the modulus, so one subtraction reduces each.
     void Add(std::uint8_t value) {
         s1_ += value;
-        if (s1_ >= kModulus) s1_ -= kModulus;
         s2_ += s1_;
-        if (s2_ >= kModulus) s2_ -= kModulus;
+        if ((s1_ | s2_) >= kReduceAt) Reduce();
     }
     // count bytes of value: s1 grows by count x value, s2 by the sum of the count partial s1s.
     void AddRun(std::uint8_t value, std::uint64_t count) {
-        s2_ = (s2_ + count * s1_ + value * (count * (count + 1) / 2)) % kModulus;
-        s1_ = (s1_ + count * value) % kModulus;
+        s2_ += count * s1_ + value * (count * (count + 1) / 2);
+        s1_ += count * value;
+        if ((s1_ | s2_) >= kReduceAt) Reduce();
     }
-    std::uint32_t Value() const { return static_cast<std::uint32_t>(s2_ << 16 | s1_); }
+    std::uint32_t Value() const {
+        return static_cast<std::uint32_t>((s2_ % kModulus) << 16 | (s1_ % kModulus));
+    }
 
 private:
     static constexpr std::uint64_t kModulus = 65521;
+    // Far enough below 2^64 that one more run (258 x 255 onto s1, 258 x s1 onto s2) cannot wrap.
+    static constexpr std::uint64_t kReduceAt = std::uint64_t{1} << 40;
+    void Reduce() {
+        s1_ %= kModulus;
+        s2_ %= kModulus;
+    }
     std::uint64_t s1_ = 1;
     std::uint64_t s2_ = 0;
 };
@@ -140,13 +148,14 @@ public:
     void AddRow(Filter filter, const std::uint8_t* row, std::size_t size) {
         Byte(filter);
         for (std::size_t i = 0; i < size;) {
-            const std::size_t run = RunLength(row + i, std::min<std::size_t>(size - i, 258), last_);
-            if (run >= 3) {
-                Run(run);
-                i += run;
-            } else {
+            // Most bytes start no run of three: those go out without measuring one.
+            if (i + 3 > size || row[i] != last_ || row[i + 1] != last_ || row[i + 2] != last_) {
                 Byte(row[i++]);
+                continue;
             }
+            const std::size_t run = RunLength(row + i, std::min<std::size_t>(size - i, 258), last_);
+            Run(run);
+            i += run;
         }
     }
     // A row of zeros: no search needed.
