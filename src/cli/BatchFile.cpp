@@ -325,21 +325,7 @@ private:
 
 namespace {
 
-struct CsvCalls {
-    QUILLMARK_CSV_CALLS(QUILLMARK_DECLARE_CALL)
-    std::string error;
-};
-
-const CsvCalls& Csv() {
-    static const CsvCalls loaded = [] {
-        static OnDemandLibrary library(QUILLMARK_CSV_SONAME);
-        CsvCalls calls;
-        QUILLMARK_CSV_CALLS(QUILLMARK_RESOLVE_CALL)
-        calls.error = library.Error();
-        return calls;
-    }();
-    return loaded;
-}
+QUILLMARK_ON_DEMAND_CALLS(CsvCalls, Csv, QUILLMARK_CSV_CALLS, QUILLMARK_CSV_SONAME)
 
 }  // namespace
 

@@ -25,21 +25,7 @@ constexpr std::uint32_t kOpaque = 0xFF000000u;
     X(png_image_begin_read_from_file) X(png_image_finish_read) X(png_image_free)
 // clang-format on
 
-struct PngCalls {
-    QUILLMARK_PNG_CALLS(QUILLMARK_DECLARE_CALL)
-    std::string error;
-};
-
-const PngCalls& Png() {
-    static const PngCalls loaded = [] {
-        static OnDemandLibrary library(QUILLMARK_PNG_SONAME);
-        PngCalls calls;
-        QUILLMARK_PNG_CALLS(QUILLMARK_RESOLVE_CALL)
-        calls.error = library.Error();
-        return calls;
-    }();
-    return loaded;
-}
+QUILLMARK_ON_DEMAND_CALLS(PngCalls, Png, QUILLMARK_PNG_CALLS, QUILLMARK_PNG_SONAME)
 
 // Pictures this program writes never exceed the raster limits; anything larger is no picture of
 // its own.

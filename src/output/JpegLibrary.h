@@ -1,4 +1,5 @@
-// libjpeg's calls, opened on the first JPEG written or read.
+// libjpeg's calls, opened on the first JPEG written or read: most pictures are PNG, and a process
+// that writes one should not load libjpeg at start-up.
 #pragma once
 
 // jpeglib.h needs FILE and size_t declared first.
@@ -21,13 +22,7 @@ namespace quillmark {
     X(jpeg_finish_decompress) X(jpeg_destroy_decompress)
 // clang-format on
 
-struct JpegCalls {
-    QUILLMARK_JPEG_CALLS(QUILLMARK_DECLARE_CALL)
-    // Why libjpeg cannot be used; empty when every call was found.
-    std::string error;
-};
-
-// libjpeg, opened on the first call.
-const JpegCalls& Jpeg();
+// libjpeg, opened on the first call of Jpeg().
+QUILLMARK_ON_DEMAND_CALLS(JpegCalls, Jpeg, QUILLMARK_JPEG_CALLS, QUILLMARK_JPEG_SONAME)
 
 }  // namespace quillmark

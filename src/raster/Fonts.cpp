@@ -53,9 +53,8 @@ struct FontMatch {
     X(FcFontSetDestroy)
 // clang-format on
 
-struct FontconfigCalls {
-    QUILLMARK_FONTCONFIG_CALLS(QUILLMARK_DECLARE_CALL)
-};
+QUILLMARK_ON_DEMAND_CALLS(FontconfigCalls, FontconfigLibrary, QUILLMARK_FONTCONFIG_CALLS,
+                          QUILLMARK_FONTCONFIG_SONAME)
 
 // Every fontconfig call goes through this lock: the matches are rare and cached.
 std::mutex& FontconfigMutex() {
@@ -66,15 +65,13 @@ std::mutex& FontconfigMutex() {
 // fontconfig with its configuration loaded, on the first call; null when the library cannot be
 // opened (no family is then found). Callers hold FontconfigMutex().
 const FontconfigCalls* Fontconfig() {
-    static const FontconfigCalls* const loaded = []() -> const FontconfigCalls* {
-        static OnDemandLibrary library(QUILLMARK_FONTCONFIG_SONAME);
-        static FontconfigCalls calls;
-        QUILLMARK_FONTCONFIG_CALLS(QUILLMARK_RESOLVE_CALL)
-        if (!library.Error().empty()) return nullptr;
+    static const FontconfigCalls* const ready = []() -> const FontconfigCalls* {
+        const FontconfigCalls& calls = FontconfigLibrary();
+        if (!calls.error.empty()) return nullptr;
         calls.FcInit();
         return &calls;
     }();
-    return loaded;
+    return ready;
 }
 
 FcPattern* FamilyPattern(const FontconfigCalls& fc, const std::string& family) {
@@ -114,19 +111,13 @@ FontMatch MatchFamily(const FontconfigCalls& fc, const std::string& family) {
     X(FT_Get_Sfnt_Table) X(FT_MulFix)
 // clang-format on
 
-struct FreeTypeCalls {
-    QUILLMARK_FREETYPE_CALLS(QUILLMARK_DECLARE_CALL)
-};
+QUILLMARK_ON_DEMAND_CALLS(FreeTypeCalls, FreeTypeLibrary, QUILLMARK_FREETYPE_CALLS,
+                          QUILLMARK_FREETYPE_SONAME)
 
 // null when FreeType cannot be opened: no text is then drawn.
 const FreeTypeCalls* FreeType() {
-    static const FreeTypeCalls* const loaded = []() -> const FreeTypeCalls* {
-        static OnDemandLibrary library(QUILLMARK_FREETYPE_SONAME);
-        static FreeTypeCalls calls;
-        QUILLMARK_FREETYPE_CALLS(QUILLMARK_RESOLVE_CALL)
-        return library.Error().empty() ? &calls : nullptr;
-    }();
-    return loaded;
+    const FreeTypeCalls& calls = FreeTypeLibrary();
+    return calls.error.empty() ? &calls : nullptr;
 }
 
 struct GlyphKey {

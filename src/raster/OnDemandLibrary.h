@@ -32,8 +32,24 @@ private:
 
 }  // namespace quillmark
 
-// A library's calls are listed once, as X(name) for each function, and the list makes both the
-// table and its resolving: QUILLMARK_DECLARE_CALL in the table's struct, QUILLMARK_RESOLVE_CALL
-// where an OnDemandLibrary named library fills a table named calls.
+// A library's calls are listed once, as X(name) for each function. QUILLMARK_ON_DEMAND_CALLS then
+// declares struct Calls, with a member pointing at each function and error (why the library cannot
+// be used; empty when every call was found), and Accessor(), which opens the library by its soname
+// on the first call and returns the table.
 #define QUILLMARK_DECLARE_CALL(name) decltype(&::name) name = nullptr;
 #define QUILLMARK_RESOLVE_CALL(name) library.Resolve(calls.name, #name);
+#define QUILLMARK_ON_DEMAND_CALLS(Calls, Accessor, LIST, soname) \
+    struct Calls {                                               \
+        LIST(QUILLMARK_DECLARE_CALL)                             \
+        std::string error;                                       \
+    };                                                           \
+    inline const Calls& Accessor() {                             \
+        static const Calls loaded = [] {                         \
+            static ::quillmark::OnDemandLibrary library(soname); \
+            Calls calls;                                         \
+            LIST(QUILLMARK_RESOLVE_CALL)                         \
+            calls.error = library.Error();                       \
+            return calls;                                        \
+        }();                                                     \
+        return loaded;                                           \
+    }
