@@ -322,15 +322,20 @@ public:
         std::vector<GlyphStoreFile> files;
         if (location_.path.empty()) return files;
         if (faceChanged_) files.push_back({FacePath(), SerializeGlyphStore(face_, location_.key)});
-        for (const int pixelSize : changedSizes_)
-            files.push_back(
-                {SizePath(pixelSize), SerializeGlyphStore(sizes_[pixelSize], location_.key)});
+        for (const int pixelSize : changedSizes_) {
+            std::string bytes = SerializeGlyphStore(sizes_[pixelSize], location_.key);
+            if (bytes.size() <= kMaxStoreFileBytes)
+                files.push_back({SizePath(pixelSize), std::move(bytes)});
+        }
         faceChanged_ = false;
         changedSizes_.clear();
         return files;
     }
 
 private:
+    // Far more than the glyphs of any text at the largest size kept; a larger file is not read.
+    static constexpr std::size_t kMaxStoreFileBytes = std::size_t{64} << 20;
+
     std::string FacePath() const { return location_.path + ".bin"; }
     std::string SizePath(int pixelSize) const {
         return location_.path + "-" + std::to_string(pixelSize) + ".bin";
@@ -350,8 +355,13 @@ private:
         std::string bytes;
         if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
             char buffer[65536];
-            while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file))
+            while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file)) {
                 bytes.append(buffer, read);
+                if (bytes.size() > kMaxStoreFileBytes) {  // no file of ours
+                    bytes.clear();
+                    break;
+                }
+            }
             std::fclose(file);
         }
         return ParseGlyphStore(bytes, location_.key).value_or(GlyphStore{});
