@@ -312,8 +312,12 @@ public:
             glyph.width > kMaxStoredGlyphSide || glyph.rows > kMaxStoredGlyphSide)
             return;
         const std::lock_guard<std::mutex> lock(mutex_);
-        if (Size(pixelSize).glyphs.emplace(std::pair{pixelSize, code}, glyph).second)
+        // A long-running process (the window, a batch of many sizes) stops adding at a bound.
+        if (addedBytes_ + glyph.coverage.size() > kMaxCachedCoverageBytes) return;
+        if (Size(pixelSize).glyphs.emplace(std::pair{pixelSize, code}, glyph).second) {
+            addedBytes_ += glyph.coverage.size();
             changedSizes_.insert(pixelSize);
+        }
     }
 
     // The files that changed, with their new contents.
@@ -373,6 +377,7 @@ private:
     bool faceChanged_ = false;
     std::map<int, GlyphStore> sizes_;
     std::set<int> changedSizes_;
+    std::size_t addedBytes_ = 0;
 };
 
 bool IsKnownFile(const FontMatch& match) {
