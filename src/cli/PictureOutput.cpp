@@ -36,12 +36,11 @@ const char* RasterName(PictureFormat format) {
     }
 }
 
-std::string PictureProblemText(const RasterPicture& picture) {
-    const TRect& extent = picture.extent;
+std::string PictureProblemText(PictureProblem problem, const TRect& extent) {
     const std::string size =
         std::to_string(static_cast<long long>(extent.Right) - extent.Left) + " x " +
         std::to_string(static_cast<long long>(extent.Bottom) - extent.Top) + " pixels";
-    switch (picture.problem) {
+    switch (problem) {
         case PictureProblem::NoArea:
             return "the symbol cannot be laid out at this scale (" + size + ")";
         case PictureProblem::SideTooLong:
@@ -65,8 +64,22 @@ PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings)
             return {std::move(refusal), {}};
     }
     RasterPicture picture = RenderSymbolRaster(BindPicture(symbol, settings), settings.style);
-    if (picture.problem != PictureProblem::None) return {PictureProblemText(picture), {}};
+    if (picture.problem != PictureProblem::None)
+        return {PictureProblemText(picture.problem, picture.extent), {}};
     return {{}, std::move(picture.raster)};
+}
+
+// A BMP, JPEG or PNG file drawn a band of rows at a time: the writer reads the file back when it
+// checks it, so the picture is never needed whole.
+std::string WriteRasterFile(const SymbolRequest& symbol, const PictureSettings& settings,
+                            PictureFormat format, const std::string& path) {
+    if (settings.wholeDots)
+        if (std::string refusal = WholeDotRefusal(symbol, settings.dotsPerMm); !refusal.empty())
+            return refusal;
+    const SymbolRows picture = RenderSymbolRows(BindPicture(symbol, settings), settings.style);
+    if (picture.problem != PictureProblem::None)
+        return PictureProblemText(picture.problem, picture.extent);
+    return SavePicture(picture.rows, path, RasterName(format), settings.dotsPerMm).error();
 }
 
 // The PDF's bytes from the module; the error when the module is missing.
@@ -114,19 +127,18 @@ std::optional<PictureFormat> FormatForPath(const std::string& path) {
 
 PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
                                  PictureFormat format, const std::string& path) {
+    if (format != PictureFormat::SVG && format != PictureFormat::PDF)
+        return {WriteRasterFile(symbol, settings, format, path), {}};
     PictureResult result = Draw(symbol, settings);
     if (!result.error.empty()) return result;
     if (format == PictureFormat::SVG) {
         result.error =
             SaveSvg(BindPicture(symbol, settings), settings.style, settings.dotsPerMm, path)
                 .error();
-    } else if (format == PictureFormat::PDF) {
+    } else {
         std::string pdf;
         result.error = MakePdf(symbol, settings, pdf);
         if (result.error.empty()) result.error = WriteFileAtomically(path, pdf).error();
-    } else {
-        result.error =
-            SavePicture(result.raster.View(), path, RasterName(format), settings.dotsPerMm).error();
     }
     return result;
 }

@@ -32,16 +32,17 @@ SymbolRenderer BindPicture(const SymbolRequest& symbol, const PictureSettings& s
 // module within its sizes); empty when it can.
 std::string WholeDotRefusal(const SymbolRequest& symbol, double dotsPerMm);
 
-// The outcome of drawing one picture: an error message, or the picture (and for a raster format
-// the pixels written, so that they can be read back without a second draw).
+// The outcome of drawing one picture: an error message, or the picture (and the pixels it was
+// drawn with, so that they can be read back without a second draw).
 struct PictureResult {
     std::string error;
-    Raster raster;  // the pixels of the symbol at settings.dotsPerMm (every format)
+    Raster raster;  // the symbol's pixels at settings.dotsPerMm; empty for a BMP, JPEG or PNG file
 };
 
-// Writes the symbol's picture to path atomically. A vector format keeps the raster picture's
-// grid, so raster carries what it looks like at that density. PDF pictures come from the PDF
-// module (LoadPdfModule), which must have been loaded on the main thread first.
+// Writes the symbol's picture to path atomically. A BMP, JPEG or PNG file is drawn a band of rows
+// at a time and never held whole (a check reads the file back). A vector format keeps the raster
+// picture's grid, so raster carries what it looks like at that density. PDF pictures come from
+// the PDF module (LoadPdfModule), which must have been loaded on the main thread first.
 PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
                                  PictureFormat format, const std::string& path);
 

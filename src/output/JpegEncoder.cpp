@@ -27,7 +27,7 @@ struct JpegJob {
 }
 
 // Kept free of objects with destructors: a longjmp out of libjpeg skips them.
-bool Compress(const JpegCalls& jpeg, JpegJob& job, const PixelView& picture, int dotsPerCm) {
+bool Compress(const JpegCalls& jpeg, JpegJob& job, const PictureRows& picture, int dotsPerCm) {
     job.info.err = jpeg.jpeg_std_error(&job.errors);
     job.errors.error_exit = JumpOnError;
     job.info.client_data = &job;
@@ -69,7 +69,11 @@ bool Compress(const JpegCalls& jpeg, JpegJob& job, const PixelView& picture, int
 }  // namespace
 
 Result<std::string> EncodeJpeg(const PixelView& picture, double dotsPerMm) {
-    if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0)
+    return EncodeJpeg(RowsOf(picture), dotsPerMm);
+}
+
+Result<std::string> EncodeJpeg(const PictureRows& picture, double dotsPerMm) {
+    if (!picture.row || picture.width <= 0 || picture.height <= 0)
         return Failure{"there is no picture"};
     const JpegCalls& jpeg = Jpeg();
     if (!jpeg.error.empty()) return Failure{jpeg.error};

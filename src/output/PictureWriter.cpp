@@ -45,7 +45,7 @@ std::vector<char> BmpHeader(int width, int height, std::uint32_t imageBytes, int
 
 // The bytes of the BMP rows, padded to four bytes, of the whole picture; 0 when they do not fit
 // the format's 32-bit sizes.
-std::uint64_t BmpImageBytes(const PixelView& picture) {
+std::uint64_t BmpImageBytes(const PictureRows& picture) {
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(picture.width) * 3 + 3) & ~3ULL;
     const std::uint64_t imageBytes = rowBytes * static_cast<std::uint64_t>(picture.height);
     return imageBytes + kBmpHeaderBytes > 0xFFFFFFFFULL ? 0 : imageBytes;
@@ -54,7 +54,7 @@ std::uint64_t BmpImageBytes(const PixelView& picture) {
 // The header and then the rows, bottom up, handed to put(data, size) in batches of about a
 // megabyte: a file needs no second full-size copy. Stops when put returns false.
 template <typename Put>
-void WriteBmp(const PixelView& picture, std::uint64_t imageBytes, double dotsPerMm, Put put) {
+void WriteBmp(const PictureRows& picture, std::uint64_t imageBytes, double dotsPerMm, Put put) {
     const int width = picture.width;
     const std::vector<char> header = BmpHeader(
         width, picture.height, static_cast<std::uint32_t>(imageBytes), DotsPerMetre(dotsPerMm));
@@ -78,8 +78,8 @@ void WriteBmp(const PixelView& picture, std::uint64_t imageBytes, double dotsPer
     }
 }
 
-bool HasPixels(const PixelView& picture) {
-    return picture.pixels != nullptr && picture.width > 0 && picture.height > 0;
+bool HasPixels(const PictureRows& picture) {
+    return picture.row && picture.width > 0 && picture.height > 0;
 }
 
 bool SameLetters(const std::string& a, const char* b) {
@@ -111,6 +111,10 @@ const char* PictureFormatForPath(const std::string& path) {
 }
 
 Result<std::string> EncodeBmp(const PixelView& picture, double dotsPerMm) {
+    return EncodeBmp(RowsOf(picture), dotsPerMm);
+}
+
+Result<std::string> EncodeBmp(const PictureRows& picture, double dotsPerMm) {
     if (!HasPixels(picture)) return Failure{"there is no picture"};
     const std::uint64_t imageBytes = BmpImageBytes(picture);
     if (imageBytes == 0) return Failure{"the picture is too large for a BMP file"};
@@ -124,6 +128,11 @@ Result<std::string> EncodeBmp(const PixelView& picture, double dotsPerMm) {
 }
 
 Result<void> SavePicture(const PixelView& picture, const std::string& path, const char* format,
+                         double dotsPerMm) {
+    return SavePicture(RowsOf(picture), path, format, dotsPerMm);
+}
+
+Result<void> SavePicture(const PictureRows& picture, const std::string& path, const char* format,
                          double dotsPerMm) {
     const std::string name = format ? format : "";
     const bool bmp = SameLetters(name, "BMP");

@@ -259,17 +259,21 @@ std::uint8_t Blue(std::uint32_t pixel) {
 // the "up" filter, any other row unfiltered. convert turns picture row y into rowBytes PNG bytes;
 // it returns false to give up (the palette overflowed).
 template <typename Convert>
-bool DeflateRows(const PixelView& picture, std::size_t rowBytes, Convert convert,
+bool DeflateRows(const PictureRows& picture, std::size_t rowBytes, Convert convert,
                  std::string& idat) {
     const std::size_t sourceBytes = static_cast<std::size_t>(picture.width) * 4;
     Deflater deflater;
     std::vector<std::uint8_t> row(rowBytes);
+    // The row above, kept: the picture's own may be gone once the next row is asked for.
+    std::vector<std::uint32_t> above(static_cast<std::size_t>(picture.width));
     for (int y = 0; y < picture.height; ++y) {
-        if (y > 0 && std::memcmp(picture.Row(y), picture.Row(y - 1), sourceBytes) == 0) {
+        const std::uint32_t* line = picture.Row(y);
+        if (y > 0 && std::memcmp(line, above.data(), sourceBytes) == 0) {
             deflater.AddZeroRow(kUpFilter, rowBytes);
             continue;
         }
-        if (!convert(y, row.data())) return false;
+        std::memcpy(above.data(), line, sourceBytes);
+        if (!convert(line, row.data())) return false;
         deflater.AddRow(kNoFilter, row.data(), rowBytes);
     }
     idat = deflater.Finish();
@@ -277,12 +281,11 @@ bool DeflateRows(const PixelView& picture, std::size_t rowBytes, Convert convert
 }
 
 // A palette when the picture has at most 256 colours, else 8-bit RGB.
-Encoded Encode(const PixelView& picture) {
+Encoded Encode(const PictureRows& picture) {
     const auto width = static_cast<std::size_t>(picture.width);
     Encoded result;
     PaletteIndex index;
-    const auto toIndices = [&](int y, std::uint8_t* out) {
-        const std::uint32_t* line = picture.Row(y);
+    const auto toIndices = [&](const std::uint32_t* line, std::uint8_t* out) {
         for (std::size_t x = 0; x < width;) {
             const int at = index.IndexOf(line[x]);
             if (at < 0) return false;
@@ -297,8 +300,7 @@ Encoded Encode(const PixelView& picture) {
         result.palette = index.Colours();
         return result;
     }
-    const auto toRgb = [&](int y, std::uint8_t* out) {
-        const std::uint32_t* line = picture.Row(y);
+    const auto toRgb = [&](const std::uint32_t* line, std::uint8_t* out) {
         for (std::size_t x = 0; x < width; ++x) {
             *out++ = Red(line[x]);
             *out++ = Green(line[x]);
@@ -311,7 +313,7 @@ Encoded Encode(const PixelView& picture) {
     return result;
 }
 
-std::string Header(const PixelView& picture, ColourType type) {
+std::string Header(const PictureRows& picture, ColourType type) {
     std::string header;
     PutBE32(header, static_cast<std::uint32_t>(picture.width));
     PutBE32(header, static_cast<std::uint32_t>(picture.height));
@@ -334,7 +336,11 @@ std::string Palette(const std::vector<std::uint32_t>& palette) {
 }  // namespace
 
 Result<std::string> EncodePng(const PixelView& picture, double dotsPerMm) {
-    if (picture.pixels == nullptr || picture.width <= 0 || picture.height <= 0)
+    return EncodePng(RowsOf(picture), dotsPerMm);
+}
+
+Result<std::string> EncodePng(const PictureRows& picture, double dotsPerMm) {
+    if (!picture.row || picture.width <= 0 || picture.height <= 0)
         return Failure{"there is no picture"};
     const Encoded encoded = Encode(picture);
     if (encoded.idat.empty()) return Failure{"PNG encoding failed"};

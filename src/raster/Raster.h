@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <new>
 
@@ -23,6 +24,21 @@ struct PixelView {
         return pixels + static_cast<std::ptrdiff_t>(y) * stride;
     }
 };
+
+// A picture handed over row by row, so that it need not be held whole: Row(y) gives row y's
+// pixels as in PixelView, valid until the next call; rows may be asked for in any order.
+struct PictureRows {
+    int width = 0;
+    int height = 0;
+    std::function<const std::uint32_t*(int y)> row;
+
+    const std::uint32_t* Row(int y) const { return row(y); }
+};
+
+inline PictureRows RowsOf(const PixelView& view) {
+    if (view.pixels == nullptr) return {};
+    return {view.width, view.height, [view](int y) { return view.Row(y); }};
+}
 
 // A picture owning its pixels, rows packed.
 class Raster {

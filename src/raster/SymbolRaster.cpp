@@ -3,6 +3,9 @@
 
 #include "raster/RasterCanvas.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace quillmark {
 
 PictureProblem CheckPictureSize(const TRect& extent) {
@@ -35,6 +38,26 @@ RasterPicture MeasureSymbolPicture(const SymbolRenderer& render) {
     return picture;
 }
 
+namespace {
+
+// Draws the rows from top of the picture of bounds into pixels (width x rows, packed), already
+// filled with the background. Offsets 0 put the box at Px(0) = 0 in every renderer; the
+// translation only guards a renderer whose box does not start at the origin.
+void DrawRows(const SymbolRenderer& render, const SymbolStyle& style, const TRect& bounds, int top,
+              std::uint32_t* pixels, int rows) {
+    const int width = bounds.Right - bounds.Left;
+    RasterCanvas canvas(pixels, width, rows, width, -bounds.Left, -bounds.Top - top);
+    ApplySymbolStyle(canvas, style);
+    TRect drawn;
+    render(&canvas, 0.0, 0.0, drawn);
+}
+
+// About this many bytes of pixels per band: a few dozen rows of a symbol, small enough to stay in
+// the processor's cache, large enough that the symbol is drawn a handful of times.
+constexpr std::size_t kBandBytes = 64 * 1024;
+
+}  // namespace
+
 RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle& style) {
     RasterPicture picture = MeasureSymbolPicture(render);
     if (picture.problem != PictureProblem::None) return picture;
@@ -45,13 +68,44 @@ RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle
         picture.problem = PictureProblem::OutOfMemory;
         return picture;
     }
-    // Offsets 0 put the box at Px(0) = 0 in every renderer; the translation only guards a
-    // renderer whose box does not start at the origin.
-    RasterCanvas canvas(picture.raster, -bounds.Left, -bounds.Top);
-    ApplySymbolStyle(canvas, style);
-    TRect drawn;
-    render(&canvas, 0.0, 0.0, drawn);
+    DrawRows(render, style, bounds, 0, picture.raster.Row(0), picture.raster.Height());
     return picture;
+}
+
+SymbolRows RenderSymbolRows(const SymbolRenderer& render, const SymbolStyle& style) {
+    SymbolRows result;
+    result.extent = MeasureSymbolBounds(render);
+    result.problem = CheckPictureSize(result.extent);
+    if (result.problem != PictureProblem::None) return result;
+    const TRect bounds = result.extent;
+    const int width = bounds.Right - bounds.Left;
+    const int height = bounds.Bottom - bounds.Top;
+    const int bandRows = static_cast<int>(std::clamp<std::size_t>(
+        kBandBytes / (static_cast<std::size_t>(width) * sizeof(std::uint32_t)), 1,
+        static_cast<std::size_t>(height)));
+    // Shared by every copy of the rows, so that a copy never takes the band for another one.
+    struct Band {
+        Raster pixels;
+        int top = -1;  // the picture row the band starts at; -1 before the first is drawn
+    };
+    auto band = std::make_shared<Band>();
+    if (!band->pixels.Allocate(width, bandRows, style.background)) {
+        result.problem = PictureProblem::OutOfMemory;
+        return result;
+    }
+    const std::uint32_t background = band->pixels.Row(0)[0];
+    result.rows = {width, height, [=](int y) {
+                       const int top = y / bandRows * bandRows;
+                       if (top != band->top) {
+                           const int rows = std::min(bandRows, height - top);
+                           std::fill_n(band->pixels.Row(0), static_cast<std::size_t>(width) * rows,
+                                       background);
+                           DrawRows(render, style, bounds, top, band->pixels.Row(0), rows);
+                           band->top = top;
+                       }
+                       return static_cast<const std::uint32_t*>(band->pixels.Row(y - top));
+                   }};
+    return result;
 }
 
 RasterPicture RenderSymbolRaster(const SymbolRequest& request, double scaleX, double scaleY,

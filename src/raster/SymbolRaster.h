@@ -53,6 +53,17 @@ RasterPicture MeasureSymbolPicture(const SymbolRenderer& render);
 // with the line colour as pen and font colour and the background colour as brush.
 RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle& style = {});
 
+// The same picture drawn a band of rows at a time, for a writer that takes the rows in turn: each
+// band is filled with the background and the symbol drawn into it anew, so the picture is never
+// held whole (allocating and filling all its pixels was the largest cost left in a one-picture
+// process). rows is empty unless problem is None.
+struct SymbolRows {
+    PictureRows rows;
+    TRect extent;
+    PictureProblem problem = PictureProblem::None;
+};
+SymbolRows RenderSymbolRows(const SymbolRenderer& render, const SymbolStyle& style = {});
+
 // The same for a symbol request at scaleX x scaleY pixels per millimetre.
 RasterPicture RenderSymbolRaster(const SymbolRequest& request, double scaleX, double scaleY,
                                  const SymbolStyle& style = {});
