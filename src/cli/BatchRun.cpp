@@ -86,6 +86,9 @@ int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std
     // every row (a fifth of a batch's time otherwise). Larger pictures are still mapped.
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    // For the same reason each picture is drawn whole, once, rather than a band at a time.
+    BatchOptions whole = options;
+    whole.settings.inBands = false;
     const auto start = std::chrono::steady_clock::now();
     // The module starts Qt, which belongs on this thread; a module that cannot be loaded fails
     // its rows with the loader's message.
@@ -98,7 +101,7 @@ int RunBatch(const std::vector<BatchRow>& rows, const BatchOptions& options, std
     std::atomic<std::size_t> done{0};
     const auto work = [&] {
         for (std::size_t i = next++; i < rows.size(); i = next++) {
-            results[i] = MakeRow(rows[i], options);
+            results[i] = MakeRow(rows[i], whole);
             ++done;
         }
     };

@@ -71,7 +71,7 @@ PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings)
 
 // A BMP, JPEG or PNG file drawn a band of rows at a time: the writer reads the file back when it
 // checks it, so the picture is never needed whole.
-std::string WriteRasterFile(const SymbolRequest& symbol, const PictureSettings& settings,
+std::string WriteBandedFile(const SymbolRequest& symbol, const PictureSettings& settings,
                             PictureFormat format, const std::string& path) {
     if (settings.wholeDots)
         if (std::string refusal = WholeDotRefusal(symbol, settings.dotsPerMm); !refusal.empty())
@@ -127,18 +127,21 @@ std::optional<PictureFormat> FormatForPath(const std::string& path) {
 
 PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
                                  PictureFormat format, const std::string& path) {
-    if (format != PictureFormat::SVG && format != PictureFormat::PDF)
-        return {WriteRasterFile(symbol, settings, format, path), {}};
+    if (settings.inBands && format != PictureFormat::SVG && format != PictureFormat::PDF)
+        return {WriteBandedFile(symbol, settings, format, path), {}};
     PictureResult result = Draw(symbol, settings);
     if (!result.error.empty()) return result;
     if (format == PictureFormat::SVG) {
         result.error =
             SaveSvg(BindPicture(symbol, settings), settings.style, settings.dotsPerMm, path)
                 .error();
-    } else {
+    } else if (format == PictureFormat::PDF) {
         std::string pdf;
         result.error = MakePdf(symbol, settings, pdf);
         if (result.error.empty()) result.error = WriteFileAtomically(path, pdf).error();
+    } else {
+        result.error =
+            SavePicture(result.raster.View(), path, RasterName(format), settings.dotsPerMm).error();
     }
     return result;
 }

@@ -22,6 +22,10 @@ struct PictureSettings {
     // Each module a whole number of dots at dotsPerMm (a resolution in dots per inch, a printer's).
     bool wholeDots = false;
     SymbolStyle style;
+    // BMP, JPEG and PNG files drawn a band of rows at a time, for a process that writes one
+    // picture: its pixels never come from fresh memory all at once. A batch, whose pictures reuse
+    // one another's memory, draws each whole (once).
+    bool inBands = true;
 };
 
 // symbol's renderer for its picture: each pixel one dot of settings.dotsPerMm, with whole dots
@@ -36,13 +40,13 @@ std::string WholeDotRefusal(const SymbolRequest& symbol, double dotsPerMm);
 // drawn with, so that they can be read back without a second draw).
 struct PictureResult {
     std::string error;
-    Raster raster;  // the symbol's pixels at settings.dotsPerMm; empty for a BMP, JPEG or PNG file
+    Raster raster;  // the symbol's pixels at settings.dotsPerMm; empty for a file drawn in bands
 };
 
-// Writes the symbol's picture to path atomically. A BMP, JPEG or PNG file is drawn a band of rows
-// at a time and never held whole (a check reads the file back). A vector format keeps the raster
-// picture's grid, so raster carries what it looks like at that density. PDF pictures come from
-// the PDF module (LoadPdfModule), which must have been loaded on the main thread first.
+// Writes the symbol's picture to path atomically. A BMP, JPEG or PNG file drawn in bands (see
+// PictureSettings) is never held whole; a check reads the file back. A vector format keeps the
+// raster picture's grid, so raster carries what it looks like at that density. PDF pictures come
+// from the PDF module (LoadPdfModule), which must have been loaded on the main thread first.
 PictureResult WriteSymbolPicture(const SymbolRequest& symbol, const PictureSettings& settings,
                                  PictureFormat format, const std::string& path);
 
