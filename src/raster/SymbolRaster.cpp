@@ -4,7 +4,9 @@
 #include "raster/RasterCanvas.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace quillmark {
 
@@ -52,9 +54,10 @@ void DrawRows(const SymbolRenderer& render, const SymbolStyle& style, const TRec
     render(&canvas, 0.0, 0.0, drawn);
 }
 
-// About this many bytes of pixels per band: a few dozen rows of a symbol, small enough to stay in
-// the processor's cache, large enough that the symbol is drawn a handful of times.
-constexpr std::size_t kBandBytes = 64 * 1024;
+// About this many bytes of pixels per band: a one-symbol picture in a handful of bands. Smaller
+// bands fault in fewer pages but draw the symbol more often; measured on an EAN-13 at 12 dots/mm,
+// 64 KiB cost more in drawing than it saved in pages, 256 KiB saved fewer pages.
+constexpr std::size_t kBandBytes = 128 * 1024;
 
 }  // namespace
 
@@ -93,13 +96,15 @@ SymbolRows RenderSymbolRows(const SymbolRenderer& render, const SymbolStyle& sty
         result.problem = PictureProblem::OutOfMemory;
         return result;
     }
-    const std::uint32_t background = band->pixels.Row(0)[0];
+    // One row of background, copied over each row before a band is drawn.
+    const std::vector<std::uint32_t> blank(band->pixels.Row(0), band->pixels.Row(0) + width);
     result.rows = {width, height, [=](int y) {
                        const int top = y / bandRows * bandRows;
                        if (top != band->top) {
                            const int rows = std::min(bandRows, height - top);
-                           std::fill_n(band->pixels.Row(0), static_cast<std::size_t>(width) * rows,
-                                       background);
+                           for (int r = 0; r < rows; ++r)
+                               std::memcpy(band->pixels.Row(r), blank.data(),
+                                           blank.size() * sizeof(std::uint32_t));
                            DrawRows(render, style, bounds, top, band->pixels.Row(0), rows);
                            band->top = top;
                        }
