@@ -187,8 +187,11 @@ GlyphStoreLocation LocateGlyphStore(const std::string& fontFile, const char* fre
         if (part.empty()) return {};
         key += part + "\n";
     }
-    // FreeType reads settings that change its hinting from the environment.
-    if (const char* properties = std::getenv("FREETYPE_PROPERTIES")) key += properties;
+    // FreeType reads settings that change its hinting from the environment, and the loader may be
+    // told to take another FreeType.
+    for (const char* variable : {"FREETYPE_PROPERTIES", "LD_LIBRARY_PATH", "LD_PRELOAD"})
+        if (const char* value = std::getenv(variable))
+            key += std::string(variable) + "=" + value + "\n";
     const std::size_t name = std::hash<std::string_view>{}(std::string(program) + "\n" + fontFile);
     return {folder + "/glyphs-" + Hex(name), key};
 }
