@@ -139,17 +139,15 @@ private:
         }
         BatchRow row;
         row.number = static_cast<int>(records_);
-        const Result<void> read =
-            cells.size() != headerSize_
-                ? Failure{"has " + std::to_string(cells.size()) + " fields; the header has " +
-                          std::to_string(headerSize_)}
-                : ReadRow(cells, row);
-        row.error = read.error();
+        row.error = ReadRow(cells, row).error();
         rows_.push_back(std::move(row));
         return {};
     }
 
     Result<void> ReadRow(const std::vector<std::string>& cells, BatchRow& row) {
+        if (cells.size() != headerSize_)
+            return Failure{"has " + std::to_string(cells.size()) + " fields; the header has " +
+                           std::to_string(headerSize_)};
         for (int column = 0; column < kColumnCount; ++column) {
             const int at = columns_[static_cast<std::size_t>(column)];
             if (at < 0) continue;
