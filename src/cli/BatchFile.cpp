@@ -18,6 +18,7 @@
 #include <memory>
 #include <utility>
 
+#include "cli/Refusal.h"
 #include "raster/OnDemandLibrary.h"
 
 namespace quillmark {
@@ -43,7 +44,7 @@ std::string Lower(std::string text) {
 }
 
 // Each column's position in the file's rows; -1 when the file has no such column.
-std::array<int, kColumnCount> HeaderColumns(const std::vector<std::string>& header) {
+Result<std::array<int, kColumnCount>> HeaderColumns(const std::vector<std::string>& header) {
     std::array<int, kColumnCount> columns;
     columns.fill(-1);
     for (std::size_t i = 0; i < header.size(); ++i) {
@@ -55,20 +56,20 @@ std::array<int, kColumnCount> HeaderColumns(const std::vector<std::string>& head
             std::string names;
             for (const char* column : kColumnNames)
                 names += (names.empty() ? "" : ", ") + std::string(column);
-            Fail("the batch file's column " + Quoted(header[i]) + " is none of " + names);
+            return Failure{"the batch file's column " + Quoted(header[i]) + " is none of " + names};
         }
         int& column = columns[static_cast<std::size_t>(known - kColumnNames.begin())];
-        if (column >= 0) Fail("the batch file names column " + Quoted(name) + " twice");
+        if (column >= 0) return Failure{"the batch file names column " + Quoted(name) + " twice"};
         column = static_cast<int>(i);
     }
     return columns;
 }
 
-std::optional<bool> ParseBorder(const std::string& text) {
+Result<bool> ParseBorder(const std::string& text) {
     const std::string value = Lower(Trimmed(text));
     if (value == "full" || value == "yes" || value == "true" || value == "1") return true;
     if (value == "no" || value == "false" || value == "0" || value == "top-bottom") return false;
-    Fail("border " + Quoted(text) + " is neither full (yes, 1) nor top-bottom (no, 0)");
+    return Failure{"border " + Quoted(text) + " is neither full (yes, 1) nor top-bottom (no, 0)"};
 }
 
 // The position (counted in characters from 1) of the first control character in text, C0, DEL
@@ -107,57 +108,54 @@ public:
         if (!self->failure_) self->current_.emplace_back(static_cast<const char*>(text), length);
     }
 
-    // libcsv is C: nothing may be thrown through it, so a refused header is kept for later.
+    // libcsv cannot stop at a refused header, so its refusal is kept for after the parse.
     static void OnRecordEnd(int, void* reader) {
         auto* self = static_cast<BatchReader*>(reader);
         std::vector<std::string> cells = std::move(self->current_);
         self->current_.clear();
         if (self->failure_) return;
-        try {
-            self->Record(cells);
-        } catch (const InputError& error) {
-            self->failure_ = error;
-        }
+        if (Result<void> recorded = self->Record(cells); !recorded)
+            self->failure_ = FailureOf(recorded);
     }
 
-    // Throws the header's refusal, if any.
-    void ThrowFailure() const {
-        if (failure_) throw *failure_;
+    // The header's refusal, if any.
+    Result<void> failure() const {
+        if (failure_) return *failure_;
+        return {};
     }
 
     std::size_t records() const { return records_; }
     std::vector<BatchRow>& rows() { return rows_; }
 
 private:
-    void Record(const std::vector<std::string>& cells) {
+    Result<void> Record(const std::vector<std::string>& cells) {
         ++records_;
         if (records_ == 1) {
-            columns_ = HeaderColumns(cells);
+            const Result<std::array<int, kColumnCount>> columns = HeaderColumns(cells);
+            if (!columns) return FailureOf(columns);
+            columns_ = *columns;
             headerSize_ = cells.size();
-            return;
+            return {};
         }
         BatchRow row;
         row.number = static_cast<int>(records_);
-        try {
-            if (cells.size() != headerSize_)
-                Fail("has " + std::to_string(cells.size()) + " fields; the header has " +
-                     std::to_string(headerSize_));
-            ReadRow(cells, row);
-        } catch (const InputError& error) {
-            row.error = error.message;
-        }
+        row.error = ReadRow(cells, row).error();
         rows_.push_back(std::move(row));
+        return {};
     }
 
-    void ReadRow(const std::vector<std::string>& cells, BatchRow& row) {
+    Result<void> ReadRow(const std::vector<std::string>& cells, BatchRow& row) {
+        if (cells.size() != headerSize_)
+            return Failure{"has " + std::to_string(cells.size()) + " fields; the header has " +
+                           std::to_string(headerSize_)};
         for (int column = 0; column < kColumnCount; ++column) {
             const int at = columns_[static_cast<std::size_t>(column)];
             if (at < 0) continue;
             const std::string& text = cells[static_cast<std::size_t>(at)];
             if (const std::size_t position = ControlCharacterAt(text))
-                Fail(std::string(kColumnNames[static_cast<std::size_t>(column)]) + " " +
-                     Quoted(text) + " holds a control character at position " +
-                     std::to_string(position));
+                return Failure{std::string(kColumnNames[static_cast<std::size_t>(column)]) + " " +
+                               Quoted(text) + " holds a control character at position " +
+                               std::to_string(position)};
         }
         row.fields = defaults_;
         const auto cell = [&](Column column) -> std::optional<std::string> {
@@ -170,34 +168,41 @@ private:
                                                  &row.fields.gSize, &row.fields.vSize};
         for (int column = Type; column <= VSize; ++column)
             if (auto value = cell(static_cast<Column>(column))) *targets[column] = std::move(value);
-        if (auto border = cell(Border)) row.fields.fullBorder = ParseBorder(*border);
-        if (policy_.noOutputs) return;  // label sheets: the rows are symbols, not files
-        std::string shown;              // the output as the user wrote it, for messages
+        if (auto border = cell(Border)) {
+            const Result<bool> full = ParseBorder(*border);
+            if (!full) return FailureOf(full);
+            row.fields.fullBorder = *full;
+        }
+        if (policy_.noOutputs) return {};  // label sheets: the rows are symbols, not files
+        std::string shown;                 // the output as the user wrote it, for messages
         if (auto output = cell(Output)) {
             shown = *output;
-            row.output = InFolder(*output);
+            Result<std::string> path = InFolder(*output);
+            if (!path) return FailureOf(path);
+            row.output = std::move(*path);
         } else if (defaultOutput_) {
             // The command line's own argument, taken as every path on it: from the current folder.
             shown = *defaultOutput_;
             row.output = defaultOutput_;
         } else {
-            Fail("no output file (give an output column)");
+            return Failure{"no output file (give an output column)"};
         }
-        Claim(*row.output, shown, row.number);
+        return Claim(*row.output, shown, row.number);
     }
 
     // An output cell as a path from the batch file's folder; ".." steps are taken by name.
-    std::string InFolder(const std::string& cell) const {
+    Result<std::string> InFolder(const std::string& cell) const {
         const fs::path normal = fs::path(cell).lexically_normal();
         if (normal.has_root_path()) {
             if (!policy_.allowOutside && !WithinFolder(normal))
-                Fail("output " + Quoted(cell) + " is an absolute path outside the batch file's " +
-                     "folder (--allow-outside writes anywhere)");
+                return Failure{"output " + Quoted(cell) +
+                               " is an absolute path outside the batch file's " +
+                               "folder (--allow-outside writes anywhere)"};
             return normal.string();
         }
         if (!policy_.allowOutside && !normal.empty() && *normal.begin() == "..")
-            Fail("output " + Quoted(cell) + " climbs out of the batch file's folder " +
-                 "(--allow-outside writes anywhere)");
+            return Failure{"output " + Quoted(cell) + " climbs out of the batch file's folder " +
+                           "(--allow-outside writes anywhere)"};
         return (folder_ / normal).string();
     }
 
@@ -221,30 +226,35 @@ private:
 
     // Makes path this row's output, or refuses it: a name that cannot be a file, a file that
     // another row writes already, an existing file that is not a picture of the format written.
-    void Claim(const std::string& path, const std::string& shown, int number) {
+    Result<void> Claim(const std::string& path, const std::string& shown, int number) {
         const fs::path target(path);
         const std::string name = target.filename().string();
         if (name.empty() || name == "." || name == "..")
-            Fail("output " + Quoted(shown) + " names a folder, not a file");
+            return Failure{"output " + Quoted(shown) + " names a folder, not a file"};
         if (path.size() >= PATH_MAX || name.size() > NAME_MAX)
-            Fail("output " + Quoted(shown) + " is longer than a file name may be");
+            return Failure{"output " + Quoted(shown) + " is longer than a file name may be"};
         const std::string key = (RealFolder(target.parent_path()) / name).string();
         if (const auto it = outputs_.find(key); it != outputs_.end())
-            Fail("output " + Quoted(shown) + " is also the output of row " +
-                 std::to_string(it->second));
+            return AlsoWritten(shown, it->second);
         struct stat existing {};
         const bool exists = stat(path.c_str(), &existing) == 0;  // after links, as it is written
         std::pair<dev_t, ino_t> file{existing.st_dev, existing.st_ino};
         if (exists) {
             // Another name for a file a row writes: a hard link, or a link to it.
             if (const auto it = files_.find(file); it != files_.end())
-                Fail("output " + Quoted(shown) + " is also the output of row " +
-                     std::to_string(it->second));
-            if (S_ISDIR(existing.st_mode)) Fail("output " + Quoted(shown) + " is a folder");
-            RefuseReplacing(path, shown);
+                return AlsoWritten(shown, it->second);
+            if (S_ISDIR(existing.st_mode))
+                return Failure{"output " + Quoted(shown) + " is a folder"};
+            if (Result<void> replaced = RefuseReplacing(path, shown); !replaced) return replaced;
         }
         outputs_.emplace(key, number);
         if (exists) files_.emplace(file, number);
+        return {};
+    }
+
+    static Failure AlsoWritten(const std::string& shown, int row) {
+        return Failure{"output " + Quoted(shown) + " is also the output of row " +
+                       std::to_string(row)};
     }
 
     // The folder after its links, so that two names through a linked folder are one file; the
@@ -263,17 +273,19 @@ private:
 
     // An existing file goes only for a picture of the format written, unless --force: a batch
     // must not turn a document, a script or a settings file into a picture.
-    void RefuseReplacing(const std::string& path, const std::string& shown) const {
-        if (policy_.force) return;
+    Result<void> RefuseReplacing(const std::string& path, const std::string& shown) const {
+        if (policy_.force) return {};
         std::optional<PictureFormat> written = FormatForPath(path);
         if (!written) written = policy_.format;
-        if (!written) return;  // the row fails for want of a format; nothing is written
+        if (!written) return {};  // the row fails for want of a format; nothing is written
         std::error_code error;
         const fs::path real = fs::canonical(path, error);  // the file a link leads to
         const std::string replaced = error ? path : real.string();
         if (FormatForPath(replaced) != written)
-            Fail("output " + Quoted(shown) + " exists and is not a picture of its format (" +
-                 ExtensionList() + "); --force replaces it");
+            return Failure{"output " + Quoted(shown) +
+                           " exists and is not a picture of its format (" + ExtensionList() +
+                           "); --force replaces it"};
+        return {};
     }
 
     std::string path_;  // the batch file's
@@ -289,7 +301,7 @@ private:
     std::map<std::string, int> outputs_;            // each output file and the row that makes it
     std::map<std::pair<dev_t, ino_t>, int> files_;  // each existing file a row replaces
     std::map<std::string, fs::path> realFolders_;   // each output folder after its links
-    std::optional<InputError> failure_;
+    std::optional<Failure> failure_;
 };
 
 // Follows the rows through a piece of the file as libcsv does, only to count the bytes of the
@@ -329,26 +341,29 @@ QUILLMARK_ON_DEMAND_CALLS(CsvCalls, Csv, QUILLMARK_CSV_CALLS, QUILLMARK_CSV_SONA
 
 }  // namespace
 
-std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields& defaults,
-                                    const std::optional<std::string>& defaultOutput,
-                                    const BatchPolicy& policy) {
+Result<std::vector<BatchRow>> ReadBatchFile(const std::string& path, const SymbolFields& defaults,
+                                            const std::optional<std::string>& defaultOutput,
+                                            const BatchPolicy& policy) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                                &std::fclose);
-    if (!file) Fail("cannot read " + Quoted(path) + ": " + std::strerror(errno));
+    if (!file) return Failure{"cannot read " + Quoted(path) + ": " + std::strerror(errno)};
     const CsvCalls& csv = Csv();
-    if (!csv.error.empty()) Fail("cannot start the CSV reader: " + csv.error);
+    if (!csv.error.empty()) return Failure{"cannot start the CSV reader: " + csv.error};
     csv_parser parser{};
     if (csv.csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
-        Fail("cannot start the CSV reader");
+        return Failure{"cannot start the CSV reader"};
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv.csv_free);
     BatchReader reader(path, defaults, defaultOutput, policy);
-    const auto parse = [&](const char* text, std::size_t size) {
+    const auto invalid = [&]() -> Result<void> {
+        return Failure{Quoted(path) + " is not valid CSV after row " +
+                       std::to_string(reader.records()) + ": " +
+                       csv.csv_strerror(csv.csv_error(&parser))};
+    };
+    const auto parse = [&](const char* text, std::size_t size) -> Result<void> {
         const bool whole = csv.csv_parse(&parser, text, size, BatchReader::OnField,
                                          BatchReader::OnRecordEnd, &reader) == size;
-        reader.ThrowFailure();
-        if (!whole)
-            Fail(Quoted(path) + " is not valid CSV after row " + std::to_string(reader.records()) +
-                 ": " + csv.csv_strerror(csv.csv_error(&parser)));
+        if (Result<void> header = reader.failure(); !header) return header;
+        return whole ? Result<void>() : invalid();
     };
     RowLength length;
     std::array<char, 65536> buffer;
@@ -362,20 +377,20 @@ std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields&
         }
         first = false;
         const std::size_t allowed = length.Allowed(text, size);
-        parse(text, allowed);
+        if (Result<void> parsed = parse(text, allowed); !parsed) return FailureOf(parsed);
         if (allowed < size)
-            Fail("the batch file " + Quoted(path) + " is refused: row " +
-                 std::to_string(reader.records() + 1) + " is longer than " +
-                 std::to_string(kMaxBatchRowBytes / 1024) + " KiB");
+            return Failure{"the batch file " + Quoted(path) + " is refused: row " +
+                           std::to_string(reader.records() + 1) + " is longer than " +
+                           std::to_string(kMaxBatchRowBytes / 1024) + " KiB"};
     }
-    if (std::ferror(file.get())) Fail("cannot read " + Quoted(path) + ": " + std::strerror(errno));
+    if (std::ferror(file.get()))
+        return Failure{"cannot read " + Quoted(path) + ": " + std::strerror(errno)};
     const bool finished =
         csv.csv_fini(&parser, BatchReader::OnField, BatchReader::OnRecordEnd, &reader) == 0;
-    reader.ThrowFailure();
-    if (!finished)
-        Fail(Quoted(path) + " is not valid CSV after row " + std::to_string(reader.records()) +
-             ": " + csv.csv_strerror(csv.csv_error(&parser)));
-    if (reader.records() == 0) Fail("the batch file " + Quoted(path) + " has no header row");
+    if (Result<void> header = reader.failure(); !header) return FailureOf(header);
+    if (!finished) return FailureOf(invalid());
+    if (reader.records() == 0)
+        return Failure{"the batch file " + Quoted(path) + " has no header row"};
     return std::move(reader.rows());
 }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/PictureOutput.h"
-#include "cli/Refusal.h"
 #include "cli/SymbolInput.h"
+#include "output/Result.h"
 
 namespace quillmark {
 
@@ -35,14 +35,14 @@ struct BatchPolicy {
 
 // Reads path in pieces (a UTF-8 BOM is skipped). Columns type, data, addon, size, gsize, vsize,
 // border and output may come in any order and case; a missing column, or an empty cell, takes the
-// value in defaults. Throws InputError when the file cannot be read, is not well-formed CSV, has
+// value in defaults. Fails when the file cannot be read, is not well-formed CSV, has
 // a row longer than kMaxBatchRowBytes, or its header names an unknown or repeated column. A row
 // that cannot be made carries its error: a cell holding a control character; an output cell that
 // is absolute or climbs out of the file's folder (unless policy.allowOutside); an output that
 // an earlier row already writes (the same folder after its links, or the same existing file); an
 // existing file that is not a picture of the format written (unless policy.force).
-std::vector<BatchRow> ReadBatchFile(const std::string& path, const SymbolFields& defaults,
-                                    const std::optional<std::string>& defaultOutput,
-                                    const BatchPolicy& policy = {});
+Result<std::vector<BatchRow>> ReadBatchFile(const std::string& path, const SymbolFields& defaults,
+                                            const std::optional<std::string>& defaultOutput,
+                                            const BatchPolicy& policy = {});
 
 }  // namespace quillmark

@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "cli/PdfLoader.h"
-#include "cli/Refusal.h"
 #include "cli/RenderCommand.h"
 #include "cli/Verification.h"
 
@@ -36,30 +35,33 @@ RowResult MakeRow(const BatchRow& row, const BatchOptions& options) {
         return made;
     };
     if (!row.error.empty()) return failed(RowOutcome::Failed, row.error);
-    try {
-        const SymbolRequest symbol = Accepted(BuildSymbolRequest(row.fields));
-        made.warnings = FailureWarnings(symbol, options.settings.style);
-        if (options.check)
-            made.checks = CheckSymbolLines(symbol, options.settings, options.application);
-        const std::string& output = *row.output;
-        std::optional<PictureFormat> format = FormatForPath(output);
-        if (!format) format = options.format;
-        if (!format)
-            Fail("output " + Quoted(output) +
-                 " must end in .png, .bmp, .jpg, .jpeg, .svg or .pdf (or give --format)");
-        const PictureResult result = WriteSymbolPicture(symbol, options.settings, *format, output);
-        if (!result.error.empty()) return failed(RowOutcome::Failed, result.error);
-        if (options.verify) {
-            const std::string problem =
-                VerifyWrittenPicture(output, *format, result.raster, symbol);
-            if (!problem.empty())
-                return failed(RowOutcome::Unverified,
-                              Quoted(output) + " does not scan as its data: " + problem);
-        }
-        return made;
-    } catch (const InputError& error) {
-        return failed(RowOutcome::Failed, error.message);
+    const Result<SymbolRequest> symbol = BuildSymbolRequest(row.fields);
+    if (!symbol) return failed(RowOutcome::Failed, symbol.error());
+    made.warnings = FailureWarnings(*symbol, options.settings.style);
+    if (options.check) {
+        Result<CheckLines> checks =
+            CheckSymbolLines(*symbol, options.settings, options.application);
+        if (!checks) return failed(RowOutcome::Failed, checks.error());
+        made.checks = std::move(*checks);
     }
+    const std::string& output = *row.output;
+    std::optional<PictureFormat> format = FormatForPath(output);
+    if (!format) format = options.format;
+    if (!format)
+        return failed(RowOutcome::Failed,
+                      "output " + Quoted(output) +
+                          " must end in .png, .bmp, .jpg, .jpeg, .svg or .pdf (or give --format)");
+    const PictureResult result = WriteSymbolPicture(*symbol, options.settings, *format, output);
+    if (!result.error.empty()) return failed(RowOutcome::Failed, result.error);
+    if (options.verify) {
+        const Result<std::string> problem =
+            VerifyWrittenPicture(output, *format, result.raster, *symbol);
+        if (!problem) return failed(RowOutcome::Failed, problem.error());
+        if (!problem->empty())
+            return failed(RowOutcome::Unverified,
+                          Quoted(output) + " does not scan as its data: " + *problem);
+    }
+    return made;
 }
 
 bool AnyPdf(const std::vector<BatchRow>& rows, const BatchOptions& options) {

@@ -1,28 +1,16 @@
-// How the command refuses its arguments: a refusal is thrown up to RunRenderCommand, which writes
-// it on one line and exits with the status of bad input.
+// How the command refuses its arguments: every step that can refuse returns a Result, its caller
+// passes the first failure on, and RunRenderCommand writes it on one line and exits with the
+// status of bad input.
 #pragma once
-
-#include <string>
-#include <utility>
 
 #include "output/Result.h"
 
 namespace quillmark {
 
-// A refused argument; the message is one line of English without the program's name.
-struct InputError {
-    std::string message;
-};
-
-[[noreturn]] inline void Fail(std::string message) {
-    throw InputError{std::move(message)};
-}
-
-// The value of a step the command cannot go on without; its failure refuses the arguments.
+// A failed step's message, passed on by a step that makes something else.
 template <typename T>
-T Accepted(Result<T> result) {
-    if (!result) Fail(result.error());
-    return std::move(*result);
+Failure FailureOf(const Result<T>& result) {
+    return Failure{result.error()};
 }
 
 }  // namespace quillmark

@@ -102,7 +102,7 @@ bool* FlagOf(Arguments& parsed, const std::string& name) {
     return nullptr;
 }
 
-Arguments ParseArguments(const std::vector<std::string>& args) {
+Result<Arguments> ParseArguments(const std::vector<std::string>& args) {
     Arguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
@@ -128,65 +128,85 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
         }
         if (name == "--list-sheets") {
             if (!parsed.values.emplace(name, *value).second)
-                Fail("option " + name + " given twice");
+                return Failure{"option " + name + " given twice"};
             continue;
         }
         if (bool* flag = FlagOf(parsed, name)) {
-            if (value) Fail("option " + name + " takes no value");
+            if (value) return Failure{"option " + name + " takes no value"};
             *flag = true;
             continue;
         }
         if (!IsValueOption(name)) {
-            if (name.starts_with("-")) Fail("unknown option " + Quoted(name) + " (see --help)");
-            Fail("unexpected argument " + Quoted(name) + " (see --help)");
+            if (name.starts_with("-"))
+                return Failure{"unknown option " + Quoted(name) + " (see --help)"};
+            return Failure{"unexpected argument " + Quoted(name) + " (see --help)"};
         }
         if (!value) {
-            if (i + 1 >= args.size()) Fail("option " + name + " needs a value");
+            if (i + 1 >= args.size()) return Failure{"option " + name + " needs a value"};
             value = args[++i];
         }
-        if (!parsed.values.emplace(name, *value).second) Fail("option " + name + " given twice");
+        if (!parsed.values.emplace(name, *value).second)
+            return Failure{"option " + name + " given twice"};
     }
     return parsed;
 }
 
-double ParseNumber(const std::string& option, const std::string& text, const char* unit) {
+Result<double> ParseNumber(const std::string& option, const std::string& text, const char* unit) {
     double number = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, number);
     if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(number))
-        Fail(option + " " + Quoted(text) + " is not a finite number of " + unit);
-    if (number <= 0) Fail(option + " " + Quoted(text) + " must be greater than 0");
+        return Failure{option + " " + Quoted(text) + " is not a finite number of " + unit};
+    if (number <= 0) return Failure{option + " " + Quoted(text) + " must be greater than 0"};
     return number;
 }
 
-double DotsPerMm(const Arguments& args) {
+Result<double> DotsPerMm(const Arguments& args) {
     const std::optional<std::string> scale = args.Find("--scale");
     const std::optional<std::string> dpi = args.Find("--dpi");
-    if (scale && dpi) Fail("give --scale (dots per millimetre) or --dpi (dots per inch), not both");
+    if (scale && dpi)
+        return Failure{"give --scale (dots per millimetre) or --dpi (dots per inch), not both"};
     if (dpi) {
-        const double dotsPerInch = ParseNumber("--dpi", *dpi, "dots per inch");
-        if (dotsPerInch > kMaxDotsPerMm * 25.4)
-            Fail("--dpi " + *dpi + " is above " + std::to_string(int(kMaxDotsPerMm * 25.4)) + " (" +
-                 std::to_string(int(kMaxDotsPerMm)) + " dots per millimetre)");
-        return dotsPerInch / 25.4;
+        const Result<double> dotsPerInch = ParseNumber("--dpi", *dpi, "dots per inch");
+        if (!dotsPerInch) return dotsPerInch;
+        if (*dotsPerInch > kMaxDotsPerMm * 25.4)
+            return Failure{"--dpi " + *dpi + " is above " +
+                           std::to_string(int(kMaxDotsPerMm * 25.4)) + " (" +
+                           std::to_string(int(kMaxDotsPerMm)) + " dots per millimetre)"};
+        return *dotsPerInch / 25.4;
     }
-    if (!scale) return 12;
-    const double dotsPerMm = ParseNumber("--scale", *scale, "dots per millimetre");
-    if (dotsPerMm > kMaxDotsPerMm)
-        Fail("--scale " + *scale + " is above " + std::to_string(int(kMaxDotsPerMm)) +
-             ": --scale counts dots per millimetre, not per inch (for " + *scale +
-             " dpi write --dpi " + *scale + ")");
+    if (!scale) return 12.0;
+    const Result<double> dotsPerMm = ParseNumber("--scale", *scale, "dots per millimetre");
+    if (dotsPerMm && *dotsPerMm > kMaxDotsPerMm)
+        return Failure{"--scale " + *scale + " is above " + std::to_string(int(kMaxDotsPerMm)) +
+                       ": --scale counts dots per millimetre, not per inch (for " + *scale +
+                       " dpi write --dpi " + *scale + ")"};
     return dotsPerMm;
 }
 
-TColor ParseColour(const std::string& option, const std::string& text) {
+Result<TColor> ParseColour(const std::string& option, const std::string& text) {
     const std::optional<TColor> colour = ColourFromText(text);
     if (!colour)
-        Fail(option + " " + Quoted(text) + " is neither #RRGGBB nor a colour name such as navy");
+        return Failure{option + " " + Quoted(text) +
+                       " is neither #RRGGBB nor a colour name such as navy"};
     return *colour;
 }
 
-SymbolFields FieldsOf(const Arguments& args) {
+// --bwr in whole dots of the printer (--printer-dpi), or of the picture.
+Result<int> BarReductionDots(const Arguments& args, const std::string& bwr) {
+    const Result<double> microns = ParseNumber("--bwr", bwr, "micrometres");
+    if (!microns) return FailureOf(microns);
+    if (*microns > kMaxBarReductionMicrons)
+        return Failure{"--bwr " + bwr + " is above " +
+                       std::to_string(static_cast<int>(kMaxBarReductionMicrons)) + " micrometres"};
+    const Result<std::optional<double>> printer = PrinterDotsPerMm(args.Find("--printer-dpi"));
+    if (!printer) return FailureOf(printer);
+    const Result<double> dotsPerMm = *printer ? Result<double>(**printer) : DotsPerMm(args);
+    if (!dotsPerMm) return FailureOf(dotsPerMm);
+    return WholeDotReduction(*microns, *dotsPerMm);
+}
+
+Result<SymbolFields> FieldsOf(const Arguments& args) {
     SymbolFields fields;
     fields.type = args.Find("--type");
     fields.data = args.Find("--data");
@@ -197,13 +217,9 @@ SymbolFields FieldsOf(const Arguments& args) {
     if (args.noFullBorder) fields.fullBorder = false;
     fields.quietZoneMarks = args.quietZoneMarks;
     if (const std::optional<std::string> bwr = args.Find("--bwr")) {
-        const double microns = ParseNumber("--bwr", *bwr, "micrometres");
-        if (microns > kMaxBarReductionMicrons)
-            Fail("--bwr " + *bwr + " is above " +
-                 std::to_string(static_cast<int>(kMaxBarReductionMicrons)) + " micrometres");
-        // The reduction is whole dots of the printer, or of the picture.
-        const std::optional<double> printer = PrinterDotsPerMm(args.Find("--printer-dpi"));
-        fields.barReductionDots = WholeDotReduction(microns, printer ? *printer : DotsPerMm(args));
+        const Result<int> dots = BarReductionDots(args, *bwr);
+        if (!dots) return FailureOf(dots);
+        fields.barReductionDots = *dots;
     }
     fields.module = args.Find("--module");
     fields.qrLevel = args.Find("--ec-level");
@@ -214,41 +230,57 @@ SymbolFields FieldsOf(const Arguments& args) {
     return fields;
 }
 
-PictureSettings SettingsOf(const Arguments& args) {
+// The colour option into colour, when it is given.
+Result<void> ReadColour(const Arguments& args, const std::string& option, TColor& colour) {
+    const std::optional<std::string> text = args.Find(option);
+    if (!text) return {};
+    const Result<TColor> parsed = ParseColour(option, *text);
+    if (!parsed) return FailureOf(parsed);
+    colour = *parsed;
+    return {};
+}
+
+Result<PictureSettings> SettingsOf(const Arguments& args) {
     PictureSettings settings;
-    settings.dotsPerMm = DotsPerMm(args);
+    const Result<double> dotsPerMm = DotsPerMm(args);
+    if (!dotsPerMm) return FailureOf(dotsPerMm);
+    settings.dotsPerMm = *dotsPerMm;
     // A resolution in dots per inch is a printer's or a picture's dots: whole ones per module.
     settings.wholeDots = args.Has("--dpi");
-    if (auto line = args.Find("--line-color"))
-        settings.style.line = ParseColour("--line-color", *line);
-    if (auto background = args.Find("--background"))
-        settings.style.background = ParseColour("--background", *background);
+    Result<void> colours = ReadColour(args, "--line-color", settings.style.line);
+    if (colours) colours = ReadColour(args, "--background", settings.style.background);
+    if (!colours) return FailureOf(colours);
     if (auto font = args.Find("--font")) {
-        if (font->empty()) Fail("--font needs a font family name");
+        if (font->empty()) return Failure{"--font needs a font family name"};
         settings.style.fontName = *font;
     }
     return settings;
 }
 
-std::optional<PictureFormat> FormatOption(const Arguments& args) {
+Result<std::optional<PictureFormat>> FormatOption(const Arguments& args) {
     const std::optional<std::string> name = args.Find("--format");
-    if (!name) return std::nullopt;
+    if (!name) return std::optional<PictureFormat>();
     const std::optional<PictureFormat> format = FormatByName(*name);
-    if (!format) Fail("--format " + Quoted(*name) + " is none of png, bmp, jpg, svg, pdf");
+    if (!format)
+        return Failure{"--format " + Quoted(*name) + " is none of png, bmp, jpg, svg, pdf"};
     return format;
 }
 
 // The format of an output: its extension, else --format; both must agree when both are given.
-PictureFormat OutputFormat(const std::string& output, std::optional<PictureFormat> option) {
+Result<PictureFormat> OutputFormat(const Arguments& args, const std::string& output) {
+    const Result<std::optional<PictureFormat>> formatOption = FormatOption(args);
+    if (!formatOption) return FailureOf(formatOption);
+    const std::optional<PictureFormat> option = *formatOption;
     const std::optional<PictureFormat> byName =
         output == "-" ? std::nullopt : FormatForPath(output);
     if (byName && option && *byName != *option)
-        Fail("--format disagrees with the extension of " + Quoted(output));
+        return Failure{"--format disagrees with the extension of " + Quoted(output)};
     if (byName) return *byName;
     if (option) return *option;
-    if (output == "-") Fail("-o - writes to standard output; name the picture's --format");
-    Fail("output " + Quoted(output) + " must end in .png, .bmp, .jpg, .jpeg, .svg or .pdf " +
-         "(or give --format)");
+    if (output == "-")
+        return Failure{"-o - writes to standard output; name the picture's --format"};
+    return Failure{"output " + Quoted(output) +
+                   " must end in .png, .bmp, .jpg, .jpeg, .svg or .pdf " + "(or give --format)"};
 }
 
 // The 2D symbols: what they carry, their size in modules, then one row of modules a line.
@@ -301,78 +333,102 @@ void StartPictures(const PictureSettings& settings, std::ostream& err) {
 }
 
 // The application whose GS1 symbol size table --check holds the symbol to.
-Application ApplicationOption(const Arguments& args) {
+Result<Application> ApplicationOption(const Arguments& args) {
     const std::optional<std::string> name = args.Find("--application");
     if (!name) return Application::GeneralDistribution;
     const std::optional<Application> application = ApplicationByName(*name);
     if (!application)
-        Fail("--application " + Quoted(*name) + " is none of distribution, retail, healthcare");
+        return Failure{"--application " + Quoted(*name) +
+                       " is none of distribution, retail, healthcare"};
     return *application;
 }
 
 // --check: every finding, one per line.
-int ReportChecks(const Arguments& args, const SymbolRequest& symbol,
-                 const PictureSettings& settings, std::ostream& out) {
+Result<int> ReportChecks(const Arguments& args, const SymbolRequest& symbol,
+                         const PictureSettings& settings, std::ostream& out) {
     if (!args.check) return kExitMade;
-    const CheckLines checks = CheckSymbolLines(symbol, settings, ApplicationOption(args));
-    for (const std::string& line : checks.lines) out << line << '\n';
+    const Result<Application> application = ApplicationOption(args);
+    if (!application) return FailureOf(application);
+    const Result<CheckLines> checks = CheckSymbolLines(symbol, settings, *application);
+    if (!checks) return FailureOf(checks);
+    for (const std::string& line : checks->lines) out << line << '\n';
     out.flush();
-    return checks.failed ? kExitCheckFailed : kExitMade;
+    return checks->failed ? kExitCheckFailed : kExitMade;
 }
 
 // The stream's buffer writes straight to the descriptor, so a failed flush leaves the system's
 // reason (a full device, a closed pipe) in errno.
-void WriteToStream(const std::string& bytes, std::ostream& out) {
+Result<void> WriteToStream(const std::string& bytes, std::ostream& out) {
     errno = 0;
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (out.flush()) return;
-    Fail(std::string("cannot write the picture to standard output") +
-         (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()));
+    if (out.flush()) return {};
+    return Failure{std::string("cannot write the picture to standard output") +
+                   (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string())};
 }
 
-int WriteOne(const Arguments& args, const SymbolRequest& symbol, const PictureSettings& settings,
-             std::ostream& out, std::ostream& err) {
+Result<int> WriteOne(const Arguments& args, const SymbolRequest& symbol,
+                     const PictureSettings& settings, std::ostream& out, std::ostream& err) {
     const std::string output = *args.Find("--output");
-    const PictureFormat format = OutputFormat(output, FormatOption(args));
+    const Result<PictureFormat> format = OutputFormat(args, output);
+    if (!format) return FailureOf(format);
     StartPictures(settings, err);
     std::string bytes;
     const PictureResult result = output == "-"
-                                     ? EncodeSymbolPicture(symbol, settings, format, bytes)
-                                     : WriteSymbolPicture(symbol, settings, format, output);
-    if (!result.error.empty()) Fail(result.error);
+                                     ? EncodeSymbolPicture(symbol, settings, *format, bytes)
+                                     : WriteSymbolPicture(symbol, settings, *format, output);
+    if (!result.error.empty()) return Failure{result.error};
     if (args.verify) {
-        const std::string problem = VerifyWrittenPicture(output == "-" ? std::string() : output,
-                                                         format, result.raster, symbol);
-        if (!problem.empty()) {
+        const Result<std::string> problem = VerifyWrittenPicture(
+            output == "-" ? std::string() : output, *format, result.raster, symbol);
+        if (!problem) return FailureOf(problem);
+        if (!problem->empty()) {
             err << "quillmark-render: " << (output == "-" ? std::string("the picture") : output)
-                << " does not scan as its data: " << problem << '\n';
+                << " does not scan as its data: " << *problem << '\n';
             return kExitUnverified;
         }
     }
-    if (output == "-") WriteToStream(bytes, out);
+    if (output == "-") {
+        if (const Result<void> written = WriteToStream(bytes, out); !written)
+            return FailureOf(written);
+    }
     // The picture owns standard output when it goes there.
     return ReportChecks(args, symbol, settings, output == "-" ? err : out);
 }
 
-int RunBatchCommand(const Arguments& args, std::ostream& out, std::ostream& err,
-                    const RenderEnvironment& environment) {
-    if (args.dump) Fail("--dump does not apply to --batch");
-    if (args.Find("--output") == "-") Fail("a batch writes files; -o - does not apply");
+// The batch's rows as the options and the file give them.
+Result<std::vector<BatchRow>> BatchRows(const Arguments& args,
+                                        const std::optional<std::string>& defaultOutput,
+                                        const BatchPolicy& policy) {
+    const Result<SymbolFields> defaults = FieldsOf(args);
+    if (!defaults) return FailureOf(defaults);
+    return ReadBatchFile(*args.Find("--batch"), *defaults, defaultOutput, policy);
+}
+
+Result<int> RunBatchCommand(const Arguments& args, std::ostream& out, std::ostream& err,
+                            const RenderEnvironment& environment) {
+    if (args.dump) return Failure{"--dump does not apply to --batch"};
+    if (args.Find("--output") == "-") return Failure{"a batch writes files; -o - does not apply"};
+    const Result<PictureSettings> settings = SettingsOf(args);
+    if (!settings) return FailureOf(settings);
+    const Result<std::optional<PictureFormat>> format = FormatOption(args);
+    if (!format) return FailureOf(format);
+    const Result<Application> application = ApplicationOption(args);
+    if (!application) return FailureOf(application);
     BatchOptions options;
-    options.settings = SettingsOf(args);
-    options.format = FormatOption(args);
+    options.settings = *settings;
+    options.format = *format;
     options.verify = args.verify;
     options.check = args.check;
-    options.application = ApplicationOption(args);
+    options.application = *application;
     options.showProgress = environment.errIsTerminal;
     BatchPolicy policy;
     policy.allowOutside = args.allowOutside;
     policy.force = args.force;
     policy.format = options.format;
-    const std::vector<BatchRow> rows =
-        ReadBatchFile(*args.Find("--batch"), FieldsOf(args), args.Find("--output"), policy);
+    const Result<std::vector<BatchRow>> rows = BatchRows(args, args.Find("--output"), policy);
+    if (!rows) return FailureOf(rows);
     StartPictures(options.settings, err);
-    return RunBatch(rows, options, out, err);
+    return RunBatch(*rows, options, out, err);
 }
 
 SheetOptions SheetOptionsOf(const Arguments& args) {
@@ -392,12 +448,14 @@ SheetOptions SheetOptionsOf(const Arguments& args) {
 
 // The batch rows as symbols for sheets: a row that cannot be made is reported with its number
 // and left out.
-std::vector<SymbolRequest> BatchSymbols(const Arguments& args, int& failedRows, std::ostream& err) {
+Result<std::vector<SymbolRequest>> BatchSymbols(const Arguments& args, int& failedRows,
+                                                std::ostream& err) {
     BatchPolicy policy;
     policy.noOutputs = true;
+    const Result<std::vector<BatchRow>> rows = BatchRows(args, std::nullopt, policy);
+    if (!rows) return FailureOf(rows);
     std::vector<SymbolRequest> symbols;
-    for (const BatchRow& row :
-         ReadBatchFile(*args.Find("--batch"), FieldsOf(args), std::nullopt, policy)) {
+    for (const BatchRow& row : *rows) {
         std::string error = row.error;
         if (error.empty()) {
             Result<SymbolRequest> symbol = BuildSymbolRequest(row.fields);
@@ -412,73 +470,110 @@ std::vector<SymbolRequest> BatchSymbols(const Arguments& args, int& failedRows, 
             ++failedRows;
         }
     }
-    if (symbols.empty()) Fail("no row of " + Quoted(*args.Find("--batch")) + " makes a symbol");
+    if (symbols.empty())
+        return Failure{"no row of " + Quoted(*args.Find("--batch")) + " makes a symbol"};
     return symbols;
 }
 
+// The one symbol of the command line for sheets, or its serial run.
+Result<std::vector<SymbolRequest>> CommandLineSymbols(const Arguments& args,
+                                                      const SheetOptions& sheets) {
+    const Result<SymbolFields> fields = FieldsOf(args);
+    if (!fields) return FailureOf(fields);
+    Result<SymbolRequest> symbol = BuildSymbolRequest(*fields);
+    if (!symbol) return FailureOf(symbol);
+    EncodeRequest(*symbol);
+    if (sheets.serial) return SerialSymbols(*symbol, *sheets.serial);
+    return std::vector<SymbolRequest>{std::move(*symbol)};
+}
+
 // --sheet, --list-sheets and --calibration-page.
-int RunSheets(const Arguments& args, const SheetOptions& sheets, std::ostream& out,
-              std::ostream& err) {
+Result<int> RunSheets(const Arguments& args, const SheetOptions& sheets, std::ostream& out,
+                      std::ostream& err) {
     if (sheets.list) {
         if (sheets.sheet || sheets.calibration || args.Has("--output"))
-            Fail("--list-sheets only lists; --sheet, --calibration-page and -o do not apply");
+            return Failure{
+                "--list-sheets only lists; --sheet, --calibration-page and -o do not apply"};
         return ListSheets(*sheets.list, out, err);
     }
-    if (args.dump) Fail("--dump does not apply to label sheets");
+    if (args.dump) return Failure{"--dump does not apply to label sheets"};
     const std::optional<std::string> output = args.Find("--output");
-    if (!output) Fail("label sheets are a PDF; give -o FILE.pdf (or -o - --format pdf)");
-    if (OutputFormat(*output, FormatOption(args)) != PictureFormat::PDF)
-        Fail("label sheets are a PDF; " + Quoted(*output) + " is not one");
+    if (!output) return Failure{"label sheets are a PDF; give -o FILE.pdf (or -o - --format pdf)"};
+    const Result<PictureFormat> format = OutputFormat(args, *output);
+    if (!format) return FailureOf(format);
+    if (*format != PictureFormat::PDF)
+        return Failure{"label sheets are a PDF; " + Quoted(*output) + " is not one"};
     if (sheets.calibration) {
-        if (sheets.sheet) Fail("give --sheet or --calibration-page, not both");
+        if (sheets.sheet) return Failure{"give --sheet or --calibration-page, not both"};
         return WriteCalibrationPage(sheets, *output, out);
     }
+    const Result<PictureSettings> settings = SettingsOf(args);
+    if (!settings) return FailureOf(settings);
+    const Result<Application> application = ApplicationOption(args);
+    if (!application) return FailureOf(application);
     SheetRun run;
-    run.settings = SettingsOf(args);
+    run.settings = *settings;
     run.output = output;
     run.verify = args.verify;
     run.check = args.check;
-    run.application = ApplicationOption(args);
+    run.application = *application;
     int failedRows = 0;
-    if (args.Has("--batch")) {
-        if (sheets.serial) Fail("--serial numbers one symbol; it does not apply to --batch");
-        run.symbols = BatchSymbols(args, failedRows, err);
-    } else {
-        SymbolRequest symbol = Accepted(BuildSymbolRequest(FieldsOf(args)));
-        EncodeRequest(symbol);
-        run.symbols = sheets.serial ? SerialSymbols(symbol, *sheets.serial)
-                                    : std::vector<SymbolRequest>{symbol};
-    }
+    if (args.Has("--batch") && sheets.serial)
+        return Failure{"--serial numbers one symbol; it does not apply to --batch"};
+    Result<std::vector<SymbolRequest>> symbols = args.Has("--batch")
+                                                     ? BatchSymbols(args, failedRows, err)
+                                                     : CommandLineSymbols(args, sheets);
+    if (!symbols) return FailureOf(symbols);
+    run.symbols = std::move(*symbols);
     StartPictures(run.settings, err);
-    const int status = MakeSheets(sheets, std::move(run), out, err);
-    return status == kExitMade && failedRows > 0 ? kExitRowsFailed : status;
+    const Result<int> status = MakeSheets(sheets, std::move(run), out, err);
+    if (!status) return status;
+    return *status == kExitMade && failedRows > 0 ? kExitRowsFailed : *status;
+}
+
+// The element string of a URI, in the notation --data takes.
+Result<void> PrintElementString(const std::string& uri, std::ostream& out) {
+    const DigitalLinkResult result = ElementStringFromDigitalLink(uri);
+    if (!result.text) return Failure{"--from-dl: " + DigitalLinkRefusal(result)};
+    for (const char c : *result.text) out << CharacterWord(static_cast<unsigned char>(c));
+    return {};
+}
+
+// The URI of the --data element string.
+Result<void> PrintDigitalLink(const Arguments& args, const std::string& data, std::ostream& out) {
+    const Result<std::string> notation = NormalizeGS1Notation(data);
+    if (!notation) return FailureOf(notation);
+    const FieldTextResult field = ParseFieldText(*notation);
+    if (!field.ok) return Failure{"--data: " + field.error};
+    const DigitalLinkResult result = DigitalLinkFromElementString(
+        field.text, args.Find("--stem").value_or(std::string(kDefaultDigitalLinkStem)));
+    if (!result.text) return Failure{"--dl: " + DigitalLinkRefusal(result)};
+    out << *result.text;
+    return {};
 }
 
 // --dl and --from-dl: the URI of the --data element string, or the element string of a URI in
 // the notation --data takes.
-int RunDigitalLink(const Arguments& args, std::ostream& out) {
-    if (args.digitalLink && args.Has("--from-dl")) Fail("give --dl or --from-dl, not both");
-    if (args.Has("--batch")) Fail("--dl and --from-dl do not apply to --batch yet");
+Result<int> RunDigitalLink(const Arguments& args, std::ostream& out) {
+    if (args.digitalLink && args.Has("--from-dl"))
+        return Failure{"give --dl or --from-dl, not both"};
+    if (args.Has("--batch")) return Failure{"--dl and --from-dl do not apply to --batch yet"};
     if (args.Has("--output") || args.dump || args.check || args.verify)
-        Fail("--dl and --from-dl print text; -o, --dump, --check and --verify do not apply");
+        return Failure{
+            "--dl and --from-dl print text; -o, --dump, --check and --verify do not apply"};
+    Result<void> printed;
     if (const std::optional<std::string> uri = args.Find("--from-dl")) {
         if (args.Has("--data") || args.Has("--stem"))
-            Fail("--from-dl reads the URI alone; --data and --stem do not apply");
-        const DigitalLinkResult result = ElementStringFromDigitalLink(*uri);
-        if (!result.text) Fail("--from-dl: " + DigitalLinkRefusal(result));
-        for (const char c : *result.text) out << CharacterWord(static_cast<unsigned char>(c));
+            return Failure{"--from-dl reads the URI alone; --data and --stem do not apply"};
+        printed = PrintElementString(*uri, out);
     } else {
         const std::optional<std::string> data = args.Find("--data");
-        if (!data) Fail("--dl needs the element string in --data");
-        const FieldTextResult field = ParseFieldText(Accepted(NormalizeGS1Notation(*data)));
-        if (!field.ok) Fail("--data: " + field.error);
-        const DigitalLinkResult result = DigitalLinkFromElementString(
-            field.text, args.Find("--stem").value_or(std::string(kDefaultDigitalLinkStem)));
-        if (!result.text) Fail("--dl: " + DigitalLinkRefusal(result));
-        out << *result.text;
+        if (!data) return Failure{"--dl needs the element string in --data"};
+        printed = PrintDigitalLink(args, *data, out);
     }
+    if (!printed) return FailureOf(printed);
     out << '\n';
-    if (!out.flush()) Fail("cannot write to standard output");
+    if (!out.flush()) return Failure{"cannot write to standard output"};
     return kExitMade;
 }
 
@@ -487,50 +582,68 @@ bool MakesDigitalLinkQR(const Arguments& args) {
     return type && FindSymbologyByAnyName(*type) == &SymbologyOf(Symbology::DigitalLinkQR);
 }
 
-int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
-        const RenderEnvironment& environment) {
-    const Arguments args = ParseArguments(argv);
+// --help and --version.
+int PrintAbout(const Arguments& args, std::ostream& out) {
     if (args.help) {
         out << RenderUsage();
-        return kExitMade;
-    }
-    if (args.version) {
+    } else {
         out << "quillmark-render " << kQuillmarkVersion << '\n'
             << "ISBN ranges: " << ISBNRangesEdition() << '\n'
             << "GS1 AI dictionary: " << GS1DictionaryEdition() << '\n';
-        return kExitMade;
     }
-    if (args.digitalLink || args.Has("--from-dl")) return RunDigitalLink(args, out);
-    if (args.Has("--stem") && !MakesDigitalLinkQR(args)) Fail("--stem applies to --dl only");
-    const SheetOptions sheets = SheetOptionsOf(args);
-    if (const std::string lone = OptionNeedingSheet(sheets); !lone.empty())
-        Fail(lone + " applies to --sheet only");
-    if (WantsSheets(sheets)) return RunSheets(args, sheets, out, err);
-    if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);
-    const SymbolRequest symbol = Accepted(BuildSymbolRequest(FieldsOf(args)));
-    const PictureSettings settings = SettingsOf(args);
-    ApplicationOption(args);  // a misspelt application is refused before anything is drawn
-    for (const std::string& warning : FailureWarnings(symbol, settings.style))
+    return kExitMade;
+}
+
+// One symbol: dumped, checked, or written to its picture.
+Result<int> RunSymbol(const Arguments& args, std::ostream& out, std::ostream& err) {
+    const Result<SymbolFields> fields = FieldsOf(args);
+    if (!fields) return FailureOf(fields);
+    const Result<SymbolRequest> symbol = BuildSymbolRequest(*fields);
+    if (!symbol) return FailureOf(symbol);
+    const Result<PictureSettings> settings = SettingsOf(args);
+    if (!settings) return FailureOf(settings);
+    // A misspelt application is refused before anything is drawn.
+    if (const Result<Application> application = ApplicationOption(args); !application)
+        return FailureOf(application);
+    for (const std::string& warning : FailureWarnings(*symbol, settings->style))
         err << "quillmark-render: warning: " << warning << '\n';
     const bool hasOutput = args.Has("--output");
-    if (args.dump && hasOutput) Fail("--dump and -o exclude each other");
+    if (args.dump && hasOutput) return Failure{"--dump and -o exclude each other"};
     if (!args.dump && !hasOutput && !args.check)
-        Fail("give -o FILE (.png .bmp .jpg .svg .pdf), --dump, --check or --batch");
+        return Failure{"give -o FILE (.png .bmp .jpg .svg .pdf), --dump, --check or --batch"};
     if (!args.dump && !hasOutput) {
-        if (args.verify) Fail("--verify reads pictures back; give -o FILE");
+        if (args.verify) return Failure{"--verify reads pictures back; give -o FILE"};
         // A lint: the picture is drawn and read back in memory, nothing is written.
-        StartPictures(settings, err);
-        return ReportChecks(args, symbol, settings, out);
+        StartPictures(*settings, err);
+        return ReportChecks(args, *symbol, *settings, out);
     }
     if (args.dump) {
-        if (args.verify) Fail("--verify reads pictures back; it does not apply to --dump");
-        Dump(symbol, out);
-        if (!out.flush()) Fail("cannot write the dump to standard output");
+        if (args.verify)
+            return Failure{"--verify reads pictures back; it does not apply to --dump"};
+        Dump(*symbol, out);
+        if (!out.flush()) return Failure{"cannot write the dump to standard output"};
         // The checks need no file: the picture is drawn as -o would write it.
-        if (args.check) StartPictures(settings, err);
-        return ReportChecks(args, symbol, settings, out);
+        if (args.check) StartPictures(*settings, err);
+        return ReportChecks(args, *symbol, *settings, out);
     }
-    return WriteOne(args, symbol, settings, out, err);
+    return WriteOne(args, *symbol, *settings, out, err);
+}
+
+Result<int> Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err,
+                const RenderEnvironment& environment) {
+    const Result<Arguments> parsed = ParseArguments(argv);
+    if (!parsed) return FailureOf(parsed);
+    const Arguments& args = *parsed;
+    if (args.help || args.version) return PrintAbout(args, out);
+    if (args.digitalLink || args.Has("--from-dl")) return RunDigitalLink(args, out);
+    if (args.Has("--stem") && !MakesDigitalLinkQR(args))
+        return Failure{"--stem applies to --dl only"};
+    const SheetOptions sheets = SheetOptionsOf(args);
+    if (const std::string lone = OptionNeedingSheet(sheets); !lone.empty())
+        return Failure{lone + " applies to --sheet only"};
+    if (WantsSheets(sheets)) return RunSheets(args, sheets, out, err);
+    if (args.Has("--batch")) return RunBatchCommand(args, out, err, environment);
+    return RunSymbol(args, out, err);
 }
 
 }  // namespace
@@ -650,12 +763,10 @@ data (with --verify); 4 a symbol check fails (with --check; the pictures are sti
 
 int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      const RenderEnvironment& environment) {
-    try {
-        return Run(args, out, err, environment);
-    } catch (const InputError& error) {
-        err << "quillmark-render: " << error.message << '\n';
-        return kExitBadInput;
-    }
+    const Result<int> status = Run(args, out, err, environment);
+    if (status) return *status;
+    err << "quillmark-render: " << status.error() << '\n';
+    return kExitBadInput;
 }
 
 }  // namespace quillmark

@@ -8,6 +8,7 @@
 
 #include "check/SizeTableCheck.h"
 #include "cli/PictureOutput.h"
+#include "output/Result.h"
 #include "symbol/SymbolRequest.h"
 
 namespace quillmark {
@@ -44,18 +45,23 @@ struct SheetRun {
 
 // --printer-dpi in dots per millimetre: a whole number of dots per inch from 25 to 2540, refused
 // (exit 2) otherwise; nothing when it is not given.
-std::optional<double> PrinterDotsPerMm(const std::optional<std::string>& printerDpi);
+Result<std::optional<double>> PrinterDotsPerMm(const std::optional<std::string>& printerDpi);
 
 // The symbols a serial run makes of one symbol: refused (exit 2) when it cannot be made whole.
-std::vector<SymbolRequest> SerialSymbols(const SymbolRequest& symbol, const std::string& serial);
+Result<std::vector<SymbolRequest>> SerialSymbols(const SymbolRequest& symbol,
+                                                 const std::string& serial);
+
+// Each command below returns its exit status, or the refusal RunRenderCommand reports.
 
 // --list-sheets: one line per sheet matching the text.
-int ListSheets(const std::string& text, std::ostream& out, std::ostream& err);
+Result<int> ListSheets(const std::string& text, std::ostream& out, std::ostream& err);
 
 // --calibration-page: the calibration page with the --offset correction as a PDF.
-int WriteCalibrationPage(const SheetOptions& options, const std::string& output, std::ostream& out);
+Result<int> WriteCalibrationPage(const SheetOptions& options, const std::string& output,
+                                 std::ostream& out);
 
 // --sheet: every label checked (--verify, --check) before the sheets are written to the output.
-int MakeSheets(const SheetOptions& options, SheetRun run, std::ostream& out, std::ostream& err);
+Result<int> MakeSheets(const SheetOptions& options, SheetRun run, std::ostream& out,
+                       std::ostream& err);
 
 }  // namespace quillmark

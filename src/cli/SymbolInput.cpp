@@ -10,6 +10,7 @@
 
 #include "cli/CheckWording.h"
 #include "cli/FieldText.h"
+#include "cli/Refusal.h"
 #include "symbol/CheckDigit.h"
 #include "symbol/SymbolCheck.h"
 #include "symbol/SymbolPair.h"
@@ -80,12 +81,6 @@ const std::map<std::string, Symbology>& OtherNames() {
         {"DLQR", Symbology::DigitalLinkQR},
     };
     return names;
-}
-
-// A failed step's message, passed on by a step that makes something else.
-template <typename T>
-Failure FailureOf(const Result<T>& result) {
-    return Failure{result.error()};
 }
 
 // Sets percent from option's text, 100 when it is absent; a text that is not a whole number from

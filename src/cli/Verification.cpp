@@ -6,7 +6,6 @@
 #include "cli/CheckWording.h"
 #include "cli/ModuleLoader.h"
 #include "cli/PictureFile.h"
-#include "cli/Refusal.h"
 #include "cli/SymbolInput.h"
 #include "symbol/SymbolPair.h"
 #include "verify/ScanModule.h"
@@ -14,15 +13,32 @@
 namespace quillmark {
 namespace {
 
-// ScanBack from the module, loaded on first use; a module that cannot be loaded fails the
-// symbol (exit status 2, or its batch row) with the loader's message, as PDF pictures do.
-ScanResult ScanBackFromModule(const PixelView& picture, const ScanExpectation& expected) {
+// The scan-back module, loaded on first use.
+const ModuleEntry& ScanModule() {
     static const ModuleEntry loaded =
         LoadModuleEntry(kScanModuleFile, kScanBackEntry, "cannot read pictures back");
-    if (loaded.address == nullptr) Fail(loaded.error);
+    return loaded;
+}
+
+// Set when a picture was to be read without the module: a ScanReader has no way to fail, so the
+// one handed to the drawing scan-back notes it here for its caller on the same thread.
+thread_local bool readWithoutModule = false;
+
+// ScanBack from the module; nothing read when the module cannot be loaded.
+ScanResult ScanBackFromModule(const PixelView& picture, const ScanExpectation& expected) {
     ScanResult result;
-    reinterpret_cast<ScanBackEntry>(loaded.address)(&picture, &expected, &result);
+    if (ScanModule().address == nullptr) {
+        readWithoutModule = true;
+        return result;
+    }
+    reinterpret_cast<ScanBackEntry>(ScanModule().address)(&picture, &expected, &result);
     return result;
+}
+
+// A module that cannot be loaded fails the symbol (exit status 2, or its batch row) with the
+// loader's message, as PDF pictures do.
+Failure MissingScanModule() {
+    return Failure{ScanModule().error};
 }
 
 // "EAN-13: " before the words about one symbol of a pair; nothing for a symbol alone.
@@ -32,26 +48,27 @@ std::string SymbolPrefix(const SymbolRequest& each, const SymbolRequest& picture
 
 }  // namespace
 
-std::string VerifySymbolPicture(const PixelView& picture, const SymbolRequest& symbol) {
+Result<std::string> VerifySymbolPicture(const PixelView& picture, const SymbolRequest& symbol) {
     const std::vector<SymbolRequest> symbols = SymbolsOf(symbol);
     const std::vector<std::optional<ScanExpectation>> expected = ExpectedScans(symbol);
     for (std::size_t i = 0; i < symbols.size(); ++i) {
-        if (!expected[i]) return "its type cannot be read back";
-        if (picture.pixels == nullptr) return "the picture cannot be read";
+        if (!expected[i]) return std::string("its type cannot be read back");
+        if (picture.pixels == nullptr) return std::string("the picture cannot be read");
+        if (ScanModule().address == nullptr) return MissingScanModule();
         const ScanFinding read = JudgeScan(ScanBackFromModule(picture, *expected[i]), *expected[i]);
         if (read.severity != Severity::Pass)
             return SymbolPrefix(symbols[i], symbol) + DescribeScanAgainstExpected(read);
     }
-    return {};
+    return std::string();
 }
 
-std::string VerifyWrittenPicture(const std::string& path, PictureFormat format, const Raster& drawn,
-                                 const SymbolRequest& symbol) {
+Result<std::string> VerifyWrittenPicture(const std::string& path, PictureFormat format,
+                                         const Raster& drawn, const SymbolRequest& symbol) {
     if (path.empty() || format == PictureFormat::SVG || format == PictureFormat::PDF)
         return VerifySymbolPicture(drawn.View(), symbol);
     Raster written;
     const std::string error = ReadPictureFile(path, format, written);
-    if (!error.empty()) return "the picture cannot be read: " + error;
+    if (!error.empty()) return std::string("the picture cannot be read: " + error);
     return VerifySymbolPicture(written.View(), symbol);
 }
 
@@ -65,16 +82,18 @@ std::vector<std::string> FailureWarnings(const SymbolRequest& symbol, const Symb
     return warnings;
 }
 
-CheckLines CheckSymbolLines(const SymbolRequest& symbol, const PictureSettings& settings,
-                            Application application) {
+Result<CheckLines> CheckSymbolLines(const SymbolRequest& symbol, const PictureSettings& settings,
+                                    Application application) {
     const SymbolStyle& style = settings.style;
     const double dotsPerMm = settings.dotsPerMm;
     // The scan-back reads the columns the picture is written with: in whole dots, when it has them.
     const double scanScale = settings.wholeDots ? WholeDotScale(symbol, dotsPerMm) : dotsPerMm;
     const std::vector<SymbolRequest> symbols = SymbolsOf(symbol);
     const std::vector<std::optional<ScanExpectation>> expected = ExpectedScans(symbol);
+    readWithoutModule = false;
     const std::vector<ScanResult> scans =
         ScanBackSymbols(symbol, scanScale, style, ScanBackFromModule);
+    if (readWithoutModule) return MissingScanModule();
     CheckLines out;
     for (std::size_t i = 0; i < symbols.size(); ++i) {
         const SymbolRequest& each = symbols[i];

@@ -1,5 +1,5 @@
 # quillmark-render copied without its modules: a PDF fails naming the missing PDF module, reading
-# back (--verify, --check) fails naming the missing scan module, a 2D symbol the missing 2D module,
+# back (--verify, --check, a batch's --check) fails naming the missing scan module, a 2D symbol the missing 2D module,
 # every other format is made, and a batch makes its other rows and fails only the PDF row.
 #   PROGRAM  the built program;  WORK  a scratch folder
 file(REMOVE_RECURSE ${WORK})
@@ -39,3 +39,10 @@ if(NOT EXISTS ${WORK}/b.png OR EXISTS ${WORK}/b.pdf)
     message(FATAL_ERROR "the batch did not make exactly its PNG row")
 endif()
 expect(1 "row 3: ${unread}.*0 made, 2 failed" --batch ${WORK}/rows.csv --verify)
+# The checks read every row back before its picture is made: both rows fail, neither is written.
+file(REMOVE ${WORK}/b.png)
+expect(1 "row 2: ${unread}[^\n]*\nquillmark-render: row 3: ${unread}.*0 made, 2 failed"
+       --batch ${WORK}/rows.csv --check)
+if(EXISTS ${WORK}/b.png)
+    message(FATAL_ERROR "a batch row was written although its checks could not be made")
+endif()
