@@ -72,6 +72,8 @@ QString SerialProblemText(SerialProblem problem) {
             return LabelSheetDialog::tr("Начало нумерации — только цифры");
         case SerialProblem::NoCountedField:
             return LabelSheetDialog::tr("Нумеровать нечего: нет SSCC (00) и серийного номера (21)");
+        case SerialProblem::LinkNotCounted:
+            return LabelSheetDialog::tr("QR-код с цифровой ссылкой GS1 не нумеруется");
         case SerialProblem::StartTooWide:
             return LabelSheetDialog::tr("В начале нумерации больше цифр, чем в нумеруемом поле");
         case SerialProblem::ZeroCount:

@@ -64,6 +64,8 @@ std::string SerialProblemText(SerialProblem problem, const SerialSequence& plan)
             return "is not START:COUNT[:STEP] in digits";
         case SerialProblem::NoCountedField:
             return "has nothing to count: the data holds no SSCC (00) and no serial number (21)";
+        case SerialProblem::LinkNotCounted:
+            return "cannot count a Digital Link QR Code: its URI is made from the data once";
         case SerialProblem::StartTooWide:
             return "starts with more digits than the counted field has";
         case SerialProblem::ZeroCount:

@@ -48,11 +48,18 @@ struct CountedField {
     bool replaceWhole = false;  // (21): a start wider than the value replaces it
 };
 
+// UCC/EAN-128, GS1 DataMatrix and GS1 QR Code count an AI of their element string; the others
+// their digits.
+bool CountsElementString(const SymbolRequest& request) {
+    return request.Is(Symbology::UCCEAN128) || request.Is(Symbology::GS1DataMatrix) ||
+           request.Is(Symbology::GS1QR);
+}
+
 std::optional<CountedField> FindCountedField(const SymbolRequest& request) {
     const SymbologyInfo* info = request.symbology;
     if (!info) return std::nullopt;
-    if (info->id != Symbology::UCCEAN128) {
-        if (request.digits.size() < info->digitCount) return std::nullopt;
+    if (!CountsElementString(request)) {
+        if (info->digitCount == 0 || request.digits.size() < info->digitCount) return std::nullopt;
         const std::size_t checkAt = info->digitCount - 1;
         return CountedField{info->id == Symbology::UPCE ? 1u : 0u, checkAt, 0, checkAt};
     }
@@ -67,7 +74,7 @@ std::optional<CountedField> FindCountedField(const SymbolRequest& request) {
 }
 
 std::string& TextOf(SymbolRequest& request) {
-    return request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits;
+    return CountsElementString(request) ? request.fieldText : request.digits;
 }
 
 }  // namespace
@@ -106,6 +113,9 @@ SerialSequence PlanSerials(const SymbolRequest& request, const SerialRun& run) {
     if (!first) return problem(SerialProblem::Malformed);
     if (run.count == 0 || run.step == 0) return problem(SerialProblem::ZeroCount);
     if (run.count > kMaxSerialCount) return problem(SerialProblem::TooMany);
+    // A Digital Link QR Code draws the URI made from its element string once; a count of the
+    // element string would not reach it.
+    if (request.Is(Symbology::DigitalLinkQR)) return problem(SerialProblem::LinkNotCounted);
     const std::optional<CountedField> field = FindCountedField(request);
     if (!field) return problem(SerialProblem::NoCountedField);
     const std::size_t available = field->end - field->begin;
@@ -146,9 +156,8 @@ SymbolRequest SerialRequest(const SerialSequence& sequence, std::uint64_t index)
         const std::string covered = text.substr(sequence.checkBegin, length);
         // UPC-E's check digit is that of the UPC-A number it expands to; an SSCC's the plain rule.
         text.replace(sequence.checkBegin, length,
-                     request.Is(Symbology::UCCEAN128)
-                         ? SetCheckDigit(covered)
-                         : SetCheckDigit(request.symbology->id, covered));
+                     CountsElementString(request) ? SetCheckDigit(covered)
+                                                  : SetCheckDigit(request.symbology->id, covered));
     }
     return request;
 }

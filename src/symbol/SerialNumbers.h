@@ -25,7 +25,8 @@ inline constexpr std::uint64_t kMaxSerialCount = 1'000'000;
 enum class SerialProblem {
     None,
     Malformed,       // not START:COUNT[:STEP] with digits
-    NoCountedField,  // UCC/EAN-128 text without an SSCC (00) or a serial number (21)
+    NoCountedField,  // an element string without an SSCC (00) or a serial number (21)
+    LinkNotCounted,  // a Digital Link QR Code, whose URI is made from its data once
     StartTooWide,    // the start has more digits than the field can count
     ZeroCount,       // a count or step of 0
     TooMany,         // a count above kMaxSerialCount

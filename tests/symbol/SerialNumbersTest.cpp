@@ -39,12 +39,13 @@ TEST(SerialNumbers, ParsesStartCountAndStep) {
 SymbolRequest Request(const char* type, const std::string& data) {
     SymbolRequest request;
     request.symbology = FindSymbology(type);
-    (request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits) = data;
+    (request.digits.empty() && request.symbology->digitCount == 0 ? request.fieldText
+                                                                  : request.digits) = data;
     return request;
 }
 
 const std::string& Data(const SymbolRequest& request) {
-    return request.Is(Symbology::UCCEAN128) ? request.fieldText : request.digits;
+    return request.fieldText.empty() ? request.digits : request.fieldText;
 }
 
 // Check digits worked by hand from GS1's weights 3, 1, 3, ... leftwards.
@@ -74,6 +75,12 @@ TEST(SerialNumbers, CountsTheFieldAndRecomputesCheckDigits) {
         {Request("UCC/EAN-128", "(01)09501101530003(21)XYZ123"),
          {"07", 2, 1},
          {"(01)09501101530003(21)XYZ107", "(01)09501101530003(21)XYZ108"}},
+        {Request("GS1 DataMatrix", "(01)09501101530003(21)0041"),
+         {"0041", 2, 1},
+         {"(01)09501101530003(21)0041", "(01)09501101530003(21)0042"}},
+        {Request("GS1 QR Code", "(00)106141411234567897"),
+         {"789", 2, 1},
+         {"(00)106141411234567897", "(00)106141411234567903"}},
     };
     for (const auto& c : cases) {
         const SerialSequence plan = PlanSerials(c.request, c.run);
@@ -106,6 +113,10 @@ TEST(SerialNumbers, RefusesRunsThatCannotBeMade) {
          {"1", 2, 1},
          SerialProblem::NoCountedField},
         {Request("ITF-14", "15400141288763"), {"x", 2, 1}, SerialProblem::Malformed},
+        // The URI drawn is made from the element string once: nothing of it can be counted.
+        {Request("GS1 Digital Link QR", "(01)09501101530003(21)0041"),
+         {"1", 2, 1},
+         SerialProblem::LinkNotCounted},
         {Request("UCC/EAN-128", "(00)106141411234567897"),
          {"9999999999999999999", 1, 1},
          SerialProblem::StartTooWide},

@@ -961,6 +961,10 @@ at physical size.</translation>
         <source>%1 точ. принтера, %2 мкм</source>
         <translation>%1 printer dots, %2 µm</translation>
     </message>
+    <message>
+        <source>QR-код с цифровой ссылкой GS1 не нумеруется</source>
+        <translation>A GS1 Digital Link QR Code cannot be numbered</translation>
+    </message>
 </context>
 <context>
     <name>quillmark::SymbolVerdict</name>
