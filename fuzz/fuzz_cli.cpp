@@ -1,6 +1,7 @@
 // Fuzzes the command line's argument parsing and its braces notation for special characters.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -66,14 +67,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::ostringstream out, err;
-    const int status = quillmark::RunRenderCommand(Arguments(in), out, err);
+    const std::vector<std::string> args = Arguments(in);
+    const int status = quillmark::RunRenderCommand(args, out, err);
     Check(status == 0 || status == 2, "exit status other than 0 and 2");
     if (status == 2) {
         const std::string message = err.str();
         Check(!message.empty() && message.back() == '\n', "a refusal without a message line");
         Check(message.find('\n') == message.size() - 1, "a refusal of more than one line");
         Check(out.str().empty(), "a refusal that also printed output");
-    } else {
+    } else if (std::find(args.begin(), args.end(), "--list-sheets") == args.end()) {
+        // A listing of the sheets that match a text may rightly list none.
         Check(!out.str().empty(), "a success that printed nothing");
     }
     return 0;

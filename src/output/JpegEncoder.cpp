@@ -68,13 +68,8 @@ bool Compress(const JpegCalls& jpeg, JpegJob& job, const PictureRows& picture, i
 
 }  // namespace
 
-Result<std::string> EncodeJpeg(const PixelView& picture, double dotsPerMm) {
-    return EncodeJpeg(RowsOf(picture), dotsPerMm);
-}
-
 Result<std::string> EncodeJpeg(const PictureRows& picture, double dotsPerMm) {
-    if (!picture.row || picture.width <= 0 || picture.height <= 0)
-        return Failure{"there is no picture"};
+    if (!picture.HasPixels()) return Failure{"there is no picture"};
     const JpegCalls& jpeg = Jpeg();
     if (!jpeg.error.empty()) return Failure{jpeg.error};
     JpegJob job;

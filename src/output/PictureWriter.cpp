@@ -78,10 +78,6 @@ void WriteBmp(const PictureRows& picture, std::uint64_t imageBytes, double dotsP
     }
 }
 
-bool HasPixels(const PictureRows& picture) {
-    return picture.row && picture.width > 0 && picture.height > 0;
-}
-
 bool SameLetters(const std::string& a, const char* b) {
     return a.size() == std::strlen(b) && std::equal(a.begin(), a.end(), b, [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
@@ -110,12 +106,8 @@ const char* PictureFormatForPath(const std::string& path) {
     return nullptr;
 }
 
-Result<std::string> EncodeBmp(const PixelView& picture, double dotsPerMm) {
-    return EncodeBmp(RowsOf(picture), dotsPerMm);
-}
-
 Result<std::string> EncodeBmp(const PictureRows& picture, double dotsPerMm) {
-    if (!HasPixels(picture)) return Failure{"there is no picture"};
+    if (!picture.HasPixels()) return Failure{"there is no picture"};
     const std::uint64_t imageBytes = BmpImageBytes(picture);
     if (imageBytes == 0) return Failure{"the picture is too large for a BMP file"};
     std::string bmp;
@@ -125,11 +117,6 @@ Result<std::string> EncodeBmp(const PictureRows& picture, double dotsPerMm) {
         return true;
     });
     return bmp;
-}
-
-Result<void> SavePicture(const PixelView& picture, const std::string& path, const char* format,
-                         double dotsPerMm) {
-    return SavePicture(RowsOf(picture), path, format, dotsPerMm);
 }
 
 Result<void> SavePicture(const PictureRows& picture, const std::string& path, const char* format,
@@ -142,7 +129,7 @@ Result<void> SavePicture(const PictureRows& picture, const std::string& path, co
         for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         return Failure{CannotWrite(path, "unknown picture format \"" + upper + "\"")};
     }
-    if (!HasPixels(picture)) return Failure{CannotWrite(path, "there is no picture")};
+    if (!picture.HasPixels()) return Failure{CannotWrite(path, "there is no picture")};
     if (bmp) {
         const std::uint64_t imageBytes = BmpImageBytes(picture);
         if (imageBytes == 0)

@@ -30,22 +30,17 @@ const char* PictureFormatForPath(const std::string& path);
 // existing one byte-identical.
 Result<void> SavePicture(const PictureRows& picture, const std::string& path, const char* format,
                          double dotsPerMm);
-Result<void> SavePicture(const PixelView& picture, const std::string& path, const char* format,
-                         double dotsPerMm);
 
 // The picture as PNG bytes carrying a pHYs chunk of dotsPerMm. A picture of at most 256 colours (a
 // symbol: bars, background and the grey edges of its text) is written as a palette picture, any
 // other as 8-bit RGB; decoding gives the same pixels back.
 Result<std::string> EncodePng(const PictureRows& picture, double dotsPerMm);
-Result<std::string> EncodePng(const PixelView& picture, double dotsPerMm);
 
 // The picture as a baseline JFIF file as SavePicture writes it; a failure gives libjpeg's message.
 Result<std::string> EncodeJpeg(const PictureRows& picture, double dotsPerMm);
-Result<std::string> EncodeJpeg(const PixelView& picture, double dotsPerMm);
 
 // The picture as the BMP file SavePicture writes; it fails when the picture has no pixels or is
 // too large for the format (4 GiB).
 Result<std::string> EncodeBmp(const PictureRows& picture, double dotsPerMm);
-Result<std::string> EncodeBmp(const PixelView& picture, double dotsPerMm);
 
 }  // namespace quillmark

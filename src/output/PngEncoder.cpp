@@ -335,13 +335,8 @@ std::string Palette(const std::vector<std::uint32_t>& palette) {
 
 }  // namespace
 
-Result<std::string> EncodePng(const PixelView& picture, double dotsPerMm) {
-    return EncodePng(RowsOf(picture), dotsPerMm);
-}
-
 Result<std::string> EncodePng(const PictureRows& picture, double dotsPerMm) {
-    if (!picture.row || picture.width <= 0 || picture.height <= 0)
-        return Failure{"there is no picture"};
+    if (!picture.HasPixels()) return Failure{"there is no picture"};
     const Encoded encoded = Encode(picture);
     if (encoded.idat.empty()) return Failure{"PNG encoding failed"};
     std::string png("\x89PNG\r\n\x1a\n", 8);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "encoders/Canvas.h"
 
@@ -26,19 +27,25 @@ struct PixelView {
 };
 
 // A picture handed over row by row, so that it need not be held whole: Row(y) gives row y's
-// pixels as in PixelView, valid until the next call; rows may be asked for in any order.
+// pixels as in PixelView, valid until the next call; rows may be asked for in any order. A
+// PixelView converts to one.
 struct PictureRows {
+    PictureRows() = default;
+    PictureRows(int columns, int rows, std::function<const std::uint32_t*(int y)> rowOf)
+        : width(columns), height(rows), row(std::move(rowOf)) {}
+    PictureRows(const PixelView& view)  // NOLINT(google-explicit-constructor): every view is one
+        : width(view.width), height(view.height) {
+        if (view.pixels != nullptr) row = [view](int y) { return view.Row(y); };
+    }
+
+    // Whether there is a picture: a size and its rows.
+    bool HasPixels() const { return row && width > 0 && height > 0; }
+    const std::uint32_t* Row(int y) const { return row(y); }
+
     int width = 0;
     int height = 0;
     std::function<const std::uint32_t*(int y)> row;
-
-    const std::uint32_t* Row(int y) const { return row(y); }
 };
-
-inline PictureRows RowsOf(const PixelView& view) {
-    if (view.pixels == nullptr) return {};
-    return {view.width, view.height, [view](int y) { return view.Row(y); }};
-}
 
 // A picture owning its pixels, rows packed.
 class Raster {
