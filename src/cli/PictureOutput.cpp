@@ -57,12 +57,15 @@ std::string PictureProblemText(PictureProblem problem, const TRect& extent) {
     return {};
 }
 
+// Why no picture of symbol is drawn at these settings before drawing it: no whole-dot module.
+std::string DrawingRefusal(const SymbolRequest& symbol, const PictureSettings& settings) {
+    return settings.wholeDots ? WholeDotRefusal(symbol, settings.dotsPerMm) : std::string();
+}
+
 // Draws the raster picture every format starts from; error set when it cannot be made.
 PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings) {
-    if (settings.wholeDots) {
-        if (std::string refusal = WholeDotRefusal(symbol, settings.dotsPerMm); !refusal.empty())
-            return {std::move(refusal), {}};
-    }
+    if (std::string refusal = DrawingRefusal(symbol, settings); !refusal.empty())
+        return {std::move(refusal), {}};
     RasterPicture picture = RenderSymbolRaster(BindPicture(symbol, settings), settings.style);
     if (picture.problem != PictureProblem::None)
         return {PictureProblemText(picture.problem, picture.extent), {}};
@@ -73,9 +76,7 @@ PictureResult Draw(const SymbolRequest& symbol, const PictureSettings& settings)
 // checks it, so the picture is never needed whole.
 std::string WriteBandedFile(const SymbolRequest& symbol, const PictureSettings& settings,
                             PictureFormat format, const std::string& path) {
-    if (settings.wholeDots)
-        if (std::string refusal = WholeDotRefusal(symbol, settings.dotsPerMm); !refusal.empty())
-            return refusal;
+    if (std::string refusal = DrawingRefusal(symbol, settings); !refusal.empty()) return refusal;
     const SymbolRows picture = RenderSymbolRows(BindPicture(symbol, settings), settings.style);
     if (picture.problem != PictureProblem::None)
         return PictureProblemText(picture.problem, picture.extent);
