@@ -30,6 +30,12 @@ long long Clamp(long long v) {
     return std::clamp(v, -kCoordinateLimit, kCoordinateLimit);
 }
 
+QRect PixelRect(const PixelFill& fill) {
+    return QRect(static_cast<int>(fill.left), static_cast<int>(fill.top),
+                 static_cast<int>(fill.right - fill.left),
+                 static_cast<int>(fill.bottom - fill.top));
+}
+
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -118,35 +124,29 @@ void QPainterCanvas::FillPixels(long long left, long long top, long long right, 
     right = Clamp(right);
     bottom = Clamp(bottom);
     if (right <= left || bottom <= top) return;
-    const QRect fill(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                     static_cast<int>(bottom - top));
+    const PixelFill fill{left, top, right, bottom, color};
     if (fills_ == Fills::Immediate) {
         const AntialiasingOff crisp(painter_);
-        painter_.fillRect(fill, ToQColor(color));
+        painter_.fillRect(PixelRect(fill), ToQColor(color));
         return;
     }
-    if (!pendingFill_.isNull() && color == pendingColor_ && fill.top() == pendingFill_.top() &&
-        fill.bottom() == pendingFill_.bottom() && fill.left() == pendingFill_.right() + 1) {
-        pendingFill_.setRight(fill.right());
-        return;
-    }
-    FlushFill();
-    pendingFill_ = fill;
-    pendingColor_ = color;
+    if (const auto ended = held_.Add(fill)) PaintFill(*ended);
 }
 
-// Paints the held rectangle in its colour, setting the brush only when the colour changes: a
+// Paints a joined fill, setting the brush only when the colour changes: a
 // fill in a colour of its own (QPainter::fillRect) sets and restores the painter's state around
 // every rectangle, which a PDF page also writes out each time.
-void QPainterCanvas::FlushFill() {
-    if (pendingFill_.isNull()) return;
+void QPainterCanvas::PaintFill(const PixelFill& fill) {
     const AntialiasingOff crisp(painter_);
-    const QColor fill = ToQColor(pendingColor_);
+    const QColor color = ToQColor(fill.color);
     if (painter_.pen().style() != Qt::NoPen) painter_.setPen(Qt::NoPen);
-    if (painter_.brush().style() != Qt::SolidPattern || painter_.brush().color() != fill)
-        painter_.setBrush(fill);
-    painter_.drawRect(pendingFill_);
-    pendingFill_ = QRect();
+    if (painter_.brush().style() != Qt::SolidPattern || painter_.brush().color() != color)
+        painter_.setBrush(color);
+    painter_.drawRect(PixelRect(fill));
+}
+
+void QPainterCanvas::FlushFill() {
+    if (const auto held = held_.Take()) PaintFill(*held);
 }
 
 void QPainterCanvas::FillRect(const TRect& rect) {

@@ -29,14 +29,9 @@ QFont CanvasFont(std::string_view fontName, int height);
 
 class QPainterCanvas : public CanvasState {
 public:
-    // How fills reach the painter. Immediate: each as it is drawn, the painter's state left as
-    // it was after each operation. Joined: the renderers draw a bar as a run of one-pixel lines;
-    // side by side lines of one colour and height are painted as one rectangle, held until the
-    // next fill does not continue it and painted at the latest when the canvas is destroyed,
-    // with the painter's state restored then. A PDF page writes every fill out: a label sheet's
-    // EAN-13s take a fifth of the fills.
-    enum class Fills { Immediate, Joined };
-
+    // Joined fills are painted at the latest when the canvas is destroyed, with the painter's
+    // state restored then; Immediate ones leave the painter's state as it was after each. A PDF
+    // page writes every fill out: joined, a label sheet's EAN-13s take a fifth of the fills.
     // The painter must stay active for the canvas's lifetime; the canvas sets its pen, brush and
     // font per operation and leaves no other state behind.
     explicit QPainterCanvas(QPainter& painter, Fills fills = Fills::Immediate);
@@ -56,12 +51,12 @@ private:
                     TColor color) override;
     void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) override;
     void DrawGlyphs(long long x, long long y, const QString& text, const QFont& font);
+    void PaintFill(const PixelFill& fill);
     void FlushFill();
 
     QPainter& painter_;
     const Fills fills_;
-    QRect pendingFill_;  // Joined: the fill not painted yet, in pendingColor_
-    TColor pendingColor_ = 0;
+    HeldFill held_;
 };
 
 }  // namespace quillmark

@@ -13,7 +13,7 @@ void PaintSymbol(QPainter& painter, const SymbolRenderer& render, const SymbolSt
     painter.fillRect(
         QRect(bounds.Left, bounds.Top, bounds.Right - bounds.Left, bounds.Bottom - bounds.Top),
         ToQColor(style.background));
-    QPainterCanvas canvas(painter, QPainterCanvas::Fills::Joined);
+    QPainterCanvas canvas(painter, Fills::Joined);
     ApplySymbolStyle(canvas, style);
     TRect drawn;
     render(&canvas, 0.0, 0.0, drawn);

@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "encoders/LinePixels.h"
 
@@ -84,6 +86,41 @@ public:
     virtual int TextWidth(std::string_view text) = 0;
     virtual void TextOut(int x, int y, std::string_view text) = 0;
     virtual void TextRect(const TRect& rect, int x, int y, std::string_view text) = 0;
+};
+
+// How a canvas's fills reach its device. Immediate: each as it is drawn. Joined: the renderers
+// draw a bar as a run of one-pixel lines; side by side fills of one colour, top and bottom are
+// drawn as one rectangle, held until a fill does not continue it, anything else is drawn, or
+// the canvas ends.
+enum class Fills { Immediate, Joined };
+
+// Device pixels left to right - 1 and top to bottom - 1, in one colour.
+struct PixelFill {
+    long long left = 0;
+    long long top = 0;
+    long long right = 0;
+    long long bottom = 0;
+    TColor color = 0;
+};
+
+// The fill a Joined canvas holds back.
+class HeldFill {
+public:
+    // Widens the held fill by fill when fill continues it to the right; otherwise gives back
+    // the held fill, to be drawn now, and holds fill instead.
+    std::optional<PixelFill> Add(const PixelFill& fill) {
+        if (held_ && held_->color == fill.color && held_->top == fill.top &&
+            held_->bottom == fill.bottom && held_->right == fill.left) {
+            held_->right = fill.right;
+            return std::nullopt;
+        }
+        return std::exchange(held_, fill);
+    }
+    // The held fill, to be drawn now; nothing is held after.
+    std::optional<PixelFill> Take() { return std::exchange(held_, std::nullopt); }
+
+private:
+    std::optional<PixelFill> held_;
 };
 
 // The state accessors of TCanvas, and LineTo split into what a device draws: axis-aligned runs

@@ -23,13 +23,18 @@ std::uint32_t Opaque(TColor color) {
     return 0xFF000000u | (color & 0xFFFFFFu);
 }
 
-// Fills rows of width pixels, stride pixels apart, with value: the first row pixel by pixel, the
-// others as copies of it (memcpy is quicker than 32-bit stores), a one-pixel column (a bar's line)
-// pixel by pixel.
+// Fills rows of width pixels, stride pixels apart, with value: a narrow fill (a bar) row by row
+// with stores, a wide one (a background) as copies of its first row, which memcpy makes quicker.
 void FillPixelRows(std::uint32_t* first, long long width, long long rows, std::ptrdiff_t stride,
                    std::uint32_t value) {
-    if (width == 1) {
-        for (long long y = 0; y < rows; ++y) first[y * stride] = value;
+    constexpr long long kNarrow = 32;
+    if (width <= kNarrow) {
+        for (long long y = 0; y < rows; ++y) {
+            std::uint32_t* row = first + y * stride;
+            long long x = 0;
+            for (; x + 4 <= width; x += 4) std::fill_n(row + x, 4, value);
+            for (; x < width; ++x) row[x] = value;
+        }
         return;
     }
     std::fill_n(first, width, value);
@@ -51,17 +56,22 @@ std::uint32_t Blend(std::uint32_t under, TColor over, unsigned coverage) {
 }  // namespace
 
 RasterCanvas::RasterCanvas(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride,
-                           int translateX, int translateY)
+                           int translateX, int translateY, Fills fills)
     : pixels_(pixels),
       width_(pixels != nullptr ? std::max(0, width) : 0),
       height_(pixels != nullptr ? std::max(0, height) : 0),
       stride_(stride),
       translateX_(translateX),
-      translateY_(translateY) {}
+      translateY_(translateY),
+      fills_(fills) {}
 
 RasterCanvas::RasterCanvas(Raster& raster, int translateX, int translateY)
     : RasterCanvas(raster.Empty() ? nullptr : raster.Row(0), raster.Width(), raster.Height(),
                    raster.Width(), translateX, translateY) {}
+
+RasterCanvas::~RasterCanvas() {
+    FlushFill();
+}
 
 void RasterCanvas::FillPixels(long long left, long long top, long long right, long long bottom,
                               TColor color) {
@@ -70,8 +80,21 @@ void RasterCanvas::FillPixels(long long left, long long top, long long right, lo
     right = std::min<long long>(Clamp(right) + translateX_, width_);
     bottom = std::min<long long>(Clamp(bottom) + translateY_, height_);
     if (right <= left || bottom <= top) return;
-    FillPixelRows(pixels_ + top * stride_ + left, right - left, bottom - top, stride_,
-                  Opaque(color));
+    const PixelFill fill{left, top, right, bottom, color};
+    if (fills_ == Fills::Immediate) {
+        PaintFill(fill);
+        return;
+    }
+    if (const auto ended = held_.Add(fill)) PaintFill(*ended);
+}
+
+void RasterCanvas::PaintFill(const PixelFill& fill) {
+    FillPixelRows(pixels_ + fill.top * stride_ + fill.left, fill.right - fill.left,
+                  fill.bottom - fill.top, stride_, Opaque(fill.color));
+}
+
+void RasterCanvas::FlushFill() {
+    if (const auto held = held_.Take()) PaintFill(*held);
 }
 
 void RasterCanvas::FillRect(const TRect& rect) {
@@ -81,6 +104,7 @@ void RasterCanvas::FillRect(const TRect& rect) {
 // Bresenham's walk on the clamped end points; only the pixels on the picture are painted, so a
 // hostile length costs loop steps only.
 void RasterCanvas::DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) {
+    FlushFill();
     const std::uint32_t value = Opaque(pen_);
     ForEachLinePixel(Clamp(x0), Clamp(y0), Clamp(x1), Clamp(y1), [&](long long x, long long y) {
         x += translateX_;
@@ -96,6 +120,7 @@ int RasterCanvas::TextWidth(std::string_view text) {
 // Blends each glyph's coverage from the pixels underneath to the font colour, inside clip.
 void RasterCanvas::DrawGlyphs(long long x, long long y, const FontCell& cell, std::string_view text,
                               const Box& clip) {
+    FlushFill();
     const long long left = Clamp(x) + translateX_;
     const long long baseline = Clamp(y + cell.ascent) + translateY_;
     // Glyphs reach about one em above and below the baseline at most.

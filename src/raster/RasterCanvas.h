@@ -16,9 +16,13 @@ class RasterCanvas : public CanvasState {
 public:
     // Draws into width x height opaque 0xFFRRGGBB pixels, rows stride pixels apart, with canvas
     // point (x, y) at pixel (x + translateX, y + translateY). The pixels must outlive the canvas.
+    // Joined fills reach the pixels at the latest when the canvas is destroyed.
     RasterCanvas(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride,
-                 int translateX = 0, int translateY = 0);
+                 int translateX = 0, int translateY = 0, Fills fills = Fills::Immediate);
     explicit RasterCanvas(Raster& raster, int translateX = 0, int translateY = 0);
+    ~RasterCanvas() override;
+    RasterCanvas(const RasterCanvas&) = delete;
+    RasterCanvas& operator=(const RasterCanvas&) = delete;
 
     void FillRect(const TRect& rect) override;
     int TextWidth(std::string_view text) override;
@@ -34,6 +38,8 @@ private:
     void FillPixels(long long left, long long top, long long right, long long bottom,
                     TColor color) override;
     void DrawSlantedLine(long long x0, long long y0, long long x1, long long y1) override;
+    void PaintFill(const PixelFill& fill);
+    void FlushFill();
     void DrawGlyphs(long long x, long long y, const FontCell& cell, std::string_view text,
                     const Box& clip);
 
@@ -43,6 +49,8 @@ private:
     std::ptrdiff_t stride_;
     int translateX_;
     int translateY_;
+    const Fills fills_;
+    HeldFill held_;
 };
 
 }  // namespace quillmark

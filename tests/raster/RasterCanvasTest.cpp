@@ -13,6 +13,7 @@
 
 #include "raster/Fonts.h"
 #include "raster/SymbolRaster.h"
+#include "support/Requests.h"
 #include "symbol/SymbolRequest.h"
 
 namespace quillmark {
@@ -112,6 +113,77 @@ TEST(RasterCanvas, TranslationMovesEveryOperation) {
     for (int y = 0; y < 35; ++y)
         for (int x = 0; x < 43; ++x)
             ASSERT_EQ(moved.At(x, y + 5), plain.At(x + 7, y)) << x << "," << y;
+}
+
+// Joined fills hold a bar back until something else is drawn; every sequence must end in the
+// pixels immediate fills give, glyphs blended over a held bar and fills over it included.
+TEST(RasterCanvas, JoinedFillsPaintWhatImmediateFillsPaint) {
+    using Draw = void (*)(TCanvas&);
+    const struct {
+        const char* name;
+        Draw draw;
+    } cases[] = {
+        {"a bar of lines, then text blended over it",
+         [](TCanvas& c) {
+             for (int x = 4; x < 12; ++x) c.MoveTo(x, 0), c.LineTo(x, 40);
+             c.SetFontHeight(14);
+             c.SetBrushColor(0x00FF00);
+             c.TextRect({2, 10, 30, 26}, 3, 10, "8");
+         }},
+        {"lines of other colours, heights and directions side by side",
+         [](TCanvas& c) {
+             c.MoveTo(2, 0), c.LineTo(2, 30);
+             c.SetPenColor(0xFF0000);
+             c.MoveTo(3, 0), c.LineTo(3, 30);
+             c.MoveTo(4, 0), c.LineTo(4, 20);
+             c.MoveTo(5, 20), c.LineTo(5, -1);
+             c.MoveTo(7, 0), c.LineTo(7, 30);
+             c.MoveTo(6, 0), c.LineTo(6, 30);
+         }},
+        {"a held bar crossed by a slanted line and a rectangle",
+         [](TCanvas& c) {
+             for (int x = 10; x < 20; ++x) c.MoveTo(x, 5), c.LineTo(x, 35);
+             c.SetPenColor(0xFFFFFF);
+             c.MoveTo(0, 0), c.LineTo(30, 40);
+             for (int x = 20; x < 24; ++x) c.MoveTo(x, 5), c.LineTo(x, 35);
+             c.SetBrushColor(0x808080);
+             c.FillRect({15, 10, 22, 12});
+             c.SetPenColor(0x123456);
+             c.MoveTo(22, 5), c.LineTo(22, 35);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::uint32_t> immediate(40 * 40, 0xFFFFFFFFu), joined = immediate;
+        {
+            RasterCanvas canvas(immediate.data(), 40, 40, 40);
+            c.draw(canvas);
+        }
+        {
+            RasterCanvas canvas(joined.data(), 40, 40, 40, 0, 0, Fills::Joined);
+            c.draw(canvas);
+        }
+        EXPECT_EQ(joined, immediate);
+    }
+    for (const char* type : {"EAN-13", "ITF-14", "UCC/EAN-128"}) {
+        SCOPED_TRACE(type);
+        const char* data = type[0] == 'E'   ? "4006381333931"
+                           : type[0] == 'I' ? "15400141288763"
+                                            : "(01)09501101530003(10)AB";
+        const SymbolRequest request = test::RequestOf(type, data);
+        const SymbolRenderer render = BindSymbol(request, 7.5, 7.5);
+        const TRect box = MeasureSymbolBounds(render);
+        const int width = box.Right - box.Left, height = box.Bottom - box.Top;
+        std::vector<std::uint32_t> immediate(static_cast<std::size_t>(width) * height, 0),
+            joined = immediate;
+        for (const Fills fills : {Fills::Immediate, Fills::Joined}) {
+            RasterCanvas canvas((fills == Fills::Joined ? joined : immediate).data(), width, height,
+                                width, -box.Left, -box.Top, fills);
+            TRect drawn;
+            render(&canvas, 0, 0, drawn);
+        }
+        EXPECT_EQ(joined, immediate);
+    }
 }
 
 TEST(Fonts, MalformedUtf8IsOneReplacementCharacterPerBadByte) {
