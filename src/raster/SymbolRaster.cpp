@@ -1,6 +1,7 @@
 // Measure pass, size check, picture allocation and draw pass for one symbol.
 #include "raster/SymbolRaster.h"
 
+#include "raster/CanvasCalls.h"
 #include "raster/RasterCanvas.h"
 
 #include <algorithm>
@@ -91,13 +92,17 @@ SymbolRows RenderSymbolRows(const SymbolRenderer& render, const SymbolStyle& sty
     // Shared by every copy of the rows, so that a copy never takes the band for another one.
     struct Band {
         Raster pixels;
-        int top = -1;  // the picture row the band starts at; -1 before the first is drawn
+        int top = -1;       // the picture row the band starts at; -1 before the first is drawn
+        CanvasCalls calls;  // the symbol drawn once, played into each band
     };
     auto band = std::make_shared<Band>();
     if (!band->pixels.Allocate(width, bandRows, style.background)) {
         result.problem = PictureProblem::OutOfMemory;
         return result;
     }
+    ApplySymbolStyle(band->calls, style);
+    TRect drawn;
+    render(&band->calls, 0.0, 0.0, drawn);
     // One row of background, copied over each row before a band is drawn.
     const std::vector<std::uint32_t> blank(band->pixels.Row(0), band->pixels.Row(0) + width);
     result.rows = {width, height, [=](int y) {
@@ -107,7 +112,9 @@ SymbolRows RenderSymbolRows(const SymbolRenderer& render, const SymbolStyle& sty
                            for (int r = 0; r < rows; ++r)
                                std::memcpy(band->pixels.Row(r), blank.data(),
                                            blank.size() * sizeof(std::uint32_t));
-                           DrawRows(render, style, bounds, top, band->pixels.Row(0), rows);
+                           RasterCanvas canvas(band->pixels.Row(0), width, rows, width,
+                                               -bounds.Left, -bounds.Top - top, Fills::Joined);
+                           band->calls.PlayOnto(canvas);
                            band->top = top;
                        }
                        return static_cast<const std::uint32_t*>(band->pixels.Row(y - top));

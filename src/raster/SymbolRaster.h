@@ -53,10 +53,11 @@ RasterPicture MeasureSymbolPicture(const SymbolRenderer& render);
 // with the line colour as pen and font colour and the background colour as brush.
 RasterPicture RenderSymbolRaster(const SymbolRenderer& render, const SymbolStyle& style = {});
 
-// The same picture drawn a band of rows at a time, for a writer that takes the rows in turn: each
-// band is filled with the background and the symbol drawn into it anew, so the picture is never
-// held whole (allocating and filling all its pixels was the largest cost left in a one-picture
-// process). rows is empty unless problem is None.
+// The same picture drawn a band of rows at a time, for a writer that takes the rows in turn: the
+// symbol is drawn once into kept canvas calls, and each band is filled with the background and
+// the calls played into it, so the picture is never held whole (allocating and filling all its
+// pixels was the largest cost left in a one-picture process). rows is empty unless problem is
+// None.
 struct SymbolRows {
     PictureRows rows;
     TRect extent;

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "raster/CanvasCalls.h"
 #include "raster/Fonts.h"
 #include "raster/SymbolRaster.h"
 #include "support/Requests.h"
@@ -115,9 +116,10 @@ TEST(RasterCanvas, TranslationMovesEveryOperation) {
             ASSERT_EQ(moved.At(x, y + 5), plain.At(x + 7, y)) << x << "," << y;
 }
 
-// Joined fills hold a bar back until something else is drawn; every sequence must end in the
-// pixels immediate fills give, glyphs blended over a held bar and fills over it included.
-TEST(RasterCanvas, JoinedFillsPaintWhatImmediateFillsPaint) {
+// Joined fills hold a bar back until something else is drawn, and kept calls are drawn later on
+// another canvas; every sequence must end in the pixels drawing it directly gives, glyphs
+// blended over a held bar, fills over it and text laid out by its measured width included.
+TEST(RasterCanvas, JoinedAndKeptDrawingPaintsWhatDirectDrawingPaints) {
     using Draw = void (*)(TCanvas&);
     const struct {
         const char* name;
@@ -151,19 +153,35 @@ TEST(RasterCanvas, JoinedFillsPaintWhatImmediateFillsPaint) {
              c.SetPenColor(0x123456);
              c.MoveTo(22, 5), c.LineTo(22, 35);
          }},
+        {"text in another font and colour, placed by its width",
+         [](TCanvas& c) {
+             c.SetFontName("DejaVu Serif");
+             c.SetFontHeight(-12);
+             c.SetFontColor(0x8000FF);
+             c.TextOut(38 - c.TextWidth("47"), 2, "47");
+             c.SetFontName(kFamily);
+             c.TextOut(1, 20, "5");
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<std::uint32_t> immediate(40 * 40, 0xFFFFFFFFu), joined = immediate;
+        std::vector<std::uint32_t> direct(40 * 40, 0xFFFFFFFFu), joined = direct, played = direct;
         {
-            RasterCanvas canvas(immediate.data(), 40, 40, 40);
+            RasterCanvas canvas(direct.data(), 40, 40, 40);
             c.draw(canvas);
         }
         {
             RasterCanvas canvas(joined.data(), 40, 40, 40, 0, 0, Fills::Joined);
             c.draw(canvas);
         }
-        EXPECT_EQ(joined, immediate);
+        {
+            CanvasCalls calls;
+            c.draw(calls);
+            RasterCanvas canvas(played.data(), 40, 40, 40, 0, 0, Fills::Joined);
+            calls.PlayOnto(canvas);
+        }
+        EXPECT_EQ(joined, direct);
+        EXPECT_EQ(played, direct);
     }
     for (const char* type : {"EAN-13", "ITF-14", "UCC/EAN-128"}) {
         SCOPED_TRACE(type);
