@@ -163,7 +163,7 @@ private:
             CheckAgainstEntry(e, *entry, sound);
         } else if (const GS1AIEntry* measure = DecimalPointEntry(e.ai)) {
             Add(GS1Problem::DecimalPointAboveFive, e.ai, e.open,
-                std::string(measure->last.substr(3)), e.ai.substr(3, 1));
+                std::string(measure->last.View().substr(3)), e.ai.substr(3, 1));
             CheckAgainstEntry(e, *measure, sound);
         } else {
             Add(GS1Problem::UnknownAI, e.ai, e.open);

@@ -1,6 +1,8 @@
 // The ISO code lists the GS1 linters look codes up in, as constant data.
 #include "check/GS1CodeLists.h"
 
+#include "check/GS1Dictionary.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -27,7 +29,7 @@ constexpr std::array<std::uint16_t, 249> kCountries = {
     826, 831, 832, 833, 834, 840, 850, 854, 858, 860, 862, 876, 882, 887, 894};
 
 // ISO 3166-1 alpha-2 country codes, ascending.
-constexpr std::array<std::string_view, 249> kCountryLetters = {
+constexpr std::array<RowText<2>, 249> kCountryLetters = {
     "AD", "AE", "AF", "AG", "AI", "AL", "AM", "AO", "AQ", "AR", "AS", "AT", "AU", "AW", "AX", "AZ",
     "BA", "BB", "BD", "BE", "BF", "BG", "BH", "BI", "BJ", "BL", "BM", "BN", "BO", "BQ", "BR", "BS",
     "BT", "BV", "BW", "BY", "BZ", "CA", "CC", "CD", "CF", "CG", "CH", "CI", "CK", "CL", "CM", "CN",
@@ -59,7 +61,7 @@ constexpr std::array<std::uint16_t, 181> kCurrencies = {
     979, 980, 981, 984, 985, 986, 990, 994, 997, 999};
 
 // IBAN length by country (ISO 13616 registry), ascending by country.
-constexpr std::array<std::pair<std::string_view, std::uint8_t>, 89> kIbanLengths = {
+constexpr std::array<std::pair<RowText<2>, std::uint8_t>, 89> kIbanLengths = {
     {{"AD", 24}, {"AE", 23}, {"AL", 28}, {"AT", 20}, {"AZ", 28}, {"BA", 20}, {"BE", 16}, {"BG", 22},
      {"BH", 22}, {"BI", 27}, {"BR", 29}, {"BY", 28}, {"CH", 21}, {"CR", 22}, {"CY", 28}, {"CZ", 24},
      {"DE", 22}, {"DJ", 27}, {"DK", 18}, {"DO", 28}, {"EE", 20}, {"EG", 29}, {"ES", 24}, {"FI", 18},

@@ -95,8 +95,9 @@ std::size_t GS1DictionaryAICount() {
     std::size_t count = 0;
     for (const GS1AIEntry& e : kEntries) {
         int first = 0, last = 0;
-        std::from_chars(e.first.data(), e.first.data() + e.first.size(), first);
-        std::from_chars(e.last.data(), e.last.data() + e.last.size(), last);
+        const std::string_view from = e.first, to = e.last;
+        std::from_chars(from.data(), from.data() + from.size(), first);
+        std::from_chars(to.data(), to.data() + to.size(), last);
         count += static_cast<std::size_t>(last - first + 1);
     }
     return count;

@@ -50,20 +50,48 @@ struct GS1Component {
     std::array<GS1Linter, 2> linters;
 };
 
+// A text held inside a table's row rather than pointed to. A position-independent program
+// relocates every pointer of its constant tables when it starts, writing to (and so copying)
+// each page that holds one: the dictionary's pointers were a third of the command line's
+// relocations, for a table most runs never read. A text longer than Capacity does not compile.
+template <std::size_t Capacity>
+class RowText {
+public:
+    constexpr RowText() = default;
+    template <std::size_t N>
+    requires(N - 1 <= Capacity) constexpr RowText(const char (&text)[N]) : size_(N - 1) {
+        for (std::size_t i = 0; i < size_; ++i) text_[i] = text[i];
+    }
+
+    constexpr std::string_view View() const { return {text_.data(), size_}; }
+    constexpr operator std::string_view() const { return View(); }
+    constexpr std::size_t size() const { return size_; }
+    constexpr bool empty() const { return size_ == 0; }
+
+    friend constexpr bool operator==(const RowText& a, std::string_view b) { return a.View() == b; }
+    friend constexpr auto operator<=>(const RowText& a, std::string_view b) {
+        return a.View() <=> b;
+    }
+
+private:
+    std::array<char, Capacity> text_{};
+    std::uint8_t size_ = 0;
+};
+
 struct GS1AIEntry {
-    std::string_view first, last;  // the AIs it covers, all of one length ("3100".."3105")
-    bool predefinedLength;         // a reader knows where the data ends: no FNC1 after it
+    RowText<4> first, last;  // the AIs it covers, all of one length ("3100".."3105")
+    bool predefinedLength;   // a reader knows where the data ends: no FNC1 after it
     std::array<GS1Component, 5> components;
     std::uint8_t componentCount;
     // Each non-empty one is a requirement: one of its comma-separated AIs or patterns must be
     // present ("31nn" stands for any four-digit AI starting 31).
-    std::array<std::string_view, 2> requisites;
-    std::string_view excluded;  // AIs or patterns that must not appear with it
-    std::string_view title;
+    std::array<RowText<47>, 2> requisites;
+    RowText<31> excluded;  // AIs or patterns that must not appear with it
+    RowText<31> title;
     bool digitalLinkKey;  // a primary key of a Digital Link URI, the first AI of its path
     // The qualifier AIs that may follow the key in the path, in order, comma-separated; "|"
     // between alternative sequences ("22,10,21|235").
-    std::string_view digitalLinkQualifiers;
+    RowText<15> digitalLinkQualifiers;
 
     std::span<const GS1Component> Components() const { return {components.data(), componentCount}; }
 };

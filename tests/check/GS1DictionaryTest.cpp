@@ -54,16 +54,17 @@ TEST(GS1Dictionary, HoldsEveryEntryOfTheFile) {
     std::size_t expanded = 0;
     for (std::size_t i = 0; i < file.size(); ++i) {
         const GS1AIEntry& e = GS1DictionaryEntries()[i];
-        EXPECT_EQ(e.first, file[i].first);
-        EXPECT_EQ(e.last, file[i].last);
-        EXPECT_EQ(e.predefinedLength, file[i].predefined) << e.first;
-        EXPECT_EQ(e.title, file[i].title) << e.first;
-        EXPECT_GE(e.componentCount, 1) << e.first;
+        const std::string_view ai = e.first;
+        EXPECT_EQ(ai, file[i].first);
+        EXPECT_EQ(e.last.View(), file[i].last);
+        EXPECT_EQ(e.predefinedLength, file[i].predefined) << ai;
+        EXPECT_EQ(e.title.View(), file[i].title) << ai;
+        EXPECT_GE(e.componentCount, 1) << ai;
         std::string linters;
         for (const GS1Component& c : e.Components())
             for (const GS1Linter l : c.linters)
                 if (l != GS1Linter::none) linters += std::string(LinterName(l)) + " ";
-        EXPECT_EQ(linters, file[i].linters) << e.first;
+        EXPECT_EQ(linters, file[i].linters) << ai;
         expanded +=
             static_cast<std::size_t>(std::stoi(file[i].last) - std::stoi(file[i].first) + 1);
     }

@@ -46,6 +46,8 @@ const LintCase kCases[] = {
     {L::iso3166999, "999", "998", P::UnknownCountry, 0},
     {L::iso3166alpha2, "FR", "XX", P::UnknownCountry, 0},
     {L::iso3166alpha2, "DE", "de", P::UnknownCountry, 0},
+    {L::iso3166alpha2, "AD", "AA", P::UnknownCountry, 0},  // the ends of the sorted list
+    {L::iso3166alpha2, "ZW", "ZZ", P::UnknownCountry, 0},
     {L::iso3166list, "250276528", "250277", P::UnknownCountry, 3},
     {L::iso3166list, "040", "0402", P::InvalidValue, 0},
     {L::iso4217, "978", "001", P::UnknownCurrency, 0},
@@ -55,6 +57,7 @@ const LintCase kCases[] = {
     {L::iban, "GB82WEST12345698765432", "GB82WEST12345698765433", P::InvalidValue, 0},
     {L::iban, "DE89370400440532013000", "DE8937040044053201300", P::InvalidValue, 0},
     {L::iban, "NO9386011117947", "QQ9386011117947", P::UnknownCountry, 0},
+    {L::iban, "AD1200012030200359100100", "AA1200012030200359100100", P::UnknownCountry, 0},
     {L::iban, "BE68539007547034", "BE68539007547o34", P::InvalidValue, 0},
     {L::latitude, "1800000000", "1800000001", P::InvalidValue, 0},
     {L::longitude, "3600000000", "3600000001", P::InvalidValue, 0},
