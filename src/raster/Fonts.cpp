@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <map>
 #include <memory>
@@ -356,19 +355,8 @@ private:
     // A store file of this key; empty when there is none or it is not whole.
     GlyphStore Read(const std::string& path) const {
         if (location_.path.empty()) return {};
-        std::string bytes;
-        if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-            char buffer[65536];
-            while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file)) {
-                bytes.append(buffer, read);
-                if (bytes.size() > kMaxStoreFileBytes) {  // no file of ours
-                    bytes.clear();
-                    break;
-                }
-            }
-            std::fclose(file);
-        }
-        return ParseGlyphStore(bytes, location_.key).value_or(GlyphStore{});
+        return ParseGlyphStore(ReadGlyphStoreFile(path, kMaxStoreFileBytes), location_.key)
+            .value_or(GlyphStore{});
     }
 
     std::mutex mutex_;

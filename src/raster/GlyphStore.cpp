@@ -2,6 +2,7 @@
 // machine's own order (the file never leaves the machine), every count checked when read.
 #include "raster/GlyphStore.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -194,6 +195,26 @@ GlyphStoreLocation LocateGlyphStore(const std::string& fontFile, const char* fre
             key += std::string(variable) + "=" + value + "\n";
     const std::size_t name = std::hash<std::string_view>{}(std::string(program) + "\n" + fontFile);
     return {folder + "/glyphs-" + Hex(name), key};
+}
+
+std::string ReadGlyphStoreFile(const std::string& path, std::size_t limit) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {};
+    std::string bytes;
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+        static_cast<std::uintmax_t>(info.st_size) <= limit) {
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t have = 0;
+        while (have < bytes.size()) {
+            const ssize_t got = read(fd, bytes.data() + have, bytes.size() - have);
+            if (got <= 0) break;
+            have += static_cast<std::size_t>(got);
+        }
+        bytes.resize(have);
+    }
+    close(fd);
+    return bytes;
 }
 
 }  // namespace quillmark

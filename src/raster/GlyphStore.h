@@ -53,6 +53,11 @@ struct GlyphStoreLocation {
 };
 GlyphStoreLocation LocateGlyphStore(const std::string& fontFile, const char* freetypeFile);
 
+// A store file's bytes as its size stood when it was opened, in one read; empty when there is
+// no such file or it is larger than limit (no file of ours). A file changed meanwhile fails its
+// checksum.
+std::string ReadGlyphStoreFile(const std::string& path, std::size_t limit);
+
 // A store to write: its file and its bytes.
 struct GlyphStoreFile {
     std::string path;

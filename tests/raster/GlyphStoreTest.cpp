@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace quillmark {
@@ -29,8 +31,8 @@ TEST(GlyphStore, ReadsBackWhatWasWritten) {
     ASSERT_EQ(read->glyphs.size(), 2u);
     for (const auto& [at, glyph] : Sample().glyphs) {
         const RenderedGlyph& back = read->glyphs.at(at);
-        EXPECT_EQ(std::tie(back.rendered, back.advance, back.left, back.top, back.width,
-                           back.rows, back.coverage),
+        EXPECT_EQ(std::tie(back.rendered, back.advance, back.left, back.top, back.width, back.rows,
+                           back.coverage),
                   std::tie(glyph.rendered, glyph.advance, glyph.left, glyph.top, glyph.width,
                            glyph.rows, glyph.coverage));
     }
@@ -47,6 +49,26 @@ TEST(GlyphStore, TakesOnlyWholeFilesOfItsKey) {
         damaged[at] = static_cast<char>(damaged[at] ^ 0x10);
         EXPECT_FALSE(ParseGlyphStore(damaged, "key 1")) << "byte " << at;
     }
+}
+
+// A store file is read whole, or not at all when it is missing, not a file, or too large.
+TEST(GlyphStore, ReadsAStoreFileWholeOrNotAtAll) {
+    const std::string folder = ::testing::TempDir() + "glyph-store-read";
+    std::filesystem::create_directories(folder + "/folder");
+    const std::string bytes = SerializeGlyphStore(Sample(), "key");
+    std::ofstream(folder + "/store.bin", std::ios::binary) << bytes;
+    const struct {
+        const char* file;
+        std::size_t limit;
+        std::string read;
+    } cases[] = {
+        {"/store.bin", bytes.size(), bytes},
+        {"/store.bin", bytes.size() - 1, ""},
+        {"/missing.bin", bytes.size(), ""},
+        {"/folder", bytes.size(), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadGlyphStoreFile(folder + c.file, c.limit), c.read) << c.file << " " << c.limit;
 }
 
 }  // namespace
