@@ -99,12 +99,12 @@ QFont CanvasFont(std::string_view fontName, int height) {
     return font;
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter, Fills fills) : painter_(painter), fills_(fills) {
-    if (fills_ == Fills::Joined) painter_.save();
+QPainterCanvas::QPainterCanvas(QPainter& painter, Fills fills) : painter_(painter), held_(fills) {
+    if (held_.Joins()) painter_.save();
 }
 
 QPainterCanvas::~QPainterCanvas() {
-    if (fills_ != Fills::Joined) return;
+    if (!held_.Joins()) return;
     FlushFill();
     painter_.restore();
 }
@@ -124,21 +124,21 @@ void QPainterCanvas::FillPixels(long long left, long long top, long long right, 
     right = Clamp(right);
     bottom = Clamp(bottom);
     if (right <= left || bottom <= top) return;
-    const PixelFill fill{left, top, right, bottom, color};
-    if (fills_ == Fills::Immediate) {
-        const AntialiasingOff crisp(painter_);
-        painter_.fillRect(PixelRect(fill), ToQColor(color));
-        return;
-    }
-    if (const auto ended = held_.Add(fill)) PaintFill(*ended);
+    held_.Fill({left, top, right, bottom, color},
+               [this](const PixelFill& fill) { PaintFill(fill); });
 }
 
-// Paints a joined fill, setting the brush only when the colour changes: a
-// fill in a colour of its own (QPainter::fillRect) sets and restores the painter's state around
-// every rectangle, which a PDF page also writes out each time.
+// Paints a fill. Immediate: in a colour of its own, which leaves the painter's state as it was.
+// Joined: setting the brush only when the colour changes, since a fill in a colour of its own
+// (QPainter::fillRect) sets and restores the painter's state around every rectangle, which a PDF
+// page also writes out each time.
 void QPainterCanvas::PaintFill(const PixelFill& fill) {
     const AntialiasingOff crisp(painter_);
     const QColor color = ToQColor(fill.color);
+    if (!held_.Joins()) {
+        painter_.fillRect(PixelRect(fill), color);
+        return;
+    }
     if (painter_.pen().style() != Qt::NoPen) painter_.setPen(Qt::NoPen);
     if (painter_.brush().style() != Qt::SolidPattern || painter_.brush().color() != color)
         painter_.setBrush(color);
@@ -146,11 +146,7 @@ void QPainterCanvas::PaintFill(const PixelFill& fill) {
 }
 
 void QPainterCanvas::FlushFill() {
-    if (const auto held = held_.Take()) PaintFill(*held);
-}
-
-void QPainterCanvas::FillRect(const TRect& rect) {
-    FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
+    held_.Flush([this](const PixelFill& fill) { PaintFill(fill); });
 }
 
 // Bresenham's walk: one pixel per step along the major axis, the end point left out. Only the

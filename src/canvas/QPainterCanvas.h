@@ -39,7 +39,6 @@ public:
     QPainterCanvas(const QPainterCanvas&) = delete;
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;
 
-    void FillRect(const TRect& rect) override;
     int TextWidth(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
     void TextRect(const TRect& rect, int x, int y, std::string_view text) override;
@@ -55,7 +54,6 @@ private:
     void FlushFill();
 
     QPainter& painter_;
-    const Fills fills_;
     HeldFill held_;
 };
 

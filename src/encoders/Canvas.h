@@ -103,29 +103,40 @@ struct PixelFill {
     TColor color = 0;
 };
 
-// The fill a Joined canvas holds back.
+// How a canvas hands its fills to its device, painting them at once or joining them.
 class HeldFill {
 public:
-    // Widens the held fill by fill when fill continues it to the right; otherwise gives back
-    // the held fill, to be drawn now, and holds fill instead.
-    std::optional<PixelFill> Add(const PixelFill& fill) {
+    explicit HeldFill(Fills fills) : joins_(fills == Fills::Joined) {}
+    bool Joins() const { return joins_; }
+
+    // Immediate: paints fill. Joined: widens the held fill by fill when fill continues it to the
+    // right; otherwise paints the held fill and holds fill instead.
+    template <typename Paint>
+    void Fill(const PixelFill& fill, Paint&& paint) {
+        if (!joins_) return paint(fill);
         if (held_ && held_->color == fill.color && held_->top == fill.top &&
             held_->bottom == fill.bottom && held_->right == fill.left) {
             held_->right = fill.right;
-            return std::nullopt;
+            return;
         }
-        return std::exchange(held_, fill);
+        if (held_) paint(*held_);
+        held_ = fill;
     }
-    // The held fill, to be drawn now; nothing is held after.
-    std::optional<PixelFill> Take() { return std::exchange(held_, std::nullopt); }
+    // Paints the held fill, if any; nothing is held after.
+    template <typename Paint>
+    void Flush(Paint&& paint) {
+        if (const auto held = std::exchange(held_, std::nullopt)) paint(*held);
+    }
 
 private:
+    const bool joins_;
     std::optional<PixelFill> held_;
 };
 
-// The state accessors of TCanvas, and LineTo split into what a device draws: axis-aligned runs
-// become fills (the start pixel painted, the end pixel not, in whichever direction the line
-// runs) and any other line goes to DrawSlantedLine. Every canvas that keeps state derives from it.
+// The state accessors of TCanvas, FillRect as a fill in the brush colour, and LineTo split into
+// what a device draws: axis-aligned runs become fills (the start pixel painted, the end pixel
+// not, in whichever direction the line runs) and any other line goes to DrawSlantedLine. Every
+// canvas that keeps state derives from it.
 class CanvasState : public TCanvas {
 public:
     TColor PenColor() const override { return pen_; }
@@ -139,6 +150,9 @@ public:
     int FontHeight() const override { return fontHeight_; }
     void SetFontHeight(int height) override { fontHeight_ = height; }
 
+    void FillRect(const TRect& rect) override {
+        FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
+    }
     void MoveTo(int x, int y) override {
         penX_ = x;
         penY_ = y;

@@ -60,10 +60,6 @@ void SvgCanvas::FillPixels(long long left, long long top, long long right, long 
     elements_.push_back(std::move(fill));
 }
 
-void SvgCanvas::FillRect(const TRect& rect) {
-    FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
-}
-
 int SvgCanvas::TextWidth(std::string_view text) {
     return TextAdvance(fontName_, fontHeight_, text);
 }

@@ -17,7 +17,6 @@ namespace quillmark {
 // the font was found under, the opaque cell as a rectangle behind.
 class SvgCanvas : public CanvasState {
 public:
-    void FillRect(const TRect& rect) override;
     int TextWidth(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
     void TextRect(const TRect& rect, int x, int y, std::string_view text) override;

@@ -63,7 +63,7 @@ RasterCanvas::RasterCanvas(std::uint32_t* pixels, int width, int height, std::pt
       stride_(stride),
       translateX_(translateX),
       translateY_(translateY),
-      fills_(fills) {}
+      held_(fills) {}
 
 RasterCanvas::RasterCanvas(Raster& raster, int translateX, int translateY)
     : RasterCanvas(raster.Empty() ? nullptr : raster.Row(0), raster.Width(), raster.Height(),
@@ -80,12 +80,8 @@ void RasterCanvas::FillPixels(long long left, long long top, long long right, lo
     right = std::min<long long>(Clamp(right) + translateX_, width_);
     bottom = std::min<long long>(Clamp(bottom) + translateY_, height_);
     if (right <= left || bottom <= top) return;
-    const PixelFill fill{left, top, right, bottom, color};
-    if (fills_ == Fills::Immediate) {
-        PaintFill(fill);
-        return;
-    }
-    if (const auto ended = held_.Add(fill)) PaintFill(*ended);
+    held_.Fill({left, top, right, bottom, color},
+               [this](const PixelFill& fill) { PaintFill(fill); });
 }
 
 void RasterCanvas::PaintFill(const PixelFill& fill) {
@@ -94,11 +90,7 @@ void RasterCanvas::PaintFill(const PixelFill& fill) {
 }
 
 void RasterCanvas::FlushFill() {
-    if (const auto held = held_.Take()) PaintFill(*held);
-}
-
-void RasterCanvas::FillRect(const TRect& rect) {
-    FillPixels(rect.Left, rect.Top, rect.Right, rect.Bottom, brush_);
+    held_.Flush([this](const PixelFill& fill) { PaintFill(fill); });
 }
 
 // Bresenham's walk on the clamped end points; only the pixels on the picture are painted, so a

@@ -24,7 +24,6 @@ public:
     RasterCanvas(const RasterCanvas&) = delete;
     RasterCanvas& operator=(const RasterCanvas&) = delete;
 
-    void FillRect(const TRect& rect) override;
     int TextWidth(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
     void TextRect(const TRect& rect, int x, int y, std::string_view text) override;
@@ -49,7 +48,6 @@ private:
     std::ptrdiff_t stride_;
     int translateX_;
     int translateY_;
-    const Fills fills_;
     HeldFill held_;
 };
 
