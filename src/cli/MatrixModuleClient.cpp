@@ -8,9 +8,7 @@ namespace quillmark {
 namespace {
 
 const ModuleEntry& MatrixModule() {
-    static const ModuleEntry loaded =
-        LoadModuleEntry(kMatrixModuleFile, kMatrixEntry, "cannot make 2D symbols");
-    return loaded;
+    return LoadModuleEntry(kMatrixModuleFile, kMatrixEntry, "cannot make 2D symbols");
 }
 
 std::optional<ModuleMatrix> Encode(MatrixOrder order) {

@@ -5,7 +5,10 @@
 #include <dlfcn.h>
 
 #include <filesystem>
+#include <map>
+#include <mutex>
 #include <system_error>
+#include <utility>
 
 namespace quillmark {
 
@@ -16,7 +19,9 @@ std::string ModulePath(const char* file) {
     return (program.parent_path() / QUILLMARK_MODULE_DIR / file).lexically_normal().string();
 }
 
-ModuleEntry LoadModuleEntry(const char* file, const char* entry, const char* purpose) {
+namespace {
+
+ModuleEntry Load(const char* file, const char* entry, const char* purpose) {
     ModuleEntry loaded;
     const std::string path = ModulePath(file);
     if (path.empty()) {
@@ -28,6 +33,18 @@ ModuleEntry LoadModuleEntry(const char* file, const char* entry, const char* pur
     if (module != nullptr) loaded.address = dlsym(module, entry);
     if (loaded.address == nullptr) loaded.error = std::string(purpose) + ": " + dlerror();
     return loaded;
+}
+
+}  // namespace
+
+const ModuleEntry& LoadModuleEntry(const char* file, const char* entry, const char* purpose) {
+    static std::mutex mutex;
+    static std::map<std::pair<std::string, std::string>, ModuleEntry> loaded;
+    const std::lock_guard<std::mutex> lock(mutex);
+    auto found = loaded.find({file, entry});
+    if (found == loaded.end())
+        found = loaded.emplace(std::pair{file, entry}, Load(file, entry, purpose)).first;
+    return found->second;
 }
 
 }  // namespace quillmark

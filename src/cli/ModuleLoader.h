@@ -11,8 +11,9 @@ struct ModuleEntry {
     std::string error;        // then why: purpose, then the loader's message naming the file
 };
 
-// The entry named entry of the module file, loaded and never unloaded.
-ModuleEntry LoadModuleEntry(const char* file, const char* entry, const char* purpose);
+// The entry named entry of the module file, loaded on the first call (from any thread) and
+// never unloaded; later calls give the same entry, or the same error.
+const ModuleEntry& LoadModuleEntry(const char* file, const char* entry, const char* purpose);
 
 // Where the module file is looked for: the module folder's place relative to the programs'
 // folder, as installed and as built; empty when the running program's folder is unknown.

@@ -81,7 +81,7 @@ std::string SerialProblemText(SerialProblem problem, const SerialSequence& plan)
 Result<LabelSheetsEntry> LoadSheetsEntry() {
     std::string error;
     if (LoadPdfModule(error) == nullptr) return Failure{error};  // starts Qt in the module first
-    const ModuleEntry entry =
+    const ModuleEntry& entry =
         LoadModuleEntry(kPdfModuleFile, kLabelSheetsEntry, "cannot make label sheets");
     if (entry.address == nullptr) return Failure{entry.error};
     return reinterpret_cast<LabelSheetsEntry>(entry.address);

@@ -15,9 +15,7 @@ namespace {
 
 // The scan-back module, loaded on first use.
 const ModuleEntry& ScanModule() {
-    static const ModuleEntry loaded =
-        LoadModuleEntry(kScanModuleFile, kScanBackEntry, "cannot read pictures back");
-    return loaded;
+    return LoadModuleEntry(kScanModuleFile, kScanBackEntry, "cannot read pictures back");
 }
 
 // Set when a picture was to be read without the module: a ScanReader has no way to fail, so the
