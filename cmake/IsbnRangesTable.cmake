@@ -4,6 +4,8 @@ file(STRINGS "${INPUT}" lines ENCODING UTF-8)
 set(edition "")
 set(lengths "")
 set(areas "")
+set(texts "")
+set(text_size 0)
 set(group_count 0)
 set(length_count 0)
 foreach(line IN LISTS lines)
@@ -22,9 +24,19 @@ foreach(line IN LISTS lines)
         string(APPEND lengths "    {${CMAKE_MATCH_1}, ${low}, ${high}, ${CMAKE_MATCH_4}},\n")
         math(EXPR length_count "${length_count} + 1")
     elseif(line MATCHES "^group\\|(97[89])\\|([0-9]+)\\|([^|]*)\\|([-0-9/]*)$")
+        # The row holds where its name and ranges stand in kAreaTexts: a table of pointers would
+        # be relocated, page by page, whenever a program starts.
+        set(name "${CMAKE_MATCH_3}")
         string(REPLACE "/" ";" ranges "${CMAKE_MATCH_4}")
-        string(APPEND areas
-               "    {${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}, \"${CMAKE_MATCH_3}\", \"${ranges}\"},\n")
+        string(REPLACE "\\\"" "\"" raw_name "${name}")
+        string(REPLACE "\\\\" "\\" raw_name "${raw_name}")
+        string(LENGTH "${raw_name}" name_size)
+        string(LENGTH "${ranges}" ranges_size)
+        math(EXPR ranges_start "${text_size} + ${name_size}")
+        string(APPEND areas "    {${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}, ${text_size}, ${name_size}, "
+                            "${ranges_start}, ${ranges_size}},\n")
+        string(APPEND texts "    \"${name}\" \"${ranges}\"\n")
+        math(EXPR text_size "${ranges_start} + ${ranges_size}")
         math(EXPR group_count "${group_count} + 1")
     else()
         message(FATAL_ERROR "${INPUT}: cannot read the line \"${line}\"")
@@ -38,6 +50,9 @@ inline constexpr char kRangesEdition[] = \"${edition}\";
 // clang-format off
 constexpr TISBNGroupLength kGroupLengths[] = {
 ${lengths}};
+constexpr char kAreaTexts[] =
+${texts};
+static_assert(sizeof kAreaTexts == ${text_size} + 1);
 constexpr TISBNArea kAreas[] = {
 ${areas}};
 // clang-format on

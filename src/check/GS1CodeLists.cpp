@@ -1,7 +1,7 @@
 // The ISO code lists the GS1 linters look codes up in, as constant data.
 #include "check/GS1CodeLists.h"
 
-#include "check/GS1Dictionary.h"
+#include "check/RowText.h"
 
 #include <algorithm>
 #include <array>

@@ -6,11 +6,13 @@
 #include <array>
 #include <string>
 
+#include "check/RowText.h"
+
 namespace quillmark {
 namespace {
 
 struct NamedColour {
-    std::string_view name;
+    RowText<20> name;  // "lightgoldenrodyellow" is the longest
     TColor rgb;
 };
 

@@ -117,7 +117,7 @@ std::string FormatISBN13(std::string_view digits) {
     const std::string_view groupText = digits.substr(kGroupStart, group.length);
     const std::string_view rest =
         digits.substr(kGroupStart + group.length, kCheckIndex - kGroupStart - group.length);
-    const Publisher publisher = group.row != nullptr ? ReadPublisher(group.row->Ranges, rest)
+    const Publisher publisher = group.row != nullptr ? ReadPublisher(group.row->Ranges(), rest)
                                                      : Publisher{rest.size() / 2, false};
 
     std::string line = "ISBN ";

@@ -10,6 +10,14 @@ namespace {
 #include "ISBNRangesTable.inc"
 }  // namespace
 
+std::string_view TISBNArea::AreaName() const {
+    return std::string_view(kAreaTexts).substr(nameStart, nameSize);
+}
+
+std::string_view TISBNArea::Ranges() const {
+    return std::string_view(kAreaTexts).substr(rangesStart, rangesSize);
+}
+
 std::span<const TISBNArea> ISBNAreaTable() {
     return kAreas;
 }

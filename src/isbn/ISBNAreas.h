@@ -1,6 +1,7 @@
 // The ISBN registration groups of the 978 and 979 prefixes with their publisher-prefix ranges.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -9,9 +10,12 @@ namespace quillmark {
 struct TISBNArea {
     int Prefix;  // 978 or 979
     int GroupID;
-    std::string_view AreaName;
-    std::string_view
-        Ranges;  // "low-high;low-high;..."; the low bound's length is the prefix length
+    // Where the texts below stand in the table's text.
+    std::uint32_t nameStart, nameSize, rangesStart, rangesSize;
+
+    std::string_view AreaName() const;
+    // "low-high;low-high;..."; the low bound's length is the prefix length.
+    std::string_view Ranges() const;
 };
 
 // The length of the group identifiers whose seven digits after the prefix lie in Low..High.

@@ -41,7 +41,7 @@ TEST(ISBNAreaTable, HoldsEveryGroupRuleAndRangeOfTheCopy) {
     const DataCounts data = CountDataFile();
     ASSERT_GT(data.groups, 200u) << "cannot read " << QUILLMARK_ISBN_RANGES_FILE;
     std::size_t ranges = 0;
-    for (const TISBNArea& row : ISBNAreaTable()) ranges += RangeCount(row.Ranges);
+    for (const TISBNArea& row : ISBNAreaTable()) ranges += RangeCount(row.Ranges());
     EXPECT_EQ(ISBNAreaTable().size(), data.groups);
     EXPECT_EQ(ISBNGroupLengthTable().size(), data.lengths);
     EXPECT_EQ(ranges, data.ranges);
@@ -73,7 +73,7 @@ TEST(ISBNAreaTable, GroupsAgreeWithTheLengthRules) {
 // digit for the title.
 TEST(ISBNAreaTable, RangeElementsAreWellFormed) {
     for (const TISBNArea& row : ISBNAreaTable()) {
-        std::string_view list = row.Ranges;
+        std::string_view list = row.Ranges();
         std::size_t start = 0;
         while (!list.empty() && start <= list.size()) {
             const auto end = std::min(list.find(';', start), list.size());
