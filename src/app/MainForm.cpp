@@ -895,11 +895,13 @@ QString TMainForm::PairNotice(const SymbolRequest& request) const {
             return tr(
                 "Линейного символа нет: GTIN товара переменной меры (индикатор 9) "
                 "в EAN/UPC и ITF-14 не кодируют.");
+        case PairProblem::WrongCheckDigit:
+            return tr("Линейного символа нет: неверная контрольная цифра GTIN %1.")
+                .arg(QString::fromStdString(linear.gtin));
         case PairProblem::None:
             break;
     }
-    return tr("Линейного символа нет: неверная контрольная цифра GTIN %1.")
-        .arg(QString::fromStdString(linear.gtin));
+    return {};
 }
 
 DigitalLinkResult TMainForm::CurrentLink() const {

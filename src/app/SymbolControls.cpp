@@ -35,8 +35,7 @@ SymbolRequest MatrixRequest(const SymbolControls& controls) {
             DigitalLinkFromElementString(controls.matrixText, controls.stem).text.value_or("");
     if (controls.pairLinear) {
         const PairedLinear linear = LinearOfGTIN(controls.matrixText);
-        if (linear.problem == PairProblem::None &&
-            CheckMainDigits(*linear.symbology, linear.digits).ok()) {
+        if (linear.problem == PairProblem::None) {
             request.pairedLinear = linear.symbology;
             request.digits = linear.digits;
         }

@@ -260,6 +260,9 @@ std::string PairRefusal(const PairedLinear& paired) {
             return "--pair: the GTIN (01) " + Quoted(paired.gtin) +
                    " has indicator digit 9 (a variable measure item); EAN-13, UPC-A, EAN-8 and " +
                    "ITF-14 carry GTINs with indicator 0 to 8";
+        case PairProblem::WrongCheckDigit:
+            return CheckRefusal(paired.check, "--data: the GTIN (01)", paired.gtin,
+                                *paired.symbology);
         case PairProblem::None:
             break;
     }
@@ -271,9 +274,6 @@ Result<void> FillPairedLinear(const SymbolFields& fields, SymbolRequest& symbol)
     const PairedLinear paired = LinearOfGTIN(symbol.fieldText);
     if (paired.problem != PairProblem::None) return Failure{PairRefusal(paired)};
     const SymbologyInfo& linear = *paired.symbology;
-    const Result<void> checked = Require(CheckMainDigits(linear, paired.digits),
-                                         "--data: the GTIN (01)", paired.gtin, linear);
-    if (!checked) return checked;
     const bool topBottom = !fields.fullBorder.value_or(true);
     const Result<void> rejected =
         Reject({{linear.id != Symbology::ITF14 && topBottom, "--no-full-border"}}, linear);

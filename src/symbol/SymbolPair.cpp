@@ -91,6 +91,8 @@ PairedLinear LinearOfGTIN(std::string_view fieldText) {
     }
     paired.symbology = &SymbologyOf(id);
     paired.digits = gtin->substr(leading);
+    paired.check = CheckMainDigits(*paired.symbology, paired.digits);
+    if (!paired.check.ok()) paired.problem = PairProblem::WrongCheckDigit;
     return paired;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "encoders/MatrixEncode.h"
+#include "symbol/SymbolCheck.h"
 #include "symbol/SymbolRequest.h"
 #include "symbol/Symbology.h"
 
@@ -18,18 +19,21 @@ enum class PairProblem {
     NoGTIN,           // the element string holds no (01)
     GTINNotDigits,    // (01) does not hold exactly fourteen digits
     VariableMeasure,  // indicator digit 9: a variable measure item, which no symbol here pairs
+    WrongCheckDigit,  // the linear symbol refuses the GTIN's check digit
 };
 
 struct PairedLinear {
     PairProblem problem = PairProblem::None;
-    const SymbologyInfo* symbology = nullptr;  // null unless problem is None
-    std::string digits;                        // the number it carries, check digit included
-    std::string gtin;                          // the (01) data as given
+    // Null unless problem is None or WrongCheckDigit.
+    const SymbologyInfo* symbology = nullptr;
+    std::string digits;  // the number it carries, check digit included
+    std::string gtin;    // the (01) data as given
+    SymbolCheck check;   // the linear symbol's check of digits
 };
 
 // The linear symbol of the GTIN in (01) of fieldText, by the GTIN's form in its fourteen
 // digits: six leading zeros a GTIN-8 (EAN-8), two a GTIN-12 (UPC-A), one a GTIN-13 (EAN-13), an
-// indicator digit 1 to 8 a GTIN-14 (ITF-14). The check digit is taken as given.
+// indicator digit 1 to 8 a GTIN-14 (ITF-14); refused when that symbol refuses the check digit.
 PairedLinear LinearOfGTIN(std::string_view fieldText);
 
 // The quiet zone a 2D symbol is drawn with on every side, in modules.

@@ -1008,6 +1008,38 @@ private slots:
                                            << ""
                                            << "(01)";
     }
+    // The notice says why the ticked linear symbol is left out, and nothing when it is drawn.
+    void pairNotice_data() {
+        Columns<QString, QString>("text", "notice");
+        QTest::newRow("drawn") << "(01)09501101530003"
+                               << "";
+        QTest::newRow("no GTIN") << "(10)AB"
+                                 << QStringLiteral(
+                                        "Линейного символа нет: в данных нет GTIN (01).");
+        QTest::newRow("not 14 digits")
+            << "(01)0950110153000"
+            << QStringLiteral("Линейного символа нет: GTIN (01) — не 14 цифр.");
+        QTest::newRow("variable measure")
+            << "(01)99501101530003"
+            << QStringLiteral(
+                   "Линейного символа нет: GTIN товара переменной меры (индикатор 9) "
+                   "в EAN/UPC и ITF-14 не кодируют.");
+        QTest::newRow("check digit")
+            << "(01)09501101530004"
+            << QStringLiteral(
+                   "Линейного символа нет: неверная контрольная цифра GTIN 09501101530004.");
+    }
+    void pairNotice() {
+        QFETCH(QString, text);
+        QFETCH(QString, notice);
+        TMainForm form;
+        Child<QTabWidget>(form, "PageControl")->setCurrentIndex(3);
+        Child<QCheckBox>(form, "Matrix2D_Pair")->setChecked(true);
+        Type(Edit(form, "Matrix2D_CodeValue"), text);
+        QCOMPARE(Child<QLabel>(form, "NoticeLabel")->text(), notice);
+        QCOMPARE(form.CurrentRequest().pairedLinear != nullptr, notice.isEmpty());
+    }
+
     void digitalLinkField() {
         QFETCH(QString, text);
         QFETCH(QString, stem);

@@ -26,8 +26,10 @@ TEST(SymbolPair, TheGTINsFormChoosesTheLinearSymbol) {
         {"(01)89501101530009", PairProblem::None, "ITF-14", "89501101530009"},
         // (01) anywhere in the text, spaces in the AI and the data as the symbol drops them.
         {"(10)AB" + F + "( 01 )0950 1101530003(17)251231", PairProblem::None, "EAN-13", "9501101530003"},
-        // The check digit is left to the linear symbol's own check.
-        {"(01)09501101530004", PairProblem::None, "EAN-13", "9501101530004"},
+        // The linear symbol's own check refuses a wrong check digit, its symbol named.
+        {"(01)09501101530004", PairProblem::WrongCheckDigit, "EAN-13", "9501101530004"},
+        {"(01)00036000291453", PairProblem::WrongCheckDigit, "UPC-A", "036000291453"},
+        {"(01)89501101530008", PairProblem::WrongCheckDigit, "ITF-14", "89501101530008"},
         {"(10)ABC(21)1", PairProblem::NoGTIN, nullptr, ""},
         {"(02)09501101530003", PairProblem::NoGTIN, nullptr, ""},
         {"(01)0950110153000", PairProblem::GTINNotDigits, nullptr, ""},
@@ -47,6 +49,7 @@ TEST(SymbolPair, TheGTINsFormChoosesTheLinearSymbol) {
         ASSERT_NE(paired.symbology, nullptr);
         EXPECT_EQ(paired.symbology->name, c.linear);
         EXPECT_EQ(paired.digits, c.digits);
+        EXPECT_EQ(paired.check.ok(), c.problem == PairProblem::None);
     }
 }
 
