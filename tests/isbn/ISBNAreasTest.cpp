@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace quillmark {
 namespace {
@@ -35,6 +36,23 @@ DataCounts CountDataFile() {
 
 std::size_t RangeCount(std::string_view ranges) {
     return ranges.empty() ? 0 : std::count(ranges.begin(), ranges.end(), ';') + 1;
+}
+
+// Each row's name and ranges are found through their places in one text: every group line of
+// the copy must come back whole, in order.
+TEST(ISBNAreaTable, GivesBackEveryGroupLineOfTheCopy) {
+    std::ifstream file(QUILLMARK_ISBN_RANGES_FILE);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        if (line.starts_with("group|")) lines.push_back(line);
+    ASSERT_EQ(ISBNAreaTable().size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const TISBNArea& row = ISBNAreaTable()[i];
+        const std::string rebuilt = "group|" + std::to_string(row.Prefix) + "|" +
+                                    std::to_string(row.GroupID) + "|" +
+                                    std::string(row.AreaName()) + "|" + std::string(row.Ranges());
+        EXPECT_EQ(rebuilt, lines[i]);
+    }
 }
 
 TEST(ISBNAreaTable, HoldsEveryGroupRuleAndRangeOfTheCopy) {
